@@ -1,0 +1,214 @@
+/*
+ * The version-7 Oracle Call Interface as Velmora uses it: the cursor/logon data area
+ * (cda_def), the host data area size, the column description record, the twenty entry
+ * points (prototypes and pointer types) and the return codes the callers steer by.
+ * Plain C so that any client library, ours included, can be built against it.
+ */
+#ifndef VELMORA_OCI_OCIV7_H
+#define VELMORA_OCI_OCIV7_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Oracle's base types (oratypes.h). */
+typedef unsigned char ub1;
+typedef signed char sb1;
+typedef unsigned short ub2;
+typedef signed short sb2;
+typedef unsigned int ub4;
+typedef signed int sb4;
+typedef int sword;
+typedef unsigned char OraText;
+
+/* Sizes of the data areas for builds that define neither SS_64BIT_SERVER nor __64BIT__. */
+enum { OCIV7_CDA_SIZE = 64, OCIV7_HDA_SIZE = 256 };
+
+/* The fields every cursor or logon area begins with, in Oracle's published order. */
+struct cda_head {
+    sb2 v2_rc;   /* version-2 return code */
+    ub2 ft;      /* SQL function type of the parsed statement */
+    ub4 rpc;     /* rows processed count */
+    ub2 peo;     /* parse error offset */
+    ub1 fc;      /* OCI function code of the last failing call */
+    ub1 rcs1;
+    ub2 rc;      /* version-7 return code (Oracle error number) */
+    ub1 wrn;     /* warning flags */
+    ub1 rcs2;
+    sword rcs3;
+    struct {
+        struct {
+            ub4 rcs4;
+            ub2 rcs5;
+            ub1 rcs6;
+        } rd;
+        ub4 rcs7;
+        ub2 rcs8;
+    } rid;
+    sword ose;   /* operating-system dependent error */
+    ub1 chk;
+    void *rcsp;  /* pointer to the library's reserved area */
+};
+
+/* Cursor data area; the logon data area has the same shape. */
+typedef struct cda_def {
+    sb2 v2_rc;
+    ub2 ft;
+    ub4 rpc;
+    ub2 peo;
+    ub1 fc;
+    ub1 rcs1;
+    ub2 rc;
+    ub1 wrn;
+    ub1 rcs2;
+    sword rcs3;
+    struct {
+        struct {
+            ub4 rcs4;
+            ub2 rcs5;
+            ub1 rcs6;
+        } rd;
+        ub4 rcs7;
+        ub2 rcs8;
+    } rid;
+    sword ose;
+    ub1 chk;
+    void *rcsp;
+    ub1 rcs9[OCIV7_CDA_SIZE - sizeof(struct cda_head)];
+} Cda_Def;
+typedef struct cda_def Lda_Def;
+
+#ifdef __cplusplus
+static_assert(sizeof(struct cda_def) == OCIV7_CDA_SIZE, "cda_def must be 64 bytes");
+#else
+_Static_assert(sizeof(struct cda_def) == OCIV7_CDA_SIZE, "cda_def must be 64 bytes");
+#endif
+
+/* Column description record that the session's Descr fills and Defin reads. */
+enum { OCIV7_NAME_CAPACITY = 33 };
+struct describe {
+    sb4 dbsize;                          /* size in the database */
+    sb2 dbtype;                          /* Oracle internal type code */
+    sb1 cbuf[OCIV7_NAME_CAPACITY + 1];   /* column name, terminated by Descr */
+    sb4 cbufl;                           /* in: capacity of cbuf; out: name length */
+    sb4 dsize;                           /* display size */
+    sb2 prec;
+    sb2 scale;
+    sb2 nullok;
+};
+
+/* Return codes that steer the callers' loops. */
+enum {
+    OCIV7_RC_NOT_IN_SELECT_LIST = 1007, /* describe past the last column */
+    OCIV7_RC_NO_DATA_FOUND = 1403,      /* fetch past the last row */
+    OCIV7_RC_NULL_FETCHED = 1405,       /* NULL fetched without an indicator */
+    OCIV7_RC_TRUNCATED = 1406           /* value cut to the buffer */
+};
+
+/* Internal (describe) type codes. */
+enum {
+    OCIV7_TYPE_VARCHAR2 = 1,
+    OCIV7_TYPE_NUMBER = 2,
+    OCIV7_TYPE_LONG = 8,
+    OCIV7_TYPE_ROWID = 11,
+    OCIV7_TYPE_DATE = 12,
+    OCIV7_TYPE_RAW = 23,
+    OCIV7_TYPE_LONG_RAW = 24,
+    OCIV7_TYPE_CHAR = 96,
+    OCIV7_TYPE_CLOB = 112,
+    OCIV7_TYPE_BLOB = 113
+};
+
+/* External type codes for odefin and the binds. */
+enum {
+    OCIV7_EXT_CHR = 1,
+    OCIV7_EXT_INT = 3,
+    OCIV7_EXT_FLT = 4,
+    OCIV7_EXT_STR = 5,
+    OCIV7_EXT_AFC = 96,
+    OCIV7_EXT_AVC = 97
+};
+
+/* SQL function types left in ft by oparse. */
+enum { OCIV7_FT_INSERT = 3, OCIV7_FT_SELECT = 4, OCIV7_FT_UPDATE = 5, OCIV7_FT_DELETE = 9 };
+
+#if defined(OCIV7_BUILDING_LIBRARY)
+#  if defined(_WIN32)
+#    define OCIV7_API __declspec(dllexport)
+#  else
+#    define OCIV7_API __attribute__((visibility("default")))
+#  endif
+#else
+#  define OCIV7_API
+#endif
+
+/* The twenty entry points, in the order the session binds them. */
+OCIV7_API sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
+                     OraText *conn, sword connl, ub4 mode);
+OCIV7_API sword oclose(Cda_Def *cursor);
+OCIV7_API sword ologof(Cda_Def *lda);
+OCIV7_API sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsize,
+                      OraText *uid, sword uidl);
+OCIV7_API sword oparse(Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword defflg, ub4 lngflg);
+OCIV7_API sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword ftype, sword scale,
+                       sb2 *indp, OraText *fmt, sword fmtl, sword fmtt, ub2 *rlen, ub2 *rcode);
+OCIV7_API sword oexec(Cda_Def *cursor);
+OCIV7_API sword ofetch(Cda_Def *cursor);
+OCIV7_API sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz);
+OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf,
+                       sb4 *cbufl, sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok);
+OCIV7_API sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, sword ftype,
+                       sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt);
+OCIV7_API sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl,
+                       sword ftype, sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt);
+OCIV7_API sword ocan(Cda_Def *cursor);
+OCIV7_API sword ocon(Cda_Def *lda);
+OCIV7_API sword ocof(Cda_Def *lda);
+OCIV7_API sword ocom(Cda_Def *lda);
+OCIV7_API sword orol(Cda_Def *lda);
+OCIV7_API sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl,
+                       sword ftype, sword scale, sb2 *indp, ub2 *alen, ub2 *arcode, ub4 maxsiz,
+                       ub4 *cursiz, OraText *fmt, sword fmtl, sword fmtt);
+OCIV7_API sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1, size_t rsv1ln,
+                       ub1 *rsv2, size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level,
+                       OraText **argnam, ub2 *arnlen, ub2 *dtype, ub1 *defsup, ub1 *mode,
+                       ub4 *dtsiz, sb2 *prec, sb2 *scale, ub1 *radix, ub4 *spare, ub4 *arrsiz);
+OCIV7_API sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp);
+
+/* Pointer types for binding the entry points by name at run time. */
+typedef sword (*olog_fn)(Cda_Def *, ub1 *, OraText *, sword, OraText *, sword, OraText *, sword,
+                         ub4);
+typedef sword (*oclose_fn)(Cda_Def *);
+typedef sword (*ologof_fn)(Cda_Def *);
+typedef sword (*oopen_fn)(Cda_Def *, Cda_Def *, OraText *, sword, sword, OraText *, sword);
+typedef sword (*oparse_fn)(Cda_Def *, OraText *, sb4, sword, ub4);
+typedef sword (*odefin_fn)(Cda_Def *, sword, ub1 *, sword, sword, sword, sb2 *, OraText *, sword,
+                           sword, ub2 *, ub2 *);
+typedef sword (*oexec_fn)(Cda_Def *);
+typedef sword (*ofetch_fn)(Cda_Def *);
+typedef sword (*oerhms_fn)(Cda_Def *, sb2, OraText *, sword);
+typedef sword (*odescr_fn)(Cda_Def *, sword, sb4 *, sb2 *, sb1 *, sb4 *, sb4 *, sb2 *, sb2 *,
+                           sb2 *);
+typedef sword (*obndrn_fn)(Cda_Def *, sword, ub1 *, sword, sword, sword, sb2 *, OraText *, sword,
+                           sword);
+typedef sword (*obndrv_fn)(Cda_Def *, OraText *, sword, ub1 *, sword, sword, sword, sb2 *,
+                           OraText *, sword, sword);
+typedef sword (*ocan_fn)(Cda_Def *);
+typedef sword (*ocon_fn)(Cda_Def *);
+typedef sword (*ocof_fn)(Cda_Def *);
+typedef sword (*ocom_fn)(Cda_Def *);
+typedef sword (*orol_fn)(Cda_Def *);
+typedef sword (*obndra_fn)(Cda_Def *, OraText *, sword, ub1 *, sword, sword, sword, sb2 *, ub2 *,
+                           ub2 *, ub4, ub4 *, OraText *, sword, sword);
+typedef sword (*odessp_fn)(Cda_Def *, OraText *, size_t, ub1 *, size_t, ub1 *, size_t, ub2 *,
+                           ub2 *, ub2 *, OraText **, ub2 *, ub2 *, ub1 *, ub1 *, ub4 *, sb2 *,
+                           sb2 *, ub1 *, ub4 *, ub4 *);
+typedef sword (*ogetpi_fn)(Cda_Def *, ub1 *, void **, ub4 *, ub4 *);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VELMORA_OCI_OCIV7_H */
