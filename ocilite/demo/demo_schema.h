@@ -1,0 +1,16 @@
+// The demo schema SCOTT / TIGER: the classic DEPT and EMP tables and a set of program units,
+// some VALID and some INVALID with the compile errors Oracle would have stored for them.
+// The engine installs it when it creates the default database on first use.
+#pragma once
+
+#include <string>
+
+namespace ocilite {
+
+class Database;
+
+// Creates user SCOTT (password TIGER) and its tables and program units in `db`.
+// Returns false with a readable reason in `error` when anything could not be created.
+bool installDemoSchema(Database &db, std::string &error);
+
+} // namespace ocilite
