@@ -1,0 +1,25 @@
+#include "app/application.h"
+
+#include "platform/client_text.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+VelmoraApplication::VelmoraApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool VelmoraApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        showException(error);
+    }
+    return false;
+}
+
+void VelmoraApplication::showException(const std::exception &error)
+{
+    QMessageBox::critical(activeWindow(), applicationName(),
+                          velmora::platform::fromClientText(QByteArray(error.what())));
+}
