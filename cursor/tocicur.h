@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QObject>
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
@@ -57,11 +58,22 @@ protected:
     bool GoExecuteSQL(const QByteArray &sql);
 
 private:
+    bool openStatement();
+    bool describeSelectList();
+    bool describeTable(std::vector<describe> &columns);
+    bool defineColumns();
+    void releaseStatement();
+    void blankRow();
+    bool fail(const QByteArray &message);
+    bool failNotBound();
+    bool failFromDatabase();
+
     std::unique_ptr<TOCIData> m_data;
+    std::vector<describe> m_columns;         // describe records of the current query
     std::vector<std::vector<char>> m_colBuf; // one fetch buffer per defined column
     bool m_curOpen = false;
     cda_def m_cda{};
-    TOCIctrl *m_ctrl = nullptr;
-    QObject *m_parentComp = nullptr;
+    QPointer<TOCIctrl> m_ctrl;
+    QPointer<QObject> m_parentComp;
     QObject *m_ownerComp = nullptr;
 };

@@ -22,6 +22,8 @@ struct DataAttr {
 
     // The type name for an Oracle internal type code ("Unknown" for types a query cannot fetch).
     static QByteArray typeNameOf(int dbtype);
+    // True for the types a query can fetch as text: VARCHAR2, NUMBER, CHAR, DATE, ROWID.
+    static bool fetchable(int dbtype) { return typeNameOf(dbtype) != "Unknown"; }
 };
 
 class TOCIData {
