@@ -1,0 +1,43 @@
+# Shared steps of the end-to-end scenarios: a private X display, private settings and data
+# folders, and small waiting helpers. Sourced by each scenario.
+set -euo pipefail
+
+velmora_bin=$1
+shots=$2
+mkdir -p "$shots"
+work=$(mktemp -d)
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data HOME=$work/home
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$HOME"
+unset LD_LIBRARY_PATH QT_QPA_PLATFORM
+
+display_number=$((100 + RANDOM % 400))
+export DISPLAY=:$display_number
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+app_pid=
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+fail() { echo "FAIL: $*" >&2; shot failure; exit 1; }
+shot() { import -window root "$shots/$1.png" 2>/dev/null || true; }
+
+# Waits for a visible window whose title matches, prints its id.
+wait_window() {
+  local title=$1 id
+  for _ in $(seq 150); do
+    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+# Gives a window the keyboard (there is no window manager to do it).
+focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
