@@ -2,6 +2,7 @@
 
 #include "platform/busy_pointer.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace velmora::platform {
@@ -10,7 +11,7 @@ BusyPointer::BusyPointer() {
     // Components also run without any GUI application (tests, tools); there is no pointer then.
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
         return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     m_shown = true;
 }
 

@@ -102,8 +102,13 @@ public:
     QByteArray ErrMsg;
 
 private:
+    void activate();
     void bindEntryPoints();
     void releaseLibrary();
+    bool runLoginDialog(TfmLogin &dialog);
+    bool endTransaction(sword (*call)(Cda_Def *));
+    bool lookUpColumnTypes(const QByteArray &table, const QByteArrayList &columns,
+                           QByteArrayList &types, cda_def *cur);
 
     OCIEntryPoints m_entry;
     QObject *m_ownerComp = nullptr;

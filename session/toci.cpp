@@ -1,0 +1,338 @@
+// TOCIctrl: library binding, error text, cursor primitives, logon and transactions.
+
+#include "session/toci.h"
+
+#include "platform/busy_pointer.h"
+#include "platform/client_text.h"
+#include "platform/dynlib.h"
+#include "session/login.h"
+
+#include <QLineEdit>
+#include <QMetaObject>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+namespace platform = velmora::platform;
+
+#ifdef _WIN32
+constexpr std::array<const char *, 2> kLibraryNames = {"OCI.DLL", "OCIW32.DLL"};
+#else
+constexpr std::array<const char *, 2> kLibraryNames = {"libOCI.so", "libOCIW32.so"};
+#endif
+
+// Binding order; activation names the first missing one in this order.
+constexpr std::array<const char *, 20> kEntryNames = {
+    "olog",   "oclose", "ologof", "oopen", "oparse", "odefin", "oexec",
+    "ofetch", "oerhms", "odescr", "obndrn", "obndrv", "ocan",  "ocon",
+    "ocof",   "ocom",   "orol",   "obndra", "odessp", "ogetpi"};
+
+constexpr const char *kLoadFailed = "OCIW32.DLL or OCI.DLLのロードに失敗しました。";
+constexpr const char *kDllUnusable = "DLLが使用不可能です。";
+constexpr const char *kCannotDisconnect = "セッションを切断できません。";
+constexpr const char *kCannotEndSession = "セッションを終了できません。";
+constexpr const char *kAutoCommitOn = "Auto-CommitをONにできません。";
+constexpr const char *kAutoCommitOff = "Auto-CommitをOFFにできません。";
+constexpr const char *kOciFunctionError = "-- ORACLE error when processing OCI function";
+
+constexpr int kErrorBufferSize = 512;
+
+template <typename Fn> Fn entryAt(const std::array<void *, 20> &found, std::size_t i) {
+    return reinterpret_cast<Fn>(found[i]);
+}
+
+OraText *text(const QByteArray &bytes) {
+    // constData() of a QByteArray is always zero-terminated, even when empty; the library
+    // only reads it.
+    return reinterpret_cast<OraText *>(const_cast<char *>(bytes.constData()));
+}
+
+} // namespace
+
+TOCIctrl::TOCIctrl(QObject *owner) : QObject(owner), m_ownerComp(owner) {}
+
+TOCIctrl::~TOCIctrl() { UnActive(); }
+
+// ---- Library binding ----------------------------------------------------------------------
+
+void TOCIctrl::SetActive(bool value) {
+    if (value == m_libActive)
+        return;
+    if (value) {
+        activate();
+        return;
+    }
+    if (m_connected && !DisConnect())
+        throw EOCIError(kCannotEndSession);
+    releaseLibrary();
+}
+
+void TOCIctrl::activate() {
+    platform::suppressLoadErrorDialogs();
+    // A handle kept from an activation that failed on a missing entry point is let go now,
+    // so repeated attempts do not pile up references to the library.
+    releaseLibrary();
+    platform::LibraryHandle lib = platform::loadLibrary(kLibraryNames[0]);
+    if (lib == nullptr)
+        lib = platform::loadLibrary(kLibraryNames[1]);
+    if (lib == nullptr)
+        throw EOCIError(kLoadFailed);
+    m_libHandle = lib;
+    bindEntryPoints();
+    m_libActive = true;
+}
+
+void TOCIctrl::bindEntryPoints() {
+    std::array<void *, 20> found{};
+    for (std::size_t i = 0; i < kEntryNames.size(); ++i)
+        found[i] = platform::findSymbol(m_libHandle, kEntryNames[i]);
+    m_entry.olog = entryAt<olog_fn>(found, 0);
+    m_entry.oclose = entryAt<oclose_fn>(found, 1);
+    m_entry.ologof = entryAt<ologof_fn>(found, 2);
+    m_entry.oopen = entryAt<oopen_fn>(found, 3);
+    m_entry.oparse = entryAt<oparse_fn>(found, 4);
+    m_entry.odefin = entryAt<odefin_fn>(found, 5);
+    m_entry.oexec = entryAt<oexec_fn>(found, 6);
+    m_entry.ofetch = entryAt<ofetch_fn>(found, 7);
+    m_entry.oerhms = entryAt<oerhms_fn>(found, 8);
+    m_entry.odescr = entryAt<odescr_fn>(found, 9);
+    m_entry.obndrn = entryAt<obndrn_fn>(found, 10);
+    m_entry.obndrv = entryAt<obndrv_fn>(found, 11);
+    m_entry.ocan = entryAt<ocan_fn>(found, 12);
+    m_entry.ocon = entryAt<ocon_fn>(found, 13);
+    m_entry.ocof = entryAt<ocof_fn>(found, 14);
+    m_entry.ocom = entryAt<ocom_fn>(found, 15);
+    m_entry.orol = entryAt<orol_fn>(found, 16);
+    m_entry.obndra = entryAt<obndra_fn>(found, 17);
+    m_entry.odessp = entryAt<odessp_fn>(found, 18);
+    m_entry.ogetpi = entryAt<ogetpi_fn>(found, 19);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (found[i] == nullptr)
+            throw EOCIError(QByteArray("エントリ") + kEntryNames[i] + "のロードに失敗しました。");
+    }
+}
+
+void TOCIctrl::releaseLibrary() {
+    platform::freeLibrary(m_libHandle);
+    m_libHandle = nullptr;
+    m_libActive = false;
+}
+
+bool TOCIctrl::Active() {
+    try {
+        SetActive(true);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TOCIctrl::UnActive() {
+    try {
+        SetActive(false);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+// ---- Error text ---------------------------------------------------------------------------
+
+QByteArray TOCIctrl::err_report(cda_def *area) {
+    QByteArray message;
+    if (area != nullptr && area->fc != 0)
+        message = kOciFunctionError;
+    char buffer[kErrorBufferSize] = {};
+    if (area != nullptr && m_entry.oerhms != nullptr)
+        m_entry.oerhms(&m_lda, static_cast<sb2>(area->rc), reinterpret_cast<OraText *>(buffer),
+                       kErrorBufferSize);
+    message += '\n';
+    message += QByteArray(buffer, static_cast<int>(strnlen(buffer, kErrorBufferSize)));
+    ErrMsg = message;
+    return message;
+}
+
+// ---- Cursor primitives --------------------------------------------------------------------
+
+bool TOCIctrl::OpenCur(cda_def *cur) {
+    return m_connected && m_entry.oopen(cur, &m_lda, nullptr, -1, -1, nullptr, -1) == 0;
+}
+
+bool TOCIctrl::CloseCur(cda_def *cur) { return m_connected && m_entry.oclose(cur) == 0; }
+
+bool TOCIctrl::Parse(cda_def *cur, const QByteArray &sql) {
+    return m_connected && m_entry.oparse(cur, text(sql), -1, 0, 1) == 0;
+}
+
+bool TOCIctrl::Descr(cda_def *cur, int pos, describe *d) {
+    if (!m_connected)
+        return false;
+    // The record holds at most OCIV7_NAME_CAPACITY name bytes, whatever the caller asked.
+    if (d->cbufl <= 0 || d->cbufl > OCIV7_NAME_CAPACITY)
+        d->cbufl = OCIV7_NAME_CAPACITY;
+    if (m_entry.odescr(cur, pos + 1, &d->dbsize, &d->dbtype, d->cbuf, &d->cbufl, &d->dsize,
+                       &d->prec, &d->scale, &d->nullok) != 0)
+        return false;
+    // The library reports the name's full length, which may exceed what it could store.
+    if (d->cbufl < 0)
+        d->cbufl = 0;
+    if (d->cbufl > OCIV7_NAME_CAPACITY)
+        d->cbufl = OCIV7_NAME_CAPACITY;
+    d->cbuf[d->cbufl] = 0;
+    return true;
+}
+
+bool TOCIctrl::Defin(cda_def *cur, int pos, void *buf, describe *d) {
+    return m_connected && m_entry.odefin(cur, pos + 1, static_cast<ub1 *>(buf), d->dbsize + 1,
+                                         OCIV7_EXT_STR, -1, nullptr, nullptr, -1, -1, nullptr,
+                                         nullptr) == 0;
+}
+
+bool TOCIctrl::Exec(cda_def *cur) { return m_connected && m_entry.oexec(cur) == 0; }
+
+bool TOCIctrl::SelFetch(cda_def *cur) { return m_connected && m_entry.ofetch(cur) == 0; }
+
+bool TOCIctrl::Bind(cda_def *cur, const QByteArrayList &values, int count) {
+    if (!m_connected)
+        return false;
+    // A count beyond the list binds what the list has; the statement then reports the
+    // placeholders left unbound.
+    const qsizetype n = std::min<qsizetype>(count, values.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const QByteArray &value = values[i];
+        if (m_entry.obndrn(cur, static_cast<sword>(i + 1),
+                           reinterpret_cast<ub1 *>(const_cast<char *>(value.constData())),
+                           static_cast<sword>(value.size() + 1), OCIV7_EXT_STR, -1, nullptr,
+                           nullptr, 0, -1) != 0)
+            return false;
+    }
+    return true;
+}
+
+// ---- Logon --------------------------------------------------------------------------------
+
+bool TOCIctrl::Connect() {
+    if (!m_libActive && !Active()) {
+        ErrMsg = kDllUnusable;
+        return false;
+    }
+    if (m_connected && !DisConnect())
+        return false;
+    platform::BusyPointer busy;
+    if (m_entry.olog(&m_lda, m_hda, text(UserID), -1, text(Password), -1, text(ConnStr), -1,
+                     0) != 0) {
+        err_report(&m_lda);
+        return false;
+    }
+    m_connected = true;
+    return true;
+}
+
+bool TOCIctrl::DisConnect() {
+    if (!m_libActive) {
+        ErrMsg = kDllUnusable;
+        return false;
+    }
+    if (!m_connected)
+        return true;
+    platform::BusyPointer busy;
+    if (!CleanUP())
+        return false;
+    if (m_entry.ologof(&m_lda) != 0) {
+        ErrMsg = kCannotDisconnect;
+        return false;
+    }
+    m_connected = false;
+    return true;
+}
+
+bool TOCIctrl::CleanUP() {
+    if (m_ownerComp == nullptr)
+        return true;
+    // A copy: the owner's list may change while a cursor cleans up.
+    const QObjectList components = m_ownerComp->children();
+    for (QObject *component : components) {
+        try {
+            // While the owner is being destroyed, the slots of children already gone are null.
+            if (component == nullptr ||
+                qstricmp(component->metaObject()->className(), "TOCICur") != 0)
+                continue;
+            bool cleaned = true;
+            if (QMetaObject::invokeMethod(component, "CleanUP", Qt::DirectConnection,
+                                          Q_RETURN_ARG(bool, cleaned)) &&
+                !cleaned)
+                return false;
+        } catch (...) {
+            // One cursor that throws does not keep the others from being cleaned up.
+        }
+    }
+    return true;
+}
+
+bool TOCIctrl::Login() {
+    ErrMsg.clear();
+    if (!m_libActive && !Active()) {
+        ErrMsg = kDllUnusable;
+        return false;
+    }
+    std::unique_ptr<TfmLogin> dialog;
+    try {
+        dialog = std::make_unique<TfmLogin>();
+    } catch (...) {
+        return false;
+    }
+    m_loginDlg = dialog.get();
+    const bool result = runLoginDialog(*dialog);
+    m_loginDlg = nullptr;
+    return result;
+}
+
+bool TOCIctrl::runLoginDialog(TfmLogin &dialog) {
+    dialog.edUser->setText(platform::fromClientText(UserID));
+    dialog.edPassword->setText(platform::fromClientText(Password));
+    dialog.edConn->setText(platform::fromClientText(ConnStr));
+    if (!dialog.edUser->text().isEmpty())
+        dialog.edPassword->setFocus();
+    else
+        dialog.edUser->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (!DisConnect())
+        return false;
+    UserID = platform::toClientText(dialog.edUser->text());
+    Password = platform::toClientText(dialog.edPassword->text());
+    ConnStr = platform::toClientText(dialog.edConn->text());
+    return Connect();
+}
+
+// ---- Transactions -------------------------------------------------------------------------
+
+void TOCIctrl::SetAutoCommit(bool value) {
+    if (!m_connected || value == m_autoCommit)
+        return;
+    const auto call = value ? m_entry.ocon : m_entry.ocof;
+    if (call(&m_lda) != 0) {
+        err_report(&m_lda);
+        throw EOCIError(value ? kAutoCommitOn : kAutoCommitOff);
+    }
+    m_autoCommit = value;
+}
+
+bool TOCIctrl::Commit() { return endTransaction(m_entry.ocom); }
+
+bool TOCIctrl::Rollback() { return endTransaction(m_entry.orol); }
+
+bool TOCIctrl::endTransaction(sword (*call)(Cda_Def *)) {
+    if (!m_connected)
+        return false;
+    platform::BusyPointer busy;
+    if (call(&m_lda) != 0) {
+        err_report(&m_lda);
+        return false;
+    }
+    return true;
+}
