@@ -12,13 +12,18 @@ namespace velmora::platform {
 
 // A root key handle as callers pass it around untyped; on Windows it is the HKEY itself.
 using RegistryRoot = void *;
-// HKEY_CURRENT_USER, with the same value as the Win32 constant.
-inline RegistryRoot currentUserRoot() { return reinterpret_cast<RegistryRoot>(0x80000001ul); }
+// HKEY_CURRENT_USER, with the same value as the Win32 constant: the 32-bit pattern 0x80000001
+// sign-extended to a pointer (on 64-bit Windows a zero-extended value is not the same handle).
+inline RegistryRoot currentUserRoot() {
+    return reinterpret_cast<RegistryRoot>(
+        static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000001u)));
+}
 
 enum class RegistryValueType { Missing, String, ExpandString, DWord, Other };
 
-// One open key. Reads see the hive as it was when the key was opened or last written;
-// every write goes to the store at once (re-read, changed, replaced as a whole).
+// One open key. In the file-backed hive, reads see the key as it was when it was opened or last
+// written through this object, and every write goes to the file at once (re-read under the
+// lock, changed, replaced as a whole); on Windows both go straight to the registry.
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
