@@ -50,7 +50,9 @@ constexpr sb4 kNumberTextSize = 64;
 // A ROWID as text: block.row.file in hexadecimal, 8.4.4 digits and two dots.
 constexpr sb4 kRowidTextSize = 18;
 
-bool isControlOrBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isControlOrBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 QByteArray trimControls(const QByteArray &text) {
     qsizetype begin = 0;
@@ -137,7 +139,9 @@ bool TOCIcur::fail(const QByteArray &message) {
     return false;
 }
 
-bool TOCIcur::failNotBound() { return fail(notBoundText()); }
+bool TOCIcur::failNotBound() {
+    return fail(notBoundText());
+}
 
 // The error text of the last call on the cursor area. A session that is not logged on made no
 // call (and may have no library loaded), so it is not asked for one.

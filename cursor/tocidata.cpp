@@ -6,7 +6,9 @@
 namespace {
 
 // Oracle type codes whose describe carries a precision and a scale worth reporting.
-bool isNumber(const describe &d) { return d.dbtype == OCIV7_TYPE_NUMBER; }
+bool isNumber(const describe &d) {
+    return d.dbtype == OCIV7_TYPE_NUMBER;
+}
 
 // The name as the library left it: never more than the record's name capacity, even when the
 // reported length says otherwise.
@@ -48,4 +50,6 @@ QByteArray DataAttr::typeNameOf(int dbtype) {
     }
 }
 
-void TOCIData::Add(describe d) { List.push_back(std::make_unique<DataAttr>(d)); }
+void TOCIData::Add(describe d) {
+    List.push_back(std::make_unique<DataAttr>(d));
+}
