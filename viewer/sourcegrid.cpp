@@ -1,0 +1,395 @@
+#include "viewer/sourcegrid.h"
+
+#include "platform/client_text.h"
+
+#include <QAbstractButton>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+using velmora::platform::fromClientText;
+
+// ---------------------------------------------------------------------------------------------
+// GridCellModel
+
+GridCellModel::GridCellModel(int columns, int rows, QObject *parent)
+    : QAbstractTableModel(parent), m_columns(std::max(columns, 1)), m_rows(std::max(rows, 1)),
+      m_cells(static_cast<size_t>(m_columns) * static_cast<size_t>(m_rows))
+{
+}
+
+int GridCellModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int GridCellModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_columns;
+}
+
+QVariant GridCellModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return fromClientText(cell(index.column(), index.row()));
+}
+
+QVariant GridCellModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || section < 0)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section < m_columns ? fromClientText(cell(section, 0)) : QVariant();
+    return section < m_rows ? fromClientText(cell(0, section)) : QVariant();
+}
+
+Qt::ItemFlags GridCellModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    // Fixed cells take no part in selection; nothing is editable.
+    if (index.row() == 0 || index.column() == 0)
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+const QByteArray &GridCellModel::cell(int col, int row) const
+{
+    static const QByteArray none;
+    if (col < 0 || col >= m_columns || row < 0 || row >= m_rows)
+        return none;
+    return m_cells[static_cast<size_t>(row) * m_columns + col];
+}
+
+void GridCellModel::setCell(int col, int row, const QByteArray &text)
+{
+    if (col < 0 || col >= m_columns || row < 0 || row >= m_rows)
+        return;
+    m_cells[static_cast<size_t>(row) * m_columns + col] = text;
+    announceChange(row, row);
+}
+
+void GridCellModel::setRowTexts(int row, const QByteArrayList &texts)
+{
+    if (row < 0 || row >= m_rows)
+        return;
+    const int n = std::min(static_cast<int>(texts.size()), m_columns);
+    const size_t base = static_cast<size_t>(row) * m_columns;
+    for (int c = 0; c < n; ++c)
+        m_cells[base + c] = texts[c];
+    announceChange(row, row);
+}
+
+void GridCellModel::setRows(int rows)
+{
+    rows = std::max(rows, 1);
+    if (rows == m_rows)
+        return;
+    const size_t cells = static_cast<size_t>(rows) * m_columns;
+    if (rows > m_rows) {
+        beginInsertRows({}, m_rows, rows - 1);
+        m_cells.resize(cells);
+        m_rows = rows;
+        endInsertRows();
+    } else {
+        beginRemoveRows({}, rows, m_rows - 1);
+        m_cells.resize(cells);
+        m_rows = rows;
+        endRemoveRows();
+    }
+}
+
+void GridCellModel::beginUpdate()
+{
+    ++m_updateDepth;
+}
+
+void GridCellModel::endUpdate()
+{
+    if (m_updateDepth == 0 || --m_updateDepth > 0)
+        return;
+    if (m_changedWhileUpdating) {
+        m_changedWhileUpdating = false;
+        announceChange(0, m_rows - 1);
+    }
+}
+
+void GridCellModel::announceChange(int firstRow, int lastRow)
+{
+    if (m_updateDepth > 0) {
+        m_changedWhileUpdating = true;
+        return;
+    }
+    emit dataChanged(index(firstRow, 0), index(lastRow, m_columns - 1), {Qt::DisplayRole});
+    if (firstRow == 0)
+        emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+    emit headerDataChanged(Qt::Vertical, firstRow, lastRow);
+}
+
+// ---------------------------------------------------------------------------------------------
+// FixedCellHeader
+
+FixedCellHeader::FixedCellHeader(Qt::Orientation orientation, QWidget *parent)
+    : QHeaderView(orientation, parent)
+{
+    setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setHighlightSections(false);
+    // Clicking a fixed cell selects nothing; columns are still dragged by their header.
+    setSectionsClickable(false);
+    setMinimumSectionSize(1);
+}
+
+void FixedCellHeader::paintFixedCell(QPainter *painter, const QRect &rect, const QString &text,
+                                     const QColor &fill, const QColor &textColor)
+{
+    painter->save();
+    painter->fillRect(rect, fill);
+    // Raised edge and grid line, as fixed cells of a string grid are drawn.
+    painter->setPen(fill.lighter(130));
+    painter->drawLine(rect.topLeft(), rect.topRight());
+    painter->drawLine(rect.topLeft(), rect.bottomLeft());
+    painter->setPen(Qt::black);
+    painter->drawLine(rect.topRight(), rect.bottomRight());
+    painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter->setPen(textColor);
+    painter->setClipRect(rect.adjusted(0, 0, -1, -1));
+    painter->drawText(rect.adjusted(2, 0, -1, -1), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter->restore();
+}
+
+void FixedCellHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const
+{
+    if (!rect.isValid())
+        return;
+    const auto *grid = qobject_cast<const SourceGrid *>(parentWidget());
+    const QColor fill = grid ? grid->fixedColor() : palette().color(QPalette::Button);
+    const QColor text = grid ? grid->textColor() : palette().color(QPalette::ButtonText);
+    const QString caption =
+        model() ? model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString()
+                : QString();
+    painter->setFont(font());
+    paintFixedCell(painter, rect, caption, fill, text);
+}
+
+// ---------------------------------------------------------------------------------------------
+// SourceGrid
+
+SourceGrid::SourceGrid(int columns, int rows, QWidget *parent)
+    : QTableView(parent), m_model(new GridCellModel(columns, rows, this)),
+      m_columnHeader(new FixedCellHeader(Qt::Horizontal, this)),
+      m_rowHeader(new FixedCellHeader(Qt::Vertical, this))
+{
+    setHorizontalHeader(m_columnHeader);
+    setVerticalHeader(m_rowHeader);
+    setModel(m_model);
+
+    // Row 0 and column 0 are shown by the headers, which do not scroll away.
+    setRowHidden(0, true);
+    setColumnHidden(0, true);
+
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setShowGrid(true);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setCornerButtonEnabled(false);
+    setFrameShape(QFrame::NoFrame);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    m_columnHeader->setSectionsMovable(true);
+    m_columnHeader->setSectionResizeMode(QHeaderView::Interactive);
+    m_columnHeader->setDefaultSectionSize(DefaultColumnWidth);
+    m_columnHeader->setStretchLastSection(false);
+    m_rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+    m_rowHeader->setFixedWidth(DefaultColumnWidth);
+    setDefaultRowHeight(DefaultRowHeight);
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    m_lastCol = current.column();
+            });
+
+    // The corner shows cell (0, 0); it is painted like the other fixed cells.
+    m_corner = findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
+    if (m_corner) {
+        m_corner->installEventFilter(this);
+        connect(m_model, &QAbstractItemModel::headerDataChanged, m_corner,
+                qOverload<>(&QWidget::update));
+    }
+
+    applyPalette();
+    ensureCurrentCell();
+}
+
+void SourceGrid::setRowCount(int rows)
+{
+    rows = std::max(rows, 1);
+    const int current = currentRow();
+    if (current >= rows && rows > 1)
+        setCurrentCell(currentCol(), rows - 1);
+    m_model->setRows(rows);
+    ensureCurrentCell();
+}
+
+int SourceGrid::colWidth(int col) const
+{
+    if (col == 0)
+        return m_rowHeader->width();
+    return columnWidth(col);
+}
+
+void SourceGrid::setColWidth(int col, int width)
+{
+    width = std::max(width, 0);
+    if (col == 0)
+        m_rowHeader->setFixedWidth(width);
+    else if (col > 0 && col < colCount())
+        setColumnWidth(col, width);
+}
+
+void SourceGrid::setDefaultRowHeight(int height)
+{
+    m_rowHeight = std::max(height, 1);
+    m_rowHeader->setMinimumSectionSize(1);
+    m_rowHeader->setDefaultSectionSize(m_rowHeight);
+    m_columnHeader->setFixedHeight(m_rowHeight);
+}
+
+void SourceGrid::setBackgroundColor(const QColor &color)
+{
+    m_background = color;
+    applyPalette();
+}
+
+void SourceGrid::setGridFont(const QFont &font, const QColor &textColor)
+{
+    m_textColor = textColor;
+    setFont(font);
+    m_columnHeader->setFont(font);
+    m_rowHeader->setFont(font);
+    applyPalette();
+}
+
+int SourceGrid::textWidth(const QByteArray &text) const
+{
+    return fontMetrics().horizontalAdvance(fromClientText(text));
+}
+
+int SourceGrid::currentRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+int SourceGrid::currentCol() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() : -1;
+}
+
+void SourceGrid::setCurrentCell(int col, int row)
+{
+    if (row < 1 || row >= rowCount() || col < 1 || col >= colCount())
+        return;
+    const QModelIndex target = m_model->index(row, col);
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+    scrollTo(target, QAbstractItemView::EnsureVisible);
+}
+
+SourceGrid::VisualRect SourceGrid::selectedVisualRect() const
+{
+    VisualRect r;
+    auto widen = [&r, this](int top, int bottom, int left, int right) {
+        for (int c = left; c <= right; ++c) {
+            if (isColumnHidden(c))
+                continue;
+            const int visual = m_columnHeader->visualIndex(c);
+            r.left = r.left < 0 ? visual : std::min(r.left, visual);
+            r.right = std::max(r.right, visual);
+        }
+        r.top = r.top < 0 ? top : std::min(r.top, top);
+        r.bottom = std::max(r.bottom, bottom);
+    };
+    for (const QItemSelectionRange &range : selectionModel()->selection())
+        widen(range.top(), range.bottom(), range.left(), range.right());
+    if (r.left < 0 || r.top < 0) {
+        r = {};
+        const QModelIndex current = currentIndex();
+        if (current.isValid())
+            widen(current.row(), current.row(), current.column(), current.column());
+    }
+    return r;
+}
+
+QByteArray SourceGrid::selectionText() const
+{
+    const VisualRect r = selectedVisualRect();
+    if (r.top < 0 || r.left < 0)
+        return {};
+    QByteArray text;
+    for (int row = r.top; row <= r.bottom; ++row) {
+        for (int visual = r.left; visual <= r.right; ++visual) {
+            if (visual > r.left)
+                text += '\t';
+            text += cell(m_columnHeader->logicalIndex(visual), row);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+void SourceGrid::keyPressEvent(QKeyEvent *event)
+{
+    // A string grid has no copy of its own: the window's key handler decides what is copied.
+    if (event->matches(QKeySequence::Copy)) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void SourceGrid::keyboardSearch(const QString &)
+{
+    // Typing does not jump to a matching cell in a string grid.
+}
+
+bool SourceGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_corner && event->type() == QEvent::Paint) {
+        QPainter painter(m_corner);
+        painter.setFont(font());
+        FixedCellHeader::paintFixedCell(&painter, m_corner->rect(), fromClientText(cell(0, 0)),
+                                        m_fixedColor, m_textColor);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void SourceGrid::applyPalette()
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, m_background);
+    pal.setColor(QPalette::Window, m_background);
+    pal.setColor(QPalette::Text, m_textColor);
+    setPalette(pal);
+    viewport()->update();
+    m_columnHeader->viewport()->update();
+    m_rowHeader->viewport()->update();
+    if (m_corner)
+        m_corner->update();
+}
+
+void SourceGrid::ensureCurrentCell()
+{
+    if (currentIndex().isValid() || rowCount() < 2)
+        return;
+    const int col = (m_lastCol >= 1 && m_lastCol < colCount()) ? m_lastCol : 1;
+    selectionModel()->setCurrentIndex(m_model->index(1, col), QItemSelectionModel::ClearAndSelect);
+}
