@@ -1,0 +1,165 @@
+// Reads 1,000,000 rows of five columns through TOCIcur (Execute, then Fetch row by row over
+// the embedded client library) and, in the same run, the same rows straight from SQLite with
+// sqlite3_step and sqlite3_column_text, and prints both rates side by side.
+//
+// Usage: bench_cursor [rows]   (default 1000000). Runs in a private XDG_DATA_HOME.
+
+#include "cursor/tocicur.h"
+#include "ocilite/database.h"
+#include "session/toci.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char *kTable = "BENCH_ROWS";
+const char *kQuery = "select id, name, amount, created, note from bench_rows";
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+bool fail(const std::string &what) {
+    std::fprintf(stderr, "bench_cursor: %s\n", what.c_str());
+    return false;
+}
+
+// Loads the rows through the engine's own statement path, in one transaction.
+bool loadRows(long rows, std::string &dbPath) {
+    std::string error;
+    auto db = ocilite::openConnectString("", error);
+    if (!db)
+        return fail(error);
+    dbPath = db->path();
+    if (!db->execute("SCOTT",
+                     "create table bench_rows (id number(10), name varchar2(30), "
+                     "amount number(12,2), created date, note varchar2(40))",
+                     error))
+        return fail(error);
+    ocilite::ScopedTransaction tx(*db);
+    if (!tx.ok())
+        return fail(tx.error());
+    for (long i = 1; i <= rows; ++i) {
+        const std::string n = std::to_string(i);
+        const std::string sql =
+            "insert into bench_rows values (" + n + ", 'name " + n + "', " + n +
+            ".25, to_date('2026-12-07 10:11:12', 'yyyy-mm-dd hh24:mi:ss'), 'note for row " + n +
+            "')";
+        if (!db->execute("SCOTT", sql, error))
+            return fail(error);
+    }
+    return tx.commit() || fail(tx.error());
+}
+
+// The SQLite table that holds SCOTT's BENCH_ROWS, whatever the engine names it.
+std::string sqliteTableOf(sqlite3 *db) {
+    sqlite3_stmt *st = nullptr;
+    std::string name;
+    const char *sql = "select name from sqlite_master where type = 'table' and "
+                      "upper(name) like '%BENCH_ROWS' order by length(name) limit 1";
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        name = reinterpret_cast<const char *>(sqlite3_column_text(st, 0));
+    sqlite3_finalize(st);
+    return name;
+}
+
+struct Pass {
+    long rows = 0;
+    long long bytes = 0; // keeps the reads from being optimised away
+    double seconds = 0;
+};
+
+bool rawPass(const std::string &path, Pass &pass) {
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        return fail("cannot open " + path);
+    const std::string table = sqliteTableOf(db);
+    sqlite3_stmt *st = nullptr;
+    const std::string sql = "select * from \"" + table + "\"";
+    if (table.empty() || sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return fail("no SQLite table for " + std::string(kTable));
+    }
+    const int columns = sqlite3_column_count(st);
+    const auto start = Clock::now();
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        ++pass.rows;
+        for (int c = 0; c < columns; ++c) {
+            sqlite3_column_text(st, c);
+            pass.bytes += sqlite3_column_bytes(st, c);
+        }
+    }
+    pass.seconds = secondsSince(start);
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return true;
+}
+
+bool cursorPass(Pass &pass) {
+    QObject owner;
+    auto *ctrl = new TOCIctrl(&owner);
+    auto *cur = new TOCIcur(&owner);
+    if (!ctrl->Active())
+        return fail("client library: " + ctrl->ErrMsg.toStdString());
+    ctrl->UserID = "SCOTT";
+    ctrl->Password = "TIGER";
+    if (!ctrl->Connect())
+        return fail("logon: " + ctrl->ErrMsg.toStdString());
+    cur->SetParent(ctrl);
+    cur->SQL = kQuery;
+    const auto start = Clock::now();
+    if (!cur->Execute())
+        return fail(cur->ErrMsg.toStdString());
+    while (cur->Fetch()) {
+        for (const QByteArray &value : cur->Row)
+            pass.bytes += value.size();
+    }
+    pass.seconds = secondsSince(start);
+    pass.rows = cur->FetchCount;
+    return true;
+}
+
+void report(const char *name, const Pass &pass) {
+    std::printf("%-28s %9ld rows %8.3f s %12.0f rows/s %12lld bytes\n", name, pass.rows,
+                pass.seconds, pass.rows / pass.seconds, pass.bytes);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const long rows = argc > 1 ? std::atol(argv[1]) : 1000000;
+    QTemporaryDir home;
+    if (!home.isValid() || rows <= 0)
+        return 2;
+    qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+
+    std::string path;
+    const auto loadStart = Clock::now();
+    if (!loadRows(rows, path))
+        return 1;
+    std::printf("loaded %ld rows of five columns in %.1f s (%s)\n", rows, secondsSince(loadStart),
+                path.c_str());
+
+    Pass raw, cursor;
+    if (!rawPass(path, raw) || !cursorPass(cursor))
+        return 1;
+    report("raw sqlite3_step + text", raw);
+    report("TOCIcur Execute/Fetch", cursor);
+    std::printf("TOCIcur / raw throughput: %.2f (target >= 0.33)\n",
+                (cursor.rows / cursor.seconds) / (raw.rows / raw.seconds));
+    return cursor.rows == raw.rows ? 0 : 1;
+}
