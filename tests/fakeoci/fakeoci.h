@@ -30,6 +30,7 @@
 // and fc into the area and return -1 without doing anything else.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -101,6 +102,11 @@ int totalCalls();
 // in order; and of those that were unloaded again.
 std::vector<std::string> loadedLibraries();
 std::vector<std::string> unloadedLibraries();
+
+// Called at the start of every entry call (after it was recorded, before it does anything),
+// e.g. to look at the application's state while the library "works". The hook must not
+// call an entry point itself. Empty: nothing.
+void setCallHook(std::function<void(const Call &)> hook);
 
 // Whether an olog succeeded without a later successful ologof.
 bool loggedOn();

@@ -54,11 +54,14 @@ struct State {
     std::vector<std::string> loaded;
     std::vector<std::string> unloaded;
     bool loggedOn = false;
+    std::function<void(const Call &)> hook;
 };
 
+// Never destroyed: a variant still loaded at exit announces its unloading after the
+// statics of this library are gone.
 State &state() {
-    static State s;
-    return s;
+    static State *s = new State;
+    return *s;
 }
 
 std::intptr_t arg(const void *p) { return reinterpret_cast<std::intptr_t>(p); }
@@ -85,6 +88,10 @@ void setCodes(Cda_Def *area, int rc, int fc) {
 
 // Applies a programmed failure to this call, if one is due.
 bool programmedFailure(const std::string &entry, Cda_Def *area) {
+    if (state().hook) {
+        const Call current = state().calls.back();
+        state().hook(current);
+    }
     auto &queue = state().failures[entry];
     if (queue.empty())
         return false;
@@ -209,6 +216,8 @@ std::vector<std::string> loadedLibraries() { return state().loaded; }
 std::vector<std::string> unloadedLibraries() { return state().unloaded; }
 
 bool loggedOn() { return state().loggedOn; }
+
+void setCallHook(std::function<void(const Call &)> hook) { state().hook = std::move(hook); }
 
 namespace detail {
 
