@@ -11,8 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
