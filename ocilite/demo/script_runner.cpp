@@ -170,7 +170,7 @@ bool ScriptRunner::applyErrors(const std::string &path, const ScriptItem &item)
     std::vector<CompileError> errors;
     for (const ErrorDirective &d : item.errors) {
         std::string reason;
-        if (!checkDirective(item.text, d, reason)) {
+        if (!checkDirective(std::string_view(item.text).substr(header.sourceOffset), d, reason)) {
             fail(path, d.scriptLine, "--@error for " + header.name + ": " + reason);
             continue;
         }

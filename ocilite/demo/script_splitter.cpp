@@ -42,6 +42,7 @@ void rtrimInPlace(std::string &s)
 struct Word {
     std::string text;
     bool quoted = false;
+    size_t offset = 0;
 };
 
 // Reads the first `count` words of a statement, passing over blanks and comments.
@@ -61,15 +62,15 @@ std::vector<Word> leadingWords(std::string_view s, size_t count)
         } else if (s[i] == '"') {
             const size_t end = s.find('"', i + 1);
             const size_t stop = end == std::string_view::npos ? s.size() : end;
-            words.push_back({std::string(s.substr(i + 1, stop - i - 1)), true});
+            words.push_back({std::string(s.substr(i + 1, stop - i - 1)), true, i});
             i = stop + 1;
         } else if (isIdentChar(s[i])) {
             const size_t start = i;
             while (i < s.size() && isIdentChar(s[i]))
                 ++i;
-            words.push_back({upper(s.substr(start, i - start)), false});
+            words.push_back({upper(s.substr(start, i - start)), false, start});
         } else {
-            words.push_back({std::string(1, s[i]), false});
+            words.push_back({std::string(1, s[i]), false, i});
             ++i;
         }
     }
@@ -508,6 +509,7 @@ bool parseUnitHeader(std::string_view statement, UnitHeader &header)
     if (is("EDITIONABLE") || is("NONEDITIONABLE"))
         ++i;
     std::string type;
+    const size_t typeWord = i;
     if (is("PACKAGE") || is("TYPE")) {
         type = words[i++].text;
         if (is("BODY")) {
@@ -526,6 +528,7 @@ bool parseUnitHeader(std::string_view statement, UnitHeader &header)
         name = words[i + 1].text; // schema.name: the schema is the one running the script
     header.type = type;
     header.name = name;
+    header.sourceOffset = words[typeWord].offset;
     return true;
 }
 

@@ -46,6 +46,7 @@ std::vector<ScriptItem> splitScript(std::string_view script);
 struct UnitHeader {
     std::string type;
     std::string name;
+    size_t sourceOffset = 0; // where the stored source begins: Oracle drops "CREATE OR REPLACE"
 };
 bool parseUnitHeader(std::string_view statement, UnitHeader &header);
 

@@ -189,6 +189,14 @@ TEST(SplitDirectives, KeepTabsAndJapaneseInTheUnit)
     EXPECT_EQ(items[0].text, unit);
 }
 
+TEST(UnitHeader, StoredSourceBeginsAtTheTypeKeyword)
+{
+    UnitHeader header;
+    const std::string statement = "/* x */ CREATE OR REPLACE\n  package body k as";
+    ASSERT_TRUE(parseUnitHeader(statement, header));
+    EXPECT_EQ(statement.substr(header.sourceOffset), "package body k as");
+}
+
 struct HeaderCase {
     const char *statement;
     bool ok;
