@@ -1,0 +1,295 @@
+#include "database.h"
+
+#include "catalog.h"
+#include "errors.h"
+#include "sqlfunctions.h"
+#include "sqlite_util.h"
+#include "textform.h"
+#include "translator.h"
+
+#include <sodium.h>
+#include <sqlite3.h>
+
+#include <sys/stat.h>
+
+namespace ocilite {
+namespace {
+
+// 'OCLT': marks a SQLite file as an ocilite database.
+constexpr int kApplicationId = 0x4F434C54;
+
+bool fileExists(const std::string &path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+template <typename F> bool reportErrors(std::string &error, F &&body) {
+    try {
+        body();
+        return true;
+    } catch (const OraError &e) {
+        error = e.text();
+    } catch (const std::exception &e) {
+        error = oraText(kOraInternal, e.what());
+    }
+    return false;
+}
+
+} // namespace
+
+std::string foldName(const std::string &name) {
+    std::string out = name;
+    for (char &c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+Database::Database(sqlite3 *db, std::string path)
+    : m_db(db), m_path(std::move(path)), m_catalog(std::make_unique<Catalog>(db)) {}
+
+Database::~Database() {
+    if (m_db && !sqlite3_get_autocommit(m_db))
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    m_catalog.reset();
+    sqlite3_close_v2(m_db);
+}
+
+std::unique_ptr<Database> Database::open(const std::string &path, bool create,
+                                         std::string &error) {
+    if (sodium_init() < 0) {
+        error = oraText(kOraInternal, "libsodium could not be initialised");
+        return nullptr;
+    }
+    if (path.empty() || (!create && !fileExists(path))) {
+        error = oraText(kOraServiceNotResolved);
+        return nullptr;
+    }
+    sqlite3 *db = nullptr;
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) |
+                      SQLITE_OPEN_NOMUTEX;
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        error = oraText(1034 /* ORACLE not available */, sqlite3_errmsg(db));
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    std::unique_ptr<Database> database(new Database(db, path));
+    if (!reportErrors(error, [&] { database->setUp(create); }))
+        return nullptr;
+    return database;
+}
+
+void Database::setUp(bool create) {
+    sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_extended_result_codes(m_db, 1);
+    registerSqlFunctions(m_db, &m_schema);
+    Prepared appId(m_db, "PRAGMA application_id");
+    appId.step();
+    const long long id = appId.integer(0);
+    Prepared count(m_db, "SELECT COUNT(*) FROM sqlite_master");
+    count.step();
+    const long long objects = count.integer(0);
+    if (id != kApplicationId) {
+        if (objects != 0 || !create)
+            throw OraError(1034, "not an ocilite database");
+        exec(m_db, "PRAGMA journal_mode = WAL");
+        exec(m_db, "BEGIN");
+        Catalog::createDictionary(m_db);
+        exec(m_db, "PRAGMA application_id = " + std::to_string(kApplicationId));
+        exec(m_db, "COMMIT");
+    }
+    Catalog::createViews(m_db);
+}
+
+bool Database::addUser(const std::string &user, const std::string &password,
+                       std::string &error) {
+    return reportErrors(error, [&] {
+        const std::string name = foldName(user);
+        if (name.empty() || name.size() > 128 || name.find('.') != std::string::npos ||
+            name.find('"') != std::string::npos)
+            throw OraError(kOraInvalidIdentifier, "\"" + name + "\"");
+        if (userExists(name))
+            throw OraError(kOraUserExists, name);
+        char hash[crypto_pwhash_STRBYTES];
+        if (crypto_pwhash_str(hash, password.data(), password.size(),
+                              crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                              crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
+            throw OraError(kOraInternal, "out of memory while hashing the password");
+        Prepared q(m_db, "INSERT INTO main.OCILITE_USERS(USERNAME, PASSWORD_HASH, USER_ID, CREATED) "
+                         "VALUES (?1, ?2, (SELECT IFNULL(MAX(USER_ID), 100) + 1 FROM "
+                         "main.OCILITE_USERS), ?3)");
+        q.bind(1, name).bind(2, std::string(hash)).bind(3, storedDate(currentDate()));
+        q.run();
+    });
+}
+
+bool Database::userExists(const std::string &user) const {
+    try {
+        Prepared q(m_db, "SELECT 1 FROM main.OCILITE_USERS WHERE USERNAME = ?1");
+        q.bind(1, foldName(user));
+        return q.step();
+    } catch (const OraError &) {
+        return false;
+    }
+}
+
+bool Database::checkPassword(const std::string &user, const std::string &password) const {
+    try {
+        Prepared q(m_db, "SELECT PASSWORD_HASH FROM main.OCILITE_USERS WHERE USERNAME = ?1");
+        q.bind(1, foldName(user));
+        if (!q.step())
+            return false;
+        const std::string hash = q.text(0);
+        return crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()) == 0;
+    } catch (const OraError &) {
+        return false;
+    }
+}
+
+void Database::runDdl(const Translation &tr) {
+    // Oracle commits before and after every DDL statement; inside a generator's own
+    // transaction the DDL simply joins it.
+    const bool own = !m_explicitTransaction;
+    if (own) {
+        commitWork();
+        exec(m_db, "BEGIN IMMEDIATE");
+    }
+    try {
+        switch (tr.kind) {
+        case StatementKind::CreateTable:
+            m_catalog->createTable(m_schema, tr);
+            break;
+        case StatementKind::DropTable:
+            m_catalog->dropTable(m_schema, tr.objectName);
+            break;
+        case StatementKind::CreateUnit:
+            m_catalog->storeUnit(m_schema, tr);
+            break;
+        case StatementKind::DropUnit:
+            m_catalog->dropUnit(m_schema, tr.objectType, tr.objectName);
+            break;
+        default:
+            throw OraError(kOraInvalidSql);
+        }
+    } catch (...) {
+        if (own)
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        m_catalog->invalidate();
+        throw;
+    }
+    if (own)
+        exec(m_db, "COMMIT");
+}
+
+void Database::beginWork() {
+    if (sqlite3_get_autocommit(m_db))
+        exec(m_db, "BEGIN");
+}
+
+void Database::commitWork() {
+    if (!sqlite3_get_autocommit(m_db))
+        exec(m_db, "COMMIT");
+    m_explicitTransaction = false;
+}
+
+void Database::rollbackWork() {
+    if (!sqlite3_get_autocommit(m_db))
+        exec(m_db, "ROLLBACK");
+    m_explicitTransaction = false;
+    m_catalog->invalidate();
+}
+
+bool Database::execute(const std::string &schema, const std::string &oracleSql,
+                       std::string &error, long *rowsProcessed) {
+    return reportErrors(error, [&] {
+        if (!userExists(schema))
+            throw OraError(kOraNotLoggedOn);
+        m_schema = foldName(schema);
+        executeOne(oracleSql, rowsProcessed);
+    });
+}
+
+bool Database::executeOne(const std::string &oracleSql, long *rowsProcessed) {
+    const Translation tr = translate(oracleSql, m_schema, *m_catalog);
+    if (rowsProcessed)
+        *rowsProcessed = 0;
+    if (tr.isDdl()) {
+        runDdl(tr);
+        return true;
+    }
+    if (tr.kind == StatementKind::Commit) {
+        commitWork();
+        return true;
+    }
+    if (tr.kind == StatementKind::Rollback) {
+        rollbackWork();
+        return true;
+    }
+    if (!tr.binds.empty())
+        throw OraError(kOraNotAllBound);
+    Prepared statement(m_db, tr.sql);
+    long rows = 0;
+    while (statement.step())
+        ++rows;
+    if (tr.isDml())
+        rows = sqlite3_changes(m_db);
+    if (rowsProcessed)
+        *rowsProcessed = rows;
+    return true;
+}
+
+bool Database::setCompileErrors(const std::string &schema, const std::string &type,
+                                const std::string &name, const std::vector<CompileError> &errors,
+                                std::string &error) {
+    return reportErrors(error, [&] {
+        const bool own = sqlite3_get_autocommit(m_db);
+        if (own)
+            exec(m_db, "BEGIN IMMEDIATE");
+        try {
+            m_catalog->setErrors(foldName(schema), type, name, errors);
+        } catch (...) {
+            if (own)
+                sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+        if (own)
+            exec(m_db, "COMMIT");
+    });
+}
+
+bool Database::begin(std::string &error) {
+    return reportErrors(error, [&] {
+        if (!sqlite3_get_autocommit(m_db))
+            throw OraError(kOraInvalidOperation, "a transaction is already open");
+        exec(m_db, "BEGIN IMMEDIATE");
+        m_explicitTransaction = true;
+    });
+}
+
+bool Database::commit(std::string &error) {
+    return reportErrors(error, [&] { commitWork(); });
+}
+
+bool Database::rollback(std::string &error) {
+    return reportErrors(error, [&] { rollbackWork(); });
+}
+
+bool Database::inTransaction() const { return !sqlite3_get_autocommit(m_db); }
+
+ScopedTransaction::ScopedTransaction(Database &db) : m_db(db) { m_ok = m_db.begin(m_error); }
+
+ScopedTransaction::~ScopedTransaction() {
+    if (m_ok && !m_done) {
+        std::string ignored;
+        m_db.rollback(ignored);
+    }
+}
+
+bool ScopedTransaction::commit() {
+    if (!m_ok || m_done)
+        return false;
+    m_done = true;
+    return m_db.commit(m_error);
+}
+
+} // namespace ocilite

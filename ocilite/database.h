@@ -1,0 +1,124 @@
+// An ocilite database: one SQLite file holding users (Argon2id password hashes), each
+// user's schema (tables and stored program units) and the dictionary behind USER_OBJECTS,
+// USER_SOURCE, USER_ERRORS and USER_TAB_COLUMNS. Owns one SQLite connection; not shared
+// between threads. The admin tool, the demo schema and the client library all go through it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+namespace ocilite {
+
+class Catalog;
+struct Translation;
+
+// One compile error of a stored program unit, as USER_ERRORS shows it.
+struct CompileError {
+    int line = 0;
+    int position = 0;
+    std::string text; // "PLS-00201: identifier 'X' must be declared", "PL/SQL: Statement ignored"
+};
+
+class Database {
+public:
+    // Opens the database file; with create, a missing file is created with an empty
+    // dictionary. On failure returns null and error holds an "ORA-nnnnn: ..." text.
+    static std::unique_ptr<Database> open(const std::string &path, bool create,
+                                          std::string &error);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Adds a user (schema) with its password; the name is folded to upper case as Oracle
+    // folds unquoted names. Fails with ORA-01920 when the user exists.
+    bool addUser(const std::string &user, const std::string &password, std::string &error);
+    bool userExists(const std::string &user) const;
+    // True when the user exists and the password matches its hash.
+    bool checkPassword(const std::string &user, const std::string &password) const;
+
+    // Runs one statement in Oracle's dialect as the given schema: DDL, DML, CREATE [OR
+    // REPLACE] PACKAGE / PACKAGE BODY / PROCEDURE / FUNCTION. A SELECT is run and its rows
+    // discarded. error receives "ORA-nnnnn: message". Outside begin()/commit() every
+    // statement is committed at once.
+    bool execute(const std::string &schema, const std::string &oracleSql, std::string &error,
+                 long *rowsProcessed = nullptr);
+
+    // Replaces the USER_ERRORS rows of one unit (SEQUENCE 1..n in the given order,
+    // ATTRIBUTE 'ERROR', MESSAGE_NUMBER from the PLS-/ORA- prefix) and sets its STATUS to
+    // INVALID, or VALID when errors is empty. The unit must exist (ORA-04043 otherwise).
+    bool setCompileErrors(const std::string &schema, const std::string &type,
+                          const std::string &name, const std::vector<CompileError> &errors,
+                          std::string &error);
+
+    // Groups many execute() calls into one SQLite transaction (a generator writing 100,000
+    // rows). commit() ends it; rollback() undoes it.
+    bool begin(std::string &error);
+    bool commit(std::string &error);
+    bool rollback(std::string &error);
+    bool inTransaction() const;
+
+    const std::string &path() const { return m_path; }
+    sqlite3 *handle() const { return m_db; }
+
+    // For the engine (these throw OraError): the schema the statements run as, the
+    // dictionary, DDL with Oracle's implicit commits, and the session's transaction.
+    void setSchema(const std::string &schema) { m_schema = schema; }
+    const std::string &schema() const { return m_schema; }
+    Catalog &catalog() { return *m_catalog; }
+    void runDdl(const Translation &tr);
+    void beginWork();
+    void commitWork();
+    void rollbackWork();
+
+private:
+    Database(sqlite3 *db, std::string path);
+    void setUp(bool create);
+    bool executeOne(const std::string &oracleSql, long *rowsProcessed);
+
+    sqlite3 *m_db = nullptr;
+    std::string m_path;
+    std::string m_schema;
+    std::unique_ptr<Catalog> m_catalog;
+    bool m_explicitTransaction = false;
+};
+
+// Begins on construction, rolls back on destruction unless commit() succeeded.
+class ScopedTransaction {
+public:
+    explicit ScopedTransaction(Database &db);
+    ~ScopedTransaction();
+    ScopedTransaction(const ScopedTransaction &) = delete;
+    ScopedTransaction &operator=(const ScopedTransaction &) = delete;
+    bool ok() const { return m_ok; }
+    const std::string &error() const { return m_error; }
+    bool commit();
+
+private:
+    Database &m_db;
+    bool m_ok = false;
+    bool m_done = false;
+    std::string m_error;
+};
+
+// $XDG_DATA_HOME/velmora/demo.db (default ~/.local/share/velmora/demo.db).
+std::string defaultDatabasePath();
+// $XDG_CONFIG_HOME/velmora/ocilite.aliases (default ~/.config/velmora/ocilite.aliases):
+// lines "NAME = /path/to/db", '#' starts a comment, names compared without regard to case.
+std::string aliasFilePath();
+
+// Turns a connect string into a database file path: empty -> the default database; a name
+// found in the alias file -> its path; otherwise a path to an existing database file.
+// Unresolvable -> false with "ORA-12154: TNS:could not resolve service name".
+bool resolveConnectString(const std::string &connect, std::string &path, std::string &error);
+
+// Opens the database a connect string names. The default database is created on first use
+// with the demo schema (installDemoSchema, which creates SCOTT/TIGER and its objects).
+std::unique_ptr<Database> openConnectString(const std::string &connect, std::string &error);
+
+// Upper-cases an unquoted Oracle name (ASCII letters only, as Oracle folds identifiers).
+std::string foldName(const std::string &name);
+
+} // namespace ocilite

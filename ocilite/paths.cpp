@@ -1,0 +1,159 @@
+// Where databases live and how a connect string names one.
+#include "database.h"
+#include "errors.h"
+
+#if defined(OCILITE_HAVE_DEMO)
+#include "demo/demo_schema.h"
+#endif
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ocilite {
+namespace {
+
+std::string homeDir() {
+    const char *home = std::getenv("HOME");
+    return home && *home ? home : ".";
+}
+
+std::string xdgDir(const char *variable, const char *fallback) {
+    const char *value = std::getenv(variable);
+    if (value && *value == '/')
+        return value;
+    return homeDir() + "/" + fallback;
+}
+
+std::string trim(const std::string &s) {
+    size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return s.substr(b, e - b);
+}
+
+bool isFile(const std::string &path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool makeDirectories(const std::string &dir) {
+    for (size_t at = 1; at <= dir.size(); ++at) {
+        if (at == dir.size() || dir[at] == '/') {
+            const std::string part = dir.substr(0, at);
+            if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+                return false;
+        }
+    }
+    return true;
+}
+
+std::string expandHome(const std::string &path) {
+    if (path == "~" || path.rfind("~/", 0) == 0)
+        return homeDir() + path.substr(1);
+    return path;
+}
+
+// Looks the name up in the alias file: "NAME = /path/to/db" per line, '#' comments.
+std::string aliasTarget(const std::string &name) {
+    std::ifstream in(aliasFilePath());
+    std::string line;
+    const std::string wanted = foldName(name);
+    while (std::getline(in, line)) {
+        const auto hash = line.find('#');
+        if (hash != std::string::npos)
+            line.erase(hash);
+        const auto eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        if (foldName(trim(line.substr(0, eq))) == wanted)
+            return expandHome(trim(line.substr(eq + 1)));
+    }
+    return std::string();
+}
+
+// Builds the default database beside its final place and moves it there once complete,
+// so that a failed installation never leaves a half-made database behind.
+std::unique_ptr<Database> createDefault(const std::string &path, std::string &error) {
+    const auto slash = path.rfind('/');
+    if (slash != std::string::npos && !makeDirectories(path.substr(0, slash))) {
+        error = oraText(1034, "cannot create " + path.substr(0, slash));
+        return nullptr;
+    }
+    const std::string temporary = path + ".new-" + std::to_string(::getpid());
+    {
+        std::remove(temporary.c_str());
+        auto db = Database::open(temporary, true, error);
+        if (!db)
+            return nullptr;
+#if defined(OCILITE_HAVE_DEMO)
+        const bool installed = installDemoSchema(*db, error);
+#else
+        const bool installed = db->addUser("SCOTT", "TIGER", error);
+#endif
+        if (!installed) {
+            db.reset();
+            std::remove(temporary.c_str());
+            return nullptr;
+        }
+    }
+    if (!isFile(path) && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = oraText(1034, "cannot create " + path);
+        std::remove(temporary.c_str());
+        return nullptr;
+    }
+    std::remove(temporary.c_str());
+    return Database::open(path, false, error);
+}
+
+} // namespace
+
+std::string defaultDatabasePath() {
+    return xdgDir("XDG_DATA_HOME", ".local/share") + "/velmora/demo.db";
+}
+
+std::string aliasFilePath() {
+    return xdgDir("XDG_CONFIG_HOME", ".config") + "/velmora/ocilite.aliases";
+}
+
+bool resolveConnectString(const std::string &connect, std::string &path, std::string &error) {
+    const std::string name = trim(connect);
+    if (name.empty()) {
+        path = defaultDatabasePath();
+        return true;
+    }
+    const std::string alias = aliasTarget(name);
+    if (!alias.empty()) {
+        path = alias;
+        return true;
+    }
+    const std::string direct = expandHome(name);
+    if (isFile(direct)) {
+        path = direct;
+        return true;
+    }
+    error = oraText(kOraServiceNotResolved);
+    return false;
+}
+
+std::unique_ptr<Database> openConnectString(const std::string &connect, std::string &error) {
+    std::string path;
+    if (!resolveConnectString(connect, path, error))
+        return nullptr;
+    if (trim(connect).empty() && !isFile(path))
+        return createDefault(path, error);
+    if (!isFile(path)) {
+        error = oraText(kOraServiceNotResolved);
+        return nullptr;
+    }
+    return Database::open(path, false, error);
+}
+
+} // namespace ocilite

@@ -1,0 +1,446 @@
+#include "sqlfunctions.h"
+
+#include "errors.h"
+#include "textform.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <optional>
+#include <cstring>
+#include <string>
+
+namespace ocilite {
+namespace {
+
+std::string argText(sqlite3_value *v) {
+    const auto *p = reinterpret_cast<const char *>(sqlite3_value_text(v));
+    return p ? std::string(p, static_cast<size_t>(sqlite3_value_bytes(v))) : std::string();
+}
+
+bool isNull(sqlite3_value *v) { return sqlite3_value_type(v) == SQLITE_NULL; }
+
+void resultText(sqlite3_context *ctx, const std::string &text) {
+    // Oracle has no empty strings: they are NULL.
+    if (text.empty())
+        sqlite3_result_null(ctx);
+    else
+        sqlite3_result_text(ctx, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+void resultError(sqlite3_context *ctx, const OraError &e) {
+    sqlite3_result_error(ctx, e.what(), -1);
+}
+
+// Runs a function body and turns an OraError into the SQL error SQLite reports.
+template <typename F> void guarded(sqlite3_context *ctx, F &&body) {
+    try {
+        body();
+    } catch (const OraError &e) {
+        resultError(ctx, e);
+    } catch (const std::exception &e) {
+        resultError(ctx, OraError(kOraInternal, e.what()));
+    }
+}
+
+int utf8Length(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+size_t charCount(const std::string &s) {
+    size_t n = 0;
+    for (size_t i = 0; i < s.size(); i += utf8Length(static_cast<unsigned char>(s[i])))
+        ++n;
+    return n;
+}
+
+// Byte offset of character index k (0-based).
+size_t byteOffset(const std::string &s, size_t k) {
+    size_t i = 0;
+    while (k-- > 0 && i < s.size())
+        i += utf8Length(static_cast<unsigned char>(s[i]));
+    return std::min(i, s.size());
+}
+
+double argNumber(sqlite3_value *v) {
+    const int type = sqlite3_value_type(v);
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+        return sqlite3_value_double(v);
+    return parseNumber(argText(v));
+}
+
+std::optional<DateTime> argDate(sqlite3_value *v) {
+    if (sqlite3_value_type(v) != SQLITE_TEXT)
+        return std::nullopt;
+    return parseStoredDate(argText(v));
+}
+
+void resultNumber(sqlite3_context *ctx, double value) {
+    if (value == std::floor(value) && std::fabs(value) < 9e15)
+        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(value));
+    else
+        sqlite3_result_double(ctx, value);
+}
+
+void fnLike(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    if (isNull(argv[0]) || isNull(argv[1]) || (argc == 3 && isNull(argv[2])))
+        return sqlite3_result_null(ctx);
+    int escape = -1;
+    if (argc == 3) {
+        const std::string e = argText(argv[2]);
+        if (charCount(e) != 1)
+            return resultError(ctx, OraError(1425 /* escape character must be ... */));
+        escape = static_cast<unsigned char>(e[0]);
+    }
+    const std::string pattern = argText(argv[0]);
+    const std::string text = argText(argv[1]);
+    sqlite3_result_int(ctx, likeMatch(pattern.c_str(), text.c_str(), escape) ? 1 : 0);
+}
+
+void fnSchema(sqlite3_context *ctx, int, sqlite3_value **) {
+    const auto *schema = static_cast<const std::string *>(sqlite3_user_data(ctx));
+    sqlite3_result_text(ctx, schema->c_str(), -1, SQLITE_TRANSIENT);
+}
+
+void fnNvl(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    sqlite3_result_value(ctx, isNull(argv[0]) ? argv[1] : argv[0]);
+}
+
+void fnNvl2(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    sqlite3_result_value(ctx, isNull(argv[0]) ? argv[2] : argv[1]);
+}
+
+void fnDecode(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    if (argc < 3)
+        return resultError(ctx, OraError(938 /* not enough arguments for function */));
+    sqlite3_value *expr = argv[0];
+    int i = 1;
+    for (; i + 1 < argc; i += 2) {
+        sqlite3_value *search = argv[i];
+        // DECODE treats two NULLs as equal.
+        const bool match = (isNull(expr) && isNull(search)) ||
+                           (!isNull(expr) && !isNull(search) &&
+                            ((sqlite3_value_numeric_type(expr) != SQLITE_TEXT &&
+                              sqlite3_value_numeric_type(search) != SQLITE_TEXT)
+                                 ? sqlite3_value_double(expr) == sqlite3_value_double(search)
+                                 : argText(expr) == argText(search)));
+        if (match)
+            return sqlite3_result_value(ctx, argv[i + 1]);
+    }
+    if (i < argc)
+        return sqlite3_result_value(ctx, argv[i]);
+    sqlite3_result_null(ctx);
+}
+
+void fnSysdate(sqlite3_context *ctx, int, sqlite3_value **) {
+    resultText(ctx, storedDate(currentDate()));
+}
+
+void fnToDate(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    if (isNull(argv[0]) || (argc > 1 && isNull(argv[1])))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        if (auto stored = argDate(argv[0]); stored && argc == 1)
+            return resultText(ctx, storedDate(*stored));
+        const std::string format = argc > 1 ? argText(argv[1]) : kDefaultDateFormat;
+        resultText(ctx, storedDate(parseDate(argText(argv[0]), format)));
+    });
+}
+
+void fnToChar(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const int type = sqlite3_value_type(argv[0]);
+        const std::string format = argc > 1 && !isNull(argv[1]) ? argText(argv[1]) : "";
+        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+            const double v = sqlite3_value_double(argv[0]);
+            if (format.empty())
+                return resultText(ctx, type == SQLITE_INTEGER
+                                           ? numberText(static_cast<int64_t>(
+                                                 sqlite3_value_int64(argv[0])))
+                                           : numberText(v));
+            return resultText(ctx, formatNumber(v, format));
+        }
+        if (auto date = argDate(argv[0]))
+            return resultText(ctx, formatDate(*date, format.empty() ? kDefaultDateFormat : format));
+        if (!format.empty())
+            return resultText(ctx, formatNumber(argNumber(argv[0]), format));
+        resultText(ctx, argText(argv[0]));
+    });
+}
+
+void fnToNumber(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] { resultNumber(ctx, argNumber(argv[0])); });
+}
+
+void fnIsDate(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    sqlite3_result_int(ctx, isNull(argv[0]) || argDate(argv[0]).has_value());
+}
+
+void fnRowid(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    // Oracle7's block.row.file form, hexadecimal 8.4.4.
+    char buf[32];
+    const auto id = static_cast<unsigned long long>(sqlite3_value_int64(argv[0]));
+    std::snprintf(buf, sizeof buf, "%08llX.%04llX.%04X", id >> 16, id & 0xFFFF, 1);
+    resultText(ctx, buf);
+}
+
+void fnSubstr(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    for (int i = 0; i < argc; ++i)
+        if (isNull(argv[i]))
+            return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const std::string s = argText(argv[0]);
+        const long long n = static_cast<long long>(charCount(s));
+        long long pos = static_cast<long long>(std::trunc(argNumber(argv[1])));
+        if (pos == 0)
+            pos = 1;
+        if (pos < 0)
+            pos = n + pos + 1;
+        if (pos < 1 || pos > n)
+            return sqlite3_result_null(ctx);
+        long long len = n - pos + 1;
+        if (argc > 2) {
+            const long long want = static_cast<long long>(std::trunc(argNumber(argv[2])));
+            if (want < 1)
+                return sqlite3_result_null(ctx);
+            len = std::min(len, want);
+        }
+        const size_t from = byteOffset(s, static_cast<size_t>(pos - 1));
+        const size_t to = byteOffset(s, static_cast<size_t>(pos - 1 + len));
+        resultText(ctx, s.substr(from, to - from));
+    });
+}
+
+void fnInstr(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    for (int i = 0; i < argc; ++i)
+        if (isNull(argv[i]))
+            return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const std::string s = argText(argv[0]);
+        const std::string sub = argText(argv[1]);
+        long long start = argc > 2 ? static_cast<long long>(argNumber(argv[2])) : 1;
+        long long occurrence = argc > 3 ? static_cast<long long>(argNumber(argv[3])) : 1;
+        if (start == 0 || occurrence < 1)
+            return sqlite3_result_int(ctx, 0);
+        size_t at = std::string::npos;
+        if (start > 0) {
+            size_t from = byteOffset(s, static_cast<size_t>(start - 1));
+            while (occurrence-- > 0) {
+                at = s.find(sub, from);
+                if (at == std::string::npos)
+                    return sqlite3_result_int(ctx, 0);
+                from = at + 1;
+            }
+        } else {
+            const long long startChar = static_cast<long long>(charCount(s)) + start;
+            if (startChar < 0)
+                return sqlite3_result_int(ctx, 0);
+            size_t from = byteOffset(s, static_cast<size_t>(startChar));
+            while (occurrence-- > 0) {
+                at = s.rfind(sub, from);
+                if (at == std::string::npos || (occurrence > 0 && at == 0))
+                    return sqlite3_result_int(ctx, 0);
+                if (occurrence > 0)
+                    from = at - 1;
+            }
+        }
+        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(charCount(s.substr(0, at)) + 1));
+    });
+}
+
+void fnPad(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool left) {
+    for (int i = 0; i < argc; ++i)
+        if (isNull(argv[i]))
+            return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const std::string s = argText(argv[0]);
+        const long long want = static_cast<long long>(argNumber(argv[1]));
+        const std::string fill = argc > 2 ? argText(argv[2]) : " ";
+        if (want <= 0 || fill.empty())
+            return sqlite3_result_null(ctx);
+        const auto n = static_cast<long long>(charCount(s));
+        if (n >= want)
+            return resultText(ctx, s.substr(0, byteOffset(s, static_cast<size_t>(want))));
+        std::string pad;
+        const auto fillChars = static_cast<long long>(charCount(fill));
+        for (long long k = 0; k < want - n; ++k) {
+            const size_t from = byteOffset(fill, static_cast<size_t>(k % fillChars));
+            const size_t to = byteOffset(fill, static_cast<size_t>(k % fillChars + 1));
+            pad += fill.substr(from, to - from);
+        }
+        resultText(ctx, left ? pad + s : s + pad);
+    });
+}
+
+void fnLpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, argc, argv, true); }
+void fnRpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, argc, argv, false); }
+
+void fnConcat(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    resultText(ctx, argText(argv[0]) + argText(argv[1]));
+}
+
+void fnChr(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    const auto c = static_cast<unsigned>(sqlite3_value_int64(argv[0]));
+    std::string s;
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | ((c >> 12) & 0x0F));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    sqlite3_result_text(ctx, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+}
+
+void fnMod(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const double a = argNumber(argv[0]);
+        const double b = argNumber(argv[1]);
+        resultNumber(ctx, b == 0 ? a : std::fmod(a, b));
+    });
+}
+
+void fnTrunc(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        if (auto date = argDate(argv[0])) {
+            DateTime d = *date;
+            d.hour = d.minute = d.second = 0;
+            return resultText(ctx, storedDate(d));
+        }
+        const double v = argNumber(argv[0]);
+        const int places = argc > 1 ? static_cast<int>(argNumber(argv[1])) : 0;
+        const double scale = std::pow(10.0, places);
+        resultNumber(ctx, std::trunc(v * scale) / scale);
+    });
+}
+
+void fnInitcap(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    std::string s = argText(argv[0]);
+    bool start = true;
+    for (char &c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalnum(u)) {
+            c = static_cast<char>(start ? std::toupper(u) : std::tolower(u));
+            start = false;
+        } else {
+            start = u < 0x80;
+        }
+    }
+    resultText(ctx, s);
+}
+
+void fnAddMonths(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        auto date = argDate(argv[0]);
+        if (!date)
+            throw OraError(kOraLiteralMismatch);
+        DateTime d = *date;
+        int months = d.year * 12 + (d.month - 1) + static_cast<int>(argNumber(argv[1]));
+        d.year = months / 12;
+        d.month = months % 12 + 1;
+        static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+        const int last = d.month == 2 && leap ? 29 : kDays[d.month - 1];
+        d.day = std::min(d.day, last);
+        resultText(ctx, storedDate(d));
+    });
+}
+
+struct Function {
+    const char *name;
+    int args;
+    void (*fn)(sqlite3_context *, int, sqlite3_value **);
+};
+
+} // namespace
+
+bool likeMatch(const char *pattern, const char *text, int escape) {
+    while (*pattern) {
+        const auto p = static_cast<unsigned char>(*pattern);
+        if (escape >= 0 && p == escape) {
+            ++pattern;
+            if (!*pattern || *pattern != *text)
+                return false;
+            ++pattern;
+            ++text;
+            continue;
+        }
+        if (p == '%') {
+            while (*pattern == '%')
+                ++pattern;
+            if (!*pattern)
+                return true;
+            for (const char *t = text;; t += utf8Length(static_cast<unsigned char>(*t))) {
+                if (likeMatch(pattern, t, escape))
+                    return true;
+                if (!*t)
+                    return false;
+            }
+        }
+        if (!*text)
+            return false;
+        if (p == '_') {
+            ++pattern;
+            text += utf8Length(static_cast<unsigned char>(*text));
+            continue;
+        }
+        if (*pattern != *text)
+            return false;
+        ++pattern;
+        ++text;
+    }
+    return *text == '\0';
+}
+
+void registerSqlFunctions(sqlite3 *db, const std::string *currentSchema) {
+    static const Function kFunctions[] = {
+        {"LIKE", 2, fnLike},         {"LIKE", 3, fnLike},           {"NVL", 2, fnNvl},
+        {"NVL2", 3, fnNvl2},         {"DECODE", -1, fnDecode},      {"TO_DATE", 1, fnToDate},
+        {"TO_DATE", 2, fnToDate},    {"TO_CHAR", 1, fnToChar},      {"TO_CHAR", 2, fnToChar},
+        {"TO_NUMBER", 1, fnToNumber}, {"OCILITE_ISDATE", 1, fnIsDate},
+        {"OCILITE_ROWID", 1, fnRowid}, {"SUBSTR", 2, fnSubstr},     {"SUBSTR", 3, fnSubstr},
+        {"INSTR", 2, fnInstr},       {"INSTR", 3, fnInstr},         {"INSTR", 4, fnInstr},
+        {"LPAD", 2, fnLpad},         {"LPAD", 3, fnLpad},           {"RPAD", 2, fnRpad},
+        {"RPAD", 3, fnRpad},         {"CONCAT", 2, fnConcat},       {"CHR", 1, fnChr},
+        {"MOD", 2, fnMod},           {"TRUNC", 1, fnTrunc},         {"TRUNC", 2, fnTrunc},
+        {"INITCAP", 1, fnInitcap},   {"ADD_MONTHS", 2, fnAddMonths},
+    };
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    for (const Function &f : kFunctions)
+        sqlite3_create_function_v2(db, f.name, f.args, flags, nullptr, f.fn, nullptr, nullptr,
+                                   nullptr);
+    sqlite3_create_function_v2(db, "SYSDATE", 0, SQLITE_UTF8, nullptr, fnSysdate, nullptr,
+                               nullptr, nullptr);
+    sqlite3_create_function_v2(db, "OCILITE_SCHEMA", 0, SQLITE_UTF8,
+                               const_cast<std::string *>(currentSchema), fnSchema, nullptr,
+                               nullptr, nullptr);
+}
+
+} // namespace ocilite

@@ -1,0 +1,511 @@
+#include "textform.h"
+
+#include "errors.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+namespace ocilite {
+namespace {
+
+const char *const kMonths[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "MAY",      "JUNE",
+                               "JULY",    "AUGUST",   "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
+const char *const kDays[] = {"SUNDAY",   "MONDAY", "TUESDAY", "WEDNESDAY",
+                             "THURSDAY", "FRIDAY", "SATURDAY"};
+
+std::string upper(std::string s) {
+    for (char &c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Oracle prints a name in the case of the format element: MON -> JAN, Mon -> Jan.
+std::string inCaseOf(const std::string &element, const std::string &name) {
+    const bool first = std::isupper(static_cast<unsigned char>(element[0]));
+    const bool second =
+        element.size() > 1 && std::isupper(static_cast<unsigned char>(element[1]));
+    std::string out = name;
+    for (size_t i = 0; i < out.size(); ++i) {
+        const bool up = i == 0 ? first : (first && second);
+        out[i] = static_cast<char>(up ? std::toupper(static_cast<unsigned char>(out[i]))
+                                      : std::tolower(static_cast<unsigned char>(out[i])));
+    }
+    return out;
+}
+
+int daysInMonth(int year, int month) {
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+int weekday(const DateTime &d) {
+    // Zeller-like count from a known Sunday, proleptic Gregorian calendar.
+    int y = d.year, m = d.month;
+    if (m < 3) {
+        m += 12;
+        --y;
+    }
+    const int k = y % 100, j = y / 100;
+    const int h = (d.day + 13 * (m + 1) / 5 + k + k / 4 + j / 4 + 5 * j) % 7; // 0 = Saturday
+    return (h + 6) % 7;
+}
+
+// One element of a date format model.
+struct Element {
+    std::string text;  // as written in the format (case kept)
+    std::string key;   // upper-case element name, or empty for literal text
+};
+
+std::vector<Element> splitFormat(const std::string &format) {
+    static const char *const kKeys[] = {"MONTH", "YYYY", "RRRR", "HH24", "HH12", "SYYYY", "MON",
+                                        "DAY",   "YYY",  "AM",   "PM",   "A.M.", "P.M.", "YY",
+                                        "RR",    "MM",   "DD",   "DY",   "HH",   "MI",   "SS",
+                                        "FM",    "FX",   "D",    "J",    "Y"};
+    std::vector<Element> out;
+    const std::string up = upper(format);
+    for (size_t i = 0; i < format.size();) {
+        if (format[i] == '"') {
+            const size_t close = format.find('"', i + 1);
+            if (close == std::string::npos)
+                throw OraError(kOraDateFormatNotRecognized);
+            out.push_back({format.substr(i + 1, close - i - 1), ""});
+            i = close + 1;
+            continue;
+        }
+        if (!std::isalnum(static_cast<unsigned char>(format[i]))) {
+            out.push_back({std::string(1, format[i]), ""});
+            ++i;
+            continue;
+        }
+        bool found = false;
+        for (const char *key : kKeys) {
+            const std::string k = key;
+            if (up.compare(i, k.size(), k) == 0) {
+                out.push_back({format.substr(i, k.size()), k});
+                i += k.size();
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            throw OraError(kOraDateFormatNotRecognized);
+    }
+    return out;
+}
+
+class DateReader {
+public:
+    DateReader(const std::string &text, DateTime &d) : m_text(text), m_date(d) {}
+
+    void read(const std::vector<Element> &format) {
+        size_t e = 0;
+        for (; e < format.size(); ++e) {
+            skipBlanks();
+            if (m_pos >= m_text.size())
+                break;
+            readElement(format[e]);
+        }
+        for (; e < format.size(); ++e)
+            if (!format[e].key.empty() && format[e].key != "FM" && format[e].key != "FX")
+                break;
+        skipBlanks();
+        if (m_pos < m_text.size())
+            throw OraError(kOraDateFormatEnds);
+        if (m_pm && m_date.hour < 12)
+            m_date.hour += 12;
+        if (m_am && m_date.hour == 12)
+            m_date.hour = 0;
+        if (m_date.day > daysInMonth(m_date.year, m_date.month))
+            throw OraError(kOraInvalidDay);
+    }
+
+private:
+    void skipBlanks() {
+        while (m_pos < m_text.size() && m_text[m_pos] == ' ')
+            ++m_pos;
+    }
+
+    int number(size_t maxDigits, int error = kOraNonNumeric) {
+        size_t start = m_pos;
+        bool negative = false;
+        if (m_pos < m_text.size() && (m_text[m_pos] == '-' || m_text[m_pos] == '+'))
+            negative = m_text[m_pos++] == '-';
+        int value = 0;
+        size_t digits = 0;
+        while (m_pos < m_text.size() && digits < maxDigits &&
+               std::isdigit(static_cast<unsigned char>(m_text[m_pos]))) {
+            value = value * 10 + (m_text[m_pos++] - '0');
+            ++digits;
+        }
+        if (digits == 0) {
+            m_pos = start;
+            throw OraError(error);
+        }
+        return negative ? -value : value;
+    }
+
+    int name(const char *const *names, int count, size_t abbreviation, int error) {
+        const std::string rest = upper(m_text.substr(m_pos));
+        for (int i = 0; i < count; ++i) {
+            const std::string full = names[i];
+            const std::string shortName = full.substr(0, abbreviation);
+            if (rest.compare(0, full.size(), full) == 0) {
+                m_pos += full.size();
+                return i;
+            }
+            if (rest.compare(0, shortName.size(), shortName) == 0) {
+                m_pos += shortName.size();
+                return i;
+            }
+        }
+        throw OraError(error);
+    }
+
+    void readLiteral(const Element &el) {
+        // Oracle lets any punctuation stand for the punctuation of the format.
+        for (char c : el.text) {
+            (void)c;
+            if (m_pos < m_text.size() && !std::isalnum(static_cast<unsigned char>(m_text[m_pos])))
+                ++m_pos;
+            else if (std::isalnum(static_cast<unsigned char>(c)) && m_pos < m_text.size() &&
+                     std::toupper(static_cast<unsigned char>(m_text[m_pos])) ==
+                         std::toupper(static_cast<unsigned char>(c)))
+                ++m_pos;
+            else
+                throw OraError(kOraLiteralMismatch);
+        }
+    }
+
+    void readElement(const Element &el) {
+        const std::string &k = el.key;
+        if (k.empty())
+            return readLiteral(el);
+        if (k == "FM" || k == "FX")
+            return;
+        if (k == "YYYY" || k == "RRRR" || k == "SYYYY") {
+            const size_t start = m_pos;
+            const int y = number(4);
+            m_date.year = (k == "RRRR" && m_pos - start <= 2) ? rrYear(y) : y;
+            if (m_date.year == 0 || m_date.year < -4712 || m_date.year > 9999)
+                throw OraError(kOraYearRange);
+        } else if (k == "YY" || k == "RR" || k == "YYY" || k == "Y") {
+            const int y = number(k.size());
+            const int century = currentDate().year / 100 * 100;
+            m_date.year = k == "RR" ? rrYear(y) : century + y;
+        } else if (k == "MM") {
+            m_date.month = number(2);
+            if (m_date.month < 1 || m_date.month > 12)
+                throw OraError(kOraInvalidMonth);
+        } else if (k == "MON" || k == "MONTH") {
+            m_date.month = name(kMonths, 12, 3, kOraInvalidMonth) + 1;
+        } else if (k == "DD") {
+            m_date.day = number(2);
+            if (m_date.day < 1 || m_date.day > 31)
+                throw OraError(kOraInvalidDay);
+        } else if (k == "DY" || k == "DAY") {
+            name(kDays, 7, 3, kOraLiteralMismatch);
+        } else if (k == "HH" || k == "HH12") {
+            m_date.hour = number(2);
+            if (m_date.hour < 1 || m_date.hour > 12)
+                throw OraError(kOraInvalidHour);
+        } else if (k == "HH24") {
+            m_date.hour = number(2);
+            if (m_date.hour > 23)
+                throw OraError(kOraInvalidHour);
+        } else if (k == "MI") {
+            m_date.minute = number(2);
+            if (m_date.minute > 59)
+                throw OraError(kOraInvalidMinute);
+        } else if (k == "SS") {
+            m_date.second = number(2);
+            if (m_date.second > 59)
+                throw OraError(kOraInvalidSecond);
+        } else if (k == "AM" || k == "PM" || k == "A.M." || k == "P.M.") {
+            const std::string rest = upper(m_text.substr(m_pos, k.size()));
+            if (rest == "PM" || rest == "P.M.")
+                m_pm = true;
+            else if (rest == "AM" || rest == "A.M.")
+                m_am = true;
+            else
+                throw OraError(kOraLiteralMismatch);
+            m_pos += k.size();
+        } else {
+            throw OraError(kOraDateFormatNotRecognized);
+        }
+    }
+
+    static int rrYear(int yy) {
+        if (yy >= 100)
+            return yy;
+        const int now = currentDate().year;
+        const int century = now / 100 * 100;
+        const int nowYY = now % 100;
+        if (yy < 50)
+            return nowYY < 50 ? century + yy : century + 100 + yy;
+        return nowYY < 50 ? century - 100 + yy : century + yy;
+    }
+
+    const std::string &m_text;
+    DateTime &m_date;
+    size_t m_pos = 0;
+    bool m_pm = false;
+    bool m_am = false;
+};
+
+std::string twoDigits(int v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
+
+} // namespace
+
+std::string numberText(int64_t value) { return std::to_string(value); }
+
+std::string numberText(double value) {
+    if (std::isnan(value) || std::isinf(value))
+        return value < 0 ? "-~" : "~";
+    if (value == 0)
+        return "0";
+    if (std::fabs(value) < 1e15 && value == std::floor(value))
+        return std::to_string(static_cast<int64_t>(value));
+    // Fifteen significant digits: what a decimal NUMBER would have held for the value.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const char *e = std::strchr(buf, 'e');
+    const int exponent = std::atoi(e + 1);
+    std::string digits;
+    for (const char *p = buf; p < e; ++p)
+        if (std::isdigit(static_cast<unsigned char>(*p)))
+            digits += *p;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const std::string sign = value < 0 ? "-" : "";
+    std::string text;
+    if (exponent >= 0) {
+        const size_t intLength = static_cast<size_t>(exponent) + 1;
+        if (digits.size() <= intLength)
+            text = digits + std::string(intLength - digits.size(), '0');
+        else
+            text = digits.substr(0, intLength) + "." + digits.substr(intLength);
+    } else {
+        // Oracle drops the zero before the decimal point: .5, -.5.
+        text = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    }
+    if (sign.size() + text.size() <= 64)
+        return sign + text;
+    // Too long for the text form: scientific notation, as TO_CHAR's TM model does.
+    std::string mantissa = digits.substr(0, 1);
+    if (digits.size() > 1)
+        mantissa += "." + digits.substr(1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return sign + mantissa + exp;
+}
+
+bool looksNumeric(const std::string &text) {
+    size_t i = 0, n = text.size();
+    while (i < n && text[i] == ' ')
+        ++i;
+    while (n > i && text[n - 1] == ' ')
+        --n;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        size_t expDigits = 0;
+        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+    }
+    return i == n;
+}
+
+double parseNumber(const std::string &text) {
+    if (!looksNumeric(text))
+        throw OraError(kOraInvalidNumber);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+std::string storedDate(const DateTime &d) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour,
+                  d.minute, d.second);
+    return buf;
+}
+
+std::optional<DateTime> parseStoredDate(const std::string &text) {
+    DateTime d;
+    int consumed = 0;
+    if (text.size() != 19 ||
+        std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &d.year, &d.month, &d.day, &d.hour,
+                    &d.minute, &d.second, &consumed) != 6 ||
+        consumed != 19)
+        return std::nullopt;
+    if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > daysInMonth(d.year, d.month) ||
+        d.hour > 23 || d.minute > 59 || d.second > 59)
+        return std::nullopt;
+    return d;
+}
+
+DateTime currentDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+DateTime parseDate(const std::string &text, const std::string &format) {
+    DateTime d;
+    const DateTime now = currentDate();
+    // Oracle fills what the format leaves out with the first day of the current month.
+    d.year = now.year;
+    d.month = now.month;
+    d.day = 1;
+    DateReader(text, d).read(splitFormat(format));
+    return d;
+}
+
+std::string formatDate(const DateTime &d, const std::string &format) {
+    std::string out;
+    for (const Element &el : splitFormat(format)) {
+        const std::string &k = el.key;
+        char buf[16];
+        if (k.empty())
+            out += el.text;
+        else if (k == "FM" || k == "FX")
+            continue;
+        else if (k == "YYYY" || k == "RRRR" || k == "SYYYY") {
+            std::snprintf(buf, sizeof buf, "%04d", d.year);
+            out += buf;
+        } else if (k == "YYY") {
+            std::snprintf(buf, sizeof buf, "%03d", d.year % 1000);
+            out += buf;
+        } else if (k == "YY" || k == "RR")
+            out += twoDigits(d.year % 100);
+        else if (k == "Y")
+            out += std::to_string(d.year % 10);
+        else if (k == "MM")
+            out += twoDigits(d.month);
+        else if (k == "MON")
+            out += inCaseOf(el.text, std::string(kMonths[d.month - 1]).substr(0, 3));
+        else if (k == "MONTH") {
+            std::snprintf(buf, sizeof buf, "%-9s", kMonths[d.month - 1]);
+            out += inCaseOf(el.text, buf);
+        } else if (k == "DD")
+            out += twoDigits(d.day);
+        else if (k == "D")
+            out += std::to_string(weekday(d) + 1);
+        else if (k == "DY")
+            out += inCaseOf(el.text, std::string(kDays[weekday(d)]).substr(0, 3));
+        else if (k == "DAY") {
+            std::snprintf(buf, sizeof buf, "%-9s", kDays[weekday(d)]);
+            out += inCaseOf(el.text, buf);
+        } else if (k == "HH" || k == "HH12")
+            out += twoDigits(d.hour % 12 == 0 ? 12 : d.hour % 12);
+        else if (k == "HH24")
+            out += twoDigits(d.hour);
+        else if (k == "MI")
+            out += twoDigits(d.minute);
+        else if (k == "SS")
+            out += twoDigits(d.second);
+        else if (k == "AM" || k == "PM")
+            out += inCaseOf(el.text, d.hour < 12 ? "AM" : "PM");
+        else if (k == "A.M." || k == "P.M.")
+            out += inCaseOf(el.text, d.hour < 12 ? "A.M." : "P.M.");
+        else
+            throw OraError(kOraDateFormatNotRecognized);
+    }
+    return out;
+}
+
+std::string formatNumber(double value, const std::string &format) {
+    const std::string fmt = upper(format);
+    bool fill = true;
+    std::string model;
+    for (size_t i = 0; i < fmt.size(); ++i) {
+        if (fmt.compare(i, 2, "FM") == 0) {
+            fill = false;
+            ++i;
+        } else if (std::string("90.,DG$").find(fmt[i]) != std::string::npos) {
+            model += fmt[i] == 'D' ? '.' : fmt[i] == 'G' ? ',' : fmt[i];
+        } else {
+            throw OraError(kOraInvalidNumber, "invalid number format model");
+        }
+    }
+    const size_t point = model.find('.');
+    const std::string intModel = model.substr(0, point);
+    const std::string fracModel = point == std::string::npos ? "" : model.substr(point + 1);
+    const int fracDigits = static_cast<int>(fracModel.size());
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.*f", fracDigits, std::fabs(value));
+    std::string digits = buf;
+    std::string intPart = digits.substr(0, digits.find('.'));
+    std::string fracPart = fracDigits ? digits.substr(digits.find('.') + 1) : "";
+    if (intPart == "0" && intModel.find('0') == std::string::npos)
+        intPart.clear();
+    size_t slots = 0;
+    for (char c : intModel)
+        slots += (c == '9' || c == '0');
+    if (intPart.size() > slots)
+        return std::string(model.size() + 1, '#');
+    std::string intText;
+    size_t next = intPart.size();
+    for (size_t i = intModel.size(); i-- > 0;) {
+        const char c = intModel[i];
+        if (c == '9' || c == '0') {
+            if (next > 0)
+                intText.insert(intText.begin(), intPart[--next]);
+            else if (c == '0' || intModel.find('0') < i)
+                intText.insert(intText.begin(), '0');
+        } else if (c == ',') {
+            if (next > 0)
+                intText.insert(intText.begin(), ',');
+        } else if (c == '$') {
+            intText.insert(intText.begin(), '$');
+        }
+    }
+    std::string text = (value < 0 ? "-" : "") + intText;
+    if (point != std::string::npos) {
+        if (!fill) {
+            while (!fracPart.empty() && fracPart.back() == '0')
+                fracPart.pop_back();
+        }
+        text += "." + fracPart;
+    }
+    if (fill) {
+        const size_t width = model.size() + 1;
+        if (text.size() < width)
+            text.insert(0, width - text.size(), ' ');
+    }
+    return text;
+}
+
+} // namespace ocilite

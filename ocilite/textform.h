@@ -1,0 +1,38 @@
+// Oracle's text forms: numbers as TO_CHAR prints them without a format (".5", "-.5",
+// "1E+125"), dates as stored by the engine ("YYYY-MM-DD HH24:MI:SS" text) and converted
+// through Oracle format models (TO_DATE / TO_CHAR, the default DD-MON-RR).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ocilite {
+
+std::string numberText(double value);
+std::string numberText(int64_t value);
+// Oracle's conversion of text to a number (TO_NUMBER, implicit): blanks around are
+// allowed; anything else that is not a number throws ORA-01722.
+double parseNumber(const std::string &text);
+// True when the text reads as a whole number or decimal in Oracle's syntax.
+bool looksNumeric(const std::string &text);
+
+struct DateTime {
+    int year = 1, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+// The engine stores dates as "YYYY-MM-DD HH24:MI:SS".
+std::string storedDate(const DateTime &d);
+std::optional<DateTime> parseStoredDate(const std::string &text);
+DateTime currentDate();
+
+inline const char *const kDefaultDateFormat = "DD-MON-RR";
+
+// TO_DATE: throws OraError (ORA-01861, 01830, 01840, 01843, 01847, 01850 ...).
+DateTime parseDate(const std::string &text, const std::string &format = kDefaultDateFormat);
+// TO_CHAR of a date; throws ORA-01821 for an unknown format element.
+std::string formatDate(const DateTime &d, const std::string &format = kDefaultDateFormat);
+// TO_CHAR of a number with a format model of 9, 0, '.', ',', D, G, FM, S, '$', MI.
+std::string formatNumber(double value, const std::string &format);
+
+} // namespace ocilite

@@ -1,0 +1,89 @@
+// Turns one statement in Oracle's dialect into what the engine runs: SQLite SQL for
+// queries and DML (table names mapped to the schema's tables, '' as NULL, numbered binds,
+// (+) outer joins as LEFT JOIN, select-list names as Oracle gives them), or a description
+// of the DDL (CREATE TABLE, DROP, CREATE OR REPLACE program units) for the catalog to do.
+#pragma once
+
+#include "types.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ocilite {
+
+struct Token;
+
+// What the translator needs to know about the logged-on schema.
+class NameResolver {
+public:
+    virtual ~NameResolver() = default;
+    // The name SQLite knows a table or dictionary view by, or nothing (ORA-00942).
+    virtual std::optional<std::string> tableFor(const std::string &owner,
+                                                const std::string &name) const = 0;
+    // Column names and types of a table or view given by its SQLite name.
+    virtual std::vector<std::pair<std::string, OraType>>
+    columnsOf(const std::string &sqliteName) const = 0;
+};
+
+enum class StatementKind {
+    Select,
+    Insert,
+    Update,
+    Delete,
+    CreateTable,
+    DropTable,
+    CreateUnit,
+    DropUnit,
+    Commit,
+    Rollback,
+};
+
+struct ColumnSpec {
+    std::string name;
+    OraType type;
+    bool nullable = true;
+    std::string defaultSql; // SQLite text of the DEFAULT expression, if any
+    bool primaryKey = false;
+    bool unique = false;
+};
+
+struct SelectItem {
+    std::string name;              // column name as describe reports it
+    std::optional<OraType> type;   // inferred for expressions; columns use the declared type
+};
+
+struct Translation {
+    StatementKind kind = StatementKind::Select;
+    int functionType = 0;           // Oracle's SQL command code, for the area's ft
+    std::string sql;                // SQLite text (queries and DML)
+    std::vector<std::string> binds; // SQLite parameter n+1 <- Oracle bind name (upper case)
+    std::vector<SelectItem> items;  // top-level select list (empty when it has a '*')
+    // DDL
+    std::string objectName;
+    std::string objectType;         // "TABLE", "PACKAGE", "PACKAGE BODY", ...
+    std::vector<ColumnSpec> columns;
+    std::vector<std::string> tableKey;  // PRIMARY KEY (...) of the table
+    std::vector<std::string> sourceLines;
+    bool orReplace = false;
+
+    bool isQuery() const { return kind == StatementKind::Select; }
+    bool isDml() const {
+        return kind == StatementKind::Insert || kind == StatementKind::Update ||
+               kind == StatementKind::Delete;
+    }
+    bool isDdl() const {
+        return kind == StatementKind::CreateTable || kind == StatementKind::DropTable ||
+               kind == StatementKind::CreateUnit || kind == StatementKind::DropUnit;
+    }
+};
+
+// Throws OraError for anything the dialect refuses.
+Translation translate(const std::string &sql, const std::string &schema,
+                      const NameResolver &resolver);
+
+// Rewrites Oracle's (+) outer joins of every query block into LEFT JOIN ... ON.
+void rewriteOuterJoins(std::vector<Token> &tokens);
+
+} // namespace ocilite
