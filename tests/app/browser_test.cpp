@@ -124,11 +124,13 @@ TEST_F(Browser, PatternsAreUsedExactlyAsTyped)
         const QStringList listed = names();
         for (const QString &name : c.mustHave)
             EXPECT_TRUE(listed.contains(name)) << c.pattern << " lacks " << name.toStdString();
-        if (c.onlyThose)
+        if (c.onlyThose) {
             EXPECT_EQ(listed.size(), c.mustHave.size()) << c.pattern;
-        if (c.eachContains)
+        }
+        if (c.eachContains) {
             for (const QString &name : listed)
                 EXPECT_TRUE(name.contains(c.eachContains)) << name.toStdString();
+        }
         EXPECT_EQ(window->lbName->isEnabled(), !listed.isEmpty()) << c.pattern;
         EXPECT_EQ(window->pbView->isEnabled(), !listed.isEmpty()) << c.pattern;
     }

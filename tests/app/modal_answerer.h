@@ -26,7 +26,7 @@ public:
     // The next login dialog is filled in and confirmed.
     void logOn(const QString &user, const QString &password, const QString &conn)
     {
-        m_answers.push_back([=](QDialog *dialog) {
+        m_answers.push_back([=, this](QDialog *dialog) {
             seenUser = field(dialog, "edUser")->text();
             seenPassword = field(dialog, "edPassword")->text();
             seenConn = field(dialog, "edConn")->text();
