@@ -21,6 +21,8 @@ protected:
         static int argc = 1;
         static char name[] = "platform_tests";
         static char *argv[] = {name, nullptr};
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         s_app = std::make_unique<QGuiApplication>(argc, argv);
         velmora::platform::installJapaneseFaceSubstitutions();
     }
