@@ -10,6 +10,25 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <stdexcept>
+
+// Cursor stand-ins whose class names differ from the cursor's only in case: the session
+// finds cursors by class name without regard to case. In the global namespace, where the
+// cursor class lives: the meta-object's class name carries the namespace.
+class TOCICur : public QObject {
+    Q_OBJECT
+public:
+    TOCICur(QObject *owner, std::function<bool()> cleanUp)
+        : QObject(owner), m_cleanUp(std::move(cleanUp)) {}
+    Q_INVOKABLE bool CleanUP() {
+        ++calls;
+        return m_cleanUp();
+    }
+    int calls = 0;
+
+private:
+    std::function<bool()> m_cleanUp;
+};
 
 namespace sessiontest {
 namespace {
@@ -397,6 +416,20 @@ TEST_F(CursorCleanUpTest, AFailingCleanUpKeepsTheLogonAndTheCursorsText) {
     EXPECT_EQ(fakeoci::callCount("ologof"), 0);
     EXPECT_EQ(str(oci->ErrMsg), "\nORA-01001: scripted error");
     EXPECT_EQ(cursor->ErrMsg, oci->ErrMsg);
+}
+
+TEST_F(SessionTest, CleanUpIgnoresACursorThatThrowsAndStopsAtOneThatFails) {
+    auto *throwing = new TOCICur(owner.get(), []() -> bool { throw std::runtime_error("x"); });
+    auto *failing = new TOCICur(owner.get(), [] { return false; });
+    auto *after = new TOCICur(owner.get(), [] { return true; });
+    EXPECT_FALSE(oci->CleanUP());
+    EXPECT_EQ(throwing->calls, 1);
+    EXPECT_EQ(failing->calls, 1);
+    EXPECT_EQ(after->calls, 0);
+
+    delete failing;
+    EXPECT_TRUE(oci->CleanUP());
+    EXPECT_EQ(after->calls, 1);
 }
 
 // ---- Transactions -----------------------------------------------------------------------
