@@ -239,7 +239,7 @@ void TfmView::LoadSource()
     if (!complete) {
         showPlainMessage(QByteArray("ソースを最後まで読み込めませんでした。"
                                     "表示しているのは途中までです。\n") +
-                         fetchError);
+                         fetchError.trimmed());
     }
 }
 

@@ -285,13 +285,13 @@ int SourceGrid::textWidth(const QByteArray &text) const
 int SourceGrid::currentRow() const
 {
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return current.isValid() && current.row() > 0 && current.column() > 0 ? current.row() : -1;
 }
 
 int SourceGrid::currentCol() const
 {
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.column() : -1;
+    return current.isValid() && current.row() > 0 && current.column() > 0 ? current.column() : -1;
 }
 
 void SourceGrid::setCurrentCell(int col, int row)
@@ -321,9 +321,8 @@ SourceGrid::VisualRect SourceGrid::selectedVisualRect() const
         widen(range.top(), range.bottom(), range.left(), range.right());
     if (r.left < 0 || r.top < 0) {
         r = {};
-        const QModelIndex current = currentIndex();
-        if (current.isValid())
-            widen(current.row(), current.row(), current.column(), current.column());
+        if (currentRow() > 0)
+            widen(currentRow(), currentRow(), currentCol(), currentCol());
     }
     return r;
 }
@@ -388,7 +387,12 @@ void SourceGrid::applyPalette()
 
 void SourceGrid::ensureCurrentCell()
 {
-    if (currentIndex().isValid() || rowCount() < 2)
+    if (rowCount() < 2) {
+        // Only the header row is left: no cell can be current (Qt would pick a fixed one).
+        selectionModel()->clear();
+        return;
+    }
+    if (currentRow() > 0)
         return;
     const int col = (m_lastCol >= 1 && m_lastCol < colCount()) ? m_lastCol : 1;
     selectionModel()->setCurrentIndex(m_model->index(1, col), QItemSelectionModel::ClearAndSelect);

@@ -1,0 +1,299 @@
+// LoadSource over the scripted client library: the statement as sent, the fill, the tidying
+// and sizing, the row-count growth, failures of the statement and of a fetch part-way, the
+// refresh held back during the main window's name load, and the hand-over.
+
+#include "view_fixture.h"
+
+#include "cursor/tocicur.h"
+#include "fakeoci.h"
+#include "session/toci.h"
+#include "viewer/fmview.h"
+#include "viewer/sourcegrid.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace viewtest;
+using fakeoci::Value;
+
+std::vector<fakeoci::Column> sourceColumns()
+{
+    auto column = [](const char *name, int type, int size) {
+        fakeoci::Column c;
+        c.name = name;
+        c.dbtype = type;
+        c.dbsize = size;
+        return c;
+    };
+    return {column("LINE", OCIV7_TYPE_NUMBER, 22), column("SOURCE_TEXT", OCIV7_TYPE_VARCHAR2, 4000),
+            column("SEQUENCE", OCIV7_TYPE_NUMBER, 22), column("POSITION", OCIV7_TYPE_NUMBER, 22),
+            column("ERROR_MESSAGE", OCIV7_TYPE_VARCHAR2, 4000)};
+}
+
+std::vector<Value> line(int number, const std::string &text)
+{
+    return {std::to_string(number), text, std::nullopt, std::nullopt, std::nullopt};
+}
+
+std::vector<Value> error(int number, const std::string &text, int sequence, int position,
+                         const std::string &message)
+{
+    return {std::to_string(number), text, std::to_string(sequence), std::to_string(position),
+            message};
+}
+
+fakeoci::Rows numberedLines(int count)
+{
+    fakeoci::Rows rows;
+    for (int i = 1; i <= count; ++i)
+        rows.push_back(line(i, "  null; -- line " + std::to_string(i) + "\n"));
+    return rows;
+}
+
+QByteArrayList gridRow(const SourceGrid *grid, int row)
+{
+    QByteArrayList out;
+    for (int c = 0; c < grid->colCount(); ++c)
+        out << grid->cell(c, row);
+    return out;
+}
+
+const QByteArrayList header = {"LINE", "SOURCE_TEXT", "SEQUENCE", "POSITION", "ERROR_MESSAGE"};
+
+class ScriptedLoad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clearSettingsHive();
+        fakeoci::reset();
+        ASSERT_TRUE(ctrl->Active()) << ctrl->ErrMsg.constData();
+        ASSERT_TRUE(ctrl->Connect()) << ctrl->ErrMsg.constData();
+        cur->SetParent(ctrl);
+        ASSERT_EQ(cur->GetParent(), ctrl);
+        fakeoci::reset();
+        view = std::make_unique<TfmView>(cur, ctrl);
+        grid = view->sgSource;
+    }
+
+    void TearDown() override
+    {
+        view.reset();
+        clearSettingsHive();
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    void load(const char *name, const char *type)
+    {
+        view->ObjName = name;
+        view->ObjType = type;
+        view->LoadSource();
+    }
+
+    std::vector<std::string> parsed() const
+    {
+        std::vector<std::string> texts;
+        for (const auto &call : fakeoci::callsOf("oparse"))
+            texts.push_back(call.text);
+        return texts;
+    }
+
+    QObject owner;
+    TOCIctrl *ctrl = new TOCIctrl(&owner);
+    TOCIcur *cur = new TOCIcur(&owner);
+    std::unique_ptr<TfmView> view;
+    SourceGrid *grid = nullptr;
+    ModalAnswerer answerer;
+};
+
+TEST_F(ScriptedLoad, TheStatementIsBuiltPieceByPieceWithQuotesDoubled)
+{
+    const std::string head =
+        "select USER_SOURCE.LINE, USER_SOURCE.TEXT SOURCE_TEXT,USER_ERRORS.SEQUENCE, "
+        "USER_ERRORS.POSITION, USER_ERRORS.TEXT ERROR_MESSAGE from USER_SOURCE, USER_ERRORS "
+        "where USER_SOURCE.NAME = USER_ERRORS.NAME(+) AND USER_SOURCE.TYPE = "
+        "USER_ERRORS.TYPE(+) AND USER_SOURCE.LINE = USER_ERRORS.LINE(+) AND ";
+    struct Case {
+        const char *name, *type, *condition;
+    } cases[] = {
+        {"ORDERS_PKG", "PACKAGE BODY",
+         "USER_SOURCE.NAME = 'ORDERS_PKG' AND USER_SOURCE.TYPE = 'PACKAGE BODY' order by LINE"},
+        {"A'B", "PACKAGE",
+         "USER_SOURCE.NAME = 'A''B' AND USER_SOURCE.TYPE = 'PACKAGE' order by LINE"},
+        {"X' OR '1'='1", "O'",
+         "USER_SOURCE.NAME = 'X'' OR ''1''=''1' AND USER_SOURCE.TYPE = 'O''' order by LINE"},
+        {"", "", "USER_SOURCE.NAME = '' AND USER_SOURCE.TYPE = '' order by LINE"},
+    };
+    for (const Case &c : cases) {
+        fakeoci::reset();
+        fakeoci::setResult(sourceColumns(), {});
+        load(c.name, c.type);
+        ASSERT_EQ(parsed().size(), 1u) << c.name;
+        EXPECT_EQ(parsed().back(), head + c.condition);
+        EXPECT_EQ(view->edObjName->text(), QString::fromUtf8(c.name));
+        EXPECT_EQ(view->edObjType->text(), QString::fromUtf8(c.type));
+    }
+    EXPECT_TRUE(answerer.messages.isEmpty());
+}
+
+TEST_F(ScriptedLoad, RowsAreTidiedSizedAndTheFirstErrorBecomesCurrent)
+{
+    fakeoci::setResult(
+        sourceColumns(),
+        {line(1, "iiiiiiiiiiiiiiiiiiii\n"), line(2, "WWWWWWWWWWWWWWWWWWWW\n"),
+         line(3, "\tx\t:= 1;\n"),
+         error(4, "  y := z;\n", 2, 3, "PL/SQL: Statement ignored"),
+         error(4, "  y := z;\n", 1, 8, "PLS-00201: identifier 'Z' must be\ndeclared\n"),
+         line(5, "end;")});
+    grid->setColWidth(2, 77);
+    load("TABS_PKG", "PACKAGE BODY");
+
+    EXPECT_TRUE(answerer.messages.isEmpty());
+    ASSERT_EQ(grid->rowCount(), 7);
+    EXPECT_EQ(gridRow(grid, 0), header);
+    EXPECT_EQ(gridRow(grid, 3), (QByteArrayList{"3", " x := 1; ", "", "", ""}));
+    EXPECT_EQ(gridRow(grid, 4),
+              (QByteArrayList{"4", "  y := z; ", "2", "3", "PL/SQL: Statement ignored"}));
+    EXPECT_EQ(gridRow(grid, 5), (QByteArrayList{"4", "  y := z; ", "1", "8",
+                                                "PLS-00201: identifier 'Z' must be declared "}));
+    EXPECT_EQ(gridRow(grid, 6), (QByteArrayList{"5", "end;", "", "", ""}));
+    EXPECT_EQ(grid->currentRow(), 5);
+    EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 1);
+
+    // Widths: the longest text by bytes, the first of equally long ones, plus 5 pixels.
+    EXPECT_EQ(grid->colWidth(0), 50);
+    EXPECT_EQ(grid->colWidth(1), grid->textWidth("iiiiiiiiiiiiiiiiiiii\n") + 5);
+    EXPECT_EQ(grid->colWidth(4),
+              grid->textWidth("PLS-00201: identifier 'Z' must be\ndeclared\n") + 5);
+    EXPECT_EQ(grid->colWidth(2), 77);
+    EXPECT_EQ(grid->colWidth(3), 60);
+
+    // Cells are copied as shown.
+    grid->setCurrentCell(1, 3);
+    view->sgSourceKeyDown(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), " x := 1; \r\n");
+}
+
+TEST_F(ScriptedLoad, HeaderNamesSetTheLeastWidthAndNoErrorLeavesTheCurrentRow)
+{
+    fakeoci::setResult(sourceColumns(), {line(1, "a"), line(2, "b"), line(3, "c")});
+    grid->setCurrentCell(3, 2);
+    load("SHORT", "PROCEDURE");
+    EXPECT_EQ(grid->colWidth(1), grid->textWidth("SOURCE_TEXT") + 5);
+    EXPECT_EQ(grid->colWidth(4), grid->textWidth("ERROR_MESSAGE") + 5);
+    EXPECT_EQ(grid->currentRow(), 1); // cut to the two rows before the statement ran
+}
+
+TEST_F(ScriptedLoad, TheRowCountGrowsAThousandAtATimeAndEndsExact)
+{
+    fakeoci::setResult(sourceColumns(), numberedLines(2500));
+    QSignalSpy inserted(grid->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(grid->model(), &QAbstractItemModel::rowsRemoved);
+    load("BIG", "PACKAGE BODY");
+    std::vector<std::pair<int, int>> growth;
+    for (const auto &args : inserted)
+        growth.emplace_back(args.at(1).toInt(), args.at(2).toInt());
+    EXPECT_EQ(growth, (std::vector<std::pair<int, int>>{{2, 1001}, {1002, 2001}, {2002, 3001}}));
+    ASSERT_FALSE(removed.isEmpty());
+    EXPECT_EQ(removed.last().at(1).toInt(), 2501);
+    EXPECT_EQ(removed.last().at(2).toInt(), 3001);
+    EXPECT_EQ(grid->rowCount(), 2501);
+    EXPECT_EQ(grid->cell(0, 2500), "2500");
+}
+
+TEST_F(ScriptedLoad, AUnitWithoutSourceKeepsTheHeaderRowOnly)
+{
+    fakeoci::setResult(sourceColumns(), numberedLines(3));
+    load("FIRST", "PACKAGE");
+    fakeoci::setResult(sourceColumns(), {});
+    load("EMPTY", "PACKAGE");
+    EXPECT_EQ(grid->rowCount(), 1);
+    EXPECT_EQ(gridRow(grid, 0), header);
+    EXPECT_EQ(grid->currentRow(), -1);
+    EXPECT_TRUE(answerer.messages.isEmpty());
+}
+
+TEST_F(ScriptedLoad, AFailedStatementShowsTheSessionsTextAndKeepsTheFirstRows)
+{
+    fakeoci::setResult(sourceColumns(), numberedLines(10));
+    load("GOOD", "PACKAGE BODY");
+    const QByteArrayList firstRow = gridRow(grid, 1);
+    fakeoci::setErrorText(942, "ORA-00942: table or view does not exist");
+    fakeoci::failNext("oparse", 942);
+    load("BAD", "PACKAGE BODY");
+    ASSERT_EQ(answerer.messages.size(), 1);
+    EXPECT_EQ(answerer.messages.first(), QString::fromUtf8(ctrl->ErrMsg));
+    EXPECT_TRUE(answerer.messages.first().contains("ORA-00942: table or view does not exist"));
+    EXPECT_EQ(answerer.captions.first(), "Velmora");
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(gridRow(grid, 0), header);
+    EXPECT_EQ(gridRow(grid, 1), firstRow);
+    EXPECT_EQ(view->edObjName->text(), "BAD");
+}
+
+TEST_F(ScriptedLoad, AFetchFailingPartWayShowsTheRowsReadAndSaysSo)
+{
+    fakeoci::setResult(sourceColumns(), numberedLines(10));
+    fakeoci::setErrorText(3113, "ORA-03113: end-of-file on communication channel");
+    fakeoci::failAfter("ofetch", 3, 3113);
+    load("CUT", "PACKAGE BODY");
+    EXPECT_EQ(grid->rowCount(), 4);
+    EXPECT_EQ(grid->cell(0, 3), "3");
+    ASSERT_EQ(answerer.messages.size(), 1);
+    EXPECT_TRUE(answerer.messages.first().contains("ソースを最後まで読み込めませんでした"));
+    EXPECT_TRUE(
+        answerer.messages.first().contains("ORA-03113: end-of-file on communication channel"));
+
+    // The failure's text stays in the cursor, and is not mistaken for a failure next time.
+    load("WHOLE", "PACKAGE BODY");
+    EXPECT_EQ(grid->rowCount(), 11);
+    EXPECT_EQ(answerer.messages.size(), 1);
+    EXPECT_TRUE(cur->ErrMsg.contains("ORA-03113"));
+}
+
+TEST_F(ScriptedLoad, ARefreshDuringTheNameLoadWaitsForTheLoadToEnd)
+{
+    bool loading = true;
+    int endRequests = 0;
+    view->setCursorGate([&loading] { return loading; }, [&endRequests] { ++endRequests; });
+    fakeoci::setResult(sourceColumns(), numberedLines(5));
+    view->ObjName = "LATER";
+    view->ObjType = "PACKAGE";
+    view->pbRefClick();
+    view->pbRefClick();
+    // The name load goes on processing events row by row: nothing runs on its cursor.
+    for (int row = 0; row < 20; ++row)
+        QCoreApplication::processEvents();
+    EXPECT_GE(endRequests, 1);
+    EXPECT_EQ(fakeoci::callCount("oparse"), 0);
+    loading = false;
+    QTest::qWait(20);
+    EXPECT_EQ(fakeoci::callCount("oparse"), 1); // the two presses make one load
+    EXPECT_EQ(grid->rowCount(), 6);
+    EXPECT_EQ(view->edObjName->text(), "LATER");
+}
+
+TEST_F(ScriptedLoad, EveryHandOverLoadsAfresh)
+{
+    fakeoci::queueResult(sourceColumns(), numberedLines(3));
+    fakeoci::queueResult(sourceColumns(), numberedLines(7));
+    view->ObjName = "FIRST_PKG";
+    view->ObjType = "PACKAGE";
+    view->show();
+    EXPECT_EQ(grid->rowCount(), 4);
+    view->close();
+    EXPECT_FALSE(view->isVisible());
+    view->ObjName = "SECOND_PKG";
+    view->show();
+    EXPECT_EQ(grid->rowCount(), 8);
+    ASSERT_EQ(parsed().size(), 2u);
+    EXPECT_NE(parsed().back().find("'SECOND_PKG'"), std::string::npos);
+    EXPECT_EQ(view->edObjName->text(), "SECOND_PKG");
+}
+
+} // namespace
