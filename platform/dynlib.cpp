@@ -12,7 +12,9 @@ namespace velmora::platform {
 
 #ifdef _WIN32
 
-void suppressLoadErrorDialogs() { SetErrorMode(SEM_NOOPENFILEERRORBOX); }
+void suppressLoadErrorDialogs() {
+    SetErrorMode(SEM_NOOPENFILEERRORBOX);
+}
 
 LibraryHandle loadLibrary(const std::string &fileName) {
     return reinterpret_cast<LibraryHandle>(LoadLibraryA(fileName.c_str()));

@@ -27,8 +27,8 @@ constexpr std::array<const char *, 2> kLibraryNames = {"libOCI.so", "libOCIW32.s
 
 // Binding order; activation names the first missing one in this order.
 constexpr std::array<const char *, 20> kEntryNames = {
-    "olog",   "oclose", "ologof", "oopen", "oparse", "odefin", "oexec",
-    "ofetch", "oerhms", "odescr", "obndrn", "obndrv", "ocan",  "ocon",
+    "olog",   "oclose", "ologof", "oopen",  "oparse", "odefin", "oexec",
+    "ofetch", "oerhms", "odescr", "obndrn", "obndrv", "ocan",   "ocon",
     "ocof",   "ocom",   "orol",   "obndra", "odessp", "ogetpi"};
 
 constexpr const char *kLoadFailed = "OCIW32.DLL or OCI.DLLのロードに失敗しました。";
@@ -55,7 +55,9 @@ OraText *text(const QByteArray &bytes) {
 
 TOCIctrl::TOCIctrl(QObject *owner) : QObject(owner), m_ownerComp(owner) {}
 
-TOCIctrl::~TOCIctrl() { UnActive(); }
+TOCIctrl::~TOCIctrl() {
+    UnActive();
+}
 
 // ---- Library binding ----------------------------------------------------------------------
 
@@ -162,7 +164,9 @@ bool TOCIctrl::OpenCur(cda_def *cur) {
     return m_connected && m_entry.oopen(cur, &m_lda, nullptr, -1, -1, nullptr, -1) == 0;
 }
 
-bool TOCIctrl::CloseCur(cda_def *cur) { return m_connected && m_entry.oclose(cur) == 0; }
+bool TOCIctrl::CloseCur(cda_def *cur) {
+    return m_connected && m_entry.oclose(cur) == 0;
+}
 
 bool TOCIctrl::Parse(cda_def *cur, const QByteArray &sql) {
     return m_connected && m_entry.oparse(cur, text(sql), -1, 0, 1) == 0;
@@ -187,14 +191,18 @@ bool TOCIctrl::Descr(cda_def *cur, int pos, describe *d) {
 }
 
 bool TOCIctrl::Defin(cda_def *cur, int pos, void *buf, describe *d) {
-    return m_connected && m_entry.odefin(cur, pos + 1, static_cast<ub1 *>(buf), d->dbsize + 1,
-                                         OCIV7_EXT_STR, -1, nullptr, nullptr, -1, -1, nullptr,
-                                         nullptr) == 0;
+    return m_connected &&
+           m_entry.odefin(cur, pos + 1, static_cast<ub1 *>(buf), d->dbsize + 1, OCIV7_EXT_STR, -1,
+                          nullptr, nullptr, -1, -1, nullptr, nullptr) == 0;
 }
 
-bool TOCIctrl::Exec(cda_def *cur) { return m_connected && m_entry.oexec(cur) == 0; }
+bool TOCIctrl::Exec(cda_def *cur) {
+    return m_connected && m_entry.oexec(cur) == 0;
+}
 
-bool TOCIctrl::SelFetch(cda_def *cur) { return m_connected && m_entry.ofetch(cur) == 0; }
+bool TOCIctrl::SelFetch(cda_def *cur) {
+    return m_connected && m_entry.ofetch(cur) == 0;
+}
 
 bool TOCIctrl::Bind(cda_def *cur, const QByteArrayList &values, int count) {
     if (!m_connected)
@@ -223,8 +231,8 @@ bool TOCIctrl::Connect() {
     if (m_connected && !DisConnect())
         return false;
     platform::BusyPointer busy;
-    if (m_entry.olog(&m_lda, m_hda, text(UserID), -1, text(Password), -1, text(ConnStr), -1,
-                     0) != 0) {
+    if (m_entry.olog(&m_lda, m_hda, text(UserID), -1, text(Password), -1, text(ConnStr), -1, 0) !=
+        0) {
         err_report(&m_lda);
         return false;
     }
@@ -322,9 +330,13 @@ void TOCIctrl::SetAutoCommit(bool value) {
     m_autoCommit = value;
 }
 
-bool TOCIctrl::Commit() { return endTransaction(m_entry.ocom); }
+bool TOCIctrl::Commit() {
+    return endTransaction(m_entry.ocom);
+}
 
-bool TOCIctrl::Rollback() { return endTransaction(m_entry.orol); }
+bool TOCIctrl::Rollback() {
+    return endTransaction(m_entry.orol);
+}
 
 bool TOCIctrl::endTransaction(sword (*call)(Cda_Def *)) {
     if (!m_connected)

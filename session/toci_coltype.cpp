@@ -57,8 +57,8 @@ bool TOCIctrl::lookUpColumnTypes(const QByteArray &table, const QByteArrayList &
     const QByteArray sql =
         "SELECT COLUMN_NAME, DATA_TYPE from user_tab_columns WHERE TABLE_NAME = '" +
         sqlQuoteDoubled(upperAscii(table)) + "'";
-    if (m_entry.oparse(cur, reinterpret_cast<OraText *>(const_cast<char *>(sql.constData())), -1,
-                       0, 1) != 0) {
+    if (m_entry.oparse(cur, reinterpret_cast<OraText *>(const_cast<char *>(sql.constData())), -1, 0,
+                       1) != 0) {
         err_report(cur);
         return false;
     }
@@ -91,4 +91,6 @@ bool TOCIctrl::lookUpColumnTypes(const QByteArray &table, const QByteArrayList &
     return true;
 }
 
-bool TOCIctrl::ExtractColumn(const QByteArrayList &) const { return true; }
+bool TOCIctrl::ExtractColumn(const QByteArrayList &) const {
+    return true;
+}

@@ -12,8 +12,12 @@ namespace {
 constexpr const char *kLib = FAKEOCI_LIBRARY_NAME;
 
 // Loading and unloading are visible to the tests, so they can tell which file was opened.
-[[gnu::constructor]] void announceLoad() { fakeoci::detail::libraryLoaded(kLib); }
-[[gnu::destructor]] void announceUnload() { fakeoci::detail::libraryUnloaded(kLib); }
+[[gnu::constructor]] void announceLoad() {
+    fakeoci::detail::libraryLoaded(kLib);
+}
+[[gnu::destructor]] void announceUnload() {
+    fakeoci::detail::libraryUnloaded(kLib);
+}
 } // namespace
 
 namespace fd = fakeoci::detail;
@@ -27,10 +31,14 @@ OCIV7_API sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *
 }
 #endif
 #ifndef FAKEOCI_OMIT_oclose
-OCIV7_API sword oclose(Cda_Def *cursor) { return fd::oclose(kLib, cursor); }
+OCIV7_API sword oclose(Cda_Def *cursor) {
+    return fd::oclose(kLib, cursor);
+}
 #endif
 #ifndef FAKEOCI_OMIT_ologof
-OCIV7_API sword ologof(Cda_Def *lda) { return fd::ologof(kLib, lda); }
+OCIV7_API sword ologof(Cda_Def *lda) {
+    return fd::ologof(kLib, lda);
+}
 #endif
 #ifndef FAKEOCI_OMIT_oopen
 OCIV7_API sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsize,
@@ -51,10 +59,14 @@ OCIV7_API sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword f
 }
 #endif
 #ifndef FAKEOCI_OMIT_oexec
-OCIV7_API sword oexec(Cda_Def *cursor) { return fd::oexec(kLib, cursor); }
+OCIV7_API sword oexec(Cda_Def *cursor) {
+    return fd::oexec(kLib, cursor);
+}
 #endif
 #ifndef FAKEOCI_OMIT_ofetch
-OCIV7_API sword ofetch(Cda_Def *cursor) { return fd::ofetch(kLib, cursor); }
+OCIV7_API sword ofetch(Cda_Def *cursor) {
+    return fd::ofetch(kLib, cursor);
+}
 #endif
 #ifndef FAKEOCI_OMIT_oerhms
 OCIV7_API sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz) {
@@ -62,8 +74,8 @@ OCIV7_API sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz) {
 }
 #endif
 #ifndef FAKEOCI_OMIT_odescr
-OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf,
-                       sb4 *cbufl, sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok) {
+OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb4 *cbufl,
+                       sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok) {
     return fd::odescr(kLib, cursor, pos, dbsize, dbtype, cbuf, cbufl, dsize, prec, scale, nullok);
 }
 #endif
@@ -80,23 +92,33 @@ OCIV7_API sword obndrv(Cda_Def *cursor, OraText *, sword, ub1 *, sword, sword, s
 }
 #endif
 #ifndef FAKEOCI_OMIT_ocan
-OCIV7_API sword ocan(Cda_Def *cursor) { return fd::simple(kLib, "ocan", cursor); }
+OCIV7_API sword ocan(Cda_Def *cursor) {
+    return fd::simple(kLib, "ocan", cursor);
+}
 #endif
 #ifndef FAKEOCI_OMIT_ocon
-OCIV7_API sword ocon(Cda_Def *lda) { return fd::simple(kLib, "ocon", lda); }
+OCIV7_API sword ocon(Cda_Def *lda) {
+    return fd::simple(kLib, "ocon", lda);
+}
 #endif
 #ifndef FAKEOCI_OMIT_ocof
-OCIV7_API sword ocof(Cda_Def *lda) { return fd::simple(kLib, "ocof", lda); }
+OCIV7_API sword ocof(Cda_Def *lda) {
+    return fd::simple(kLib, "ocof", lda);
+}
 #endif
 #ifndef FAKEOCI_OMIT_ocom
-OCIV7_API sword ocom(Cda_Def *lda) { return fd::simple(kLib, "ocom", lda); }
+OCIV7_API sword ocom(Cda_Def *lda) {
+    return fd::simple(kLib, "ocom", lda);
+}
 #endif
 #ifndef FAKEOCI_OMIT_orol
-OCIV7_API sword orol(Cda_Def *lda) { return fd::simple(kLib, "orol", lda); }
+OCIV7_API sword orol(Cda_Def *lda) {
+    return fd::simple(kLib, "orol", lda);
+}
 #endif
 #ifndef FAKEOCI_OMIT_obndra
-OCIV7_API sword obndra(Cda_Def *cursor, OraText *, sword, ub1 *, sword, sword, sword, sb2 *,
-                       ub2 *, ub2 *, ub4, ub4 *, OraText *, sword, sword) {
+OCIV7_API sword obndra(Cda_Def *cursor, OraText *, sword, ub1 *, sword, sword, sword, sb2 *, ub2 *,
+                       ub2 *, ub4, ub4 *, OraText *, sword, sword) {
     return fd::simple(kLib, "obndra", cursor);
 }
 #endif

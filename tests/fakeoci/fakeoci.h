@@ -53,20 +53,20 @@ using Rows = std::vector<std::vector<Value>>;
 
 // One call of an entry point, in the order the calls happened.
 struct Call {
-    std::string entry;                  // "olog", "oparse", ...
-    std::string library;                // file name of the variant that served the call
-    const void *area = nullptr;         // first argument (the cursor or logon area)
-    const void *lda = nullptr;          // oopen: the logon area; oerhms: the area passed
-    std::string text;                   // oparse: the statement text (as far as sqllen says)
-    int position = 0;                   // odescr/odefin position, obndrn placeholder number
-    int length = 0;                     // oparse sqllen, odefin/obndrn buffer length,
-                                        // oerhms buffer size
-    int type = 0;                       // odefin/obndrn external type
-    int code = 0;                       // oerhms return code asked for; olog mode
-    std::string user, password, conn;   // olog, read as the lengths given say
-    std::vector<std::string> bound;     // oexec: placeholder 1..n values read at that time
-    std::vector<std::intptr_t> args;    // every argument in order, pointers as integers
-    int result = 0;                     // what the call returned
+    std::string entry;                // "olog", "oparse", ...
+    std::string library;              // file name of the variant that served the call
+    const void *area = nullptr;       // first argument (the cursor or logon area)
+    const void *lda = nullptr;        // oopen: the logon area; oerhms: the area passed
+    std::string text;                 // oparse: the statement text (as far as sqllen says)
+    int position = 0;                 // odescr/odefin position, obndrn placeholder number
+    int length = 0;                   // oparse sqllen, odefin/obndrn buffer length,
+                                      // oerhms buffer size
+    int type = 0;                     // odefin/obndrn external type
+    int code = 0;                     // oerhms return code asked for; olog mode
+    std::string user, password, conn; // olog, read as the lengths given say
+    std::vector<std::string> bound;   // oexec: placeholder 1..n values read at that time
+    std::vector<std::intptr_t> args;  // every argument in order, pointers as integers
+    int result = 0;                   // what the call returned
 };
 
 // Forgets everything programmed and recorded (calls, results, failures, error texts,

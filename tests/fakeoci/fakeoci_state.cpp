@@ -64,8 +64,12 @@ State &state() {
     return *s;
 }
 
-std::intptr_t arg(const void *p) { return reinterpret_cast<std::intptr_t>(p); }
-std::intptr_t arg(long long v) { return static_cast<std::intptr_t>(v); }
+std::intptr_t arg(const void *p) {
+    return reinterpret_cast<std::intptr_t>(p);
+}
+std::intptr_t arg(long long v) {
+    return static_cast<std::intptr_t>(v);
+}
 
 Call &record(const char *lib, const char *entry, const Cda_Def *area,
              std::vector<std::intptr_t> args) {
@@ -165,7 +169,9 @@ std::string boundValue(const Binding &b) {
 
 } // namespace
 
-void reset() { state() = State{}; }
+void reset() {
+    state() = State{};
+}
 
 void failNext(const std::string &entry, int rc, int fc, int times) {
     failAfter(entry, 0, rc, fc, times);
@@ -183,11 +189,17 @@ void queueResult(std::vector<Column> columns, Rows rows) {
     state().queuedResults.push_back(ResultSet{std::move(columns), std::move(rows)});
 }
 
-void setRowsProcessed(int rpc) { state().rowsProcessed = rpc; }
+void setRowsProcessed(int rpc) {
+    state().rowsProcessed = rpc;
+}
 
-void setDescribeFailure(int pos, int rc) { state().describeFailures[pos] = rc; }
+void setDescribeFailure(int pos, int rc) {
+    state().describeFailures[pos] = rc;
+}
 
-void setErrorText(int code, const std::string &text) { state().errorTexts[code] = text; }
+void setErrorText(int code, const std::string &text) {
+    state().errorTexts[code] = text;
+}
 
 std::string errorText(int code) {
     auto it = state().errorTexts.find(code);
@@ -198,7 +210,9 @@ std::string errorText(int code) {
     return text;
 }
 
-std::vector<Call> calls() { return state().calls; }
+std::vector<Call> calls() {
+    return state().calls;
+}
 
 std::vector<Call> callsOf(const std::string &entry) {
     std::vector<Call> out;
@@ -208,21 +222,37 @@ std::vector<Call> callsOf(const std::string &entry) {
     return out;
 }
 
-int callCount(const std::string &entry) { return static_cast<int>(callsOf(entry).size()); }
+int callCount(const std::string &entry) {
+    return static_cast<int>(callsOf(entry).size());
+}
 
-int totalCalls() { return static_cast<int>(state().calls.size()); }
+int totalCalls() {
+    return static_cast<int>(state().calls.size());
+}
 
-std::vector<std::string> loadedLibraries() { return state().loaded; }
-std::vector<std::string> unloadedLibraries() { return state().unloaded; }
+std::vector<std::string> loadedLibraries() {
+    return state().loaded;
+}
+std::vector<std::string> unloadedLibraries() {
+    return state().unloaded;
+}
 
-bool loggedOn() { return state().loggedOn; }
+bool loggedOn() {
+    return state().loggedOn;
+}
 
-void setCallHook(std::function<void(const Call &)> hook) { state().hook = std::move(hook); }
+void setCallHook(std::function<void(const Call &)> hook) {
+    state().hook = std::move(hook);
+}
 
 namespace detail {
 
-void libraryLoaded(const char *library) { state().loaded.emplace_back(library); }
-void libraryUnloaded(const char *library) { state().unloaded.emplace_back(library); }
+void libraryLoaded(const char *library) {
+    state().loaded.emplace_back(library);
+}
+void libraryUnloaded(const char *library) {
+    state().unloaded.emplace_back(library);
+}
 
 sword olog(const char *lib, Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd,
            sword pswdl, OraText *conn, sword connl, ub4 mode) {
@@ -247,11 +277,11 @@ sword ologof(const char *lib, Cda_Def *lda) {
     return finish(c, lda, 0);
 }
 
-sword oopen(const char *lib, Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl,
-            sword arsize, OraText *uid, sword uidl) {
-    Call &c = record(lib, "oopen", cursor,
-                     {arg(cursor), arg(lda), arg(dbn), arg(dbnl), arg(arsize), arg(uid),
-                      arg(uidl)});
+sword oopen(const char *lib, Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsize,
+            OraText *uid, sword uidl) {
+    Call &c =
+        record(lib, "oopen", cursor,
+               {arg(cursor), arg(lda), arg(dbn), arg(dbnl), arg(arsize), arg(uid), arg(uidl)});
     c.lda = lda;
     if (programmedFailure("oopen", cursor))
         return failed(c);
@@ -269,9 +299,9 @@ sword oclose(const char *lib, Cda_Def *cursor) {
 
 sword oparse(const char *lib, Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword defflg,
              ub4 lngflg) {
-    Call &c = record(lib, "oparse", cursor,
-                     {arg(cursor), arg(sqlstm), arg(sqllen), arg(defflg),
-                      arg(static_cast<long long>(lngflg))});
+    Call &c = record(
+        lib, "oparse", cursor,
+        {arg(cursor), arg(sqlstm), arg(sqllen), arg(defflg), arg(static_cast<long long>(lngflg))});
     c.text = textOf(sqlstm, sqllen);
     c.length = sqllen;
     if (programmedFailure("oparse", cursor))
@@ -327,11 +357,10 @@ sword odescr(const char *lib, Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbty
 }
 
 sword odefin(const char *lib, Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword ftype,
-             sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt, ub2 *rlen,
-             ub2 *rcode) {
+             sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt, ub2 *rlen, ub2 *rcode) {
     Call &c = record(lib, "odefin", cursor,
-                     {arg(cursor), arg(pos), arg(buf), arg(bufl), arg(ftype), arg(scale),
-                      arg(indp), arg(fmt), arg(fmtl), arg(fmtt), arg(rlen), arg(rcode)});
+                     {arg(cursor), arg(pos), arg(buf), arg(bufl), arg(ftype), arg(scale), arg(indp),
+                      arg(fmt), arg(fmtl), arg(fmtt), arg(rlen), arg(rcode)});
     c.position = pos;
     c.length = bufl;
     c.type = ftype;
@@ -341,8 +370,8 @@ sword odefin(const char *lib, Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, 
     return finish(c, cursor, 0);
 }
 
-sword obndrn(const char *lib, Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl,
-             sword ftype, sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
+sword obndrn(const char *lib, Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, sword ftype,
+             sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
     Call &c = record(lib, "obndrn", cursor,
                      {arg(cursor), arg(sqlvn), arg(progv), arg(progvl), arg(ftype), arg(scale),
                       arg(indp), arg(fmt), arg(fmtl), arg(fmtt)});

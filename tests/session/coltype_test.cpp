@@ -56,12 +56,12 @@ TEST_F(ColTypeTest, QuotesInTheTableNameAreDoubledAndOnlyAsciiIsUpperCased) {
 TEST_F(ColTypeTest, AThirtyCharacterColumnNameIsFound) {
     openCursor();
     const std::string longName(30, 'C');
-    fakeoci::setResult({fakeoci::Column{"COLUMN_NAME"}, fakeoci::Column{"DATA_TYPE"}},
-                       {{longName, std::string("VARCHAR2")},
-                        {std::string("AFTER"), std::string("NUMBER")}});
+    fakeoci::setResult(
+        {fakeoci::Column{"COLUMN_NAME"}, fakeoci::Column{"DATA_TYPE"}},
+        {{longName, std::string("VARCHAR2")}, {std::string("AFTER"), std::string("NUMBER")}});
     QByteArrayList types{"", ""};
-    ASSERT_TRUE(oci->ChkColType("t", {QByteArray::fromStdString(longName), "after"}, types,
-                                &cursor));
+    ASSERT_TRUE(
+        oci->ChkColType("t", {QByteArray::fromStdString(longName), "after"}, types, &cursor));
     EXPECT_EQ(types, (QByteArrayList{"VARCHAR2", "NUMBER"}));
 }
 

@@ -30,8 +30,8 @@ TEST(TfmLoginLayout, ControlsSitWhereTheFormPlacesThem) {
     EXPECT_EQ(dialog.font().pixelSize(), 12);
 
     const Placement placements[] = {
-        {"edUser", {25, 22, 143, 20}},      {"edPassword", {25, 64, 143, 20}},
-        {"edConn", {25, 105, 143, 20}},     {"pbLogin", {16, 139, 61, 25}},
+        {"edUser", {25, 22, 143, 20}},    {"edPassword", {25, 64, 143, 20}},
+        {"edConn", {25, 105, 143, 20}},   {"pbLogin", {16, 139, 61, 25}},
         {"pbCancel", {112, 139, 61, 25}},
     };
     for (const auto &p : placements) {
@@ -40,8 +40,8 @@ TEST(TfmLoginLayout, ControlsSitWhereTheFormPlacesThem) {
         EXPECT_EQ(w->geometry(), p.geometry) << p.name;
     }
     EXPECT_EQ(dialog.edPassword->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(dialog.edPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter,
-                                                     nullptr, dialog.edPassword),
+    EXPECT_EQ(dialog.edPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                    dialog.edPassword),
               '*');
     EXPECT_TRUE(dialog.pbLogin->isDefault());
     EXPECT_FALSE(dialog.pbCancel->isDefault());
@@ -78,9 +78,8 @@ TEST(TfmLoginKeys, EnterAcceptsAndEscapeRejects) {
     for (auto [key, expected] : {std::pair{Qt::Key_Return, QDialog::Accepted},
                                  std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
         TfmLogin dialog;
-        QTimer::singleShot(0, &dialog, [&dialog, key = key] {
-            QTest::keyClick(dialog.edConn, key);
-        });
+        QTimer::singleShot(0, &dialog,
+                           [&dialog, key = key] { QTest::keyClick(dialog.edConn, key); });
         EXPECT_EQ(dialog.exec(), expected);
     }
 }

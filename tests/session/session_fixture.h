@@ -34,6 +34,8 @@ protected:
     const void *lda = nullptr;
 };
 
-inline std::string str(const QByteArray &bytes) { return bytes.toStdString(); }
+inline std::string str(const QByteArray &bytes) {
+    return bytes.toStdString();
+}
 
 } // namespace sessiontest
