@@ -227,9 +227,11 @@ public:
     bool deleteValue(const std::string &name) override;
 
 private:
+    enum class Change { Changed, Unchanged, Refused };
     // Re-reads the hive under the lock, applies `change` to this key (recreated if it went
-    // missing) and stores the result; `change` returns false to leave the file as it is.
-    bool modify(const std::function<bool(hive::Key &)> &change);
+    // missing) and stores the result. A value that already holds what is written costs no
+    // rewrite (a Save after an unchanged look touches nothing); Refused fails the operation.
+    bool modify(const std::function<Change(hive::Key &)> &change);
 
     HivePaths m_paths;
     hive::Key m_snapshot;
@@ -251,23 +253,31 @@ std::optional<std::int32_t> FileKey::readInteger(const std::string &name) const 
 
 bool FileKey::writeString(const std::string &name, const std::string &text) {
     return hive::validValueName(name) && modify([&](hive::Key &key) {
+               const hive::Value *old = key.find(name);
+               if (old && old->type == hive::kString && old->bytes == text)
+                   return Change::Unchanged;
                key.assign(name, hive::kString, text, 0);
-               return true;
+               return Change::Changed;
            });
 }
 
 bool FileKey::writeInteger(const std::string &name, std::int32_t number) {
+    const auto pattern = static_cast<std::uint32_t>(number);
     return hive::validValueName(name) && modify([&](hive::Key &key) {
-               key.assign(name, hive::kDWord, {}, static_cast<std::uint32_t>(number));
-               return true;
+               const hive::Value *old = key.find(name);
+               if (old && old->type == hive::kDWord && old->number == pattern)
+                   return Change::Unchanged;
+               key.assign(name, hive::kDWord, {}, pattern);
+               return Change::Changed;
            });
 }
 
 bool FileKey::deleteValue(const std::string &name) {
-    return modify([&](hive::Key &key) { return key.erase(name); });
+    return modify(
+        [&](hive::Key &key) { return key.erase(name) ? Change::Changed : Change::Refused; });
 }
 
-bool FileKey::modify(const std::function<bool(hive::Key &)> &change) {
+bool FileKey::modify(const std::function<Change(hive::Key &)> &change) {
     if (!makeFolders(m_paths.folder))
         return false;
     HiveLock lock(m_paths.lock);
@@ -277,11 +287,11 @@ bool FileKey::modify(const std::function<bool(hive::Key &)> &change) {
     if (!current)
         return false;
     hive::Key &key = current->create(m_snapshot.path);
-    const bool changed = change(key);
-    if (changed && !storeHive(m_paths, *current))
+    const Change outcome = change(key);
+    if (outcome == Change::Changed && !storeHive(m_paths, *current))
         return false;
     m_snapshot = key;
-    return changed;
+    return outcome != Change::Refused;
 }
 
 std::unique_ptr<RegistryKey> openKey(RegistryRoot root, const std::string &path, bool create) {

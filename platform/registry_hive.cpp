@@ -273,8 +273,8 @@ std::string formatData(const Value &value) {
         std::snprintf(buffer, sizeof buffer, "dword:%08x", static_cast<unsigned>(value.number));
         return buffer;
     }
-    const bool plainText = value.type == kString &&
-                           std::none_of(value.bytes.begin(), value.bytes.end(), isControl);
+    const bool plainText =
+        value.type == kString && std::none_of(value.bytes.begin(), value.bytes.end(), isControl);
     if (plainText)
         return quoted(value.bytes);
     std::string bytes = value.bytes;
@@ -289,9 +289,9 @@ std::string formatData(const Value &value) {
 } // namespace
 
 bool sameName(const std::string &a, const std::string &b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return foldCase(x) == foldCase(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldCase(x) == foldCase(y);
+           });
 }
 
 RegistryValueType typeOf(const Value *value) {
@@ -331,7 +331,8 @@ void Key::assign(const std::string &name, std::uint32_t type, std::string bytes,
 }
 
 bool Key::erase(const std::string &name) {
-    const auto count = std::erase_if(values, [&](const Value &v) { return sameName(v.name, name); });
+    const auto count =
+        std::erase_if(values, [&](const Value &v) { return sameName(v.name, name); });
     return count > 0;
 }
 

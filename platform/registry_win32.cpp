@@ -3,8 +3,12 @@
 
 #include "platform/registry.h"
 
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 #include <cstring>
@@ -13,7 +17,9 @@
 namespace velmora::platform {
 namespace {
 
-bool isText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
+bool isText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
 
 class Win32Key final : public RegistryKey {
 public:
@@ -106,9 +112,8 @@ bool Win32Key::deleteValue(const std::string &name) {
 
 std::unique_ptr<RegistryKey> RegistryKey::openOrCreate(RegistryRoot root, const std::string &path) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(static_cast<HKEY>(root), path.c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(static_cast<HKEY>(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<Win32Key>(key);
 }

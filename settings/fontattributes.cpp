@@ -32,11 +32,17 @@ int mulDiv(int a, int b, int c) {
 
 TFontAttributes::TFontAttributes() : TFontAttributes(screenPixelsPerInch()) {}
 
-TFontAttributes::TFontAttributes(int pixelsPerInch) { SetPixelsPerInch(pixelsPerInch); }
+TFontAttributes::TFontAttributes(int pixelsPerInch) {
+    SetPixelsPerInch(pixelsPerInch);
+}
 
-int TFontAttributes::Size() const { return -mulDiv(m_height, 72, m_pixelsPerInch); }
+int TFontAttributes::Size() const {
+    return -mulDiv(m_height, 72, m_pixelsPerInch);
+}
 
-void TFontAttributes::SetSize(int points) { m_height = -mulDiv(points, m_pixelsPerInch, 72); }
+void TFontAttributes::SetSize(int points) {
+    m_height = -mulDiv(points, m_pixelsPerInch, 72);
+}
 
 void TFontAttributes::SetPixelsPerInch(int pixelsPerInch) {
     m_pixelsPerInch = pixelsPerInch > 0 ? pixelsPerInch : 96;

@@ -4,6 +4,7 @@
 // points are two views of one quantity, linked through the screen's pixels per inch.
 
 #include <QByteArray>
+#include <QMetaType>
 
 #include <cstdint>
 
@@ -17,7 +18,9 @@ inline constexpr TColor clWindow = static_cast<TColor>(0x80000005u);
 inline constexpr TColor clWindowText = static_cast<TColor>(0x80000008u);
 inline constexpr TColor clBtnFace = static_cast<TColor>(0x8000000Fu);
 
-inline constexpr bool isSystemColor(TColor color) { return color < 0; }
+inline constexpr bool isSystemColor(TColor color) {
+    return color < 0;
+}
 
 enum class TFontPitch : std::uint8_t { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
 
@@ -47,7 +50,7 @@ public:
     explicit TFontAttributes(int pixelsPerInch);
 
     TColor Color = clWindowText;
-    QByteArray Name;                        // face name in the client's code page
+    QByteArray Name; // face name in the client's code page
     TFontPitch Pitch = TFontPitch::fpDefault;
     std::uint8_t Charset = DEFAULT_CHARSET; // kept even where the toolkit has no such notion
     TFontStyles Style;
@@ -69,3 +72,5 @@ private:
     int m_height = -12;
     int m_pixelsPerInch = 96;
 };
+
+Q_DECLARE_METATYPE(TFontAttributes)

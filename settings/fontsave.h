@@ -10,8 +10,6 @@
 #include <QByteArray>
 #include <QObject>
 
-Q_DECLARE_METATYPE(TFontAttributes)
-
 class TFontSave : public QObject {
     Q_OBJECT
     // Read-only: the object stays; callers change its attributes (copy another font into it).

@@ -93,7 +93,9 @@ TFontAttributes fromQFont(const QFont &font, TColor color, std::uint8_t charset)
     return attributes;
 }
 
-QColor toQColor(TColor color) { return toQColor(color, QGuiApplication::palette()); }
+QColor toQColor(TColor color) {
+    return toQColor(color, QGuiApplication::palette());
+}
 
 QColor toQColor(TColor color, const QPalette &palette) {
     const auto bits = static_cast<std::uint32_t>(color);

@@ -160,8 +160,7 @@ TEST_F(RegistryFileTest, MissingKeysAndValues) {
 
 TEST_F(RegistryFileTest, CreatedKeyIsAnEmptySectionAndItsParentsExist) {
     ASSERT_TRUE(open(kKey + "\\Font"));
-    EXPECT_NE(home.hiveText().find("[HKEY_CURRENT_USER\\" + kKey + "\\Font]\n"),
-              std::string::npos);
+    EXPECT_NE(home.hiveText().find("[HKEY_CURRENT_USER\\" + kKey + "\\Font]\n"), std::string::npos);
     EXPECT_TRUE(reopen(kKey + "\\Font"));
     EXPECT_TRUE(reopen(kKey));
     EXPECT_TRUE(reopen("Software"));
@@ -204,6 +203,22 @@ TEST_F(RegistryFileTest, WritesThroughTwoOpenKeysLoseNothing) {
     auto again = reopen();
     EXPECT_EQ(again->readString("USER"), "scott");
     EXPECT_EQ(again->readString("CONN"), "demo");
+}
+
+TEST_F(RegistryFileTest, RewritingTheSameValueLeavesTheFileAlone) {
+    auto key = open();
+    ASSERT_TRUE(key->writeInteger("Height", -12));
+    ASSERT_TRUE(key->writeString("Name", "IPAGothic"));
+    struct stat before {};
+    ASSERT_EQ(stat(home.hiveFile().c_str(), &before), 0);
+    EXPECT_TRUE(key->writeInteger("Height", -12));
+    EXPECT_TRUE(key->writeString("Name", "IPAGothic"));
+    struct stat after {};
+    ASSERT_EQ(stat(home.hiveFile().c_str(), &after), 0);
+    EXPECT_EQ(before.st_ino, after.st_ino) << "not replaced";
+    // The same bits under the other type are a change.
+    ASSERT_TRUE(key->writeString("Height", "-12"));
+    EXPECT_EQ(reopen()->valueType("Height"), RegistryValueType::String);
 }
 
 TEST_F(RegistryFileTest, FileIsPrivateToTheUserAndNoTemporaryFileRemains) {

@@ -27,8 +27,8 @@ TEST(FontAttributesTest, SettingTheSizeSetsTheHeight) {
     const struct {
         int size, ppi, height;
     } cases[] = {
-        {9, 96, -12}, {12, 96, -16}, {9, 120, -15}, {10, 120, -17},
-        {9, 144, -18}, {8, 96, -11}, {0, 96, 0},     {-9, 96, 12},
+        {9, 96, -12},  {12, 96, -16}, {9, 120, -15}, {10, 120, -17},
+        {9, 144, -18}, {8, 96, -11},  {0, 96, 0},    {-9, 96, 12},
     };
     for (const auto &c : cases) {
         TFontAttributes font(c.ppi);

@@ -75,8 +75,8 @@ TEST_F(FontSaveTest, FirstLoadCreatesOnlyTheEmptyFontKey) {
     EXPECT_FALSE(existing("\\BackGroundColor"));
     EXPECT_EQ(loader.Font, priorFont());
     EXPECT_EQ(loader.Color, kPriorBackground);
-    EXPECT_EQ(home.hiveText(), "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kPath.toStdString() +
-                                   "\\Font]\n\n");
+    EXPECT_EQ(home.hiveText(),
+              "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kPath.toStdString() + "\\Font]\n\n");
 }
 
 TEST_F(FontSaveTest, SaveWritesTheDescribedValuesInOrder) {
@@ -273,8 +273,8 @@ TEST_F(FontSaveTest, OutOfRangePitchOrCharsetIsNotApplied) {
         ASSERT_TRUE(existing("\\Font")->writeInteger(name, value));
         loader.Font = priorFont();
         EXPECT_FALSE(loader.Load(currentUserRoot(), kPath));
-        EXPECT_EQ(loader.Font.Pitch, std::string(name) == "Pitch" ? priorFont().Pitch
-                                                                  : storedFont().Pitch);
+        EXPECT_EQ(loader.Font.Pitch,
+                  std::string(name) == "Pitch" ? priorFont().Pitch : storedFont().Pitch);
         EXPECT_EQ(loader.Font.Charset, priorFont().Charset);
     }
 }

@@ -15,10 +15,8 @@ TEST(QtFontTest, ExplicitColoursKeepTheirComponents) {
         TColor color;
         QColor qt;
     } cases[] = {
-        {clBlack, QColor(0, 0, 0)},
-        {clLime, QColor(0, 255, 0)},
-        {0x0000FF, QColor(255, 0, 0)},
-        {0xC08080, QColor(0x80, 0x80, 0xC0)},
+        {clBlack, QColor(0, 0, 0)},        {clLime, QColor(0, 255, 0)},
+        {0x0000FF, QColor(255, 0, 0)},     {0xC08080, QColor(0x80, 0x80, 0xC0)},
         {0xFFFFFF, QColor(255, 255, 255)},
     };
     for (const auto &c : cases) {
