@@ -72,6 +72,9 @@ TEST_F(SessionTest, ActivationRefusesALibraryWithoutAnEntryPoint) {
     const std::string expected = std::string("エントリ") + missing + "のロードに失敗しました。";
     EXPECT_EQ(activationError(*oci), expected);
     EXPECT_FALSE(oci->LibActive());
+    // The file stays loaded on this path until the next attempt.
+    EXPECT_EQ(fakeoci::loadedLibraries(), std::vector<std::string>{"libOCI.so"});
+    EXPECT_TRUE(fakeoci::unloadedLibraries().empty());
     EXPECT_FALSE(oci->Connect());
     EXPECT_EQ(str(oci->ErrMsg), "DLLが使用不可能です。");
     // A later attempt loads the file again and fails the same way.
