@@ -83,12 +83,15 @@ void Database::setUp(bool create) {
     sqlite3_busy_timeout(m_db, 5000);
     sqlite3_extended_result_codes(m_db, 1);
     registerSqlFunctions(m_db, &m_schema);
-    Prepared appId(m_db, "PRAGMA application_id");
-    appId.step();
-    const long long id = appId.integer(0);
-    Prepared count(m_db, "SELECT COUNT(*) FROM sqlite_master");
-    count.step();
-    const long long objects = count.integer(0);
+    long long id = 0, objects = 0;
+    {
+        Prepared appId(m_db, "PRAGMA application_id");
+        appId.step();
+        id = appId.integer(0);
+        Prepared count(m_db, "SELECT COUNT(*) FROM sqlite_master");
+        count.step();
+        objects = count.integer(0);
+    }
     if (id != kApplicationId) {
         if (objects != 0 || !create)
             throw OraError(1034, "not an ocilite database");
@@ -110,8 +113,10 @@ bool Database::addUser(const std::string &user, const std::string &password,
             throw OraError(kOraInvalidIdentifier, "\"" + name + "\"");
         if (userExists(name))
             throw OraError(kOraUserExists, name);
+        // Passwords compare without regard to case, as Oracle's did before 11g.
+        const std::string folded = foldName(password);
         char hash[crypto_pwhash_STRBYTES];
-        if (crypto_pwhash_str(hash, password.data(), password.size(),
+        if (crypto_pwhash_str(hash, folded.data(), folded.size(),
                               crypto_pwhash_OPSLIMIT_INTERACTIVE,
                               crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
             throw OraError(kOraInternal, "out of memory while hashing the password");
@@ -140,7 +145,8 @@ bool Database::checkPassword(const std::string &user, const std::string &passwor
         if (!q.step())
             return false;
         const std::string hash = q.text(0);
-        return crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()) == 0;
+        const std::string folded = foldName(password);
+        return crypto_pwhash_str_verify(hash.c_str(), folded.data(), folded.size()) == 0;
     } catch (const OraError &) {
         return false;
     }

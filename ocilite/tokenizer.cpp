@@ -65,6 +65,8 @@ private:
                     continue;
                 }
                 ++pos;
+                if (value.size() > 4000)
+                    throw OraError(kOraStringTooLong);
                 return make(TokenKind::String, value, start, pos);
             }
             value += m_sql[pos++];
