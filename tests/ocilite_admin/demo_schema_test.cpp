@@ -150,7 +150,7 @@ TEST_F(DemoSchemaTest, EveryErrorPointsAtItsTokenInTheSource)
             EXPECT_EQ(upper(at.substr(0, token.size())), token);
         }
     }
-    for (const char *expected : {"PLS-00201", "PLS-00302", "PLS-00103", "PL/SQL: Statement", "PL/SQL: SQL State", "PL/SQL: ORA-0094"})
+    for (const char *expected : {"PLS-00201", "PLS-00302", "PLS-00103", "PL/SQL: Statement", "PL/SQL: SQL State", "PL/SQL: ORA-00942"})
         EXPECT_TRUE(kinds.count(expected)) << expected;
 }
 

@@ -138,12 +138,12 @@ TEST_F(ScriptRunnerTest, DirectiveOutsideTheUnitIsReportedAtItsLine)
     EXPECT_FALSE(run("d.sql", "create or replace function f return number is\nbegin\n"
                               "  return 1;\nend;\n/\n"
                               "--@error 9:1 PLS-00103: Encountered the symbol \"END\"\n"
-                              "--@error 3:12 PLS-00201: identifier 'Y' must be declared\n"
+                              "--@error 3:13 PLS-00201: identifier 'Y' must be declared\n"
                               "--@error 2:3 PL/SQL: Statement ignored\n"));
     EXPECT_NE(m_err.str().find("d.sql:6: --@error for F: line 9 is past the end"),
               std::string::npos)
         << m_err.str();
-    EXPECT_NE(m_err.str().find("d.sql:7: --@error for F: position 12 is past the end of line 3"),
+    EXPECT_NE(m_err.str().find("d.sql:7: --@error for F: position 13 is past the end of line 3"),
               std::string::npos)
         << m_err.str();
     EXPECT_EQ(m_failures, 2);
