@@ -332,6 +332,18 @@ TEST_F(RegistryFileTest, UnusableSettingsFolderFailsCleanly) {
     EXPECT_FALSE(reopen());
 }
 
+TEST_F(RegistryFileTest, RelativeConfigHomeIsIgnoredForTheHomeFolder) {
+    const char *oldHome = std::getenv("HOME");
+    const std::string savedHome = oldHome ? oldHome : "";
+    setenv("HOME", home.root().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    const bool written = open() && open()->writeString("USER", "scott");
+    setenv("HOME", savedHome.c_str(), 1);
+    EXPECT_TRUE(written);
+    EXPECT_TRUE(std::filesystem::exists(home.root() / ".config/velmora/registry.reg"));
+    EXPECT_FALSE(std::filesystem::exists("relative"));
+}
+
 TEST_F(RegistryFileTest, KeyOpenedBeforeItsFileWasLostStillWrites) {
     auto key = open();
     ASSERT_TRUE(key->writeString("USER", "scott"));

@@ -226,6 +226,18 @@ TEST_F(FontSaveTest, MissingOrEmptyNameKeepsTheFace) {
     }
 }
 
+TEST_F(FontSaveTest, NameStoredAsExpandableTextIsRead) {
+    saveStored();
+    std::string text = home.hiveText();
+    const std::string plain = "\"Name\"=\"ＭＳ ゴシック\"";
+    ASSERT_NE(text.find(plain), std::string::npos);
+    // "IPA" as REG_EXPAND_SZ, the way a registry export writes it.
+    text.replace(text.find(plain), plain.size(), "\"Name\"=hex(2):49,50,41,00");
+    home.writeHive(text);
+    EXPECT_TRUE(loader.Load(currentUserRoot(), kPath));
+    EXPECT_EQ(loader.Font.Name, "IPA");
+}
+
 TEST_F(FontSaveTest, MissingBackgroundLeavesTheWindowColour) {
     saveStored();
     ASSERT_TRUE(existing("\\BackGroundColor")->deleteValue("Color"));
