@@ -2,6 +2,7 @@
 
 #include "errors.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace ocilite {
@@ -47,6 +48,23 @@ bool startsWith(const std::string &s, const char *prefix) {
     throw OraError(kOraInternal, message);
 }
 
+// 'near "X": syntax error': a word where the statement should have ended reads as
+// ORA-00933, anything else as a missing expression.
+int syntaxErrorCode(const std::string &message) {
+    const auto open = message.find("near \"");
+    if (open == std::string::npos)
+        return kOraMissingExpression;
+    const std::string near = message.substr(open + 6, message.find('"', open + 6) - open - 6);
+    if (near.empty() || !std::isalpha(static_cast<unsigned char>(near[0])))
+        return kOraMissingExpression;
+    std::string upper;
+    for (char c : near)
+        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == "FROM" || upper == "WHERE" || upper == "AND" || upper == "OR")
+        return kOraMissingExpression;
+    return kOraNotProperlyEnded;
+}
+
 } // namespace
 
 [[noreturn]] void throwSqliteError(sqlite3 *db, int rc) {
@@ -66,6 +84,9 @@ bool startsWith(const std::string &s, const char *prefix) {
         throw OraError(kOraInvalidIdentifier,
                        colon == std::string::npos ? "" : "\"" + message.substr(colon + 2) + "\"");
     }
+    if (message.find("has no column named ") != std::string::npos)
+        throw OraError(kOraInvalidIdentifier,
+                       "\"" + message.substr(message.find("has no column named ") + 20) + "\"");
     if (startsWith(message, "ambiguous column name"))
         throw OraError(kOraColumnAmbiguous);
     if (startsWith(message, "no such function"))
@@ -73,8 +94,9 @@ bool startsWith(const std::string &s, const char *prefix) {
                        "\"" + message.substr(message.find(": ") + 2) + "\"");
     if (startsWith(message, "wrong number of arguments"))
         throw OraError(909 /* invalid number of arguments */);
-    if (message.find("syntax error") != std::string::npos ||
-        message.find("incomplete input") != std::string::npos)
+    if (message.find("syntax error") != std::string::npos)
+        throw OraError(syntaxErrorCode(message));
+    if (message.find("incomplete input") != std::string::npos)
         throw OraError(kOraMissingExpression);
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         throw OraError(54 /* resource busy */);

@@ -169,14 +169,16 @@ private:
     }
 
     void readLiteral(const Element &el) {
-        // Oracle lets any punctuation stand for the punctuation of the format.
+        // Oracle lets any punctuation stand for the punctuation of the format, and a blank
+        // of the format may match nothing.
         for (char c : el.text) {
-            (void)c;
-            if (m_pos < m_text.size() && !std::isalnum(static_cast<unsigned char>(m_text[m_pos])))
+            const bool inputLeft = m_pos < m_text.size();
+            const auto in = inputLeft ? static_cast<unsigned char>(m_text[m_pos]) : 0;
+            if (inputLeft && !std::isalnum(in))
                 ++m_pos;
-            else if (std::isalnum(static_cast<unsigned char>(c)) && m_pos < m_text.size() &&
-                     std::toupper(static_cast<unsigned char>(m_text[m_pos])) ==
-                         std::toupper(static_cast<unsigned char>(c)))
+            else if (c == ' ')
+                continue;
+            else if (inputLeft && std::toupper(in) == std::toupper(static_cast<unsigned char>(c)))
                 ++m_pos;
             else
                 throw OraError(kOraLiteralMismatch);
@@ -495,7 +497,9 @@ std::string formatNumber(double value, const std::string &format) {
     std::string text = (value < 0 ? "-" : "") + intText;
     if (point != std::string::npos) {
         if (!fill) {
-            while (!fracPart.empty() && fracPart.back() == '0')
+            // FM drops the trailing zeros that 9s stand for, not those of 0s.
+            while (!fracPart.empty() && fracPart.back() == '0' &&
+                   fracModel[fracPart.size() - 1] == '9')
                 fracPart.pop_back();
         }
         text += "." + fracPart;

@@ -681,7 +681,7 @@ private:
                 return;
         }
         if (select)
-            throw OraError(kOraFromNotFound);
+            throw OraError(m_t.size() == 1 ? kOraMissingExpression : kOraFromNotFound);
     }
 
     // Gives every top-level select item the name Oracle reports for it, as an alias,
@@ -857,6 +857,8 @@ private:
         }
         if (levels.size() != 1)
             throw OraError(levels.size() > 1 ? kOraMissingRightParen : kOraNotProperlyEnded);
+        if (levels.back().mode == TableMode::Expect)
+            throw OraError(kOraInvalidTableName);
     }
 
     template <typename Put>
@@ -886,6 +888,9 @@ private:
             throw OraError(kOraOuterJoinNotAllowed);
         if (t.isOp(":=") || t.isOp("=>") || t.isOp("**") || t.isOp(".."))
             throw OraError(kOraInvalidCharacter);
+        // NUMBER division is exact, SQLite's integer division is not.
+        if (t.isOp("/"))
+            return put("* 1.0 /");
         put(t.text);
     }
 
