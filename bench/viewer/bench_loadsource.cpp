@@ -1,0 +1,252 @@
+// LoadSource of one package body of 100,000 lines with 1,000 compile errors, through the
+// source view over the embedded client library, beside the same outer join read straight from
+// SQLite in the same run (every value fetched as text), and the cursor's fetch loop alone.
+// Target: LoadSource at most 3x raw. A second round repeats the figures after adding an index
+// on the error line to the SQLite file, to show how much of the time is the join itself.
+//
+// Usage: bench_loadsource [lines] [errors] [runs]   (default 100000 1000 1). Runs in private
+// XDG_DATA_HOME and XDG_CONFIG_HOME folders, on the offscreen platform unless told otherwise.
+
+#include "cursor/tocicur.h"
+#include "ocilite/database.h"
+#include "ocilite/demo/schema_generator.h"
+#include "session/toci.h"
+#include "viewer/fmview.h"
+#include "viewer/sourcegrid.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char *const kPrefix = "BENCH";
+const char *const kUnit = "BENCH_PKG_000001"; // the generator's first unit is a package body
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+bool fail(const std::string &what)
+{
+    std::fprintf(stderr, "bench_loadsource: %s\n", what.c_str());
+    return false;
+}
+
+bool logOn(TOCIctrl &ctrl)
+{
+    if (!ctrl.Active())
+        return fail("client library: " + ctrl.ErrMsg.toStdString());
+    ctrl.UserID = "SCOTT";
+    ctrl.Password = "TIGER";
+    ctrl.ConnStr = "";
+    return ctrl.Connect() || fail("logon: " + ctrl.ErrMsg.toStdString());
+}
+
+// The first logon creates the default database; the unit is then written through the engine.
+bool createUnit(long lines, long errors, std::string &path)
+{
+    {
+        QObject owner;
+        auto *ctrl = new TOCIctrl(&owner);
+        if (!logOn(*ctrl))
+            return false;
+        ctrl->DisConnect();
+    }
+    std::string error;
+    path = ocilite::defaultDatabasePath();
+    auto db = ocilite::Database::open(path, false, error);
+    if (!db)
+        return fail(error);
+    ocilite::GeneratorOptions options;
+    options.objects = 1;
+    options.lines = lines;
+    options.errors = errors;
+    options.prefix = kPrefix;
+    ocilite::GeneratorResult result;
+    if (!ocilite::generateSchema(*db, "SCOTT", options, result, error))
+        return fail(error);
+    std::printf("unit %s: %ld lines, %ld errors\n", kUnit, result.lines, result.errors);
+    return true;
+}
+
+struct Pass {
+    long rows = 0;
+    long long bytes = 0; // keeps the reads from being optimised away
+    double seconds = 0;
+};
+
+bool rawPass(const std::string &path, Pass &pass)
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        return fail("cannot open " + path);
+    const char *sql =
+        "select s.LINE, s.TEXT, e.SEQUENCE, e.POSITION, e.TEXT from OCILITE_SOURCE s "
+        "left join OCILITE_ERRORS e on e.OWNER = s.OWNER and e.NAME = s.NAME and "
+        "e.TYPE = s.TYPE and e.LINE = s.LINE "
+        "where s.OWNER = 'SCOTT' and s.NAME = ?1 and s.TYPE = 'PACKAGE BODY' order by s.LINE";
+    sqlite3_stmt *st = nullptr;
+    const auto start = Clock::now();
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
+        std::string message = sqlite3_errmsg(db);
+        sqlite3_close(db);
+        return fail("raw query: " + message);
+    }
+    sqlite3_bind_text(st, 1, kUnit, -1, SQLITE_STATIC);
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        ++pass.rows;
+        for (int c = 0; c < 5; ++c) {
+            sqlite3_column_text(st, c);
+            pass.bytes += sqlite3_column_bytes(st, c);
+        }
+    }
+    pass.seconds = secondsSince(start);
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return true;
+}
+
+// Message boxes would stop the run: a failed load is reported instead.
+void refuseModals(int *shown)
+{
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [shown] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            ++*shown;
+            dialog->reject();
+        }
+    });
+    timer->start(10);
+}
+
+// The cursor alone, as LoadSource drives it, without the grid: what the view adds is the rest.
+bool cursorPass(TOCIcur &cur, Pass &pass)
+{
+    cur.SQL = TfmView::sourceStatement(kUnit, "PACKAGE BODY");
+    const auto start = Clock::now();
+    if (!cur.Execute())
+        return fail(cur.ErrMsg.toStdString());
+    while (cur.Fetch()) {
+        for (const QByteArray &value : cur.Row)
+            pass.bytes += value.size();
+    }
+    pass.seconds = secondsSince(start);
+    pass.rows = cur.FetchCount;
+    return true;
+}
+
+// What the figures would be if the engine kept an index for the join on USER_ERRORS.LINE.
+bool addErrorLineIndex(const std::string &path)
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK)
+        return fail("cannot open " + path);
+    char *message = nullptr;
+    const int rc = sqlite3_exec(db,
+                                "create index if not exists BENCH_ERRORS_LINE on "
+                                "OCILITE_ERRORS(OWNER, NAME, TYPE, LINE)",
+                                nullptr, nullptr, &message);
+    const std::string text = message ? message : "";
+    sqlite3_free(message);
+    sqlite3_close(db);
+    return rc == SQLITE_OK || fail("index: " + text);
+}
+
+bool viewPass(TfmView &view, Pass &pass)
+{
+    const auto start = Clock::now();
+    view.LoadSource();
+    pass.seconds = secondsSince(start);
+    pass.rows = view.sgSource->rowCount() - 1;
+    for (int r = 0; r <= pass.rows; ++r)
+        pass.bytes += view.sgSource->cell(1, r).size();
+    return true;
+}
+
+void report(const char *name, const Pass &pass)
+{
+    std::printf("%-26s %8ld rows %8.3f s %12.0f rows/s\n", name, pass.rows, pass.seconds,
+                pass.rows / pass.seconds);
+}
+
+double best(const std::vector<Pass> &passes)
+{
+    double seconds = passes.front().seconds;
+    for (const Pass &p : passes)
+        seconds = std::min(seconds, p.seconds);
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const long lines = argc > 1 ? std::atol(argv[1]) : 100000;
+    const long errors = argc > 2 ? std::atol(argv[2]) : 1000;
+    const int runs = std::max(1, argc > 3 ? std::atoi(argv[3]) : 1);
+
+    QTemporaryDir home;
+    if (!home.isValid())
+        return fail("no temporary folder"), 1;
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Velmora");
+
+    std::string path;
+    if (!createUnit(lines, errors, path))
+        return 1;
+
+    QObject owner;
+    auto *ctrl = new TOCIctrl(&owner);
+    auto *cur = new TOCIcur(&owner);
+    if (!logOn(*ctrl))
+        return 1;
+    cur->SetParent(ctrl);
+    TfmView view(cur, ctrl);
+    view.ObjName = kUnit;
+    view.ObjType = "PACKAGE BODY";
+    int modals = 0;
+    refuseModals(&modals);
+
+    const char *phases[] = {"as the engine stores it", "with an index on the error line"};
+    for (const char *phase : phases) {
+        if (phase == phases[1] && !addErrorLineIndex(path))
+            return 1;
+        std::printf("-- %s\n", phase);
+        std::vector<Pass> raw, fetches, loads;
+        for (int i = 0; i < runs; ++i) {
+            Pass r, c, v;
+            if (!rawPass(path, r) || !cursorPass(*cur, c) || !viewPass(view, v))
+                return 1;
+            report("raw SQLite join", r);
+            report("TOCIcur fetch only", c);
+            report("TfmView::LoadSource", v);
+            raw.push_back(r);
+            fetches.push_back(c);
+            loads.push_back(v);
+        }
+        if (modals > 0 || loads.back().rows != raw.back().rows)
+            return fail("LoadSource did not show every row"), 1;
+        std::printf("best of %d: raw %.3f s, fetch only %.3f s, LoadSource %.3f s; "
+                    "LoadSource / raw: %.2fx (target: at most 3x)\n",
+                    runs, best(raw), best(fetches), best(loads), best(loads) / best(raw));
+    }
+    return 0;
+}
