@@ -32,7 +32,9 @@ xdotool key shift+Right shift+Right shift+Right ctrl+c
 sleep 0.5
 copied=$(xclip -o -selection clipboard 2>/dev/null || true)
 echo "copied from the grid: $copied"
-grep -Eq 'PLS-[0-9]{5}|ORA-[0-9]{5}' <<<"$copied" || fail "the view shows no compile error on its current row"
+IFS=$'\t' read -r _text sequence position message <<<"${copied%$'\r\n'}" || true
+[ "$sequence" = 1 ] || fail "the current row is not the first error (SEQUENCE '$sequence')"
+[ -n "$position" ] && [ -n "${message//[[:space:]]/}" ] || fail "the first error row has no position or text"
 
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
