@@ -14,6 +14,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -35,31 +36,13 @@ bool fail(const std::string &what) {
     return false;
 }
 
-// Loads the rows through the engine's own statement path, in one transaction.
-bool loadRows(long rows, std::string &dbPath) {
-    std::string error;
-    auto db = ocilite::openConnectString("", error);
-    if (!db)
-        return fail(error);
-    dbPath = db->path();
-    if (!db->execute("SCOTT",
-                     "create table bench_rows (id number(10), name varchar2(30), "
-                     "amount number(12,2), created date, note varchar2(40))",
-                     error))
-        return fail(error);
-    ocilite::ScopedTransaction tx(*db);
-    if (!tx.ok())
-        return fail(tx.error());
-    for (long i = 1; i <= rows; ++i) {
-        const std::string n = std::to_string(i);
-        const std::string sql =
-            "insert into bench_rows values (" + n + ", 'name " + n + "', " + n +
-            ".25, to_date('2026-12-07 10:11:12', 'yyyy-mm-dd hh24:mi:ss'), 'note for row " + n +
-            "')";
-        if (!db->execute("SCOTT", sql, error))
-            return fail(error);
-    }
-    return tx.commit() || fail(tx.error());
+bool runRaw(sqlite3 *db, const std::string &sql) {
+    char *message = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    const std::string text = message ? message : "unknown SQLite error";
+    sqlite3_free(message);
+    return fail(sql + ": " + text);
 }
 
 // The SQLite table that holds SCOTT's BENCH_ROWS, whatever the engine names it.
@@ -73,6 +56,54 @@ std::string sqliteTableOf(sqlite3 *db) {
         name = reinterpret_cast<const char *>(sqlite3_column_text(st, 0));
     sqlite3_finalize(st);
     return name;
+}
+
+// A seed of rows goes in through the engine's own statement path, so every value is stored
+// as the engine stores it; the seed is then doubled inside SQLite up to the row count.
+constexpr long kSeedRows = 1000;
+
+bool seedRows(ocilite::Database &db, long rows) {
+    std::string error;
+    if (!db.execute("SCOTT",
+                    "create table bench_rows (id number(10), name varchar2(30), "
+                    "amount number(12,2), created date, note varchar2(40))",
+                    error))
+        return fail(error);
+    for (long i = 1; i <= std::min(rows, kSeedRows); ++i) {
+        const std::string n = std::to_string(i);
+        const std::string sql =
+            "insert into bench_rows values (" + n + ", 'name " + n + "', " + n +
+            ".25, to_date('2026-12-07 10:11:12', 'yyyy-mm-dd hh24:mi:ss'), 'note for row " + n +
+            "')";
+        if (!db.execute("SCOTT", sql, error))
+            return fail(error);
+    }
+    return true;
+}
+
+bool doubleRows(sqlite3 *db, long rows) {
+    const std::string table = sqliteTableOf(db);
+    if (table.empty())
+        return fail("no SQLite table for BENCH_ROWS");
+    const std::string t = "\"" + table + "\"";
+    if (!runRaw(db, "begin"))
+        return false;
+    for (long have = std::min(rows, kSeedRows); have < rows; have *= 2) {
+        if (!runRaw(db, "insert into " + t + " (id, name, amount, created, note) select id + " +
+                            std::to_string(have) + ", name, amount, created, note from " + t))
+            return false;
+    }
+    return runRaw(db, "delete from " + t + " where id > " + std::to_string(rows)) &&
+           runRaw(db, "commit");
+}
+
+bool loadRows(long rows, std::string &dbPath) {
+    std::string error;
+    auto db = ocilite::openConnectString("", error);
+    if (!db)
+        return fail(error);
+    dbPath = db->path();
+    return seedRows(*db, rows) && doubleRows(db->handle(), rows);
 }
 
 struct Pass {
@@ -154,9 +185,13 @@ int main(int argc, char **argv) {
     std::printf("loaded %ld rows of five columns in %.1f s (%s)\n", rows, secondsSince(loadStart),
                 path.c_str());
 
-    Pass raw, cursor;
-    if (!rawPass(path, raw) || !cursorPass(cursor))
+    // The raw pass runs before and after the cursor pass and the faster of the two counts, so
+    // a cold page cache never flatters the cursor.
+    Pass raw, rawAgain, cursor;
+    if (!rawPass(path, raw) || !cursorPass(cursor) || !rawPass(path, rawAgain))
         return 1;
+    if (rawAgain.seconds < raw.seconds)
+        raw = rawAgain;
     report("raw sqlite3_step + text", raw);
     report("TOCIcur Execute/Fetch", cursor);
     std::printf("TOCIcur / raw throughput: %.2f (target >= 0.33)\n",
