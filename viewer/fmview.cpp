@@ -15,6 +15,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -382,9 +383,13 @@ void TfmView::rememberLook()
 
 void TfmView::pbFontClick()
 {
-    QFont preset = toQFont(m_gridFont);
+    QFont preset = sgSource->font(); // as the grid resolved it, hints from the window included
     if (m_gridFont.Size() > 0)
         preset.setPointSize(m_gridFont.Size());
+    // A face known by another name here ("ＭＳ ゴシック") is listed under the face that stands
+    // in for it; the dialog must open on that one, not on some default face.
+    const QString shownFamily = QFontInfo(preset).family();
+    preset.setFamily(shownFamily);
     FontDlg->setCurrentFont(preset);
     int colorIndex = m_fontColor->findData(QVariant::fromValue(m_gridFont.Color));
     if (colorIndex < 0) {
@@ -397,8 +402,15 @@ void TfmView::pbFontClick()
         return;
 
     // Qt's dialog chooses no character set: the font keeps the one it had.
-    setGridFont(fromQFont(FontDlg->selectedFont(), m_fontColor->currentData().value<TColor>(),
-                          m_gridFont.Charset));
+    const QFont selected = FontDlg->selectedFont();
+    TFontAttributes chosen =
+        fromQFont(selected, m_fontColor->currentData().value<TColor>(), m_gridFont.Charset);
+    if (selected.family() == shownFamily) {
+        // The same face: it keeps the name it is remembered by (and its pitch).
+        chosen.Name = m_gridFont.Name;
+        chosen.Pitch = m_gridFont.Pitch;
+    }
+    setGridFont(chosen);
     rememberLook();
 }
 

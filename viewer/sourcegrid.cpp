@@ -377,6 +377,9 @@ void SourceGrid::applyPalette()
     pal.setColor(QPalette::Base, m_background);
     pal.setColor(QPalette::Window, m_background);
     pal.setColor(QPalette::Text, m_textColor);
+    // Grid lines stay visible on any background, as a string grid draws them.
+    pal.setColor(QPalette::Mid, QColor(0x80, 0x80, 0x80));
+    pal.setColor(QPalette::Midlight, QColor(0x80, 0x80, 0x80));
     setPalette(pal);
     viewport()->update();
     m_columnHeader->viewport()->update();

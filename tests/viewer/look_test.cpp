@@ -11,6 +11,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -152,9 +153,10 @@ void cancelDialog(ModalAnswerer &answerer)
 
 TEST_F(ViewLook, ATwelvePointFontComesBackWithTwentyFourPixelRows)
 {
-    const QString family = QFont(QStringLiteral("ＭＳ ゴシック")).family();
     {
         auto view = startView();
+        // The face that stands in for "ＭＳ ゴシック" here is the one the dialog lists.
+        const QString family = QFontInfo(view->sgSource->font()).family();
         ModalAnswerer answerer;
         QFont preset;
         QString presetColour;
@@ -171,6 +173,7 @@ TEST_F(ViewLook, ATwelvePointFontComesBackWithTwentyFourPixelRows)
         EXPECT_EQ(storedInteger("Font", "Color"), 0x0000FF);
         EXPECT_EQ(storedInteger("Font", "Charset"), 128);
         EXPECT_EQ(storedInteger("BackGroundColor", "Color"), 0);
+        EXPECT_EQ(storedString("Font", "Name"), std::string("ＭＳ ゴシック"));
     }
     auto restarted = startView();
     EXPECT_EQ(restarted->sgSource->defaultRowHeight(), 24);
@@ -179,6 +182,25 @@ TEST_F(ViewLook, ATwelvePointFontComesBackWithTwentyFourPixelRows)
     EXPECT_EQ(restarted->sgSource->font().pixelSize(), 16);
     EXPECT_EQ(restarted->sgSource->textColor(), QColor(255, 0, 0));
     EXPECT_EQ(restarted->gridFont().Charset, SHIFTJIS_CHARSET);
+}
+
+TEST_F(ViewLook, TheFontDialogOpensOnTheGridsFaceSoOkAloneChangesNothing)
+{
+    auto view = startView();
+    const TFontAttributes before = view->gridFont();
+    ModalAnswerer answerer;
+    QString openedOn;
+    answerer.answerNext([&openedOn](QDialog *dialog) {
+        openedOn = qobject_cast<QFontDialog *>(dialog)->currentFont().family();
+        dialog->accept();
+    });
+    view->pbFontClick();
+    ASSERT_EQ(answerer.dialogsAnswered, 1);
+    EXPECT_EQ(openedOn, QFontInfo(view->sgSource->font()).family());
+    EXPECT_EQ(view->gridFont(), before);
+    EXPECT_EQ(view->sgSource->defaultRowHeight(), 18);
+    EXPECT_EQ(storedString("Font", "Name"), std::string("ＭＳ ゴシック"));
+    EXPECT_EQ(storedInteger("Font", "Height"), -12);
 }
 
 TEST_F(ViewLook, ColourIsRememberedAndACancelledFontDialogWritesNothing)
