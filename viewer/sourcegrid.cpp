@@ -374,12 +374,10 @@ bool SourceGrid::eventFilter(QObject *watched, QEvent *event)
 void SourceGrid::applyPalette()
 {
     QPalette pal = palette();
+    // Only the cells' roles: the style takes the grid lines from the window colour, which
+    // stays as it is so that the lines show on any background.
     pal.setColor(QPalette::Base, m_background);
-    pal.setColor(QPalette::Window, m_background);
     pal.setColor(QPalette::Text, m_textColor);
-    // Grid lines stay visible on any background, as a string grid draws them.
-    pal.setColor(QPalette::Mid, QColor(0x80, 0x80, 0x80));
-    pal.setColor(QPalette::Midlight, QColor(0x80, 0x80, 0x80));
     setPalette(pal);
     viewport()->update();
     m_columnHeader->viewport()->update();
