@@ -10,7 +10,7 @@
 #include <sodium.h>
 #include <sqlite3.h>
 
-#include <sys/stat.h>
+#include <filesystem>
 
 namespace ocilite {
 namespace {
@@ -19,8 +19,8 @@ namespace {
 constexpr int kApplicationId = 0x4F434C54;
 
 bool fileExists(const std::string &path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
 }
 
 template <typename F> bool reportErrors(std::string &error, F &&body) {

@@ -7,13 +7,11 @@
 #endif
 
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include <random>
 
 namespace ocilite {
 namespace {
@@ -40,19 +38,14 @@ std::string trim(const std::string &s) {
 }
 
 bool isFile(const std::string &path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
 }
 
 bool makeDirectories(const std::string &dir) {
-    for (size_t at = 1; at <= dir.size(); ++at) {
-        if (at == dir.size() || dir[at] == '/') {
-            const std::string part = dir.substr(0, at);
-            if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-                return false;
-        }
-    }
-    return true;
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    return std::filesystem::is_directory(dir, ec);
 }
 
 std::string expandHome(const std::string &path) {
@@ -87,7 +80,7 @@ std::unique_ptr<Database> createDefault(const std::string &path, std::string &er
         error = oraText(1034, "cannot create " + path.substr(0, slash));
         return nullptr;
     }
-    const std::string temporary = path + ".new-" + std::to_string(::getpid());
+    const std::string temporary = path + ".new-" + std::to_string(std::random_device{}() % 1000000);
     {
         std::remove(temporary.c_str());
         auto db = Database::open(temporary, true, error);

@@ -87,6 +87,11 @@ int syntaxErrorCode(const std::string &message) {
     if (message.find("has no column named ") != std::string::npos)
         throw OraError(kOraInvalidIdentifier,
                        "\"" + message.substr(message.find("has no column named ") + 20) + "\"");
+    if (message.find(" values for ") != std::string::npos) {
+        const long given = std::atol(message.c_str());
+        const long wanted = std::atol(message.c_str() + message.find(" for ") + 5);
+        throw OraError(given < wanted ? 947 : 913);
+    }
     if (startsWith(message, "ambiguous column name"))
         throw OraError(kOraColumnAmbiguous);
     if (startsWith(message, "no such function"))
@@ -100,6 +105,11 @@ int syntaxErrorCode(const std::string &message) {
         throw OraError(kOraMissingExpression);
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         throw OraError(54 /* resource busy */);
+    if (message.find("row value misused") != std::string::npos)
+        throw OraError(920 /* invalid relational operator */);
+    // Whatever else SQLite refuses in a statement is a statement Oracle would refuse too.
+    if (primary == SQLITE_ERROR)
+        throw OraError(kOraInvalidSql);
     if (primary == SQLITE_TOOBIG)
         throw OraError(kOraValueTooLarge, "(value too long)");
     throw OraError(kOraInternal, message);

@@ -649,6 +649,7 @@ private:
         rewriteOuterJoins(m_t);
         checkSelectHasFrom();
         nameSelectList(tr);
+        wrapConcatenations();
         emit(tr);
         typeSelectList(tr);
         return tr;
@@ -663,6 +664,7 @@ private:
             m_t.insert(m_t.begin() + 1, word("FROM", m_t[1].offset));
         if (kind == StatementKind::Insert && (m_t.size() < 2 || !m_t[1].isWord("INTO")))
             throw OraError(925 /* missing INTO keyword */);
+        wrapConcatenations();
         emit(tr);
         return tr;
     }
@@ -759,6 +761,110 @@ private:
         }
         if (m_hasStar)
             tr.items.clear();
+    }
+
+    // Oracle's || treats NULL as an empty string; SQLite's yields NULL. Each operand of ||
+    // is wrapped in IFNULL(operand, '').
+    void wrapConcatenations() {
+        for (size_t k = 0; k < m_t.size(); ++k) {
+            if (!m_t[k].isOp("||"))
+                continue;
+            const size_t left = operandStart(k);
+            const size_t right = operandEnd(k);
+            if (left >= k || right <= k + 1)
+                continue;
+            insertToken(right, op(")"));
+            insertToken(right, emptyText());
+            insertToken(right, op(","));
+            insertToken(k + 1, op("("));
+            insertToken(k + 1, word("IFNULL"));
+            insertToken(k, op(")"));
+            insertToken(k, emptyText());
+            insertToken(k, op(","));
+            insertToken(left, op("("));
+            insertToken(left, word("IFNULL"));
+            k += 6;
+        }
+    }
+
+    static Token op(const char *text) {
+        Token t;
+        t.kind = TokenKind::Operator;
+        t.text = text;
+        return t;
+    }
+
+    // Emitted as '' itself (a String token '' would become NULL).
+    static Token emptyText() { return word("''"); }
+
+    size_t matching(size_t at, int step) const {
+        int depth = 0;
+        for (size_t i = at; i < m_t.size(); i += static_cast<size_t>(step)) {
+            if (m_t[i].isOp("("))
+                depth += step;
+            else if (m_t[i].isOp(")"))
+                depth -= step;
+            if (depth == 0)
+                return i;
+            if (i == 0 && step < 0)
+                break;
+        }
+        return SIZE_MAX;
+    }
+
+    size_t operandStart(size_t k) const {
+        if (k == 0)
+            return k;
+        size_t j = k - 1;
+        if (m_t[j].isOp(")")) {
+            const size_t open = matching(j, -1);
+            if (open == SIZE_MAX)
+                return k;
+            return open > 0 && m_t[open - 1].kind == TokenKind::Identifier &&
+                           !clauseWords().count(m_t[open - 1].text)
+                       ? open - 1
+                       : open;
+        }
+        if (isNameToken(m_t[j])) {
+            while (j >= 2 && m_t[j - 1].isOp(".") && isNameToken(m_t[j - 2]))
+                j -= 2;
+            return j;
+        }
+        if (m_t[j].kind == TokenKind::String || m_t[j].kind == TokenKind::Number ||
+            m_t[j].kind == TokenKind::Bind)
+            return j;
+        return k;
+    }
+
+    size_t operandEnd(size_t k) const {
+        size_t j = k + 1;
+        if (j >= m_t.size())
+            return j;
+        if (m_t[j].isOp("(") || (m_t[j].kind == TokenKind::Identifier && j + 1 < m_t.size() &&
+                                 m_t[j + 1].isOp("("))) {
+            const size_t close = matching(m_t[j].isOp("(") ? j : j + 1, 1);
+            return close == SIZE_MAX ? k + 1 : close + 1;
+        }
+        if (isNameToken(m_t[j])) {
+            while (j + 2 < m_t.size() && m_t[j + 1].isOp(".") && isNameToken(m_t[j + 2]))
+                j += 2;
+            return j + 1;
+        }
+        if (m_t[j].kind == TokenKind::String || m_t[j].kind == TokenKind::Number ||
+            m_t[j].kind == TokenKind::Bind)
+            return j + 1;
+        return k + 1;
+    }
+
+    void insertToken(size_t at, const Token &t) {
+        m_t.insert(m_t.begin() + static_cast<long>(at), t);
+        // Tokens inserted at an item's edges belong to the item.
+        for (auto &range : m_itemRanges) {
+            if (range.first > at)
+                ++range.first;
+            if (range.second >= at)
+                ++range.second;
+        }
     }
 
     static bool endsExpression(const Token &t) {

@@ -130,3 +130,55 @@ TEST_F(OciTest, MessagesComeFromOneTableAndFitTheBuffer) {
 
 } // namespace
 } // namespace ocilite::test
+
+namespace ocilite::test {
+namespace {
+
+// Mangled versions of the statements the program sends: every one either runs or fails
+// with an Oracle error, and the cursor keeps working.
+TEST_F(OciTest, MangledStatementsNeverCrash) {
+    const std::string seeds[] = {
+        "select USER_SOURCE.LINE, USER_SOURCE.TEXT SOURCE_TEXT,USER_ERRORS.SEQUENCE, "
+        "USER_ERRORS.POSITION, USER_ERRORS.TEXT ERROR_MESSAGE from USER_SOURCE, USER_ERRORS "
+        "where USER_SOURCE.NAME = USER_ERRORS.NAME(+) AND USER_SOURCE.TYPE = USER_ERRORS.TYPE(+) "
+        "AND USER_SOURCE.LINE = USER_ERRORS.LINE(+) AND USER_SOURCE.NAME = 'PK_ORDERS' AND "
+        "USER_SOURCE.TYPE = 'PACKAGE BODY' order by LINE",
+        "SELECT DISTINCT OBJECT_TYPE FROM USER_OBJECTS WHERE OBJECT_TYPE IN('PACKAGE', 'PACKAGE "
+        "BODY', 'PROCEDURE', 'FUNCTION') AND STATUS = 'INVALID'",
+        "INSERT INTO EMP(EMPNO,HIREDATE)VALUES(:1,TO_DATE(:2, 'yyyy-mm-dd hh24:mi:ss'))",
+        "CREATE TABLE X (A VARCHAR2(10) NOT NULL, B NUMBER(5,2) DEFAULT 0, PRIMARY KEY (A))",
+    };
+    const char pieces[] = "(),.'\":+-*/|;=<> \n\tAZaz09%_\x80\xff";
+    unsigned seed = 12345;
+    auto next = [&] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) & 0xffff;
+    };
+    for (int round = 0; round < 4000; ++round) {
+        std::string sql = seeds[round % std::size(seeds)];
+        const int edits = 1 + static_cast<int>(next() % 4);
+        for (int e = 0; e < edits && !sql.empty(); ++e) {
+            const size_t at = next() % sql.size();
+            switch (next() % 3) {
+            case 0:
+                sql.erase(at, 1 + next() % 8);
+                break;
+            case 1:
+                sql.insert(at, 1, pieces[next() % (sizeof pieces - 1)]);
+                break;
+            default:
+                sql[at] = pieces[next() % (sizeof pieces - 1)];
+            }
+        }
+        const int rc = oci.query(sql).rc;
+        if (rc != 0) {
+            EXPECT_EQ(0u, oci.message(rc).rfind("ORA-", 0)) << sql;
+            EXPECT_NE(600, rc) << sql << "\n" << oci.message(rc);
+        }
+        orol(&oci.lda);
+    }
+    EXPECT_EQ(0, oci.query("select * from dual").rc);
+}
+
+} // namespace
+} // namespace ocilite::test

@@ -298,3 +298,18 @@ TEST_F(OciTest, SchemasSeeOnlyTheirOwnObjects) {
 
 } // namespace
 } // namespace ocilite::test
+
+namespace ocilite::test {
+namespace {
+
+TEST_F(OciTest, ConcatenationTreatsNullAsEmpty) {
+    Result r = oci.query("select ename || ' ' || comm, 'a' || null || upper('b'), "
+                         "e.ename||e.job from emp e where empno = 7369");
+    ASSERT_EQ(0, r.rc) << oci.message(r.rc);
+    EXPECT_EQ((std::vector<std::string>{"SMITH ", "aB", "SMITHCLERK"}), r.rows.at(0));
+    EXPECT_EQ("ENAME||' '||COMM", r.columns.at(0).name);
+    EXPECT_EQ(1, r.columns.at(0).dbtype);
+}
+
+} // namespace
+} // namespace ocilite::test
