@@ -87,8 +87,8 @@ std::string checks(const ColumnSpec &c) {
             out += constraint(kOraPrecisionExceeded,
                               "abs(" + col + ") < 1e" + std::to_string(t.precision - t.scale));
     } else if (t.code == 1 || t.code == 96 || t.code == 23) {
-        out += constraint(kOraValueTooLarge, "length(CAST(" + col + " AS BLOB)) <= " +
-                                                 std::to_string(t.size));
+        out += constraint(kOraValueTooLarge,
+                          "length(CAST(" + col + " AS BLOB)) <= " + std::to_string(t.size));
     } else if (t.code == 12) {
         out += constraint(kOraLiteralMismatch, "OCILITE_ISDATE(" + col + ")");
     }
@@ -113,9 +113,13 @@ int dataLength(const OraType &t) {
 
 } // namespace
 
-void Catalog::createDictionary(sqlite3 *db) { exec(db, kDictionary); }
+void Catalog::createDictionary(sqlite3 *db) {
+    exec(db, kDictionary);
+}
 
-void Catalog::createViews(sqlite3 *db) { exec(db, kViews); }
+void Catalog::createViews(sqlite3 *db) {
+    exec(db, kViews);
+}
 
 std::optional<std::string> Catalog::tableFor(const std::string &owner,
                                              const std::string &name) const {
@@ -168,8 +172,8 @@ bool Catalog::nameTaken(const std::string &owner, const std::string &name, int n
     return q.step();
 }
 
-void Catalog::addObject(const std::string &owner, const std::string &name,
-                        const std::string &type, int nameSpace) {
+void Catalog::addObject(const std::string &owner, const std::string &name, const std::string &type,
+                        int nameSpace) {
     const DateTime now = currentDate();
     Prepared q(m_db, "INSERT INTO main.OCILITE_OBJECTS(OWNER, OBJECT_NAME, OBJECT_ID, "
                      "DATA_OBJECT_ID, OBJECT_TYPE, CREATED, LAST_DDL_TIME, TIMESTAMP, STATUS, "
@@ -187,7 +191,11 @@ void Catalog::touchObject(const std::string &owner, const std::string &name,
     const DateTime now = currentDate();
     Prepared q(m_db, "UPDATE main.OCILITE_OBJECTS SET LAST_DDL_TIME = ?4, TIMESTAMP = ?5, "
                      "STATUS = 'VALID' WHERE OWNER = ?1 AND OBJECT_NAME = ?2 AND OBJECT_TYPE = ?3");
-    q.bind(1, owner).bind(2, name).bind(3, type).bind(4, storedDate(now)).bind(5, timestampText(now));
+    q.bind(1, owner)
+        .bind(2, name)
+        .bind(3, type)
+        .bind(4, storedDate(now))
+        .bind(5, timestampText(now));
     q.run();
 }
 
@@ -281,8 +289,7 @@ void Catalog::storeUnit(const std::string &owner, const Translation &tr) {
     }
 }
 
-void Catalog::dropUnit(const std::string &owner, const std::string &type,
-                       const std::string &name) {
+void Catalog::dropUnit(const std::string &owner, const std::string &type, const std::string &name) {
     if (!objectExists(owner, name, type))
         throw OraError(kOraObjectNotFound, owner + "." + name);
     std::vector<std::string> types{type};
@@ -300,8 +307,8 @@ void Catalog::dropUnit(const std::string &owner, const std::string &type,
     }
 }
 
-void Catalog::setErrors(const std::string &owner, const std::string &type,
-                        const std::string &name, const std::vector<CompileError> &errors) {
+void Catalog::setErrors(const std::string &owner, const std::string &type, const std::string &name,
+                        const std::vector<CompileError> &errors) {
     if (!objectExists(owner, name, type))
         throw OraError(kOraObjectNotFound, owner + "." + name);
     Prepared clear(m_db, "DELETE FROM main.OCILITE_ERRORS WHERE OWNER = ?1 AND NAME = ?2 AND "
@@ -316,8 +323,8 @@ void Catalog::setErrors(const std::string &owner, const std::string &type,
         long long number = 0;
         for (const char *prefix : {"PLS-", "ORA-"}) {
             const auto at = e.text.find(prefix);
-            if (at == 0 || (at != std::string::npos && e.text.rfind("PL/SQL: ", 0) == 0 &&
-                            at == 8)) {
+            if (at == 0 ||
+                (at != std::string::npos && e.text.rfind("PL/SQL: ", 0) == 0 && at == 8)) {
                 number = std::atoll(e.text.c_str() + at + 4);
                 break;
             }
