@@ -51,23 +51,21 @@ struct NamedColor {
     TColor color;
 };
 constexpr NamedColor TextColors[] = {
-    {"黒", 0x000000},       {"マルーン", 0x000080}, {"緑", 0x008000},     {"オリーブ", 0x008080},
+    {"黒", 0x000000},       {"マルーン", 0x000080}, {"緑", 0x008000},       {"オリーブ", 0x008080},
     {"ネイビー", 0x800000}, {"紫", 0x800080},       {"ティール", 0x808000}, {"灰色", 0x808080},
-    {"シルバー", 0xC0C0C0}, {"赤", 0x0000FF},       {"ライム", 0x00FF00}, {"黄", 0x00FFFF},
-    {"青", 0xFF0000},       {"フクシャ", 0xFF00FF}, {"水色", 0xFFFF00},   {"白", 0xFFFFFF},
+    {"シルバー", 0xC0C0C0}, {"赤", 0x0000FF},       {"ライム", 0x00FF00},   {"黄", 0x00FFFF},
+    {"青", 0xFF0000},       {"フクシャ", 0xFF00FF}, {"水色", 0xFFFF00},     {"白", 0xFFFFFF},
 };
 
 // The window font the layout names; the grid's standard font is a copy of it.
-QFont windowFont()
-{
+QFont windowFont() {
     QFont font(QStringLiteral("ＭＳ ゴシック"));
     font.setPixelSize(12);
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, QRect geometry)
-{
+QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, QRect geometry) {
     auto *button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
@@ -75,8 +73,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, 
     return button;
 }
 
-QLabel *makeCaptionPanel(QWidget *parent, const char *name, QRect geometry)
-{
+QLabel *makeCaptionPanel(QWidget *parent, const char *name, QRect geometry) {
     auto *panel = new QLabel(parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
@@ -91,8 +88,7 @@ QLabel *makeCaptionPanel(QWidget *parent, const char *name, QRect geometry)
 } // namespace
 
 TfmView::TfmView(TOCIcur *cursor, TOCIctrl *session, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_cursor(cursor), m_session(session)
-{
+    : QWidget(parent, Qt::Window), m_cursor(cursor), m_session(session) {
     setObjectName(QStringLiteral("fmView"));
     setWindowTitle(QStringLiteral("Object Source"));
     setFont(windowFont());
@@ -135,8 +131,7 @@ TfmView::TfmView(TOCIcur *cursor, TOCIctrl *session, QWidget *parent)
 
 TfmView::~TfmView() = default;
 
-void TfmView::buildPanel()
-{
+void TfmView::buildPanel() {
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(41);
@@ -157,8 +152,7 @@ void TfmView::buildPanel()
     connect(pbStanderd, &QPushButton::clicked, this, &TfmView::pbStanderdClick);
 }
 
-void TfmView::buildDialogs()
-{
+void TfmView::buildDialogs() {
     FontDlg = new QFontDialog(this);
     FontDlg->setObjectName(QStringLiteral("FontDlg"));
     FontDlg->setOption(QFontDialog::DontUseNativeDialog);
@@ -191,8 +185,7 @@ void TfmView::buildDialogs()
     ColorDialog1->setCurrentColor(m_lastChosenColor);
 }
 
-void TfmView::setCursorGate(std::function<bool()> cursorBusy, std::function<void()> endLoad)
-{
+void TfmView::setCursorGate(std::function<bool()> cursorBusy, std::function<void()> endLoad) {
     m_cursorBusy = std::move(cursorBusy);
     m_endLoad = std::move(endLoad);
 }
@@ -200,8 +193,7 @@ void TfmView::setCursorGate(std::function<bool()> cursorBusy, std::function<void
 // ---------------------------------------------------------------------------------------------
 // Loading the source
 
-QByteArray TfmView::sourceStatement(const QByteArray &objName, const QByteArray &objType)
-{
+QByteArray TfmView::sourceStatement(const QByteArray &objName, const QByteArray &objType) {
     QByteArray sql;
     sql += "select USER_SOURCE.LINE, USER_SOURCE.TEXT SOURCE_TEXT,";
     sql += "USER_ERRORS.SEQUENCE, USER_ERRORS.POSITION, USER_ERRORS.TEXT ERROR_MESSAGE ";
@@ -220,8 +212,7 @@ QByteArray TfmView::sourceStatement(const QByteArray &objName, const QByteArray 
     return sql;
 }
 
-void TfmView::LoadSource()
-{
+void TfmView::LoadSource() {
     sgSource->setColWidth(0, LineColumnWidth);
     edObjName->setText(fromClientText(ObjName));
     edObjType->setText(fromClientText(ObjType));
@@ -246,8 +237,7 @@ void TfmView::LoadSource()
 
 // The main window's name load runs its fetch loop on the same cursor and lets events run
 // between rows; a refresh in that moment asks the load to end and comes back once it has.
-bool TfmView::deferWhileCursorBusy()
-{
+bool TfmView::deferWhileCursorBusy() {
     if (!m_cursorBusy || !m_cursorBusy())
         return false;
     if (m_endLoad)
@@ -264,8 +254,7 @@ bool TfmView::deferWhileCursorBusy()
 
 // Fills the grid from the executed statement; false when a fetch failed before the end of
 // the rows (the cursor then holds the database's text in its ErrMsg).
-bool TfmView::fillGrid()
-{
+bool TfmView::fillGrid() {
     velmora::platform::BusyPointer busy;
     sgSource->setRowTexts(0, m_cursor->Row);
     sgSource->beginUpdate();
@@ -291,8 +280,7 @@ bool TfmView::fillGrid()
 
 // Tabs and line feeds are shown as blanks (a line keeps its length in bytes); the text and
 // error columns become as wide as their longest text, measured once.
-void TfmView::tidyAndSizeColumns()
-{
+void TfmView::tidyAndSizeColumns() {
     QByteArray longest[2];
     const int columns[2] = {SourceColumn, MessageColumn};
     const int rows = sgSource->rowCount();
@@ -312,8 +300,7 @@ void TfmView::tidyAndSizeColumns()
         sgSource->setColWidth(columns[k], sgSource->textWidth(longest[k]) + WidthMargin);
 }
 
-void TfmView::moveToFirstError()
-{
+void TfmView::moveToFirstError() {
     const int rows = sgSource->rowCount();
     for (int r = 1; r < rows; ++r) {
         if (sgSource->cell(SequenceColumn, r) == "1") {
@@ -324,25 +311,21 @@ void TfmView::moveToFirstError()
     }
 }
 
-void TfmView::showPlainMessage(const QByteArray &text)
-{
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                    fromClientText(text), QMessageBox::Ok, this);
+void TfmView::showPlainMessage(const QByteArray &text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), fromClientText(text),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
-void TfmView::FormShow()
-{
+void TfmView::FormShow() {
     LoadSource();
 }
 
-void TfmView::pbRefClick()
-{
+void TfmView::pbRefClick() {
     LoadSource();
 }
 
-void TfmView::showEvent(QShowEvent *event)
-{
+void TfmView::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     // Shown by the program, not restored from the task bar: every hand-over loads afresh.
     if (event->spontaneous())
@@ -354,35 +337,30 @@ void TfmView::showEvent(QShowEvent *event)
 // ---------------------------------------------------------------------------------------------
 // Look and commands
 
-void TfmView::applyLook(const TFontAttributes &font, TColor background)
-{
+void TfmView::applyLook(const TFontAttributes &font, TColor background) {
     setGridFont(font);
     setGridColor(background);
 }
 
 // The row height follows the font: twice its size in points, taken as pixels.
-void TfmView::setGridFont(const TFontAttributes &font)
-{
+void TfmView::setGridFont(const TFontAttributes &font) {
     m_gridFont = font;
     sgSource->setGridFont(toQFont(font), toQColor(font.Color));
     sgSource->setDefaultRowHeight(2 * font.Size());
 }
 
-void TfmView::setGridColor(TColor background)
-{
+void TfmView::setGridColor(TColor background) {
     m_gridColor = background;
     sgSource->setBackgroundColor(toQColor(background));
 }
 
-void TfmView::rememberLook()
-{
+void TfmView::rememberLook() {
     oFontSave->Font = m_gridFont;
     oFontSave->Color = m_gridColor;
     oFontSave->Save(velmora::platform::currentUserRoot(), QByteArray(LookKeyPath));
 }
 
-void TfmView::pbFontClick()
-{
+void TfmView::pbFontClick() {
     QFont preset = sgSource->font(); // as the grid resolved it, hints from the window included
     if (m_gridFont.Size() > 0)
         preset.setPointSize(m_gridFont.Size());
@@ -414,8 +392,7 @@ void TfmView::pbFontClick()
     rememberLook();
 }
 
-void TfmView::pbBGCClick()
-{
+void TfmView::pbBGCClick() {
     ColorDialog1->setCurrentColor(m_lastChosenColor);
     if (ColorDialog1->exec() != QDialog::Accepted)
         return;
@@ -424,19 +401,16 @@ void TfmView::pbBGCClick()
     rememberLook();
 }
 
-void TfmView::pbStanderdClick()
-{
+void TfmView::pbStanderdClick() {
     applyLook(StdFont, StdColor);
     rememberLook();
 }
 
-void TfmView::pbCloseClick()
-{
+void TfmView::pbCloseClick() {
     close();
 }
 
-void TfmView::sgSourceKeyDown(int key, Qt::KeyboardModifiers shift)
-{
+void TfmView::sgSourceKeyDown(int key, Qt::KeyboardModifiers shift) {
     if (!(shift & Qt::ControlModifier))
         return;
     if (key != Qt::Key_C && key != Qt::Key_Insert)
@@ -447,8 +421,7 @@ void TfmView::sgSourceKeyDown(int key, Qt::KeyboardModifiers shift)
     QGuiApplication::clipboard()->setText(fromClientText(text));
 }
 
-bool TfmView::eventFilter(QObject *watched, QEvent *event)
-{
+bool TfmView::eventFilter(QObject *watched, QEvent *event) {
     if (watched == sgSource && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         sgSourceKeyDown(key->key(), key->modifiers());
@@ -456,7 +429,6 @@ bool TfmView::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TfmView::openHelp()
-{
+void TfmView::openHelp() {
     velmora::platform::openHelpFile(QString::fromLatin1(HelpFileName), HelpContext);
 }

@@ -16,29 +16,23 @@ using velmora::platform::fromClientText;
 
 GridCellModel::GridCellModel(int columns, int rows, QObject *parent)
     : QAbstractTableModel(parent), m_columns(std::max(columns, 1)), m_rows(std::max(rows, 1)),
-      m_cells(static_cast<size_t>(m_columns) * static_cast<size_t>(m_rows))
-{
-}
+      m_cells(static_cast<size_t>(m_columns) * static_cast<size_t>(m_rows)) {}
 
-int GridCellModel::rowCount(const QModelIndex &parent) const
-{
+int GridCellModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : m_rows;
 }
 
-int GridCellModel::columnCount(const QModelIndex &parent) const
-{
+int GridCellModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : m_columns;
 }
 
-QVariant GridCellModel::data(const QModelIndex &index, int role) const
-{
+QVariant GridCellModel::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
     return fromClientText(cell(index.column(), index.row()));
 }
 
-QVariant GridCellModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant GridCellModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || section < 0)
         return {};
     if (orientation == Qt::Horizontal)
@@ -46,8 +40,7 @@ QVariant GridCellModel::headerData(int section, Qt::Orientation orientation, int
     return section < m_rows ? fromClientText(cell(0, section)) : QVariant();
 }
 
-Qt::ItemFlags GridCellModel::flags(const QModelIndex &index) const
-{
+Qt::ItemFlags GridCellModel::flags(const QModelIndex &index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     // Fixed cells take no part in selection; nothing is editable.
@@ -56,24 +49,21 @@ Qt::ItemFlags GridCellModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-const QByteArray &GridCellModel::cell(int col, int row) const
-{
+const QByteArray &GridCellModel::cell(int col, int row) const {
     static const QByteArray none;
     if (col < 0 || col >= m_columns || row < 0 || row >= m_rows)
         return none;
     return m_cells[static_cast<size_t>(row) * m_columns + col];
 }
 
-void GridCellModel::setCell(int col, int row, const QByteArray &text)
-{
+void GridCellModel::setCell(int col, int row, const QByteArray &text) {
     if (col < 0 || col >= m_columns || row < 0 || row >= m_rows)
         return;
     m_cells[static_cast<size_t>(row) * m_columns + col] = text;
     announceChange(row, row);
 }
 
-void GridCellModel::setRowTexts(int row, const QByteArrayList &texts)
-{
+void GridCellModel::setRowTexts(int row, const QByteArrayList &texts) {
     if (row < 0 || row >= m_rows)
         return;
     const int n = std::min(static_cast<int>(texts.size()), m_columns);
@@ -83,8 +73,7 @@ void GridCellModel::setRowTexts(int row, const QByteArrayList &texts)
     announceChange(row, row);
 }
 
-void GridCellModel::setRows(int rows)
-{
+void GridCellModel::setRows(int rows) {
     rows = std::max(rows, 1);
     if (rows == m_rows)
         return;
@@ -102,13 +91,11 @@ void GridCellModel::setRows(int rows)
     }
 }
 
-void GridCellModel::beginUpdate()
-{
+void GridCellModel::beginUpdate() {
     ++m_updateDepth;
 }
 
-void GridCellModel::endUpdate()
-{
+void GridCellModel::endUpdate() {
     if (m_updateDepth == 0 || --m_updateDepth > 0)
         return;
     if (m_changedWhileUpdating) {
@@ -117,8 +104,7 @@ void GridCellModel::endUpdate()
     }
 }
 
-void GridCellModel::announceChange(int firstRow, int lastRow)
-{
+void GridCellModel::announceChange(int firstRow, int lastRow) {
     if (m_updateDepth > 0) {
         m_changedWhileUpdating = true;
         return;
@@ -133,8 +119,7 @@ void GridCellModel::announceChange(int firstRow, int lastRow)
 // FixedCellHeader
 
 FixedCellHeader::FixedCellHeader(Qt::Orientation orientation, QWidget *parent)
-    : QHeaderView(orientation, parent)
-{
+    : QHeaderView(orientation, parent) {
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setHighlightSections(false);
     // Clicking a fixed cell selects nothing; columns are still dragged by their header.
@@ -143,8 +128,7 @@ FixedCellHeader::FixedCellHeader(Qt::Orientation orientation, QWidget *parent)
 }
 
 void FixedCellHeader::paintFixedCell(QPainter *painter, const QRect &rect, const QString &text,
-                                     const QColor &fill, const QColor &textColor)
-{
+                                     const QColor &fill, const QColor &textColor) {
     painter->save();
     painter->fillRect(rect, fill);
     // Raised edge and grid line, as fixed cells of a string grid are drawn.
@@ -160,8 +144,7 @@ void FixedCellHeader::paintFixedCell(QPainter *painter, const QRect &rect, const
     painter->restore();
 }
 
-void FixedCellHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const
-{
+void FixedCellHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const {
     if (!rect.isValid())
         return;
     const auto *grid = qobject_cast<const SourceGrid *>(parentWidget());
@@ -180,8 +163,7 @@ void FixedCellHeader::paintSection(QPainter *painter, const QRect &rect, int log
 SourceGrid::SourceGrid(int columns, int rows, QWidget *parent)
     : QTableView(parent), m_model(new GridCellModel(columns, rows, this)),
       m_columnHeader(new FixedCellHeader(Qt::Horizontal, this)),
-      m_rowHeader(new FixedCellHeader(Qt::Vertical, this))
-{
+      m_rowHeader(new FixedCellHeader(Qt::Vertical, this)) {
     setHorizontalHeader(m_columnHeader);
     setVerticalHeader(m_rowHeader);
     setModel(m_model);
@@ -228,8 +210,7 @@ SourceGrid::SourceGrid(int columns, int rows, QWidget *parent)
     ensureCurrentCell();
 }
 
-void SourceGrid::setRowCount(int rows)
-{
+void SourceGrid::setRowCount(int rows) {
     rows = std::max(rows, 1);
     const int current = currentRow();
     if (current >= rows && rows > 1)
@@ -238,15 +219,13 @@ void SourceGrid::setRowCount(int rows)
     ensureCurrentCell();
 }
 
-int SourceGrid::colWidth(int col) const
-{
+int SourceGrid::colWidth(int col) const {
     if (col == 0)
         return m_rowHeader->width();
     return columnWidth(col);
 }
 
-void SourceGrid::setColWidth(int col, int width)
-{
+void SourceGrid::setColWidth(int col, int width) {
     width = std::max(width, 0);
     if (col == 0)
         m_rowHeader->setFixedWidth(width);
@@ -254,22 +233,19 @@ void SourceGrid::setColWidth(int col, int width)
         setColumnWidth(col, width);
 }
 
-void SourceGrid::setDefaultRowHeight(int height)
-{
+void SourceGrid::setDefaultRowHeight(int height) {
     m_rowHeight = std::max(height, 1);
     m_rowHeader->setMinimumSectionSize(1);
     m_rowHeader->setDefaultSectionSize(m_rowHeight);
     m_columnHeader->setFixedHeight(m_rowHeight);
 }
 
-void SourceGrid::setBackgroundColor(const QColor &color)
-{
+void SourceGrid::setBackgroundColor(const QColor &color) {
     m_background = color;
     applyPalette();
 }
 
-void SourceGrid::setGridFont(const QFont &font, const QColor &textColor)
-{
+void SourceGrid::setGridFont(const QFont &font, const QColor &textColor) {
     m_textColor = textColor;
     setFont(font);
     m_columnHeader->setFont(font);
@@ -277,25 +253,21 @@ void SourceGrid::setGridFont(const QFont &font, const QColor &textColor)
     applyPalette();
 }
 
-int SourceGrid::textWidth(const QByteArray &text) const
-{
+int SourceGrid::textWidth(const QByteArray &text) const {
     return fontMetrics().horizontalAdvance(fromClientText(text));
 }
 
-int SourceGrid::currentRow() const
-{
+int SourceGrid::currentRow() const {
     const QModelIndex current = currentIndex();
     return current.isValid() && current.row() > 0 && current.column() > 0 ? current.row() : -1;
 }
 
-int SourceGrid::currentCol() const
-{
+int SourceGrid::currentCol() const {
     const QModelIndex current = currentIndex();
     return current.isValid() && current.row() > 0 && current.column() > 0 ? current.column() : -1;
 }
 
-void SourceGrid::setCurrentCell(int col, int row)
-{
+void SourceGrid::setCurrentCell(int col, int row) {
     if (row < 1 || row >= rowCount() || col < 1 || col >= colCount())
         return;
     const QModelIndex target = m_model->index(row, col);
@@ -303,8 +275,7 @@ void SourceGrid::setCurrentCell(int col, int row)
     scrollTo(target, QAbstractItemView::EnsureVisible);
 }
 
-SourceGrid::VisualRect SourceGrid::selectedVisualRect() const
-{
+SourceGrid::VisualRect SourceGrid::selectedVisualRect() const {
     VisualRect r;
     auto widen = [&r, this](int top, int bottom, int left, int right) {
         for (int c = left; c <= right; ++c) {
@@ -327,8 +298,7 @@ SourceGrid::VisualRect SourceGrid::selectedVisualRect() const
     return r;
 }
 
-QByteArray SourceGrid::selectionText() const
-{
+QByteArray SourceGrid::selectionText() const {
     const VisualRect r = selectedVisualRect();
     if (r.top < 0 || r.left < 0)
         return {};
@@ -344,8 +314,7 @@ QByteArray SourceGrid::selectionText() const
     return text;
 }
 
-void SourceGrid::keyPressEvent(QKeyEvent *event)
-{
+void SourceGrid::keyPressEvent(QKeyEvent *event) {
     // A string grid has no copy of its own: the window's key handler decides what is copied.
     if (event->matches(QKeySequence::Copy)) {
         event->accept();
@@ -354,13 +323,11 @@ void SourceGrid::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
-void SourceGrid::keyboardSearch(const QString &)
-{
+void SourceGrid::keyboardSearch(const QString &) {
     // Typing does not jump to a matching cell in a string grid.
 }
 
-bool SourceGrid::eventFilter(QObject *watched, QEvent *event)
-{
+bool SourceGrid::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_corner && event->type() == QEvent::Paint) {
         QPainter painter(m_corner);
         painter.setFont(font());
@@ -371,8 +338,7 @@ bool SourceGrid::eventFilter(QObject *watched, QEvent *event)
     return QTableView::eventFilter(watched, event);
 }
 
-void SourceGrid::applyPalette()
-{
+void SourceGrid::applyPalette() {
     QPalette pal = palette();
     // Only the cells' roles: the style takes the grid lines from the window colour, which
     // stays as it is so that the lines show on any background.
@@ -386,8 +352,7 @@ void SourceGrid::applyPalette()
         m_corner->update();
 }
 
-void SourceGrid::ensureCurrentCell()
-{
+void SourceGrid::ensureCurrentCell() {
     if (rowCount() < 2) {
         // Only the header row is left: no cell can be current (Qt would pick a fixed one).
         selectionModel()->clear();

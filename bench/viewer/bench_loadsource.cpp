@@ -35,19 +35,16 @@ using Clock = std::chrono::steady_clock;
 const char *const kPrefix = "BENCH";
 const char *const kUnit = "BENCH_PKG_000001"; // the generator's first unit is a package body
 
-double secondsSince(Clock::time_point start)
-{
+double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-bool fail(const std::string &what)
-{
+bool fail(const std::string &what) {
     std::fprintf(stderr, "bench_loadsource: %s\n", what.c_str());
     return false;
 }
 
-bool logOn(TOCIctrl &ctrl)
-{
+bool logOn(TOCIctrl &ctrl) {
     if (!ctrl.Active())
         return fail("client library: " + ctrl.ErrMsg.toStdString());
     ctrl.UserID = "SCOTT";
@@ -57,8 +54,7 @@ bool logOn(TOCIctrl &ctrl)
 }
 
 // The first logon creates the default database; the unit is then written through the engine.
-bool createUnit(long lines, long errors, std::string &path)
-{
+bool createUnit(long lines, long errors, std::string &path) {
     {
         QObject owner;
         auto *ctrl = new TOCIctrl(&owner);
@@ -89,8 +85,7 @@ struct Pass {
     double seconds = 0;
 };
 
-bool rawPass(const std::string &path, Pass &pass)
-{
+bool rawPass(const std::string &path, Pass &pass) {
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
         return fail("cannot open " + path);
@@ -121,8 +116,7 @@ bool rawPass(const std::string &path, Pass &pass)
 }
 
 // Message boxes would stop the run: a failed load is reported instead.
-void refuseModals(int *shown)
-{
+void refuseModals(int *shown) {
     auto *timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [shown] {
         if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
@@ -134,8 +128,7 @@ void refuseModals(int *shown)
 }
 
 // The cursor alone, as LoadSource drives it, without the grid: what the view adds is the rest.
-bool cursorPass(TOCIcur &cur, Pass &pass)
-{
+bool cursorPass(TOCIcur &cur, Pass &pass) {
     cur.SQL = TfmView::sourceStatement(kUnit, "PACKAGE BODY");
     const auto start = Clock::now();
     if (!cur.Execute())
@@ -150,8 +143,7 @@ bool cursorPass(TOCIcur &cur, Pass &pass)
 }
 
 // What the figures would be if the engine kept an index for the join on USER_ERRORS.LINE.
-bool addErrorLineIndex(const std::string &path)
-{
+bool addErrorLineIndex(const std::string &path) {
     sqlite3 *db = nullptr;
     if (sqlite3_open(path.c_str(), &db) != SQLITE_OK)
         return fail("cannot open " + path);
@@ -166,8 +158,7 @@ bool addErrorLineIndex(const std::string &path)
     return rc == SQLITE_OK || fail("index: " + text);
 }
 
-bool viewPass(TfmView &view, Pass &pass)
-{
+bool viewPass(TfmView &view, Pass &pass) {
     const auto start = Clock::now();
     view.LoadSource();
     pass.seconds = secondsSince(start);
@@ -177,14 +168,12 @@ bool viewPass(TfmView &view, Pass &pass)
     return true;
 }
 
-void report(const char *name, const Pass &pass)
-{
+void report(const char *name, const Pass &pass) {
     std::printf("%-26s %8ld rows %8.3f s %12.0f rows/s\n", name, pass.rows, pass.seconds,
                 pass.rows / pass.seconds);
 }
 
-double best(const std::vector<Pass> &passes)
-{
+double best(const std::vector<Pass> &passes) {
     double seconds = passes.front().seconds;
     for (const Pass &p : passes)
         seconds = std::min(seconds, p.seconds);
@@ -193,8 +182,7 @@ double best(const std::vector<Pass> &passes)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     const long lines = argc > 1 ? std::atol(argv[1]) : 100000;
     const long errors = argc > 2 ? std::atol(argv[2]) : 1000;
     const int runs = std::max(1, argc > 3 ? std::atoi(argv[3]) : 1);

@@ -15,16 +15,14 @@
 
 namespace {
 
-QByteArrayList texts(std::initializer_list<const char *> list)
-{
+QByteArrayList texts(std::initializer_list<const char *> list) {
     QByteArrayList out;
     for (const char *t : list)
         out << QByteArray(t);
     return out;
 }
 
-QByteArrayList rowOf(const SourceGrid &grid, int row)
-{
+QByteArrayList rowOf(const SourceGrid &grid, int row) {
     QByteArrayList out;
     for (int c = 0; c < grid.colCount(); ++c)
         out << grid.cell(c, row);
@@ -32,16 +30,14 @@ QByteArrayList rowOf(const SourceGrid &grid, int row)
 }
 
 // A grid of `rows` rows whose cell (c, r) reads "c:r".
-void fillNumbered(SourceGrid &grid, int rows)
-{
+void fillNumbered(SourceGrid &grid, int rows) {
     grid.setRowCount(rows);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < grid.colCount(); ++c)
             grid.setCell(c, r, QByteArray::number(c) + ':' + QByteArray::number(r));
 }
 
-void select(SourceGrid &grid, int left, int top, int right, int bottom)
-{
+void select(SourceGrid &grid, int left, int top, int right, int bottom) {
     auto *model = grid.model();
     grid.selectionModel()->setCurrentIndex(model->index(top, left), QItemSelectionModel::NoUpdate);
     grid.selectionModel()->select(
@@ -49,8 +45,7 @@ void select(SourceGrid &grid, int left, int top, int right, int bottom)
         QItemSelectionModel::ClearAndSelect);
 }
 
-TEST(SourceGrid, SettingARowTakesAsManyEntriesAsFitAndKeepsTheRest)
-{
+TEST(SourceGrid, SettingARowTakesAsManyEntriesAsFitAndKeepsTheRest) {
     struct Case {
         QByteArrayList list;
         QByteArrayList expected;
@@ -69,8 +64,7 @@ TEST(SourceGrid, SettingARowTakesAsManyEntriesAsFitAndKeepsTheRest)
     }
 }
 
-TEST(SourceGrid, RowCountChangesKeepLeadingRowsAndAddEmptyOnes)
-{
+TEST(SourceGrid, RowCountChangesKeepLeadingRowsAndAddEmptyOnes) {
     SourceGrid grid(5, 5);
     fillNumbered(grid, 5);
     grid.setRowCount(2);
@@ -89,8 +83,7 @@ TEST(SourceGrid, RowCountChangesKeepLeadingRowsAndAddEmptyOnes)
     EXPECT_EQ(grid.cell(9, 0), "");
 }
 
-TEST(SourceGrid, FixedRowAndColumnAreHeadersAndNeverSelectable)
-{
+TEST(SourceGrid, FixedRowAndColumnAreHeadersAndNeverSelectable) {
     SourceGrid grid(5, 3);
     fillNumbered(grid, 3);
     auto *model = grid.model();
@@ -112,8 +105,7 @@ TEST(SourceGrid, FixedRowAndColumnAreHeadersAndNeverSelectable)
         EXPECT_TRUE(index.row() > 0 && index.column() > 0);
 }
 
-TEST(SourceGrid, RowHeightAppliesToEveryRowAndTheHeaderRow)
-{
+TEST(SourceGrid, RowHeightAppliesToEveryRowAndTheHeaderRow) {
     SourceGrid grid(5, 3);
     fillNumbered(grid, 1000);
     for (int height : {18, 24, 8}) {
@@ -124,8 +116,7 @@ TEST(SourceGrid, RowHeightAppliesToEveryRowAndTheHeaderRow)
     }
 }
 
-TEST(SourceGrid, UpdatesInsideAnUpdateAreAnnouncedOnce)
-{
+TEST(SourceGrid, UpdatesInsideAnUpdateAreAnnouncedOnce) {
     SourceGrid grid(5, 2);
     QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
     QSignalSpy inserted(grid.model(), &QAbstractItemModel::rowsInserted);
@@ -143,8 +134,7 @@ TEST(SourceGrid, UpdatesInsideAnUpdateAreAnnouncedOnce)
     EXPECT_EQ(grid.cell(1, 100000), "text");
 }
 
-TEST(SourceGrid, CurrentCellMovesShrinksTheSelectionAndScrollsIntoView)
-{
+TEST(SourceGrid, CurrentCellMovesShrinksTheSelectionAndScrollsIntoView) {
     SourceGrid grid(5, 2);
     grid.resize(400, 300);
     grid.show();
@@ -165,8 +155,7 @@ TEST(SourceGrid, CurrentCellMovesShrinksTheSelectionAndScrollsIntoView)
     EXPECT_EQ(grid.currentRow(), 1);
 }
 
-TEST(SourceGrid, SelectionTextIsTabSeparatedRowsEachEndedByCrLf)
-{
+TEST(SourceGrid, SelectionTextIsTabSeparatedRowsEachEndedByCrLf) {
     SourceGrid grid(5, 2);
     fillNumbered(grid, 6);
     select(grid, 2, 2, 3, 4);
@@ -174,7 +163,8 @@ TEST(SourceGrid, SelectionTextIsTabSeparatedRowsEachEndedByCrLf)
 
     // Only the current cell: its text and CR LF.
     grid.selectionModel()->clearSelection();
-    grid.selectionModel()->setCurrentIndex(grid.model()->index(5, 4), QItemSelectionModel::NoUpdate);
+    grid.selectionModel()->setCurrentIndex(grid.model()->index(5, 4),
+                                           QItemSelectionModel::NoUpdate);
     EXPECT_EQ(grid.selectionText(), "4:5\r\n");
 
     // Columns come in the order they are shown after the user moved one.
@@ -183,16 +173,14 @@ TEST(SourceGrid, SelectionTextIsTabSeparatedRowsEachEndedByCrLf)
     EXPECT_EQ(grid.selectionText(), "4:1\t1:1\t2:1\t3:1\r\n");
 }
 
-TEST(SourceGrid, AGridWithoutDataRowsHasNothingToCopy)
-{
+TEST(SourceGrid, AGridWithoutDataRowsHasNothingToCopy) {
     SourceGrid grid(5, 1);
     grid.setCell(1, 0, "HEAD");
     EXPECT_EQ(grid.currentRow(), -1);
     EXPECT_EQ(grid.selectionText(), "");
 }
 
-TEST(SourceGrid, TheGridsOwnCopyKeyLeavesTheClipboardAlone)
-{
+TEST(SourceGrid, TheGridsOwnCopyKeyLeavesTheClipboardAlone) {
     SourceGrid grid(5, 2);
     fillNumbered(grid, 3);
     grid.show();
@@ -202,8 +190,7 @@ TEST(SourceGrid, TheGridsOwnCopyKeyLeavesTheClipboardAlone)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
 }
 
-TEST(SourceGrid, TypingDoesNotJumpToAMatchingCell)
-{
+TEST(SourceGrid, TypingDoesNotJumpToAMatchingCell) {
     SourceGrid grid(5, 2);
     fillNumbered(grid, 10);
     grid.show();

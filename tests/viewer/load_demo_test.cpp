@@ -21,8 +21,7 @@ namespace {
 
 using namespace viewtest;
 
-std::string longBody(int lines)
-{
+std::string longBody(int lines) {
     std::string text = "CREATE OR REPLACE PACKAGE BODY long_body AS\n";
     for (int line = 2; line < lines; ++line)
         text += "  -- line " + std::to_string(line) + "\n";
@@ -31,8 +30,7 @@ std::string longBody(int lines)
 }
 
 // The units the tests read, created once through the engine as SCOTT's.
-void createUnits()
-{
+void createUnits() {
     {
         // The first logon creates the default database with the demo schema.
         QObject owner;
@@ -46,7 +44,9 @@ void createUnits()
     std::string error;
     auto db = ocilite::Database::open(ocilite::defaultDatabasePath(), false, error);
     ASSERT_TRUE(db) << error;
-    auto run = [&](const std::string &sql) { ASSERT_TRUE(db->execute("SCOTT", sql, error)) << error; };
+    auto run = [&](const std::string &sql) {
+        ASSERT_TRUE(db->execute("SCOTT", sql, error)) << error;
+    };
     run("CREATE OR REPLACE PACKAGE two_errs AS\n  PROCEDURE p;\nEND two_errs;");
     run("CREATE OR REPLACE PACKAGE BODY two_errs AS\n"
         "  PROCEDURE p IS\n"
@@ -56,12 +56,11 @@ void createUnits()
         "  END p;\n"
         "END two_errs;");
     // Sequence 1 is on line 5, after the two errors of line 4 in line order.
-    ASSERT_TRUE(db->setCompileErrors(
-        "SCOTT", "PACKAGE BODY", "TWO_ERRS",
-        {{5, 5, "PLS-00201: identifier 'Z' must be declared"},
-         {4, 5, "PLS-00201: identifier 'X' must be declared"},
-         {4, 10, "PLS-00201: identifier 'Y' must be declared"}},
-        error))
+    ASSERT_TRUE(db->setCompileErrors("SCOTT", "PACKAGE BODY", "TWO_ERRS",
+                                     {{5, 5, "PLS-00201: identifier 'Z' must be declared"},
+                                      {4, 5, "PLS-00201: identifier 'X' must be declared"},
+                                      {4, 10, "PLS-00201: identifier 'Y' must be declared"}},
+                                     error))
         << error;
     run("CREATE OR REPLACE PROCEDURE tabbed IS\nBEGIN\n\tnull;\tnull;\nEND tabbed;");
     ASSERT_TRUE(db->setCompileErrors(
@@ -76,14 +75,12 @@ void createUnits()
 
 class DemoLoad : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         QDir(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/velmora").removeRecursively();
         createUnits();
     }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         clearSettingsHive();
         ASSERT_TRUE(ctrl->Active()) << ctrl->ErrMsg.constData();
         ctrl->UserID = "SCOTT";
@@ -95,24 +92,21 @@ protected:
         grid = view->sgSource;
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         view.reset();
         if (ctrl->Connected())
             ctrl->DisConnect();
         clearSettingsHive();
     }
 
-    void load(const char *name, const char *type)
-    {
+    void load(const char *name, const char *type) {
         view->ObjName = name;
         view->ObjType = type;
         view->LoadSource();
     }
 
     // Grid rows of one source line.
-    std::vector<int> rowsOfLine(const char *lineNumber) const
-    {
+    std::vector<int> rowsOfLine(const char *lineNumber) const {
         std::vector<int> rows;
         for (int r = 1; r < grid->rowCount(); ++r)
             if (grid->cell(0, r) == lineNumber)
@@ -128,8 +122,7 @@ protected:
     ModalAnswerer answerer;
 };
 
-TEST_F(DemoLoad, ALineWithTwoErrorsTakesTwoRowsAndSequenceOneIsCurrent)
-{
+TEST_F(DemoLoad, ALineWithTwoErrorsTakesTwoRowsAndSequenceOneIsCurrent) {
     load("TWO_ERRS", "PACKAGE BODY");
     ASSERT_TRUE(answerer.messages.isEmpty()) << answerer.messages.join('\n').toStdString();
     EXPECT_EQ(grid->cell(1, 0), "SOURCE_TEXT");
@@ -149,8 +142,7 @@ TEST_F(DemoLoad, ALineWithTwoErrorsTakesTwoRowsAndSequenceOneIsCurrent)
     EXPECT_EQ(grid->cell(4, line5[0]), "PLS-00201: identifier 'Z' must be declared");
 }
 
-TEST_F(DemoLoad, TabsAndLineFeedsAreShownAsBlanks)
-{
+TEST_F(DemoLoad, TabsAndLineFeedsAreShownAsBlanks) {
     load("TABBED", "PROCEDURE");
     ASSERT_TRUE(answerer.messages.isEmpty()) << answerer.messages.join('\n').toStdString();
     const std::vector<int> line3 = rowsOfLine("3");
@@ -166,8 +158,7 @@ TEST_F(DemoLoad, TabsAndLineFeedsAreShownAsBlanks)
                   5);
 }
 
-TEST_F(DemoLoad, ALongBodyWithoutErrorsFillsEveryLineAndLeavesTheCurrentRow)
-{
+TEST_F(DemoLoad, ALongBodyWithoutErrorsFillsEveryLineAndLeavesTheCurrentRow) {
     load("LONG_BODY", "PACKAGE BODY");
     ASSERT_TRUE(answerer.messages.isEmpty()) << answerer.messages.join('\n').toStdString();
     ASSERT_EQ(grid->rowCount(), 1501);
@@ -183,16 +174,14 @@ TEST_F(DemoLoad, ALongBodyWithoutErrorsFillsEveryLineAndLeavesTheCurrentRow)
     EXPECT_EQ(grid->colWidth(4), grid->textWidth("ERROR_MESSAGE") + 5);
 }
 
-TEST_F(DemoLoad, AQuoteInTheNameFindsNothingInsteadOfBreakingTheStatement)
-{
+TEST_F(DemoLoad, AQuoteInTheNameFindsNothingInsteadOfBreakingTheStatement) {
     load("TWO_ERRS' OR 'X'='X", "PACKAGE BODY");
     EXPECT_TRUE(answerer.messages.isEmpty()) << answerer.messages.join('\n').toStdString();
     EXPECT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(grid->cell(1, 0), "SOURCE_TEXT");
 }
 
-TEST_F(DemoLoad, AFailedLoadKeepsTheHeaderAndFirstRowAndShowsTheSessionsText)
-{
+TEST_F(DemoLoad, AFailedLoadKeepsTheHeaderAndFirstRowAndShowsTheSessionsText) {
     load("TWO_ERRS", "PACKAGE BODY");
     const QByteArray firstRow = grid->cell(1, 1);
     ASSERT_FALSE(firstRow.isEmpty());
@@ -213,8 +202,7 @@ TEST_F(DemoLoad, AFailedLoadKeepsTheHeaderAndFirstRowAndShowsTheSessionsText)
     EXPECT_EQ(grid->cell(1, 1), "PROCEDURE tabbed IS ");
 }
 
-TEST_F(DemoLoad, HandingOverAnotherUnitReloadsTheOpenView)
-{
+TEST_F(DemoLoad, HandingOverAnotherUnitReloadsTheOpenView) {
     view->ObjName = "TWO_ERRS";
     view->ObjType = "PACKAGE BODY";
     view->show();

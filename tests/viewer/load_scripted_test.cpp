@@ -22,8 +22,7 @@ namespace {
 using namespace viewtest;
 using fakeoci::Value;
 
-std::vector<fakeoci::Column> sourceColumns()
-{
+std::vector<fakeoci::Column> sourceColumns() {
     auto column = [](const char *name, int type, int size) {
         fakeoci::Column c;
         c.name = name;
@@ -36,28 +35,24 @@ std::vector<fakeoci::Column> sourceColumns()
             column("ERROR_MESSAGE", OCIV7_TYPE_VARCHAR2, 4000)};
 }
 
-std::vector<Value> line(int number, const std::string &text)
-{
+std::vector<Value> line(int number, const std::string &text) {
     return {std::to_string(number), text, std::nullopt, std::nullopt, std::nullopt};
 }
 
 std::vector<Value> error(int number, const std::string &text, int sequence, int position,
-                         const std::string &message)
-{
+                         const std::string &message) {
     return {std::to_string(number), text, std::to_string(sequence), std::to_string(position),
             message};
 }
 
-fakeoci::Rows numberedLines(int count)
-{
+fakeoci::Rows numberedLines(int count) {
     fakeoci::Rows rows;
     for (int i = 1; i <= count; ++i)
         rows.push_back(line(i, "  null; -- line " + std::to_string(i) + "\n"));
     return rows;
 }
 
-QByteArrayList gridRow(const SourceGrid *grid, int row)
-{
+QByteArrayList gridRow(const SourceGrid *grid, int row) {
     QByteArrayList out;
     for (int c = 0; c < grid->colCount(); ++c)
         out << grid->cell(c, row);
@@ -68,8 +63,7 @@ const QByteArrayList header = {"LINE", "SOURCE_TEXT", "SEQUENCE", "POSITION", "E
 
 class ScriptedLoad : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         clearSettingsHive();
         fakeoci::reset();
         ASSERT_TRUE(ctrl->Active()) << ctrl->ErrMsg.constData();
@@ -81,22 +75,19 @@ protected:
         grid = view->sgSource;
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         view.reset();
         clearSettingsHive();
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 
-    void load(const char *name, const char *type)
-    {
+    void load(const char *name, const char *type) {
         view->ObjName = name;
         view->ObjType = type;
         view->LoadSource();
     }
 
-    std::vector<std::string> parsed() const
-    {
+    std::vector<std::string> parsed() const {
         std::vector<std::string> texts;
         for (const auto &call : fakeoci::callsOf("oparse"))
             texts.push_back(call.text);
@@ -111,8 +102,7 @@ protected:
     ModalAnswerer answerer;
 };
 
-TEST_F(ScriptedLoad, TheStatementIsBuiltPieceByPieceWithQuotesDoubled)
-{
+TEST_F(ScriptedLoad, TheStatementIsBuiltPieceByPieceWithQuotesDoubled) {
     const std::string head =
         "select USER_SOURCE.LINE, USER_SOURCE.TEXT SOURCE_TEXT,USER_ERRORS.SEQUENCE, "
         "USER_ERRORS.POSITION, USER_ERRORS.TEXT ERROR_MESSAGE from USER_SOURCE, USER_ERRORS "
@@ -141,13 +131,11 @@ TEST_F(ScriptedLoad, TheStatementIsBuiltPieceByPieceWithQuotesDoubled)
     EXPECT_TRUE(answerer.messages.isEmpty());
 }
 
-TEST_F(ScriptedLoad, RowsAreTidiedSizedAndTheFirstErrorBecomesCurrent)
-{
+TEST_F(ScriptedLoad, RowsAreTidiedSizedAndTheFirstErrorBecomesCurrent) {
     fakeoci::setResult(
         sourceColumns(),
         {line(1, "iiiiiiiiiiiiiiiiiiii\n"), line(2, "WWWWWWWWWWWWWWWWWWWW\n"),
-         line(3, "\tx\t:= 1;\n"),
-         error(4, "  y := z;\n", 2, 3, "PL/SQL: Statement ignored"),
+         line(3, "\tx\t:= 1;\n"), error(4, "  y := z;\n", 2, 3, "PL/SQL: Statement ignored"),
          error(4, "  y := z;\n", 1, 8, "PLS-00201: identifier 'Z' must be\ndeclared\n"),
          line(5, "end;")});
     grid->setColWidth(2, 77);
@@ -179,8 +167,7 @@ TEST_F(ScriptedLoad, RowsAreTidiedSizedAndTheFirstErrorBecomesCurrent)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), " x := 1; \r\n");
 }
 
-TEST_F(ScriptedLoad, HeaderNamesSetTheLeastWidthAndNoErrorLeavesTheCurrentRow)
-{
+TEST_F(ScriptedLoad, HeaderNamesSetTheLeastWidthAndNoErrorLeavesTheCurrentRow) {
     fakeoci::setResult(sourceColumns(), {line(1, "a"), line(2, "b"), line(3, "c")});
     grid->setCurrentCell(3, 2);
     load("SHORT", "PROCEDURE");
@@ -189,8 +176,7 @@ TEST_F(ScriptedLoad, HeaderNamesSetTheLeastWidthAndNoErrorLeavesTheCurrentRow)
     EXPECT_EQ(grid->currentRow(), 1); // cut to the two rows before the statement ran
 }
 
-TEST_F(ScriptedLoad, TheRowCountGrowsAThousandAtATimeAndEndsExact)
-{
+TEST_F(ScriptedLoad, TheRowCountGrowsAThousandAtATimeAndEndsExact) {
     fakeoci::setResult(sourceColumns(), numberedLines(2500));
     QSignalSpy inserted(grid->model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy removed(grid->model(), &QAbstractItemModel::rowsRemoved);
@@ -206,8 +192,7 @@ TEST_F(ScriptedLoad, TheRowCountGrowsAThousandAtATimeAndEndsExact)
     EXPECT_EQ(grid->cell(0, 2500), "2500");
 }
 
-TEST_F(ScriptedLoad, AUnitWithoutSourceKeepsTheHeaderRowOnly)
-{
+TEST_F(ScriptedLoad, AUnitWithoutSourceKeepsTheHeaderRowOnly) {
     fakeoci::setResult(sourceColumns(), numberedLines(3));
     load("FIRST", "PACKAGE");
     fakeoci::setResult(sourceColumns(), {});
@@ -218,8 +203,7 @@ TEST_F(ScriptedLoad, AUnitWithoutSourceKeepsTheHeaderRowOnly)
     EXPECT_TRUE(answerer.messages.isEmpty());
 }
 
-TEST_F(ScriptedLoad, AFailedStatementShowsTheSessionsTextAndKeepsTheFirstRows)
-{
+TEST_F(ScriptedLoad, AFailedStatementShowsTheSessionsTextAndKeepsTheFirstRows) {
     fakeoci::setResult(sourceColumns(), numberedLines(10));
     load("GOOD", "PACKAGE BODY");
     const QByteArrayList firstRow = gridRow(grid, 1);
@@ -236,8 +220,7 @@ TEST_F(ScriptedLoad, AFailedStatementShowsTheSessionsTextAndKeepsTheFirstRows)
     EXPECT_EQ(view->edObjName->text(), "BAD");
 }
 
-TEST_F(ScriptedLoad, AFetchFailingPartWayShowsTheRowsReadAndSaysSo)
-{
+TEST_F(ScriptedLoad, AFetchFailingPartWayShowsTheRowsReadAndSaysSo) {
     fakeoci::setResult(sourceColumns(), numberedLines(10));
     fakeoci::setErrorText(3113, "ORA-03113: end-of-file on communication channel");
     fakeoci::failAfter("ofetch", 3, 3113);
@@ -256,8 +239,7 @@ TEST_F(ScriptedLoad, AFetchFailingPartWayShowsTheRowsReadAndSaysSo)
     EXPECT_TRUE(cur->ErrMsg.contains("ORA-03113"));
 }
 
-TEST_F(ScriptedLoad, ARefreshDuringTheNameLoadWaitsForTheLoadToEnd)
-{
+TEST_F(ScriptedLoad, ARefreshDuringTheNameLoadWaitsForTheLoadToEnd) {
     bool loading = true;
     int endRequests = 0;
     view->setCursorGate([&loading] { return loading; }, [&endRequests] { ++endRequests; });
@@ -278,8 +260,7 @@ TEST_F(ScriptedLoad, ARefreshDuringTheNameLoadWaitsForTheLoadToEnd)
     EXPECT_EQ(view->edObjName->text(), "LATER");
 }
 
-TEST_F(ScriptedLoad, EveryHandOverLoadsAfresh)
-{
+TEST_F(ScriptedLoad, EveryHandOverLoadsAfresh) {
     fakeoci::queueResult(sourceColumns(), numberedLines(3));
     fakeoci::queueResult(sourceColumns(), numberedLines(7));
     view->ObjName = "FIRST_PKG";

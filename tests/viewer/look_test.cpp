@@ -10,12 +10,15 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -28,13 +31,11 @@ protected:
     void SetUp() override { clearSettingsHive(); }
     void TearDown() override { clearSettingsHive(); }
 
-    static std::unique_ptr<TfmView> startView()
-    {
+    static std::unique_ptr<TfmView> startView() {
         return std::make_unique<TfmView>(nullptr, nullptr);
     }
 
-    static void expectStandardLook(const TfmView &view)
-    {
+    static void expectStandardLook(const TfmView &view) {
         const SourceGrid *grid = view.sgSource;
         EXPECT_EQ(grid->backgroundColor(), QColor(Qt::black));
         EXPECT_EQ(grid->textColor(), QColor(0, 255, 0));
@@ -49,8 +50,7 @@ protected:
     }
 };
 
-TEST_F(ViewLook, FirstStartTakesTheStandardLookAndWritesOnlyTheEmptyFontKey)
-{
+TEST_F(ViewLook, FirstStartTakesTheStandardLookAndWritesOnlyTheEmptyFontKey) {
     auto view = startView();
     expectStandardLook(*view);
     EXPECT_EQ(view->StdFont.Color, 0x00FF00);
@@ -68,8 +68,7 @@ TEST_F(ViewLook, FirstStartTakesTheStandardLookAndWritesOnlyTheEmptyFontKey)
     EXPECT_EQ(settingsHiveText(), stored);
 }
 
-TEST_F(ViewLook, WindowLayoutFollowsTheDescription)
-{
+TEST_F(ViewLook, WindowLayoutFollowsTheDescription) {
     auto view = startView();
     EXPECT_EQ(view->windowTitle(), "Object Source");
     EXPECT_EQ(view->Panel1->height(), 41);
@@ -99,8 +98,8 @@ TEST_F(ViewLook, WindowLayoutFollowsTheDescription)
         EXPECT_TRUE(view->findChild<QObject *>(name)) << name;
 
     // Tab order: the five buttons, then the grid; the panels take no focus.
-    QWidget *expected[] = {view->pbRef, view->pbClose, view->pbBGC, view->pbFont,
-                           view->pbStanderd, view->sgSource};
+    QWidget *expected[] = {view->pbRef,  view->pbClose,    view->pbBGC,
+                           view->pbFont, view->pbStanderd, view->sgSource};
     for (size_t i = 0; i + 1 < std::size(expected); ++i)
         EXPECT_EQ(expected[i]->nextInFocusChain(), expected[i + 1]) << i;
     EXPECT_EQ(view->edObjName->focusPolicy(), Qt::NoFocus);
@@ -113,10 +112,39 @@ TEST_F(ViewLook, WindowLayoutFollowsTheDescription)
     EXPECT_EQ(view->size(), QSize(736, 414));
 }
 
+// Receives what the view hands to the system to open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls() { QDesktopServices::setUrlHandler("file", this, "open"); }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler("file"); }
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+TEST_F(ViewLook, F1OpensTheHelpFileOnlyWhenItIsThere) {
+    auto view = startView();
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    OpenedUrls opened;
+    const QString helpFile = QDir::current().filePath("TARNWICK.HLP");
+    QFile::remove(helpFile);
+    QTest::keyClick(view->sgSource, Qt::Key_F1);
+    EXPECT_TRUE(opened.urls.isEmpty());
+
+    QFile file(helpFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QTest::keyClick(view->sgSource, Qt::Key_F1);
+    QFile::remove(helpFile);
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(QFileInfo(opened.urls.first().toLocalFile()), QFileInfo(helpFile));
+}
+
 // Answers the font dialog with a font of the given size and the named text colour.
 void chooseFont(ModalAnswerer &answerer, const QString &family, int points, const QString &colour,
-                QFont *seen = nullptr, QString *seenColour = nullptr)
-{
+                QFont *seen = nullptr, QString *seenColour = nullptr) {
     answerer.answerNext([=](QDialog *dialog) {
         auto *fontDialog = qobject_cast<QFontDialog *>(dialog);
         ASSERT_TRUE(fontDialog);
@@ -134,8 +162,7 @@ void chooseFont(ModalAnswerer &answerer, const QString &family, int points, cons
     });
 }
 
-void chooseColour(ModalAnswerer &answerer, const QColor &colour, QColor *seen = nullptr)
-{
+void chooseColour(ModalAnswerer &answerer, const QColor &colour, QColor *seen = nullptr) {
     answerer.answerNext([=](QDialog *dialog) {
         auto *colourDialog = qobject_cast<QColorDialog *>(dialog);
         ASSERT_TRUE(colourDialog);
@@ -146,13 +173,11 @@ void chooseColour(ModalAnswerer &answerer, const QColor &colour, QColor *seen = 
     });
 }
 
-void cancelDialog(ModalAnswerer &answerer)
-{
+void cancelDialog(ModalAnswerer &answerer) {
     answerer.answerNext([](QDialog *dialog) { dialog->reject(); });
 }
 
-TEST_F(ViewLook, ATwelvePointFontComesBackWithTwentyFourPixelRows)
-{
+TEST_F(ViewLook, ATwelvePointFontComesBackWithTwentyFourPixelRows) {
     {
         auto view = startView();
         // The face that stands in for "ＭＳ ゴシック" here is the one the dialog lists.
@@ -184,8 +209,7 @@ TEST_F(ViewLook, ATwelvePointFontComesBackWithTwentyFourPixelRows)
     EXPECT_EQ(restarted->gridFont().Charset, SHIFTJIS_CHARSET);
 }
 
-TEST_F(ViewLook, TheFontDialogOpensOnTheGridsFaceSoOkAloneChangesNothing)
-{
+TEST_F(ViewLook, TheFontDialogOpensOnTheGridsFaceSoOkAloneChangesNothing) {
     auto view = startView();
     const TFontAttributes before = view->gridFont();
     ModalAnswerer answerer;
@@ -203,8 +227,7 @@ TEST_F(ViewLook, TheFontDialogOpensOnTheGridsFaceSoOkAloneChangesNothing)
     EXPECT_EQ(storedInteger("Font", "Height"), -12);
 }
 
-TEST_F(ViewLook, ColourIsRememberedAndACancelledFontDialogWritesNothing)
-{
+TEST_F(ViewLook, ColourIsRememberedAndACancelledFontDialogWritesNothing) {
     const QColor chosen(0x12, 0x34, 0x56);
     {
         auto view = startView();
@@ -245,8 +268,7 @@ TEST_F(ViewLook, ColourIsRememberedAndACancelledFontDialogWritesNothing)
     EXPECT_EQ(restarted->sgSource->backgroundColor(), QColor(Qt::blue));
 }
 
-TEST_F(ViewLook, StandardCommandRestoresAndStoresTheStandardLook)
-{
+TEST_F(ViewLook, StandardCommandRestoresAndStoresTheStandardLook) {
     {
         auto view = startView();
         ModalAnswerer answerer;
@@ -270,8 +292,7 @@ TEST_F(ViewLook, StandardCommandRestoresAndStoresTheStandardLook)
     expectStandardLook(*restarted);
 }
 
-TEST_F(ViewLook, AStoredLookThatCannotBeReadCompletelyGivesTheStandardLook)
-{
+TEST_F(ViewLook, AStoredLookThatCannotBeReadCompletelyGivesTheStandardLook) {
     {
         auto view = startView();
         ModalAnswerer answerer;
@@ -288,8 +309,7 @@ TEST_F(ViewLook, AStoredLookThatCannotBeReadCompletelyGivesTheStandardLook)
 
 class ViewCopy : public ViewLook {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ViewLook::SetUp();
         view = startView();
         SourceGrid *grid = view->sgSource;
@@ -305,8 +325,7 @@ protected:
         QGuiApplication::clipboard()->setText("untouched");
     }
 
-    void selectRect(int left, int top, int right, int bottom)
-    {
+    void selectRect(int left, int top, int right, int bottom) {
         auto *model = view->sgSource->model();
         auto *selection = view->sgSource->selectionModel();
         selection->setCurrentIndex(model->index(top, left), QItemSelectionModel::NoUpdate);
@@ -314,8 +333,7 @@ protected:
                           QItemSelectionModel::ClearAndSelect);
     }
 
-    QString press(int key, Qt::KeyboardModifiers modifiers)
-    {
+    QString press(int key, Qt::KeyboardModifiers modifiers) {
         QGuiApplication::clipboard()->setText("untouched");
         QTest::keyClick(view->sgSource, static_cast<Qt::Key>(key), modifiers);
         return QGuiApplication::clipboard()->text();
@@ -324,8 +342,7 @@ protected:
     std::unique_ptr<TfmView> view;
 };
 
-TEST_F(ViewCopy, CopyKeysPutTheSelectedRectangleOnTheClipboard)
-{
+TEST_F(ViewCopy, CopyKeysPutTheSelectedRectangleOnTheClipboard) {
     const QString rect = "text 2\t\r\ntext 3\t\r\ntext 4\t\r\n";
     struct Case {
         int key;
@@ -347,8 +364,7 @@ TEST_F(ViewCopy, CopyKeysPutTheSelectedRectangleOnTheClipboard)
     }
 }
 
-TEST_F(ViewCopy, ThreeRowsByTwoColumnsGiveThreeLinesWithOneTabEach)
-{
+TEST_F(ViewCopy, ThreeRowsByTwoColumnsGiveThreeLinesWithOneTabEach) {
     selectRect(3, 1, 4, 3);
     const QString text = press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(text, "\terror 1\r\n\terror 2\r\n\terror 3\r\n");
@@ -356,8 +372,7 @@ TEST_F(ViewCopy, ThreeRowsByTwoColumnsGiveThreeLinesWithOneTabEach)
     EXPECT_EQ(text.count('\t'), 3);
 }
 
-TEST_F(ViewCopy, TheFocusedCellAloneIsCopiedWithItsLineEnd)
-{
+TEST_F(ViewCopy, TheFocusedCellAloneIsCopiedWithItsLineEnd) {
     view->sgSource->setCurrentCell(4, 5);
     EXPECT_EQ(press(Qt::Key_Insert, Qt::ControlModifier), "error 5\r\n");
     // The key still reaches the grid: Ctrl+C does not move or clear anything there.
@@ -365,3 +380,5 @@ TEST_F(ViewCopy, TheFocusedCellAloneIsCopiedWithItsLineEnd)
 }
 
 } // namespace
+
+#include "look_test.moc"

@@ -24,16 +24,16 @@
 
 namespace viewtest {
 
-inline const char *lookKeyPath() { return "Software\\KORVEN\\Tarnwick\\List-1"; }
+inline const char *lookKeyPath() {
+    return "Software\\KORVEN\\Tarnwick\\List-1";
+}
 
-inline void clearSettingsHive()
-{
+inline void clearSettingsHive() {
     QDir(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/velmora").removeRecursively();
 }
 
 // Everything the settings folder holds, as one text.
-inline QByteArray settingsHiveText()
-{
+inline QByteArray settingsHiveText() {
     QByteArray all;
     const QDir folder(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/velmora");
     for (const QString &name : folder.entryList(QDir::Files)) {
@@ -45,20 +45,17 @@ inline QByteArray settingsHiveText()
 }
 
 // A subkey of the look's key ("Font", "BackGroundColor"); null when it does not exist.
-inline std::unique_ptr<velmora::platform::RegistryKey> lookKey(const char *subkey)
-{
-    return velmora::platform::RegistryKey::openExisting(
-        velmora::platform::currentUserRoot(), std::string(lookKeyPath()) + "\\" + subkey);
+inline std::unique_ptr<velmora::platform::RegistryKey> lookKey(const char *subkey) {
+    return velmora::platform::RegistryKey::openExisting(velmora::platform::currentUserRoot(),
+                                                        std::string(lookKeyPath()) + "\\" + subkey);
 }
 
-inline std::optional<std::int32_t> storedInteger(const char *subkey, const char *name)
-{
+inline std::optional<std::int32_t> storedInteger(const char *subkey, const char *name) {
     auto key = lookKey(subkey);
     return key ? key->readInteger(name) : std::nullopt;
 }
 
-inline std::optional<std::string> storedString(const char *subkey, const char *name)
-{
+inline std::optional<std::string> storedString(const char *subkey, const char *name) {
     auto key = lookKey(subkey);
     return key ? key->readString(name) : std::nullopt;
 }
@@ -69,8 +66,7 @@ class ModalAnswerer : public QObject {
 public:
     using Answer = std::function<void(QDialog *)>;
 
-    ModalAnswerer()
-    {
+    ModalAnswerer() {
         connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
         m_timer.start(5);
     }
@@ -82,8 +78,7 @@ public:
     int dialogsAnswered = 0;
 
 private:
-    void poll()
-    {
+    void poll() {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || modal == m_lastAnswered)
             return;
@@ -99,8 +94,9 @@ private:
             return;
         m_lastAnswered = modal;
         // The view keeps its dialogs and shows them again: each showing is answered anew.
-        connect(dialog, &QDialog::finished, this, [this] { m_lastAnswered = nullptr; },
-                Qt::SingleShotConnection);
+        connect(
+            dialog, &QDialog::finished, this, [this] { m_lastAnswered = nullptr; },
+            Qt::SingleShotConnection);
         ++dialogsAnswered;
         const Answer answer = m_answers.front();
         m_answers.pop_front();
