@@ -25,28 +25,26 @@ constexpr int kColumns = 5;
 constexpr const char *kUser = "BENCH";
 constexpr const char *kPassword = "bench";
 
-OraText *ot(const char *s) { return reinterpret_cast<OraText *>(const_cast<char *>(s)); }
+OraText *ot(const char *s) {
+    return reinterpret_cast<OraText *>(const_cast<char *>(s));
+}
 
-[[noreturn]] void die(const std::string &what)
-{
+[[noreturn]] void die(const std::string &what) {
     std::fprintf(stderr, "bench_ocilite: %s\n", what.c_str());
     std::exit(1);
 }
 
-std::string oraError(Cda_Def &lda, const Cda_Def &cda)
-{
+std::string oraError(Cda_Def &lda, const Cda_Def &cda) {
     char text[512] = {};
     oerhms(&lda, static_cast<sb2>(cda.rc), reinterpret_cast<OraText *>(text), sizeof text);
     return text;
 }
 
-double seconds(Clock::time_point start)
-{
+double seconds(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-void createTable(const std::string &path)
-{
+void createTable(const std::string &path) {
     std::string error;
     std::unique_ptr<ocilite::Database> db = ocilite::Database::open(path, true, error);
     if (!db || !db->addUser(kUser, kPassword, error) ||
@@ -58,8 +56,7 @@ void createTable(const std::string &path)
 }
 
 // Inserts through the entry points too: one parse, five bound buffers, one oexec per row.
-void insertRows(Cda_Def &lda, long rows)
-{
+void insertRows(Cda_Def &lda, long rows) {
     Cda_Def cda{};
     char id[24], name[32], city[32], created[16], amount[24];
     char *values[kColumns] = {id, name, city, created, amount};
@@ -90,8 +87,7 @@ void insertRows(Cda_Def &lda, long rows)
 
 // Every row through the entry points, every value as text; returns the rows fetched and
 // adds the bytes seen to `bytes` so nothing can be optimised away.
-long fetchThroughOci(Cda_Def &lda, size_t &bytes)
-{
+long fetchThroughOci(Cda_Def &lda, size_t &bytes) {
     Cda_Def cda{};
     const char *sql = "SELECT ID, NAME, CITY, CREATED, AMOUNT FROM BENCH_ROWS";
     if (oopen(&cda, &lda, nullptr, -1, -1, nullptr, -1) || oparse(&cda, ot(sql), -1, 0, 2))
@@ -128,8 +124,7 @@ long fetchThroughOci(Cda_Def &lda, size_t &bytes)
 }
 
 // The SQLite table the engine keeps BENCH.BENCH_ROWS in.
-std::string storageTable(sqlite3 *db)
-{
+std::string storageTable(sqlite3 *db) {
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db,
                        "SELECT name FROM sqlite_master WHERE type = 'table' AND "
@@ -144,8 +139,7 @@ std::string storageTable(sqlite3 *db)
     return name;
 }
 
-long fetchRaw(const std::string &path, size_t &bytes)
-{
+long fetchRaw(const std::string &path, size_t &bytes) {
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
         die(sqlite3_errmsg(db));
@@ -169,16 +163,14 @@ long fetchRaw(const std::string &path, size_t &bytes)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     const long rows = argc > 1 ? std::atol(argv[1]) : 1'000'000;
     if (rows <= 0)
         die("usage: bench_ocilite [ROWS] [DB-FILE]");
-    const std::string path =
-        argc > 2 ? argv[2]
-                 : (std::filesystem::temp_directory_path() /
-                    ("bench_ocilite_" + std::to_string(getpid()) + ".db"))
-                       .string();
+    const std::string path = argc > 2 ? argv[2]
+                                      : (std::filesystem::temp_directory_path() /
+                                         ("bench_ocilite_" + std::to_string(getpid()) + ".db"))
+                                            .string();
     std::filesystem::remove(path);
     createTable(path);
 

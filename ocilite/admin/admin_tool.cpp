@@ -23,22 +23,19 @@ constexpr int kUsage = 2;
 
 using Args = std::vector<std::string>;
 
-int usageError(std::ostream &err, const std::string &message)
-{
+int usageError(std::ostream &err, const std::string &message) {
     err << "ocilite: " << message << "\nRun \"ocilite --help\" for usage.\n";
     return kUsage;
 }
 
-int failure(std::ostream &err, const std::string &message)
-{
+int failure(std::ostream &err, const std::string &message) {
     err << "ocilite: " << message << '\n';
     return kFailed;
 }
 
 // DB as the client library reads a connect string: "" the default database, an alias, or a
 // path to an existing database file.
-std::unique_ptr<Database> openDatabase(const std::string &connect, std::ostream &err)
-{
+std::unique_ptr<Database> openDatabase(const std::string &connect, std::ostream &err) {
     std::string error;
     std::unique_ptr<Database> db = openConnectString(connect, error);
     if (!db)
@@ -46,8 +43,7 @@ std::unique_ptr<Database> openDatabase(const std::string &connect, std::ostream 
     return db;
 }
 
-int cmdCreate(const Args &args, std::ostream &out, std::ostream &err)
-{
+int cmdCreate(const Args &args, std::ostream &out, std::ostream &err) {
     if (args.size() != 1 || args[0].empty())
         return usageError(err, "create needs one argument: the new database file");
     std::error_code ec;
@@ -60,8 +56,7 @@ int cmdCreate(const Args &args, std::ostream &out, std::ostream &err)
     return kOk;
 }
 
-int cmdAddUser(const Args &args, std::ostream &out, std::ostream &err)
-{
+int cmdAddUser(const Args &args, std::ostream &out, std::ostream &err) {
     if (args.size() != 2)
         return usageError(err, "adduser needs two arguments: DB USER (the password is asked)");
     std::unique_ptr<Database> db = openDatabase(args[0], err);
@@ -78,8 +73,7 @@ int cmdAddUser(const Args &args, std::ostream &out, std::ostream &err)
 }
 
 // Logs on as SQL*Plus would before running anything: the password must match.
-bool logOn(Database &db, const std::string &user, std::ostream &err)
-{
+bool logOn(Database &db, const std::string &user, std::ostream &err) {
     std::string password;
     std::string error;
     if (!readPassword("Password for " + foldName(user) + ": ", password, error)) {
@@ -93,8 +87,7 @@ bool logOn(Database &db, const std::string &user, std::ostream &err)
     return true;
 }
 
-int cmdRun(const Args &args, std::ostream &out, std::ostream &err)
-{
+int cmdRun(const Args &args, std::ostream &out, std::ostream &err) {
     if (args.size() < 3)
         return usageError(err, "run needs DB USER SCRIPT...");
     std::unique_ptr<Database> db = openDatabase(args[0], err);
@@ -108,8 +101,7 @@ int cmdRun(const Args &args, std::ostream &out, std::ostream &err)
     return runner.failures() == 0 ? kOk : kFailed;
 }
 
-int cmdDemo(const Args &args, std::ostream &out, std::ostream &err)
-{
+int cmdDemo(const Args &args, std::ostream &out, std::ostream &err) {
     if (args.size() != 1 || args[0].empty())
         return usageError(err, "demo needs one argument: the database file");
     std::string error;
@@ -117,31 +109,29 @@ int cmdDemo(const Args &args, std::ostream &out, std::ostream &err)
     if (!db)
         return failure(err, "\"" + args[0] + "\": " + error);
     if (db->userExists("SCOTT"))
-        return failure(err, "ORA-01920: user name 'SCOTT' conflicts with another user or role name");
+        return failure(err,
+                       "ORA-01920: user name 'SCOTT' conflicts with another user or role name");
     if (!installDemoSchema(*db, error))
         return failure(err, error);
     out << "Demo schema SCOTT (password TIGER) created in " << args[0] << ".\n";
     return kOk;
 }
 
-bool parseLong(const std::string &text, long &value)
-{
+bool parseLong(const std::string &text, long &value) {
     char *end = nullptr;
     errno = 0;
     value = std::strtol(text.c_str(), &end, 10);
     return !text.empty() && end && *end == '\0' && errno == 0;
 }
 
-bool parseShare(const std::string &text, double &value)
-{
+bool parseShare(const std::string &text, double &value) {
     char *end = nullptr;
     value = std::strtod(text.c_str(), &end);
     return !text.empty() && end && *end == '\0';
 }
 
 // "--objects N" or "--objects=N"; false with a message for anything else.
-bool parseGeneratorOption(const Args &args, size_t &i, GeneratorOptions &o, std::string &error)
-{
+bool parseGeneratorOption(const Args &args, size_t &i, GeneratorOptions &o, std::string &error) {
     std::string name = args[i];
     std::string value;
     const size_t eq = name.find('=');
@@ -174,8 +164,7 @@ bool parseGeneratorOption(const Args &args, size_t &i, GeneratorOptions &o, std:
     return ok;
 }
 
-int cmdGenerate(const Args &args, std::ostream &out, std::ostream &err)
-{
+int cmdGenerate(const Args &args, std::ostream &out, std::ostream &err) {
     if (args.size() < 2)
         return usageError(err, "generate needs DB USER --objects N --lines M [--errors K]");
     GeneratorOptions options;
@@ -201,10 +190,9 @@ int cmdGenerate(const Args &args, std::ostream &out, std::ostream &err)
 
 using Command = std::function<int(const Args &, std::ostream &, std::ostream &)>;
 
-const std::map<std::string, Command> &commands()
-{
+const std::map<std::string, Command> &commands() {
     static const std::map<std::string, Command> table = {
-        {"create", cmdCreate}, {"adduser", cmdAddUser}, {"run", cmdRun},
+        {"create", cmdCreate}, {"adduser", cmdAddUser},   {"run", cmdRun},
         {"demo", cmdDemo},     {"generate", cmdGenerate},
     };
     return table;
@@ -212,8 +200,7 @@ const std::map<std::string, Command> &commands()
 
 } // namespace
 
-std::string adminUsage()
-{
+std::string adminUsage() {
     return "Usage: ocilite COMMAND ARGUMENTS\n"
            "Administers ocilite databases: the SQLite files behind the embedded Oracle\n"
            "version-7 client library (libOCIW32).\n"
@@ -253,8 +240,7 @@ std::string adminUsage()
            "  --@+ a further line of the same message\n";
 }
 
-int runAdminTool(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
-{
+int runAdminTool(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
     if (args.empty())
         return usageError(err, "no command given");
     if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {

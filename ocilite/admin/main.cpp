@@ -5,8 +5,7 @@
 #include <exception>
 #include <iostream>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
         return ocilite::runAdminTool(args, std::cout, std::cerr);

@@ -17,8 +17,7 @@ namespace {
 // Switches terminal echo off for its lifetime and restores the previous mode on every way out.
 class EchoOff {
 public:
-    EchoOff()
-    {
+    EchoOff() {
 #ifdef _WIN32
         m_handle = GetStdHandle(STD_INPUT_HANDLE);
         m_active = GetConsoleMode(m_handle, &m_mode) &&
@@ -32,8 +31,7 @@ public:
         }
 #endif
     }
-    ~EchoOff()
-    {
+    ~EchoOff() {
 #ifdef _WIN32
         if (m_active)
             SetConsoleMode(m_handle, m_mode);
@@ -55,8 +53,7 @@ private:
 #endif
 };
 
-bool readLine(std::string &line)
-{
+bool readLine(std::string &line) {
     if (!std::getline(std::cin, line))
         return false;
     if (!line.empty() && line.back() == '\r')
@@ -66,8 +63,7 @@ bool readLine(std::string &line)
 
 } // namespace
 
-bool stdinIsTerminal()
-{
+bool stdinIsTerminal() {
 #ifdef _WIN32
     return _isatty(_fileno(stdin)) != 0;
 #else
@@ -75,8 +71,7 @@ bool stdinIsTerminal()
 #endif
 }
 
-bool readPassword(const std::string &prompt, std::string &password, std::string &error)
-{
+bool readPassword(const std::string &prompt, std::string &password, std::string &error) {
     password.clear();
     bool ok = false;
     if (stdinIsTerminal()) {
@@ -96,8 +91,7 @@ bool readPassword(const std::string &prompt, std::string &password, std::string 
     return true;
 }
 
-bool readNewPassword(std::string &password, std::string &error)
-{
+bool readNewPassword(std::string &password, std::string &error) {
     if (!readPassword("Password: ", password, error))
         return false;
     if (password.empty()) {

@@ -7,8 +7,7 @@
 
 namespace ocilite {
 
-bool installDemoSchema(Database &db, std::string &error)
-{
+bool installDemoSchema(Database &db, std::string &error) {
     // One transaction when we own it: the first logon waits on a single commit, and a
     // failure leaves no half-built schema behind.
     std::unique_ptr<ScopedTransaction> transaction;

@@ -32,17 +32,17 @@ constexpr UnitKind kKinds[] = {
     {"FUNCTION", "FNC", "RETURN NUMBER IS", true},
 };
 
-std::string unitName(const std::string &prefix, const UnitKind &kind, long index)
-{
+std::string unitName(const std::string &prefix, const UnitKind &kind, long index) {
     char number[24];
     std::snprintf(number, sizeof number, "%06ld", index / 4 + 1);
     return prefix + '_' + kind.tag + '_' + number;
 }
 
-long firstFillerLine(const UnitKind &kind) { return kind.hasBegin ? 3 : 2; }
+long firstFillerLine(const UnitKind &kind) {
+    return kind.hasBegin ? 3 : 2;
+}
 
-std::string unitText(const UnitKind &kind, const std::string &name, long lines)
-{
+std::string unitText(const UnitKind &kind, const std::string &name, long lines) {
     std::string text;
     text.reserve(static_cast<size_t>(lines) * 32 + 64);
     text += "CREATE OR REPLACE ";
@@ -61,8 +61,7 @@ std::string unitText(const UnitKind &kind, const std::string &name, long lines)
 
 // Spreads `count` errors evenly over the filler lines, two places per line (the statement
 // and the identifier), so the rows stay ordered by line and position.
-std::vector<CompileError> unitErrors(const UnitKind &kind, long lines, long count)
-{
+std::vector<CompileError> unitErrors(const UnitKind &kind, long lines, long count) {
     const long first = firstFillerLine(kind);
     const long slots = 2 * (lines - first);
     std::vector<CompileError> errors;
@@ -78,9 +77,9 @@ std::vector<CompileError> unitErrors(const UnitKind &kind, long lines, long coun
     return errors;
 }
 
-bool validPrefix(const std::string &prefix)
-{
-    if (prefix.empty() || prefix.size() > 100 || !std::isalpha(static_cast<unsigned char>(prefix[0])))
+bool validPrefix(const std::string &prefix) {
+    if (prefix.empty() || prefix.size() > 100 ||
+        !std::isalpha(static_cast<unsigned char>(prefix[0])))
         return false;
     for (const char c : prefix)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
@@ -90,15 +89,13 @@ bool validPrefix(const std::string &prefix)
 
 // Units with index i get errors when the running share crosses a whole number, which
 // spreads exactly round-down(objects * share) invalid units evenly.
-bool isInvalid(long index, double share)
-{
+bool isInvalid(long index, double share) {
     return static_cast<long>((index + 1) * share) > static_cast<long>(index * share);
 }
 
 } // namespace
 
-bool checkGeneratorOptions(const GeneratorOptions &options, std::string &error)
-{
+bool checkGeneratorOptions(const GeneratorOptions &options, std::string &error) {
     if (options.objects < 1 || options.objects > kMaxObjects)
         error = "--objects must be between 1 and " + std::to_string(kMaxObjects);
     else if (options.lines < 4 || options.lines > kMaxLines)
@@ -116,8 +113,7 @@ bool checkGeneratorOptions(const GeneratorOptions &options, std::string &error)
 }
 
 bool generateSchema(Database &db, const std::string &schema, const GeneratorOptions &options,
-                    GeneratorResult &result, std::string &error)
-{
+                    GeneratorResult &result, std::string &error) {
     result = GeneratorResult();
     if (!checkGeneratorOptions(options, error))
         return false;
@@ -137,9 +133,8 @@ bool generateSchema(Database &db, const std::string &schema, const GeneratorOpti
         if (!db.execute(schema, unitText(kind, name, options.lines), error))
             return false;
         const bool invalid = options.errors > 0 && isInvalid(i, options.invalidShare);
-        if (invalid &&
-            !db.setCompileErrors(schema, kind.type, name,
-                                 unitErrors(kind, options.lines, options.errors), error))
+        if (invalid && !db.setCompileErrors(schema, kind.type, name,
+                                            unitErrors(kind, options.lines, options.errors), error))
             return false;
         result.invalid += invalid ? 1 : 0;
         result.errors += invalid ? options.errors : 0;

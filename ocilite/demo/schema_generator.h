@@ -10,11 +10,11 @@ namespace ocilite {
 class Database;
 
 struct GeneratorOptions {
-    long objects = 100;          // units to create, types in turn: PACKAGE BODY, PACKAGE, ...
-    long lines = 20;             // lines of each unit (at least 3)
-    long errors = 0;             // compile errors of each invalid unit
-    double invalidShare = 1.0;   // share of units that get the errors (0..1)
-    std::string prefix = "GEN";  // names are PREFIX_PKG_000001, PREFIX_PRC_000002, ...
+    long objects = 100;         // units to create, types in turn: PACKAGE BODY, PACKAGE, ...
+    long lines = 20;            // lines of each unit (at least 3)
+    long errors = 0;            // compile errors of each invalid unit
+    double invalidShare = 1.0;  // share of units that get the errors (0..1)
+    std::string prefix = "GEN"; // names are PREFIX_PKG_000001, PREFIX_PRC_000002, ...
 };
 
 struct GeneratorResult {

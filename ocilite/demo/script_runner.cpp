@@ -14,8 +14,7 @@ namespace {
 // SQL*Plus's own limit on nested @ files.
 constexpr int kMaxDepth = 20;
 
-std::vector<std::string_view> splitLines(std::string_view text)
-{
+std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     size_t pos = 0;
     while (pos <= text.size()) {
@@ -29,8 +28,7 @@ std::vector<std::string_view> splitLines(std::string_view text)
 }
 
 // Oracle counts POSITION in characters, so a multi-byte UTF-8 character is one column.
-int characterCount(std::string_view s)
-{
+int characterCount(std::string_view s) {
     int n = 0;
     for (const char c : s)
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
@@ -40,8 +38,7 @@ int characterCount(std::string_view s)
 
 // A directive must name a place in the unit: an existing line and a column on it (or just
 // past its end, where "end-of-file" and missing-token errors point).
-bool checkDirective(std::string_view unit, const ErrorDirective &d, std::string &reason)
-{
+bool checkDirective(std::string_view unit, const ErrorDirective &d, std::string &reason) {
     const std::vector<std::string_view> lines = splitLines(unit);
     if (d.line > static_cast<int>(lines.size())) {
         reason = "line " + std::to_string(d.line) + " is past the end of the unit (" +
@@ -58,8 +55,7 @@ bool checkDirective(std::string_view unit, const ErrorDirective &d, std::string 
 }
 
 // "a/b.sql" + "c" -> "a/c.sql": @@ is relative to the calling script, a bare name gets .sql.
-std::string includePath(const std::string &current, const ScriptItem &item)
-{
+std::string includePath(const std::string &current, const ScriptItem &item) {
     std::filesystem::path name(item.text);
     if (!name.has_extension())
         name += ".sql";
@@ -70,8 +66,7 @@ std::string includePath(const std::string &current, const ScriptItem &item)
 
 } // namespace
 
-bool FileScriptSource::read(const std::string &path, std::string &text, std::string &error)
-{
+bool FileScriptSource::read(const std::string &path, std::string &text, std::string &error) {
     std::ifstream in(path, std::ios::binary);
     if (!in || std::filesystem::is_directory(path)) {
         error = "SP2-0310: unable to open file \"" + path + "\"";
@@ -83,8 +78,7 @@ bool FileScriptSource::read(const std::string &path, std::string &text, std::str
     return true;
 }
 
-bool EmbeddedScriptSource::read(const std::string &path, std::string &text, std::string &error)
-{
+bool EmbeddedScriptSource::read(const std::string &path, std::string &text, std::string &error) {
     const std::string wanted = std::filesystem::path(path).lexically_normal().generic_string();
     for (const EmbeddedScript &script : demoScripts()) {
         if (wanted == script.name) {
@@ -98,12 +92,9 @@ bool EmbeddedScriptSource::read(const std::string &path, std::string &text, std:
 
 ScriptRunner::ScriptRunner(Database &db, std::string schema, ScriptSource &source,
                            std::ostream &out, std::ostream &err)
-    : m_db(db), m_schema(foldName(schema)), m_source(source), m_out(out), m_err(err)
-{
-}
+    : m_db(db), m_schema(foldName(schema)), m_source(source), m_out(out), m_err(err) {}
 
-bool ScriptRunner::runFile(const std::string &path)
-{
+bool ScriptRunner::runFile(const std::string &path) {
     const int before = m_failures;
     std::string text;
     std::string error;
@@ -116,15 +107,13 @@ bool ScriptRunner::runFile(const std::string &path)
     return m_failures == before;
 }
 
-bool ScriptRunner::runText(const std::string &name, std::string_view text)
-{
+bool ScriptRunner::runText(const std::string &name, std::string_view text) {
     const int before = m_failures;
     runItems(name, text, 1);
     return m_failures == before;
 }
 
-void ScriptRunner::runItems(const std::string &path, std::string_view text, int depth)
-{
+void ScriptRunner::runItems(const std::string &path, std::string_view text, int depth) {
     for (const ScriptItem &item : splitScript(text)) {
         if (m_stopped)
             return;
@@ -132,24 +121,37 @@ void ScriptRunner::runItems(const std::string &path, std::string_view text, int 
     }
 }
 
-void ScriptRunner::runItem(const std::string &path, const ScriptItem &item, int depth)
-{
+void ScriptRunner::runItem(const std::string &path, const ScriptItem &item, int depth) {
     switch (item.kind) {
     case ScriptItemKind::Sql:
     case ScriptItemKind::PlsqlUnit:
-    case ScriptItemKind::AnonymousBlock: runStatement(path, item); break;
-    case ScriptItemKind::Prompt: m_out << item.text << '\n'; break;
-    case ScriptItemKind::Include: include(path, item, depth); break;
-    case ScriptItemKind::Exit: m_stopped = true; break;
-    case ScriptItemKind::WheneverExit: m_exitOnError = true; break;
-    case ScriptItemKind::WheneverContinue: m_exitOnError = false; break;
-    case ScriptItemKind::Ignored: break;
-    case ScriptItemKind::Invalid: fail(path, item.line, item.text); break;
+    case ScriptItemKind::AnonymousBlock:
+        runStatement(path, item);
+        break;
+    case ScriptItemKind::Prompt:
+        m_out << item.text << '\n';
+        break;
+    case ScriptItemKind::Include:
+        include(path, item, depth);
+        break;
+    case ScriptItemKind::Exit:
+        m_stopped = true;
+        break;
+    case ScriptItemKind::WheneverExit:
+        m_exitOnError = true;
+        break;
+    case ScriptItemKind::WheneverContinue:
+        m_exitOnError = false;
+        break;
+    case ScriptItemKind::Ignored:
+        break;
+    case ScriptItemKind::Invalid:
+        fail(path, item.line, item.text);
+        break;
     }
 }
 
-void ScriptRunner::runStatement(const std::string &path, const ScriptItem &item)
-{
+void ScriptRunner::runStatement(const std::string &path, const ScriptItem &item) {
     std::string error;
     ++m_executed;
     if (!m_db.execute(m_schema, item.text, error)) {
@@ -162,8 +164,7 @@ void ScriptRunner::runStatement(const std::string &path, const ScriptItem &item)
 
 // Stores the unit's declared compile errors (or none, which leaves it VALID and clears
 // what an earlier version of the unit had).
-bool ScriptRunner::applyErrors(const std::string &path, const ScriptItem &item)
-{
+bool ScriptRunner::applyErrors(const std::string &path, const ScriptItem &item) {
     UnitHeader header;
     if (!parseUnitHeader(item.text, header))
         return true;
@@ -184,8 +185,7 @@ bool ScriptRunner::applyErrors(const std::string &path, const ScriptItem &item)
     return true;
 }
 
-void ScriptRunner::include(const std::string &path, const ScriptItem &item, int depth)
-{
+void ScriptRunner::include(const std::string &path, const ScriptItem &item, int depth) {
     if (depth >= kMaxDepth) {
         fail(path, item.line,
              "SP2-0309: SQL*Plus command procedures may only be nested to a depth of 20.");
@@ -201,8 +201,7 @@ void ScriptRunner::include(const std::string &path, const ScriptItem &item, int 
     runItems(target, text, depth + 1);
 }
 
-void ScriptRunner::fail(const std::string &path, int line, const std::string &message)
-{
+void ScriptRunner::fail(const std::string &path, int line, const std::string &message) {
     ++m_failures;
     m_err << path << ':' << line << ": " << message << '\n';
     if (m_exitOnError)

@@ -7,16 +7,16 @@
 namespace ocilite {
 namespace {
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
 
-bool isIdentChar(char c)
-{
+bool isIdentChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$' || c == '#' ||
            static_cast<unsigned char>(c) >= 0x80;
 }
 
-std::string_view trim(std::string_view s)
-{
+std::string_view trim(std::string_view s) {
     while (!s.empty() && isSpace(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && isSpace(s.back()))
@@ -24,16 +24,14 @@ std::string_view trim(std::string_view s)
     return s;
 }
 
-std::string upper(std::string_view s)
-{
+std::string upper(std::string_view s) {
     std::string out(s);
     for (char &c : out)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return out;
 }
 
-void rtrimInPlace(std::string &s)
-{
+void rtrimInPlace(std::string &s) {
     while (!s.empty() && isSpace(s.back()))
         s.pop_back();
 }
@@ -46,8 +44,7 @@ struct Word {
 };
 
 // Reads the first `count` words of a statement, passing over blanks and comments.
-std::vector<Word> leadingWords(std::string_view s, size_t count)
-{
+std::vector<Word> leadingWords(std::string_view s, size_t count) {
     std::vector<Word> words;
     size_t i = 0;
     while (i < s.size() && words.size() < count) {
@@ -79,8 +76,7 @@ std::vector<Word> leadingWords(std::string_view s, size_t count)
 
 enum class Body { Sql, Unit, Anonymous };
 
-Body classify(std::string_view statement)
-{
+Body classify(std::string_view statement) {
     const std::vector<Word> words = leadingWords(statement, 3);
     if (words.empty())
         return Body::Sql;
@@ -98,24 +94,23 @@ struct CommandName {
     Command command;
 };
 constexpr CommandName kCommands[] = {
-    {"REMARK", 3, Command::Ignore},   {"PROMPT", 3, Command::Prompt},
-    {"SET", 3, Command::Set},         {"SHOW", 3, Command::Ignore},
-    {"SPOOL", 3, Command::Ignore},    {"WHENEVER", 8, Command::Whenever},
-    {"EXIT", 4, Command::Exit},       {"QUIT", 4, Command::Exit},
-    {"DEFINE", 3, Command::Ignore},   {"UNDEFINE", 5, Command::Ignore},
-    {"COLUMN", 3, Command::Ignore},   {"TTITLE", 3, Command::Ignore},
-    {"BTITLE", 3, Command::Ignore},   {"BREAK", 3, Command::Ignore},
-    {"COMPUTE", 4, Command::Ignore},  {"CLEAR", 2, Command::Ignore},
-    {"PAUSE", 3, Command::Ignore},    {"ACCEPT", 3, Command::Ignore},
-    {"VARIABLE", 3, Command::Ignore}, {"PRINT", 3, Command::Ignore},
-    {"DESCRIBE", 4, Command::Ignore}, {"CONNECT", 4, Command::Connect},
+    {"REMARK", 3, Command::Ignore},     {"PROMPT", 3, Command::Prompt},
+    {"SET", 3, Command::Set},           {"SHOW", 3, Command::Ignore},
+    {"SPOOL", 3, Command::Ignore},      {"WHENEVER", 8, Command::Whenever},
+    {"EXIT", 4, Command::Exit},         {"QUIT", 4, Command::Exit},
+    {"DEFINE", 3, Command::Ignore},     {"UNDEFINE", 5, Command::Ignore},
+    {"COLUMN", 3, Command::Ignore},     {"TTITLE", 3, Command::Ignore},
+    {"BTITLE", 3, Command::Ignore},     {"BREAK", 3, Command::Ignore},
+    {"COMPUTE", 4, Command::Ignore},    {"CLEAR", 2, Command::Ignore},
+    {"PAUSE", 3, Command::Ignore},      {"ACCEPT", 3, Command::Ignore},
+    {"VARIABLE", 3, Command::Ignore},   {"PRINT", 3, Command::Ignore},
+    {"DESCRIBE", 4, Command::Ignore},   {"CONNECT", 4, Command::Connect},
     {"DISCONNECT", 4, Command::Ignore}, {"HOST", 2, Command::Ignore},
-    {"START", 3, Command::Start},     {"EXECUTE", 4, Command::Execute},
+    {"START", 3, Command::Start},       {"EXECUTE", 4, Command::Execute},
     {"TIMING", 4, Command::Ignore},
 };
 
-const CommandName *findCommand(const std::string &word)
-{
+const CommandName *findCommand(const std::string &word) {
     for (const CommandName &c : kCommands) {
         const std::string_view full = c.full;
         if (word.size() >= c.minLength && word.size() <= full.size() &&
@@ -125,8 +120,7 @@ const CommandName *findCommand(const std::string &word)
     return nullptr;
 }
 
-std::string stripSemicolon(std::string_view s)
-{
+std::string stripSemicolon(std::string_view s) {
     s = trim(s);
     while (!s.empty() && s.back() == ';')
         s.remove_suffix(1);
@@ -134,8 +128,7 @@ std::string stripSemicolon(std::string_view s)
 }
 
 // Reads a positive number at the front of `s`, consuming it.
-int takeNumber(std::string_view &s)
-{
+int takeNumber(std::string_view &s) {
     long value = 0;
     size_t i = 0;
     while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])) && value < 100000000)
@@ -145,8 +138,7 @@ int takeNumber(std::string_view &s)
 }
 
 // "12:5 PLS-00201: identifier 'X' must be declared"
-bool parseDirective(std::string_view s, ErrorDirective &d)
-{
+bool parseDirective(std::string_view s, ErrorDirective &d) {
     d.line = takeNumber(s);
     if (d.line <= 0 || s.empty() || s.front() != ':')
         return false;
@@ -187,8 +179,7 @@ private:
     int m_lastLine = 0;
 };
 
-std::vector<ScriptItem> Splitter::run(std::string_view script)
-{
+std::vector<ScriptItem> Splitter::run(std::string_view script) {
     int n = 0;
     size_t pos = 0;
     while (pos < script.size()) {
@@ -206,8 +197,7 @@ std::vector<ScriptItem> Splitter::run(std::string_view script)
     return std::move(m_items);
 }
 
-void Splitter::handleLine(std::string_view line, int n)
-{
+void Splitter::handleLine(std::string_view line, int n) {
     if (m_buffer.empty() && m_lex == Lex::Code && handleBetweenStatements(line, n))
         return;
     if (!m_buffer.empty() && trim(line) == "/") {
@@ -221,8 +211,7 @@ void Splitter::handleLine(std::string_view line, int n)
         m_buffer += '\n';
 }
 
-bool Splitter::handleBetweenStatements(std::string_view line, int n)
-{
+bool Splitter::handleBetweenStatements(std::string_view line, int n) {
     const std::string_view t = trim(line);
     if (t.empty())
         return true;
@@ -254,8 +243,7 @@ bool Splitter::handleBetweenStatements(std::string_view line, int n)
     return handleCommand(t, n);
 }
 
-bool Splitter::handleCommand(std::string_view t, int n)
-{
+bool Splitter::handleCommand(std::string_view t, int n) {
     size_t len = 0;
     while (len < t.size() && std::isalpha(static_cast<unsigned char>(t[len])))
         ++len;
@@ -309,8 +297,7 @@ bool Splitter::handleCommand(std::string_view t, int n)
     return false;
 }
 
-void Splitter::handleDirective(std::string_view t, int n)
-{
+void Splitter::handleDirective(std::string_view t, int n) {
     ErrorDirective d;
     d.scriptLine = n;
     if (!parseDirective(trim(t), d)) {
@@ -326,8 +313,7 @@ void Splitter::handleDirective(std::string_view t, int n)
 }
 
 // "--@+ more text": one more line of the previous directive's message.
-void Splitter::handleContinuation(std::string_view rest, int n)
-{
+void Splitter::handleContinuation(std::string_view rest, int n) {
     if (!rest.empty() && rest.front() == ' ')
         rest.remove_prefix(1);
     while (!rest.empty() && isSpace(rest.back()))
@@ -341,8 +327,7 @@ void Splitter::handleContinuation(std::string_view rest, int n)
     text += rest;
 }
 
-void Splitter::scanCode(std::string_view line, int n)
-{
+void Splitter::scanCode(std::string_view line, int n) {
     size_t i = 0;
     while (i < line.size()) {
         if (m_lex == Lex::BlockComment) {
@@ -361,8 +346,7 @@ void Splitter::scanCode(std::string_view line, int n)
     }
 }
 
-void Splitter::scanQuoted(std::string_view line, size_t &i)
-{
+void Splitter::scanQuoted(std::string_view line, size_t &i) {
     const char c = line[i];
     m_buffer += c;
     ++i;
@@ -383,21 +367,24 @@ void Splitter::scanQuoted(std::string_view line, size_t &i)
     }
 }
 
-char closerOf(char open)
-{
+char closerOf(char open) {
     switch (open) {
-    case '[': return ']';
-    case '{': return '}';
-    case '(': return ')';
-    case '<': return '>';
-    default: return open;
+    case '[':
+        return ']';
+    case '{':
+        return '}';
+    case '(':
+        return ')';
+    case '<':
+        return '>';
+    default:
+        return open;
     }
 }
 
 // Handles one character outside quotes and comments; false when the rest of the line is a
 // comment.
-bool Splitter::scanCodeChar(std::string_view line, size_t &i, int n)
-{
+bool Splitter::scanCodeChar(std::string_view line, size_t &i, int n) {
     const char c = line[i];
     if (line.substr(i, 2) == "--") {
         if (!m_buffer.empty())
@@ -427,7 +414,8 @@ bool Splitter::scanCodeChar(std::string_view line, size_t &i, int n)
     if (m_buffer.empty())
         m_bufferLine = n;
     const bool wordStart = i == 0 || !isIdentChar(line[i - 1]);
-    if ((c == 'q' || c == 'Q') && wordStart && line.substr(i + 1, 1) == "'" && i + 2 < line.size()) {
+    if ((c == 'q' || c == 'Q') && wordStart && line.substr(i + 1, 1) == "'" &&
+        i + 2 < line.size()) {
         m_qClose = closerOf(line[i + 2]);
         m_buffer.append(line.substr(i, 3));
         i += 3;
@@ -443,8 +431,7 @@ bool Splitter::scanCodeChar(std::string_view line, size_t &i, int n)
     return true;
 }
 
-void Splitter::finishStatement()
-{
+void Splitter::finishStatement() {
     std::string text = std::move(m_buffer);
     m_buffer.clear();
     m_plsql = false;
@@ -452,16 +439,19 @@ void Splitter::finishStatement()
     if (text.empty())
         return;
     switch (classify(text)) {
-    case Body::Sql: emit(ScriptItemKind::Sql, std::move(text), m_bufferLine); break;
-    case Body::Unit: emit(ScriptItemKind::PlsqlUnit, std::move(text), m_bufferLine); break;
+    case Body::Sql:
+        emit(ScriptItemKind::Sql, std::move(text), m_bufferLine);
+        break;
+    case Body::Unit:
+        emit(ScriptItemKind::PlsqlUnit, std::move(text), m_bufferLine);
+        break;
     case Body::Anonymous:
         emit(ScriptItemKind::AnonymousBlock, std::move(text), m_bufferLine);
         break;
     }
 }
 
-void Splitter::emit(ScriptItemKind kind, std::string text, int line)
-{
+void Splitter::emit(ScriptItemKind kind, std::string text, int line) {
     ScriptItem item;
     item.kind = kind;
     item.text = std::move(text);
@@ -473,8 +463,7 @@ void Splitter::emit(ScriptItemKind kind, std::string text, int line)
         m_lastUnit = -1;
 }
 
-void Splitter::finishScript()
-{
+void Splitter::finishScript() {
     if (!m_buffer.empty()) {
         const char *reason = m_plsql ? "end of script before the line holding only '/' that "
                                        "ends this block"
@@ -490,13 +479,16 @@ void Splitter::finishScript()
 
 } // namespace
 
-std::vector<ScriptItem> splitScript(std::string_view script) { return Splitter().run(script); }
+std::vector<ScriptItem> splitScript(std::string_view script) {
+    return Splitter().run(script);
+}
 
-bool parseUnitHeader(std::string_view statement, UnitHeader &header)
-{
+bool parseUnitHeader(std::string_view statement, UnitHeader &header) {
     const std::vector<Word> words = leadingWords(statement, 10);
     size_t i = 0;
-    auto is = [&](const char *w) { return i < words.size() && !words[i].quoted && words[i].text == w; };
+    auto is = [&](const char *w) {
+        return i < words.size() && !words[i].quoted && words[i].text == w;
+    };
     if (!is("CREATE"))
         return false;
     ++i;

@@ -32,8 +32,8 @@ enum class ScriptItemKind {
 
 struct ScriptItem {
     ScriptItemKind kind = ScriptItemKind::Ignored;
-    int line = 0;     // script line where the item begins
-    std::string text; // statement, prompt text, include path or reason
+    int line = 0;                       // script line where the item begins
+    std::string text;                   // statement, prompt text, include path or reason
     bool relativeToScript = false;      // Include: @@ rather than @
     std::vector<ErrorDirective> errors; // PlsqlUnit: the directives following it
 };

@@ -20,8 +20,7 @@ struct Outcome {
     std::string err;
 };
 
-std::string drain(int fd)
-{
+std::string drain(int fd) {
     std::string text;
     char buffer[4096];
     ssize_t n;
@@ -32,8 +31,7 @@ std::string drain(int fd)
 }
 
 // Runs the tool with the given arguments, feeding `input` on its standard input.
-Outcome runTool(const std::vector<std::string> &args, const std::string &input = "")
-{
+Outcome runTool(const std::vector<std::string> &args, const std::string &input = "") {
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0)
         return {};
@@ -75,8 +73,7 @@ protected:
     test::TempEnv m_env;
 };
 
-TEST_F(AdminToolTest, HelpAndUsageErrors)
-{
+TEST_F(AdminToolTest, HelpAndUsageErrors) {
     const Outcome help = runTool({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char *word : {"create DB", "adduser DB USER", "run DB USER SCRIPT", "demo DB",
@@ -93,8 +90,7 @@ TEST_F(AdminToolTest, HelpAndUsageErrors)
     EXPECT_EQ(runTool({"generate", db(), "X", "--colour", "3"}).status, 2);
 }
 
-TEST_F(AdminToolTest, CreateAddUserAndRunAScriptWithOneFailure)
-{
+TEST_F(AdminToolTest, CreateAddUserAndRunAScriptWithOneFailure) {
     EXPECT_EQ(runTool({"create", db()}).status, 0);
     const Outcome again = runTool({"create", db()});
     EXPECT_EQ(again.status, 1);
@@ -128,8 +124,7 @@ TEST_F(AdminToolTest, CreateAddUserAndRunAScriptWithOneFailure)
     EXPECT_EQ(oci.rows("SELECT A FROM T ORDER BY A"), (test::Rows{{"1"}, {"3"}}));
 }
 
-TEST_F(AdminToolTest, RunWithMissingDatabaseOrScript)
-{
+TEST_F(AdminToolTest, RunWithMissingDatabaseOrScript) {
     const Outcome noDb = runTool({"run", m_env.path("absent.db"), "DEV", "x.sql"}, "pw\n");
     EXPECT_EQ(noDb.status, 1);
     EXPECT_NE(noDb.err.find("ORA-12154"), std::string::npos) << noDb.err;
@@ -141,8 +136,7 @@ TEST_F(AdminToolTest, RunWithMissingDatabaseOrScript)
     EXPECT_NE(noScript.err.find("SP2-0310"), std::string::npos) << noScript.err;
 }
 
-TEST_F(AdminToolTest, DemoThenLogOnAsScott)
-{
+TEST_F(AdminToolTest, DemoThenLogOnAsScott) {
     const Outcome demo = runTool({"demo", db()});
     ASSERT_EQ(demo.status, 0) << demo.err;
     EXPECT_EQ(runTool({"demo", db()}).status, 1);
@@ -152,8 +146,7 @@ TEST_F(AdminToolTest, DemoThenLogOnAsScott)
     EXPECT_GE(oci.rows("SELECT OBJECT_NAME FROM USER_OBJECTS WHERE STATUS = 'INVALID'").size(), 5u);
 }
 
-TEST_F(AdminToolTest, GenerateReportsItsCounts)
-{
+TEST_F(AdminToolTest, GenerateReportsItsCounts) {
     ASSERT_EQ(runTool({"create", db()}).status, 0);
     ASSERT_EQ(runTool({"adduser", db(), "BENCH"}, "pw\n").status, 0);
     const Outcome gen = runTool({"generate", db(), "bench", "--objects", "40", "--lines=12",

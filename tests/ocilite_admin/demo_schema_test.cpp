@@ -20,8 +20,7 @@ using test::Rows;
 
 class DemoSchemaTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         s_env = new test::TempEnv;
         s_path = s_env->path("demo.db");
         std::string error;
@@ -29,13 +28,11 @@ protected:
         ASSERT_TRUE(db) << error;
         ASSERT_TRUE(installDemoSchema(*db, error)) << error;
     }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         delete s_env;
         s_env = nullptr;
     }
-    void SetUp() override
-    {
+    void SetUp() override {
         std::string error;
         ASSERT_TRUE(m_oci.logon("SCOTT", "TIGER", s_path, error)) << error;
     }
@@ -50,14 +47,12 @@ std::string DemoSchemaTest::s_path;
 
 const char *const kUnitTypes[] = {"PACKAGE", "PACKAGE BODY", "PROCEDURE", "FUNCTION"};
 
-std::string unitFilter()
-{
+std::string unitFilter() {
     return "OBJECT_TYPE IN('PACKAGE', 'PACKAGE BODY', 'PROCEDURE', 'FUNCTION')";
 }
 
 // The n-th character (1-based) of a UTF-8 line and what follows it.
-std::string fromColumn(const std::string &line, int column)
-{
+std::string fromColumn(const std::string &line, int column) {
     size_t i = 0;
     for (int c = 1; c < column && i < line.size(); ++c) {
         ++i;
@@ -67,16 +62,14 @@ std::string fromColumn(const std::string &line, int column)
     return line.substr(std::min(i, line.size()));
 }
 
-std::string upper(std::string s)
-{
+std::string upper(std::string s) {
     for (char &c : s)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
 
 // The token an error message names: 'X' in PLS-00201/00302, "X" in PLS-00103.
-std::string namedToken(const std::string &message)
-{
+std::string namedToken(const std::string &message) {
     const char quote = message.rfind("PLS-00103", 0) == 0 ? '"' : '\'';
     const size_t open = message.find(quote);
     const size_t close = message.find(quote, open + 1);
@@ -85,11 +78,11 @@ std::string namedToken(const std::string &message)
                : message.substr(open + 1, close - open - 1);
 }
 
-TEST_F(DemoSchemaTest, TablesHoldTheClassicRows)
-{
+TEST_F(DemoSchemaTest, TablesHoldTheClassicRows) {
     EXPECT_EQ(m_oci.rows("SELECT DEPTNO, DNAME, LOC FROM DEPT").size(), 4u);
     EXPECT_EQ(m_oci.rows("select empno from emp").size(), 14u);
-    const Rows smith = m_oci.rows("SELECT ENAME, JOB, HIREDATE, SAL, COMM FROM EMP WHERE EMPNO = 7369");
+    const Rows smith =
+        m_oci.rows("SELECT ENAME, JOB, HIREDATE, SAL, COMM FROM EMP WHERE EMPNO = 7369");
     ASSERT_EQ(smith.size(), 1u);
     EXPECT_EQ(smith[0], (std::vector<std::string>{"SMITH", "CLERK", "17-DEC-80", "800", ""}));
     const Rows king = m_oci.rows("SELECT MGR, DEPTNO FROM EMP WHERE ENAME = 'KING'");
@@ -97,10 +90,9 @@ TEST_F(DemoSchemaTest, TablesHoldTheClassicRows)
     EXPECT_EQ(king[0], (std::vector<std::string>{"", "10"}));
 }
 
-TEST_F(DemoSchemaTest, UnitsOfAllFourTypesValidAndInvalid)
-{
-    const Rows units =
-        m_oci.rows("SELECT OBJECT_NAME, OBJECT_TYPE, STATUS FROM USER_OBJECTS WHERE " + unitFilter());
+TEST_F(DemoSchemaTest, UnitsOfAllFourTypesValidAndInvalid) {
+    const Rows units = m_oci.rows(
+        "SELECT OBJECT_NAME, OBJECT_TYPE, STATUS FROM USER_OBJECTS WHERE " + unitFilter());
     EXPECT_GE(units.size(), 12u);
     std::map<std::string, std::set<std::string>> statusesByType;
     for (const auto &row : units)
@@ -111,10 +103,9 @@ TEST_F(DemoSchemaTest, UnitsOfAllFourTypesValidAndInvalid)
     }
 }
 
-TEST_F(DemoSchemaTest, InvalidUnitsAndOnlyThoseHaveErrors)
-{
-    const Rows units =
-        m_oci.rows("SELECT OBJECT_NAME, OBJECT_TYPE, STATUS FROM USER_OBJECTS WHERE " + unitFilter());
+TEST_F(DemoSchemaTest, InvalidUnitsAndOnlyThoseHaveErrors) {
+    const Rows units = m_oci.rows(
+        "SELECT OBJECT_NAME, OBJECT_TYPE, STATUS FROM USER_OBJECTS WHERE " + unitFilter());
     for (const auto &unit : units) {
         SCOPED_TRACE(unit[1] + " " + unit[0]);
         const Rows errors = m_oci.rows("SELECT LINE FROM USER_ERRORS WHERE NAME = '" + unit[0] +
@@ -123,11 +114,10 @@ TEST_F(DemoSchemaTest, InvalidUnitsAndOnlyThoseHaveErrors)
     }
 }
 
-TEST_F(DemoSchemaTest, EveryErrorPointsAtItsTokenInTheSource)
-{
-    const Rows errors = m_oci.rows(
-        "SELECT E.NAME, E.TYPE, E.LINE, E.POSITION, E.TEXT, S.TEXT FROM USER_ERRORS E, "
-        "USER_SOURCE S WHERE E.NAME = S.NAME AND E.TYPE = S.TYPE AND E.LINE = S.LINE");
+TEST_F(DemoSchemaTest, EveryErrorPointsAtItsTokenInTheSource) {
+    const Rows errors =
+        m_oci.rows("SELECT E.NAME, E.TYPE, E.LINE, E.POSITION, E.TEXT, S.TEXT FROM USER_ERRORS E, "
+                   "USER_SOURCE S WHERE E.NAME = S.NAME AND E.TYPE = S.TYPE AND E.LINE = S.LINE");
     const Rows all = m_oci.rows("SELECT NAME FROM USER_ERRORS");
     ASSERT_EQ(errors.size(), all.size()) << "an error names a line the source does not have";
     ASSERT_GE(errors.size(), 10u);
@@ -150,12 +140,12 @@ TEST_F(DemoSchemaTest, EveryErrorPointsAtItsTokenInTheSource)
             EXPECT_EQ(upper(at.substr(0, token.size())), token);
         }
     }
-    for (const char *expected : {"PLS-00201", "PLS-00302", "PLS-00103", "PL/SQL: Statement", "PL/SQL: SQL State", "PL/SQL: ORA-00942"})
+    for (const char *expected : {"PLS-00201", "PLS-00302", "PLS-00103", "PL/SQL: Statement",
+                                 "PL/SQL: SQL State", "PL/SQL: ORA-00942"})
         EXPECT_TRUE(kinds.count(expected)) << expected;
 }
 
-TEST_F(DemoSchemaTest, SyntaxErrorTextRunsOverSeveralLines)
-{
+TEST_F(DemoSchemaTest, SyntaxErrorTextRunsOverSeveralLines) {
     const Rows rows = m_oci.rows("SELECT TEXT FROM USER_ERRORS WHERE TEXT LIKE 'PLS-00103%'");
     ASSERT_FALSE(rows.empty());
     const std::string &text = rows[0][0];
@@ -163,8 +153,7 @@ TEST_F(DemoSchemaTest, SyntaxErrorTextRunsOverSeveralLines)
     EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 3);
 }
 
-TEST_F(DemoSchemaTest, ALineWithTwoErrorsAndTabs)
-{
+TEST_F(DemoSchemaTest, ALineWithTwoErrorsAndTabs) {
     const Rows rows = m_oci.rows(
         "select USER_SOURCE.LINE, USER_SOURCE.TEXT SOURCE_TEXT,USER_ERRORS.SEQUENCE, "
         "USER_ERRORS.POSITION, USER_ERRORS.TEXT ERROR_MESSAGE from USER_SOURCE, USER_ERRORS "
@@ -184,8 +173,7 @@ TEST_F(DemoSchemaTest, ALineWithTwoErrorsAndTabs)
     EXPECT_EQ(sequencesByLine.begin()->second.size(), 2u);
 }
 
-TEST_F(DemoSchemaTest, LongValidPackageBody)
-{
+TEST_F(DemoSchemaTest, LongValidPackageBody) {
     const Rows lines = m_oci.rows(
         "SELECT LINE, TEXT FROM USER_SOURCE WHERE NAME = 'LEDGER_PKG' AND TYPE = 'PACKAGE BODY' "
         "ORDER BY LINE");
@@ -202,22 +190,20 @@ TEST_F(DemoSchemaTest, LongValidPackageBody)
     EXPECT_EQ(status[0][0], "VALID");
 }
 
-TEST_F(DemoSchemaTest, JapaneseCommentsKeptAsUtf8)
-{
+TEST_F(DemoSchemaTest, JapaneseCommentsKeptAsUtf8) {
     const Rows rows = m_oci.rows(
         "SELECT LINE FROM USER_SOURCE WHERE NAME = 'SHOW_EMP_BONUS' AND TEXT LIKE '%ボーナス額%'");
     EXPECT_EQ(rows.size(), 1u);
 }
 
-TEST(DemoDefaultDatabase, EmptyConnectStringReachesTheDemoOnFirstUse)
-{
+TEST(DemoDefaultDatabase, EmptyConnectStringReachesTheDemoOnFirstUse) {
     test::TempEnv env;
     OciSession oci;
     std::string error;
     ASSERT_TRUE(oci.logon("scott", "TIGER", "", error)) << error;
-    const Rows invalid = oci.rows(
-        "SELECT DISTINCT OBJECT_TYPE FROM USER_OBJECTS WHERE OBJECT_TYPE IN('PACKAGE', "
-        "'PACKAGE BODY', 'PROCEDURE', 'FUNCTION') AND STATUS = 'INVALID'");
+    const Rows invalid =
+        oci.rows("SELECT DISTINCT OBJECT_TYPE FROM USER_OBJECTS WHERE OBJECT_TYPE IN('PACKAGE', "
+                 "'PACKAGE BODY', 'PROCEDURE', 'FUNCTION') AND STATUS = 'INVALID'");
     EXPECT_EQ(invalid.size(), 4u);
     OciSession wrong;
     EXPECT_FALSE(wrong.logon("SCOTT", "LION", "", error));

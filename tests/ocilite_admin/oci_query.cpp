@@ -5,8 +5,7 @@
 namespace ocilite::test {
 namespace {
 
-OraText *text(const std::string &s)
-{
+OraText *text(const std::string &s) {
     return reinterpret_cast<OraText *>(const_cast<char *>(s.c_str()));
 }
 
@@ -19,22 +18,19 @@ struct Column {
 
 } // namespace
 
-OciSession::~OciSession()
-{
+OciSession::~OciSession() {
     if (m_loggedOn)
         ologof(&m_lda);
 }
 
-std::string OciSession::errorText(sb2 rc)
-{
+std::string OciSession::errorText(sb2 rc) {
     char buffer[512] = {};
     oerhms(&m_lda, rc, reinterpret_cast<OraText *>(buffer), sizeof buffer);
     return buffer;
 }
 
 bool OciSession::logon(const std::string &user, const std::string &password,
-                       const std::string &connect, std::string &error)
-{
+                       const std::string &connect, std::string &error) {
     if (olog(&m_lda, m_hda, text(user), -1, text(password), -1, text(connect), -1, 0) != 0) {
         error = errorText(static_cast<sb2>(m_lda.rc));
         return false;
@@ -43,8 +39,7 @@ bool OciSession::logon(const std::string &user, const std::string &password,
     return true;
 }
 
-bool OciSession::query(const std::string &sql, Rows &rows, std::string &error)
-{
+bool OciSession::query(const std::string &sql, Rows &rows, std::string &error) {
     rows.clear();
     Cda_Def cda{};
     if (oopen(&cda, &m_lda, nullptr, -1, -1, nullptr, -1) != 0) {
@@ -58,8 +53,8 @@ bool OciSession::query(const std::string &sql, Rows &rows, std::string &error)
         sb2 dbtype = 0;
         sb1 name[64];
         sb4 namel = sizeof name;
-        if (odescr(&cda, pos, &dbsize, &dbtype, name, &namel, nullptr, nullptr, nullptr,
-                   nullptr) != 0) {
+        if (odescr(&cda, pos, &dbsize, &dbtype, name, &namel, nullptr, nullptr, nullptr, nullptr) !=
+            0) {
             ok = cda.rc == OCIV7_RC_NOT_IN_SELECT_LIST;
             break;
         }
@@ -67,9 +62,8 @@ bool OciSession::query(const std::string &sql, Rows &rows, std::string &error)
     }
     for (size_t i = 0; ok && i < columns.size(); ++i)
         ok = odefin(&cda, static_cast<sword>(i + 1),
-                    reinterpret_cast<ub1 *>(columns[i].buffer.data()), kBufferSize,
-                    OCIV7_EXT_STR, -1, &columns[i].indicator, nullptr, -1, -1, nullptr,
-                    nullptr) == 0;
+                    reinterpret_cast<ub1 *>(columns[i].buffer.data()), kBufferSize, OCIV7_EXT_STR,
+                    -1, &columns[i].indicator, nullptr, -1, -1, nullptr, nullptr) == 0;
     ok = ok && oexec(&cda) == 0;
     while (ok && ofetch(&cda) == 0) {
         std::vector<std::string> row;
@@ -85,8 +79,7 @@ bool OciSession::query(const std::string &sql, Rows &rows, std::string &error)
     return ok;
 }
 
-Rows OciSession::rows(const std::string &sql)
-{
+Rows OciSession::rows(const std::string &sql) {
     Rows result;
     std::string error;
     EXPECT_TRUE(query(sql, result, error)) << sql << "\n" << error;

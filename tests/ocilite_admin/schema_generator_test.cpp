@@ -16,15 +16,13 @@ using test::Rows;
 
 class GeneratorTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         std::string error;
         m_db = Database::open(m_env.path("gen.db"), true, error);
         ASSERT_TRUE(m_db) << error;
         ASSERT_TRUE(m_db->addUser("BENCH", "pw", error)) << error;
     }
-    Rows query(const std::string &sql)
-    {
+    Rows query(const std::string &sql) {
         test::OciSession oci;
         std::string error;
         EXPECT_TRUE(oci.logon("BENCH", "pw", m_env.path("gen.db"), error)) << error;
@@ -35,8 +33,7 @@ protected:
     std::unique_ptr<Database> m_db;
 };
 
-TEST_F(GeneratorTest, CountsOfUnitsErrorsAndLines)
-{
+TEST_F(GeneratorTest, CountsOfUnitsErrorsAndLines) {
     GeneratorOptions options;
     options.objects = 10;
     options.lines = 20;
@@ -65,8 +62,7 @@ TEST_F(GeneratorTest, CountsOfUnitsErrorsAndLines)
     EXPECT_EQ(query("SELECT LINE FROM USER_ERRORS").size(), 15u);
 }
 
-TEST_F(GeneratorTest, ErrorsPointAtTheGeneratedStatements)
-{
+TEST_F(GeneratorTest, ErrorsPointAtTheGeneratedStatements) {
     GeneratorOptions options;
     options.objects = 1;
     options.lines = 50;
@@ -91,8 +87,7 @@ TEST_F(GeneratorTest, ErrorsPointAtTheGeneratedStatements)
     }
 }
 
-TEST_F(GeneratorTest, RefusesNonsenseAndLeavesNothing)
-{
+TEST_F(GeneratorTest, RefusesNonsenseAndLeavesNothing) {
     struct Case {
         long objects, lines, errors;
         double share;
@@ -100,8 +95,8 @@ TEST_F(GeneratorTest, RefusesNonsenseAndLeavesNothing)
         const char *complaint;
     };
     const Case cases[] = {
-        {0, 10, 0, 1, "GEN", "--objects"},      {10, 3, 0, 1, "GEN", "--lines"},
-        {10, 10, 15, 1, "GEN", "--errors"},     {10, 10, -1, 1, "GEN", "--errors"},
+        {0, 10, 0, 1, "GEN", "--objects"},          {10, 3, 0, 1, "GEN", "--lines"},
+        {10, 10, 15, 1, "GEN", "--errors"},         {10, 10, -1, 1, "GEN", "--errors"},
         {10, 10, 1, 1.5, "GEN", "--invalid-share"}, {10, 10, 1, 1, "9X", "--prefix"},
         {10, 10, 1, 1, "A'B", "--prefix"},
     };

@@ -17,30 +17,26 @@ using test::Rows;
 
 class ScriptRunnerTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         std::string error;
         m_db = Database::open(m_env.path("run.db"), true, error);
         ASSERT_TRUE(m_db) << error;
         ASSERT_TRUE(m_db->addUser("DEV", "secret", error)) << error;
     }
 
-    bool run(const std::string &name, const std::string &script)
-    {
+    bool run(const std::string &name, const std::string &script) {
         ScriptRunner runner(*m_db, "dev", m_source, m_out, m_err);
         const bool ok = runner.runText(name, script);
         m_failures = runner.failures();
         return ok;
     }
-    bool runFile(const std::string &path)
-    {
+    bool runFile(const std::string &path) {
         ScriptRunner runner(*m_db, "DEV", m_source, m_out, m_err);
         const bool ok = runner.runFile(path);
         m_failures = runner.failures();
         return ok;
     }
-    Rows query(const std::string &sql)
-    {
+    Rows query(const std::string &sql) {
         test::OciSession oci;
         std::string error;
         EXPECT_TRUE(oci.logon("DEV", "secret", m_env.path("run.db"), error)) << error;
@@ -55,8 +51,7 @@ protected:
     int m_failures = 0;
 };
 
-TEST_F(ScriptRunnerTest, FailingStatementReportedWithItsLineAndTheRestRuns)
-{
+TEST_F(ScriptRunnerTest, FailingStatementReportedWithItsLineAndTheRestRuns) {
     EXPECT_FALSE(run("setup.sql", "create table t (a number, b varchar2(10));\n"
                                   "insert into t values (1, 'x;y');\n"
                                   "\n"
@@ -66,12 +61,10 @@ TEST_F(ScriptRunnerTest, FailingStatementReportedWithItsLineAndTheRestRuns)
                                   "commit;\n"));
     EXPECT_EQ(m_failures, 1);
     EXPECT_NE(m_err.str().find("setup.sql:4: ORA-00942"), std::string::npos) << m_err.str();
-    EXPECT_EQ(query("SELECT A, B FROM T ORDER BY A"),
-              (Rows{{"1", "x;y"}, {"3", "z"}}));
+    EXPECT_EQ(query("SELECT A, B FROM T ORDER BY A"), (Rows{{"1", "x;y"}, {"3", "z"}}));
 }
 
-TEST_F(ScriptRunnerTest, PromptPrintsAndSqlPlusSettingsPassOver)
-{
+TEST_F(ScriptRunnerTest, PromptPrintsAndSqlPlusSettingsPassOver) {
     EXPECT_TRUE(run("p.sql", "SET ECHO ON\nSET SERVEROUTPUT ON SIZE 1000000\nPROMPT Creating "
                              "T ...\nREM nothing\nSPOOL x.log\ncreate table t (a number);\n"
                              "SPOOL OFF\nSHOW ERRORS\n"));
@@ -79,8 +72,7 @@ TEST_F(ScriptRunnerTest, PromptPrintsAndSqlPlusSettingsPassOver)
     EXPECT_EQ(m_err.str(), "");
 }
 
-TEST_F(ScriptRunnerTest, IncludesRelativeToTheScriptAndMissingOnes)
-{
+TEST_F(ScriptRunnerTest, IncludesRelativeToTheScriptAndMissingOnes) {
     m_env.write("scripts/sub/tables.sql", "create table t1 (a number);\n@@more\n");
     m_env.write("scripts/sub/more.sql", "create table t2 (a number);\n");
     const std::string main = m_env.write("scripts/main.sql", "@@sub/tables.sql\n\n@@missing.sql\n"
@@ -92,28 +84,24 @@ TEST_F(ScriptRunnerTest, IncludesRelativeToTheScriptAndMissingOnes)
               (Rows{{"T1"}, {"T2"}, {"T3"}}));
 }
 
-TEST_F(ScriptRunnerTest, EndlessIncludeStopsAtSqlPlusDepth)
-{
+TEST_F(ScriptRunnerTest, EndlessIncludeStopsAtSqlPlusDepth) {
     const std::string self = m_env.write("self.sql", "@@self.sql\n");
     EXPECT_FALSE(runFile(self));
     EXPECT_NE(m_err.str().find("SP2-0309"), std::string::npos) << m_err.str();
 }
 
-TEST_F(ScriptRunnerTest, WheneverSqlErrorExitStopsAtTheFirstFailure)
-{
+TEST_F(ScriptRunnerTest, WheneverSqlErrorExitStopsAtTheFirstFailure) {
     EXPECT_FALSE(run("w.sql", "create table t (a number);\nWHENEVER SQLERROR EXIT FAILURE\n"
                               "insert into nowhere values (1);\ninsert into t values (1);\n"));
     EXPECT_TRUE(query("SELECT A FROM T").empty());
 }
 
-TEST_F(ScriptRunnerTest, ExitEndsTheScript)
-{
+TEST_F(ScriptRunnerTest, ExitEndsTheScript) {
     EXPECT_TRUE(run("e.sql", "create table t (a number);\nEXIT\ncreate table u (a number);\n"));
     EXPECT_EQ(query("SELECT TABLE_NAME FROM USER_TAB_COLUMNS"), (Rows{{"T"}}));
 }
 
-TEST_F(ScriptRunnerTest, DeclaredErrorsMakeTheUnitInvalid)
-{
+TEST_F(ScriptRunnerTest, DeclaredErrorsMakeTheUnitInvalid) {
     EXPECT_TRUE(run("u.sql", "create or replace procedure p is\n"
                              "begin\n"
                              "  x := 1;\n"
@@ -122,7 +110,8 @@ TEST_F(ScriptRunnerTest, DeclaredErrorsMakeTheUnitInvalid)
                              "SHOW ERRORS\n"
                              "--@error 3:3 PL/SQL: Statement ignored\n"
                              "--@error 3:3 PLS-00201: identifier 'X' must be declared\n"));
-    EXPECT_EQ(query("SELECT STATUS FROM USER_OBJECTS WHERE OBJECT_NAME = 'P'"), (Rows{{"INVALID"}}));
+    EXPECT_EQ(query("SELECT STATUS FROM USER_OBJECTS WHERE OBJECT_NAME = 'P'"),
+              (Rows{{"INVALID"}}));
     EXPECT_EQ(query("SELECT SEQUENCE, LINE, POSITION, TEXT FROM USER_ERRORS ORDER BY SEQUENCE"),
               (Rows{{"1", "3", "3", "PL/SQL: Statement ignored"},
                     {"2", "3", "3", "PLS-00201: identifier 'X' must be declared"}}));
@@ -133,8 +122,7 @@ TEST_F(ScriptRunnerTest, DeclaredErrorsMakeTheUnitInvalid)
     EXPECT_TRUE(query("SELECT LINE FROM USER_ERRORS").empty());
 }
 
-TEST_F(ScriptRunnerTest, DirectiveOutsideTheUnitIsReportedAtItsLine)
-{
+TEST_F(ScriptRunnerTest, DirectiveOutsideTheUnitIsReportedAtItsLine) {
     EXPECT_FALSE(run("d.sql", "create or replace function f return number is\nbegin\n"
                               "  return 1;\nend;\n/\n"
                               "--@error 9:1 PLS-00103: Encountered the symbol \"END\"\n"
@@ -150,8 +138,7 @@ TEST_F(ScriptRunnerTest, DirectiveOutsideTheUnitIsReportedAtItsLine)
     EXPECT_EQ(query("SELECT LINE, POSITION FROM USER_ERRORS"), (Rows{{"2", "3"}}));
 }
 
-TEST_F(ScriptRunnerTest, AnonymousBlocksAndUnterminatedStatementsFailClearly)
-{
+TEST_F(ScriptRunnerTest, AnonymousBlocksAndUnterminatedStatementsFailClearly) {
     EXPECT_FALSE(run("b.sql", "begin\n  null;\nend;\n/\nexec p;\ncreate table t (a number)\n"));
     EXPECT_EQ(m_failures, 3);
     const std::string err = m_err.str();

@@ -21,12 +21,13 @@ struct SplitCase {
     std::vector<Expected> items;
 };
 
-void PrintTo(const SplitCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const SplitCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class SplitTest : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitTest, ItemsKindsLinesAndTexts)
-{
+TEST_P(SplitTest, ItemsKindsLinesAndTexts) {
     const SplitCase &c = GetParam();
     const std::vector<ScriptItem> items = splitScript(c.script);
     ASSERT_EQ(items.size(), c.items.size());
@@ -49,24 +50,35 @@ const SplitCase kCases[] = {
     {"doubled quote inside a literal",
      "insert into t values ('it''s; fine');",
      {{K::Sql, 1, "insert into t values ('it''s; fine')"}}},
-    {"q-quoted literal", "select q'[x;'y]' from dual;", {{K::Sql, 1, "select q'[x;'y]' from dual"}}},
-    {"quoted identifier with semicolon", "select \"a;b\" from t;",
+    {"q-quoted literal",
+     "select q'[x;'y]' from dual;",
+     {{K::Sql, 1, "select q'[x;'y]' from dual"}}},
+    {"quoted identifier with semicolon",
+     "select \"a;b\" from t;",
      {{K::Sql, 1, "select \"a;b\" from t"}}},
-    {"dashes inside a literal", "select '--x;' from dual;", {{K::Sql, 1, "select '--x;' from dual"}}},
+    {"dashes inside a literal",
+     "select '--x;' from dual;",
+     {{K::Sql, 1, "select '--x;' from dual"}}},
     {"leading comments are not part of the statement",
      "-- lead ;\n/* block ; */\nselect\n  1 -- one;\nfrom dual;\n",
      {{K::Sql, 3, "select\n  1 -- one;\nfrom dual"}}},
-    {"block comment over lines between statements", "/* a\n;\n*/\nselect 1 from dual;",
+    {"block comment over lines between statements",
+     "/* a\n;\n*/\nselect 1 from dual;",
      {{K::Sql, 4, "select 1 from dual"}}},
-    {"two statements on one line", "select 1 from dual; select 2 from dual;",
+    {"two statements on one line",
+     "select 1 from dual; select 2 from dual;",
      {{K::Sql, 1, "select 1 from dual"}, {K::Sql, 1, "select 2 from dual"}}},
-    {"line numbers count blank lines", "\n\n\nselect 1\nfrom dual;\n\ndelete t;",
+    {"line numbers count blank lines",
+     "\n\n\nselect 1\nfrom dual;\n\ndelete t;",
      {{K::Sql, 4, "select 1\nfrom dual"}, {K::Sql, 7, "delete t"}}},
-    {"CRLF line ends", "select 1 from dual;\r\nselect 2\r\nfrom dual;\r\n",
+    {"CRLF line ends",
+     "select 1 from dual;\r\nselect 2\r\nfrom dual;\r\n",
      {{K::Sql, 1, "select 1 from dual"}, {K::Sql, 2, "select 2\nfrom dual"}}},
-    {"slash ends a statement without semicolon", "select 1 from dual\n/\n",
+    {"slash ends a statement without semicolon",
+     "select 1 from dual\n/\n",
      {{K::Sql, 1, "select 1 from dual"}}},
-    {"slash after a semicolon is passed over", "create table t (a number);\n/\n",
+    {"slash after a semicolon is passed over",
+     "create table t (a number);\n/\n",
      {{K::Sql, 1, "create table t (a number)"}, {K::Ignored, 2, "/"}}},
     {"procedure up to the slash line",
      "create or replace procedure p is\nbegin\n  null; -- x;\nend;\n/\nselect 1 from dual;",
@@ -76,7 +88,8 @@ const SplitCase kCases[] = {
      "CREATE OR REPLACE\nPACKAGE BODY x AS\n  PROCEDURE a IS BEGIN NULL; END;\nEND;\n/",
      {{K::PlsqlUnit, 1,
        "CREATE OR REPLACE\nPACKAGE BODY x AS\n  PROCEDURE a IS BEGIN NULL; END;\nEND;"}}},
-    {"package spec with semicolons", "create package k as\n  x number;\nend k;\n  /  \n",
+    {"package spec with semicolons",
+     "create package k as\n  x number;\nend k;\n  /  \n",
      {{K::PlsqlUnit, 1, "create package k as\n  x number;\nend k;"}}},
     {"trigger and type are units",
      "create trigger trg before insert on t for each row begin null; end;\n/\n"
@@ -86,35 +99,51 @@ const SplitCase kCases[] = {
       {K::PlsqlUnit, 3,
        "create or replace type body tb as member function f return number is begin return 1; "
        "end; end;"}}},
-    {"anonymous block", "begin\n  null;\nend;\n/",
+    {"anonymous block",
+     "begin\n  null;\nend;\n/",
      {{K::AnonymousBlock, 1, "begin\n  null;\nend;"}}},
-    {"declare block", "declare x number; begin x := 1; end;\n/",
+    {"declare block",
+     "declare x number; begin x := 1; end;\n/",
      {{K::AnonymousBlock, 1, "declare x number; begin x := 1; end;"}}},
-    {"exec becomes a block", "exec emp_mgmt.fire(7369);",
+    {"exec becomes a block",
+     "exec emp_mgmt.fire(7369);",
      {{K::AnonymousBlock, 1, "BEGIN emp_mgmt.fire(7369); END;"}}},
     {"SQL*Plus commands",
      "SET ECHO ON\nprompt hello; world\nREM x;\nREMARK y\nSHOW ERRORS\nsho err\nSPOOL out.log\n"
      "WHENEVER SQLERROR EXIT FAILURE\nwhenever sqlerror continue\nEXIT",
-     {{K::Ignored, 1, "SET ECHO ON"}, {K::Prompt, 2, "hello; world"}, {K::Ignored, 3, "REM x;"},
-      {K::Ignored, 4, "REMARK y"}, {K::Ignored, 5, "SHOW ERRORS"}, {K::Ignored, 6, "sho err"},
-      {K::Ignored, 7, "SPOOL out.log"}, {K::WheneverExit, 8, "WHENEVER SQLERROR EXIT FAILURE"},
-      {K::WheneverContinue, 9, "whenever sqlerror continue"}, {K::Exit, 10, "EXIT"}}},
-    {"SET TRANSACTION is SQL", "set transaction read only;",
+     {{K::Ignored, 1, "SET ECHO ON"},
+      {K::Prompt, 2, "hello; world"},
+      {K::Ignored, 3, "REM x;"},
+      {K::Ignored, 4, "REMARK y"},
+      {K::Ignored, 5, "SHOW ERRORS"},
+      {K::Ignored, 6, "sho err"},
+      {K::Ignored, 7, "SPOOL out.log"},
+      {K::WheneverExit, 8, "WHENEVER SQLERROR EXIT FAILURE"},
+      {K::WheneverContinue, 9, "whenever sqlerror continue"},
+      {K::Exit, 10, "EXIT"}}},
+    {"SET TRANSACTION is SQL",
+     "set transaction read only;",
      {{K::Sql, 1, "set transaction read only"}}},
     {"words that only look like commands",
-     "settle_up;\nprocedure_log;", {{K::Sql, 1, "settle_up"}, {K::Sql, 2, "procedure_log"}}},
-    {"includes", "@a.sql\n@@sub/b\nSTART c.sql;\n",
+     "settle_up;\nprocedure_log;",
+     {{K::Sql, 1, "settle_up"}, {K::Sql, 2, "procedure_log"}}},
+    {"includes",
+     "@a.sql\n@@sub/b\nSTART c.sql;\n",
      {{K::Include, 1, "a.sql"}, {K::Include, 2, "sub/b"}, {K::Include, 3, "c.sql"}}},
     {"CONNECT is refused", "connect scott/tiger", {{K::Invalid, 1, "CONNECT"}}},
-    {"missing semicolon at the end", "select 1 from dual;\nselect 2\nfrom dual",
+    {"missing semicolon at the end",
+     "select 1 from dual;\nselect 2\nfrom dual",
      {{K::Sql, 1, "select 1 from dual"}, {K::Invalid, 2, "';'"}}},
-    {"missing slash at the end", "create procedure p is begin null; end;\n",
+    {"missing slash at the end",
+     "create procedure p is begin null; end;\n",
      {{K::Invalid, 1, "'/'"}}},
     {"unterminated literal", "select 'abc from dual;\n", {{K::Invalid, 1, "ORA-01756"}}},
-    {"unterminated comment", "select 1 from dual;\n/* open\n", {{K::Sql, 1, "select 1 from dual"},
-                                                                 {K::Invalid, 2, "comment"}}},
+    {"unterminated comment",
+     "select 1 from dual;\n/* open\n",
+     {{K::Sql, 1, "select 1 from dual"}, {K::Invalid, 2, "comment"}}},
     {"directive without a unit", "--@error 1:1 PLS-00201: x", {{K::Invalid, 1, "follow"}}},
-    {"directive after a SQL statement", "create table t (a number);\n--@error 1:1 X",
+    {"directive after a SQL statement",
+     "create table t (a number);\n--@error 1:1 X",
      {{K::Sql, 1, "create table t (a number)"}, {K::Invalid, 2, "follow"}}},
     {"malformed directives",
      "create procedure p is begin null; end;\n/\n--@error x:1 X\n--@error 1:0 X\n--@error 1:2\n"
@@ -127,17 +156,15 @@ const SplitCase kCases[] = {
     {"continuation without a directive", "--@+ text", {{K::Invalid, 1, "continue"}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Scripts, SplitTest, ::testing::ValuesIn(kCases),
-                         [](const auto &info) {
-                             std::string name = info.param.name;
-                             for (char &c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Scripts, SplitTest, ::testing::ValuesIn(kCases), [](const auto &info) {
+    std::string name = info.param.name;
+    for (char &c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+});
 
-TEST(SplitDirectives, AttachToTheUnitBeforeThemAcrossShowErrors)
-{
+TEST(SplitDirectives, AttachToTheUnitBeforeThemAcrossShowErrors) {
     const std::vector<ScriptItem> items = splitScript(
         "create or replace procedure p is\n"
         "begin\n"
@@ -172,8 +199,7 @@ TEST(SplitDirectives, AttachToTheUnitBeforeThemAcrossShowErrors)
     EXPECT_EQ(items[3].line, 13);
 }
 
-TEST(SplitDirectives, InsideAUnitTheyAreSourceText)
-{
+TEST(SplitDirectives, InsideAUnitTheyAreSourceText) {
     const std::vector<ScriptItem> items =
         splitScript("create procedure p is\n--@error 1:1 X\nbegin null; end;\n/\n");
     ASSERT_EQ(items.size(), 1u);
@@ -181,16 +207,15 @@ TEST(SplitDirectives, InsideAUnitTheyAreSourceText)
     EXPECT_TRUE(items[0].errors.empty());
 }
 
-TEST(SplitDirectives, KeepTabsAndJapaneseInTheUnit)
-{
-    const std::string unit = "create procedure p is\n\t-- 日本語のコメント;\nbegin\n\t\tnull;\nend;";
+TEST(SplitDirectives, KeepTabsAndJapaneseInTheUnit) {
+    const std::string unit =
+        "create procedure p is\n\t-- 日本語のコメント;\nbegin\n\t\tnull;\nend;";
     const std::vector<ScriptItem> items = splitScript(unit + "\n/\n");
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].text, unit);
 }
 
-TEST(UnitHeader, StoredSourceBeginsAtTheTypeKeyword)
-{
+TEST(UnitHeader, StoredSourceBeginsAtTheTypeKeyword) {
     UnitHeader header;
     const std::string statement = "/* x */ CREATE OR REPLACE\n  package body k as";
     ASSERT_TRUE(parseUnitHeader(statement, header));
@@ -204,8 +229,7 @@ struct HeaderCase {
     const char *name;
 };
 
-TEST(UnitHeader, TypeAndName)
-{
+TEST(UnitHeader, TypeAndName) {
     const HeaderCase cases[] = {
         {"create or replace package body scott.emp_mgmt as", true, "PACKAGE BODY", "EMP_MGMT"},
         {"CREATE PACKAGE k AS", true, "PACKAGE", "K"},

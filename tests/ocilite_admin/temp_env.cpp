@@ -6,9 +6,9 @@
 
 namespace ocilite::test {
 
-TempEnv::TempEnv()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "ocilite-admin-XXXXXX").string();
+TempEnv::TempEnv() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "ocilite-admin-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
     m_dir = pattern;
@@ -18,14 +18,12 @@ TempEnv::TempEnv()
     setenv("XDG_CONFIG_HOME", (m_dir / "config").c_str(), 1);
 }
 
-TempEnv::~TempEnv()
-{
+TempEnv::~TempEnv() {
     std::error_code ec;
     std::filesystem::remove_all(m_dir, ec);
 }
 
-std::string TempEnv::write(const std::string &name, const std::string &text) const
-{
+std::string TempEnv::write(const std::string &name, const std::string &text) const {
     const std::filesystem::path file = m_dir / name;
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << text;
