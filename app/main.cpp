@@ -16,6 +16,8 @@ int main(int argc, char *argv[])
         velmora::platform::installJapaneseFaceSubstitutions();
         TfmList fmList;
         TfmView fmView(fmList.OCIcur, fmList.OCI);
+        // Closing the main window ends the program, also while the source view is open.
+        fmView.setAttribute(Qt::WA_QuitOnClose, false);
         fmList.setView(&fmView);
         if (!fmList.quitRequested()) {
             fmList.show();
