@@ -55,8 +55,7 @@ Database::~Database() {
     sqlite3_close_v2(m_db);
 }
 
-std::unique_ptr<Database> Database::open(const std::string &path, bool create,
-                                         std::string &error) {
+std::unique_ptr<Database> Database::open(const std::string &path, bool create, std::string &error) {
     if (sodium_init() < 0) {
         error = oraText(kOraInternal, "libsodium could not be initialised");
         return nullptr;
@@ -66,8 +65,8 @@ std::unique_ptr<Database> Database::open(const std::string &path, bool create,
         return nullptr;
     }
     sqlite3 *db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) |
-                      SQLITE_OPEN_NOMUTEX;
+    const int flags =
+        SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         error = oraText(1034 /* ORACLE not available */, sqlite3_errmsg(db));
         sqlite3_close_v2(db);
@@ -104,8 +103,7 @@ void Database::setUp(bool create) {
     Catalog::createViews(m_db);
 }
 
-bool Database::addUser(const std::string &user, const std::string &password,
-                       std::string &error) {
+bool Database::addUser(const std::string &user, const std::string &password, std::string &error) {
     return reportErrors(error, [&] {
         const std::string name = foldName(user);
         if (name.empty() || name.size() > 128 || name.find('.') != std::string::npos ||
@@ -120,9 +118,10 @@ bool Database::addUser(const std::string &user, const std::string &password,
                               crypto_pwhash_OPSLIMIT_INTERACTIVE,
                               crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
             throw OraError(kOraInternal, "out of memory while hashing the password");
-        Prepared q(m_db, "INSERT INTO main.OCILITE_USERS(USERNAME, PASSWORD_HASH, USER_ID, CREATED) "
-                         "VALUES (?1, ?2, (SELECT IFNULL(MAX(USER_ID), 100) + 1 FROM "
-                         "main.OCILITE_USERS), ?3)");
+        Prepared q(m_db,
+                   "INSERT INTO main.OCILITE_USERS(USERNAME, PASSWORD_HASH, USER_ID, CREATED) "
+                   "VALUES (?1, ?2, (SELECT IFNULL(MAX(USER_ID), 100) + 1 FROM "
+                   "main.OCILITE_USERS), ?3)");
         q.bind(1, name).bind(2, std::string(hash)).bind(3, storedDate(currentDate()));
         q.run();
     });
@@ -205,8 +204,8 @@ void Database::rollbackWork() {
     m_catalog->invalidate();
 }
 
-bool Database::execute(const std::string &schema, const std::string &oracleSql,
-                       std::string &error, long *rowsProcessed) {
+bool Database::execute(const std::string &schema, const std::string &oracleSql, std::string &error,
+                       long *rowsProcessed) {
     return reportErrors(error, [&] {
         if (!userExists(schema))
             throw OraError(kOraNotLoggedOn);
@@ -280,9 +279,13 @@ bool Database::rollback(std::string &error) {
     return reportErrors(error, [&] { rollbackWork(); });
 }
 
-bool Database::inTransaction() const { return !sqlite3_get_autocommit(m_db); }
+bool Database::inTransaction() const {
+    return !sqlite3_get_autocommit(m_db);
+}
 
-ScopedTransaction::ScopedTransaction(Database &db) : m_db(db) { m_ok = m_db.begin(m_error); }
+ScopedTransaction::ScopedTransaction(Database &db) : m_db(db) {
+    m_ok = m_db.begin(m_error);
+}
 
 ScopedTransaction::~ScopedTransaction() {
     if (m_ok && !m_done) {

@@ -26,8 +26,7 @@ class Database {
 public:
     // Opens the database file; with create, a missing file is created with an empty
     // dictionary. On failure returns null and error holds an "ORA-nnnnn: ..." text.
-    static std::unique_ptr<Database> open(const std::string &path, bool create,
-                                          std::string &error);
+    static std::unique_ptr<Database> open(const std::string &path, bool create, std::string &error);
     ~Database();
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;

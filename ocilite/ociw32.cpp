@@ -42,10 +42,10 @@ struct Logon;
 struct Cursor {
     Logon *logon = nullptr;
     std::unique_ptr<Statement> statement;
-    int deferredError = 0;          // a deferred parse's error, reported by the next call
+    int deferredError = 0; // a deferred parse's error, reported by the next call
     std::string deferredText;
     std::string deferredSql;
-    bool ddlDone = false;           // DDL already run by an immediate parse
+    bool ddlDone = false; // DDL already run by an immediate parse
 };
 
 struct Logon {
@@ -352,8 +352,8 @@ OCIV7_API sword oparse(Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword deffl
     });
 }
 
-OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf,
-                       sb4 *cbufl, sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok) {
+OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb4 *cbufl,
+                       sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok) {
     return cursorCall(cursor, kFcDescr, [&](Cursor &c) {
         const DescribedColumn *column = statementOf(c).column(pos);
         if (!column)
@@ -517,9 +517,9 @@ OCIV7_API sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv
 }
 
 OCIV7_API sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1, size_t rsv1ln,
-                       ub1 *rsv2, size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level,
-                       OraText **argnam, ub2 *arnlen, ub2 *dtype, ub1 *defsup, ub1 *mode,
-                       ub4 *dtsiz, sb2 *prec, sb2 *scale, ub1 *radix, ub4 *spare, ub4 *arrsiz) {
+                       ub1 *rsv2, size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level, OraText **argnam,
+                       ub2 *arnlen, ub2 *dtype, ub1 *defsup, ub1 *mode, ub4 *dtsiz, sb2 *prec,
+                       sb2 *scale, ub1 *radix, ub4 *spare, ub4 *arrsiz) {
     (void)objnam, (void)onlen, (void)rsv1, (void)rsv1ln, (void)rsv2, (void)rsv2ln, (void)ovrld;
     (void)pos, (void)level, (void)argnam, (void)arnlen, (void)dtype, (void)defsup, (void)mode;
     (void)dtsiz, (void)prec, (void)scale, (void)radix, (void)spare, (void)arrsiz;

@@ -41,9 +41,8 @@ Token synthetic(TokenKind kind, const std::string &text, size_t offset) {
 }
 
 bool isClauseEnd(const Token &t) {
-    static const std::set<std::string> kEnds = {"GROUP",     "ORDER", "HAVING", "UNION",
-                                                "INTERSECT", "MINUS", "CONNECT", "START",
-                                                "FOR",       "EXCEPT"};
+    static const std::set<std::string> kEnds = {"GROUP", "ORDER",   "HAVING", "UNION", "INTERSECT",
+                                                "MINUS", "CONNECT", "START",  "FOR",   "EXCEPT"};
     return t.kind == TokenKind::Identifier && kEnds.count(t.text);
 }
 
@@ -109,9 +108,9 @@ private:
                 throw OraError(kOraTableNotFound);
             const Tokens &it = current.tokens;
             const Token &last = it.back();
-            const bool aliased = it.size() >= 2 && !it[it.size() - 2].isOp(".") &&
-                                 (last.kind == TokenKind::Identifier ||
-                                  last.kind == TokenKind::QuotedIdentifier);
+            const bool aliased =
+                it.size() >= 2 && !it[it.size() - 2].isOp(".") &&
+                (last.kind == TokenKind::Identifier || last.kind == TokenKind::QuotedIdentifier);
             if (it[0].kind == TokenKind::Identifier || it[0].kind == TokenKind::QuotedIdentifier) {
                 size_t nameAt = it.size() >= 3 && it[1].isOp(".") ? 2 : 0;
                 current.table = it[nameAt].text;

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace ocilite {
@@ -18,7 +18,9 @@ std::string argText(sqlite3_value *v) {
     return p ? std::string(p, static_cast<size_t>(sqlite3_value_bytes(v))) : std::string();
 }
 
-bool isNull(sqlite3_value *v) { return sqlite3_value_type(v) == SQLITE_NULL; }
+bool isNull(sqlite3_value *v) {
+    return sqlite3_value_type(v) == SQLITE_NULL;
+}
 
 void resultText(sqlite3_context *ctx, const std::string &text) {
     // Oracle has no empty strings: they are NULL.
@@ -164,10 +166,9 @@ void fnToChar(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
         if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
             const double v = sqlite3_value_double(argv[0]);
             if (format.empty())
-                return resultText(ctx, type == SQLITE_INTEGER
-                                           ? numberText(static_cast<int64_t>(
-                                                 sqlite3_value_int64(argv[0])))
-                                           : numberText(v));
+                return resultText(ctx, type == SQLITE_INTEGER ? numberText(static_cast<int64_t>(
+                                                                    sqlite3_value_int64(argv[0])))
+                                                              : numberText(v));
             return resultText(ctx, formatNumber(v, format));
         }
         if (auto date = argDate(argv[0]))
@@ -286,8 +287,12 @@ void fnPad(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool left) {
     });
 }
 
-void fnLpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, argc, argv, true); }
-void fnRpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, argc, argv, false); }
+void fnLpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    fnPad(ctx, argc, argv, true);
+}
+void fnRpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    fnPad(ctx, argc, argv, false);
+}
 
 void fnConcat(sqlite3_context *ctx, int, sqlite3_value **argv) {
     resultText(ctx, argText(argv[0]) + argText(argv[1]));
@@ -373,6 +378,71 @@ void fnAddMonths(sqlite3_context *ctx, int, sqlite3_value **argv) {
     });
 }
 
+// Days since 1970-01-01 of a civil date (proleptic Gregorian), and back.
+long long daysFromCivil(int y, int m, int d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+DateTime civilFromSeconds(long long seconds) {
+    long long days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    long long rest = seconds - days * 86400;
+    days += 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long long doe = days - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    DateTime d;
+    d.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    d.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    d.year = static_cast<int>(yoe + era * 400 + (d.month <= 2));
+    d.hour = static_cast<int>(rest / 3600);
+    d.minute = static_cast<int>(rest / 60 % 60);
+    d.second = static_cast<int>(rest % 60);
+    return d;
+}
+
+long long secondsOf(const DateTime &d) {
+    return daysFromCivil(d.year, d.month, d.day) * 86400 + d.hour * 3600 + d.minute * 60 + d.second;
+}
+
+void fnDateAdd(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        auto date = argDate(argv[0]);
+        sqlite3_value *days = argv[1];
+        if (!date) {
+            date = argDate(argv[1]);
+            days = argv[0];
+        }
+        if (!date)
+            throw OraError(932 /* inconsistent datatypes */);
+        const double offset = argNumber(days) * 86400.0;
+        const DateTime d = civilFromSeconds(secondsOf(*date) + std::llround(offset));
+        if (d.year < 1 || d.year > 9999)
+            throw OraError(kOraYearRange);
+        resultText(ctx, storedDate(d));
+    });
+}
+
+void fnDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const auto a = argDate(argv[0]);
+        const auto b = argDate(argv[1]);
+        if (!a || !b)
+            throw OraError(932);
+        resultNumber(ctx, static_cast<double>(secondsOf(*a) - secondsOf(*b)) / 86400.0);
+    });
+}
+
 struct Function {
     const char *name;
     int args;
@@ -421,26 +491,46 @@ bool likeMatch(const char *pattern, const char *text, int escape) {
 
 void registerSqlFunctions(sqlite3 *db, const std::string *currentSchema) {
     static const Function kFunctions[] = {
-        {"LIKE", 2, fnLike},         {"LIKE", 3, fnLike},           {"NVL", 2, fnNvl},
-        {"NVL2", 3, fnNvl2},         {"DECODE", -1, fnDecode},      {"TO_DATE", 1, fnToDate},
-        {"TO_DATE", 2, fnToDate},    {"TO_CHAR", 1, fnToChar},      {"TO_CHAR", 2, fnToChar},
-        {"TO_NUMBER", 1, fnToNumber}, {"OCILITE_ISDATE", 1, fnIsDate},
-        {"OCILITE_ROWID", 1, fnRowid}, {"SUBSTR", 2, fnSubstr},     {"SUBSTR", 3, fnSubstr},
-        {"INSTR", 2, fnInstr},       {"INSTR", 3, fnInstr},         {"INSTR", 4, fnInstr},
-        {"LPAD", 2, fnLpad},         {"LPAD", 3, fnLpad},           {"RPAD", 2, fnRpad},
-        {"RPAD", 3, fnRpad},         {"CONCAT", 2, fnConcat},       {"CHR", 1, fnChr},
-        {"MOD", 2, fnMod},           {"TRUNC", 1, fnTrunc},         {"TRUNC", 2, fnTrunc},
-        {"INITCAP", 1, fnInitcap},   {"ADD_MONTHS", 2, fnAddMonths},
+        {"LIKE", 2, fnLike},
+        {"LIKE", 3, fnLike},
+        {"NVL", 2, fnNvl},
+        {"NVL2", 3, fnNvl2},
+        {"DECODE", -1, fnDecode},
+        {"TO_DATE", 1, fnToDate},
+        {"TO_DATE", 2, fnToDate},
+        {"TO_CHAR", 1, fnToChar},
+        {"TO_CHAR", 2, fnToChar},
+        {"TO_NUMBER", 1, fnToNumber},
+        {"OCILITE_ISDATE", 1, fnIsDate},
+        {"OCILITE_ROWID", 1, fnRowid},
+        {"SUBSTR", 2, fnSubstr},
+        {"SUBSTR", 3, fnSubstr},
+        {"INSTR", 2, fnInstr},
+        {"INSTR", 3, fnInstr},
+        {"INSTR", 4, fnInstr},
+        {"LPAD", 2, fnLpad},
+        {"LPAD", 3, fnLpad},
+        {"RPAD", 2, fnRpad},
+        {"RPAD", 3, fnRpad},
+        {"CONCAT", 2, fnConcat},
+        {"CHR", 1, fnChr},
+        {"MOD", 2, fnMod},
+        {"TRUNC", 1, fnTrunc},
+        {"TRUNC", 2, fnTrunc},
+        {"INITCAP", 1, fnInitcap},
+        {"ADD_MONTHS", 2, fnAddMonths},
+        {"OCILITE_DATE_ADD", 2, fnDateAdd},
+        {"OCILITE_DATE_DIFF", 2, fnDateDiff},
     };
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     for (const Function &f : kFunctions)
         sqlite3_create_function_v2(db, f.name, f.args, flags, nullptr, f.fn, nullptr, nullptr,
                                    nullptr);
-    sqlite3_create_function_v2(db, "SYSDATE", 0, SQLITE_UTF8, nullptr, fnSysdate, nullptr,
-                               nullptr, nullptr);
+    sqlite3_create_function_v2(db, "SYSDATE", 0, SQLITE_UTF8, nullptr, fnSysdate, nullptr, nullptr,
+                               nullptr);
     sqlite3_create_function_v2(db, "OCILITE_SCHEMA", 0, SQLITE_UTF8,
-                               const_cast<std::string *>(currentSchema), fnSchema, nullptr,
-                               nullptr, nullptr);
+                               const_cast<std::string *>(currentSchema), fnSchema, nullptr, nullptr,
+                               nullptr);
 }
 
 } // namespace ocilite

@@ -95,8 +95,7 @@ int syntaxErrorCode(const std::string &message) {
     if (startsWith(message, "ambiguous column name"))
         throw OraError(kOraColumnAmbiguous);
     if (startsWith(message, "no such function"))
-        throw OraError(kOraInvalidIdentifier,
-                       "\"" + message.substr(message.find(": ") + 2) + "\"");
+        throw OraError(kOraInvalidIdentifier, "\"" + message.substr(message.find(": ") + 2) + "\"");
     if (startsWith(message, "wrong number of arguments"))
         throw OraError(909 /* invalid number of arguments */);
     if (message.find("syntax error") != std::string::npos)
@@ -116,8 +115,8 @@ int syntaxErrorCode(const std::string &message) {
 }
 
 Prepared::Prepared(sqlite3 *db, const std::string &sql) {
-    const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt,
-                                      nullptr);
+    const int rc =
+        sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK)
         throwSqliteError(db, rc);
 }

@@ -60,12 +60,14 @@ Statement::Statement(Database &db, const std::string &oracleSql)
         prepare();
 }
 
-Statement::~Statement() { sqlite3_finalize(m_stmt); }
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
 
 void Statement::prepare() {
-    const int rc = sqlite3_prepare_v3(m_db.handle(), m_tr.sql.c_str(),
-                                      static_cast<int>(m_tr.sql.size()), SQLITE_PREPARE_PERSISTENT,
-                                      &m_stmt, nullptr);
+    const int rc =
+        sqlite3_prepare_v3(m_db.handle(), m_tr.sql.c_str(), static_cast<int>(m_tr.sql.size()),
+                           SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr);
     if (rc != SQLITE_OK)
         throwSqliteError(m_db.handle(), rc);
     if (m_tr.isQuery())
@@ -91,8 +93,8 @@ void Statement::describe() {
         const char *database = sqlite3_column_database_name(m_stmt, i);
         int notNull = 0;
         if (table && origin &&
-            sqlite3_table_column_metadata(m_db.handle(), database, table, origin, nullptr,
-                                          nullptr, &notNull, nullptr, nullptr) == SQLITE_OK)
+            sqlite3_table_column_metadata(m_db.handle(), database, table, origin, nullptr, nullptr,
+                                          &notNull, nullptr, nullptr) == SQLITE_OK)
             c.nullable = !notNull;
     }
     m_defines.assign(m_columns.size(), DefineSpec());
@@ -385,8 +387,8 @@ bool Statement::convert(int col, const DefineSpec &spec, bool &cut) {
     if (spec.externalType == 12)
         throw OraError(932);
     const bool terminated = spec.externalType == 5 || spec.externalType == 97;
-    const size_t room = spec.length > 0 ? static_cast<size_t>(spec.length) - (terminated ? 1 : 0)
-                                        : 0;
+    const size_t room =
+        spec.length > 0 ? static_cast<size_t>(spec.length) - (terminated ? 1 : 0) : 0;
     const size_t copied = std::min(length, room);
     cut = length > room;
     if (copied)

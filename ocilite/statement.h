@@ -87,10 +87,10 @@ private:
     std::vector<DefineSpec> m_defines; // index = position - 1; buffer null when not defined
     std::map<std::string, BindSpec> m_binds;
     bool m_executed = false;
-    bool m_haveRow = false;  // a row stepped by execute and not yet delivered
+    bool m_haveRow = false; // a row stepped by execute and not yet delivered
     bool m_done = false;
     long m_rowsFetched = 0;
-    std::string m_text;      // scratch for conversions, reused across rows
+    std::string m_text; // scratch for conversions, reused across rows
 };
 
 } // namespace ocilite

@@ -2,20 +2,21 @@
 
 #include "errors.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 #include <ctime>
 #include <vector>
 
 namespace ocilite {
 namespace {
 
-const char *const kMonths[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "MAY",      "JUNE",
-                               "JULY",    "AUGUST",   "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
+const char *const kMonths[] = {"JANUARY",   "FEBRUARY", "MARCH",    "APRIL",
+                               "MAY",       "JUNE",     "JULY",     "AUGUST",
+                               "SEPTEMBER", "OCTOBER",  "NOVEMBER", "DECEMBER"};
 const char *const kDays[] = {"SUNDAY",   "MONDAY", "TUESDAY", "WEDNESDAY",
                              "THURSDAY", "FRIDAY", "SATURDAY"};
 
@@ -28,8 +29,7 @@ std::string upper(std::string s) {
 // Oracle prints a name in the case of the format element: MON -> JAN, Mon -> Jan.
 std::string inCaseOf(const std::string &element, const std::string &name) {
     const bool first = std::isupper(static_cast<unsigned char>(element[0]));
-    const bool second =
-        element.size() > 1 && std::isupper(static_cast<unsigned char>(element[1]));
+    const bool second = element.size() > 1 && std::isupper(static_cast<unsigned char>(element[1]));
     std::string out = name;
     for (size_t i = 0; i < out.size(); ++i) {
         const bool up = i == 0 ? first : (first && second);
@@ -59,14 +59,14 @@ int weekday(const DateTime &d) {
 
 // One element of a date format model.
 struct Element {
-    std::string text;  // as written in the format (case kept)
-    std::string key;   // upper-case element name, or empty for literal text
+    std::string text; // as written in the format (case kept)
+    std::string key;  // upper-case element name, or empty for literal text
 };
 
 std::vector<Element> splitFormat(const std::string &format) {
     static const char *const kKeys[] = {"MONTH", "YYYY", "RRRR", "HH24", "HH12", "SYYYY", "MON",
-                                        "DAY",   "YYY",  "AM",   "PM",   "A.M.", "P.M.", "YY",
-                                        "RR",    "MM",   "DD",   "DY",   "HH",   "MI",   "SS",
+                                        "DAY",   "YYY",  "AM",   "PM",   "A.M.", "P.M.",  "YY",
+                                        "RR",    "MM",   "DD",   "DY",   "HH",   "MI",    "SS",
                                         "FM",    "FX",   "D",    "J",    "Y"};
     std::vector<Element> out;
     const std::string up = upper(format);
@@ -269,7 +269,9 @@ std::string twoDigits(int v) {
 
 } // namespace
 
-std::string numberText(int64_t value) { return std::to_string(value); }
+std::string numberText(int64_t value) {
+    return std::to_string(value);
+}
 
 std::string numberText(double value) {
     if (std::isnan(value) || std::isinf(value))

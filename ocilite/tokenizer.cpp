@@ -7,7 +7,9 @@
 namespace ocilite {
 namespace {
 
-bool isIdentStart(unsigned char c) { return std::isalpha(c) || c >= 0x80; }
+bool isIdentStart(unsigned char c) {
+    return std::isalpha(c) || c >= 0x80;
+}
 bool isIdentPart(unsigned char c) {
     return std::isalnum(c) || c == '_' || c == '$' || c == '#' || c >= 0x80;
 }
@@ -131,8 +133,9 @@ private:
             if (close == std::string_view::npos)
                 throw OraError(kOraMissingDoubleQuote);
             pos = close + 1;
-            return make(TokenKind::Bind, std::string(m_sql.substr(nameStart + 1, close - nameStart - 1)),
-                        start, pos);
+            return make(TokenKind::Bind,
+                        std::string(m_sql.substr(nameStart + 1, close - nameStart - 1)), start,
+                        pos);
         }
         while (pos < m_sql.size() && isIdentPart(static_cast<unsigned char>(m_sql[pos])))
             ++pos;
@@ -145,7 +148,8 @@ private:
     }
 
     Token op(size_t &pos) {
-        static const char *const kTwo[] = {"||", "<=", ">=", "<>", "!=", "^=", ":=", "=>", "**", ".."};
+        static const char *const kTwo[] = {
+            "||", "<=", ">=", "<>", "!=", "^=", ":=", "=>", "**", ".."};
         const size_t start = pos;
         for (const char *two : kTwo) {
             if (m_sql.substr(pos, 2) == two) {

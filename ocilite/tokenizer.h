@@ -13,9 +13,9 @@ enum class TokenKind { Identifier, QuotedIdentifier, String, Number, Bind, Opera
 
 struct Token {
     TokenKind kind = TokenKind::Operator;
-    std::string text;   // identifier folded to upper case, string value, bind name, operator
-    size_t offset = 0;  // byte offset in the statement (parse error offset)
-    size_t length = 0;  // bytes of the statement this token covers
+    std::string text;  // identifier folded to upper case, string value, bind name, operator
+    size_t offset = 0; // byte offset in the statement (parse error offset)
+    size_t length = 0; // bytes of the statement this token covers
 
     bool is(TokenKind k, std::string_view t) const { return kind == k && text == t; }
     bool isWord(std::string_view word) const { return is(TokenKind::Identifier, word); }

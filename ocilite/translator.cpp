@@ -16,12 +16,12 @@ using Tokens = std::vector<Token>;
 
 const std::set<std::string> &clauseWords() {
     static const std::set<std::string> kWords = {
-        "WHERE",  "SET",   "GROUP",   "ORDER", "HAVING",  "UNION", "INTERSECT", "MINUS",
-        "EXCEPT", "CONNECT", "START", "JOIN",  "INNER",   "LEFT",  "RIGHT",     "FULL",
-        "CROSS",  "NATURAL", "OUTER", "ON",    "USING",   "VALUES", "SELECT",   "FOR",
-        "WITH",   "RETURNING", "FROM", "INTO", "LOG",     "WHEN",  "THEN",      "ELSE",
-        "END",    "AND",   "OR",      "NOT",   "IS",      "IN",    "LIKE",      "BETWEEN",
-        "AS",     "FETCH", "OFFSET",  "LIMIT", "PARTITION"};
+        "WHERE",  "SET",       "GROUP",  "ORDER", "HAVING",   "UNION",  "INTERSECT", "MINUS",
+        "EXCEPT", "CONNECT",   "START",  "JOIN",  "INNER",    "LEFT",   "RIGHT",     "FULL",
+        "CROSS",  "NATURAL",   "OUTER",  "ON",    "USING",    "VALUES", "SELECT",    "FOR",
+        "WITH",   "RETURNING", "FROM",   "INTO",  "LOG",      "WHEN",   "THEN",      "ELSE",
+        "END",    "AND",       "OR",     "NOT",   "IS",       "IN",     "LIKE",      "BETWEEN",
+        "AS",     "FETCH",     "OFFSET", "LIMIT", "PARTITION"};
     return kWords;
 }
 
@@ -127,9 +127,8 @@ private:
                 --depth;
             else if (depth == 0 && t.isOp("||"))
                 return OraType::varchar2(4000);
-            else if (depth == 0 && i > from && (t.isOp("+") || t.isOp("-") || t.isOp("*") ||
-                                                t.isOp("/")) &&
-                     !arithmetic)
+            else if (depth == 0 && i > from &&
+                     (t.isOp("+") || t.isOp("-") || t.isOp("*") || t.isOp("/")) && !arithmetic)
                 arithmetic = i;
         }
         if (!arithmetic)
@@ -203,15 +202,32 @@ private:
     OraType guessCall(size_t from, size_t to) const {
         const std::string &name = m_t[from].text;
         const auto args = arguments(from);
-        static const std::set<std::string> kNumber = {
-            "COUNT", "SUM",   "AVG",  "LENGTH", "INSTR", "ABS",    "MOD",  "TO_NUMBER",
-            "SIGN",  "CEIL",  "FLOOR", "POWER", "SQRT",  "ASCII", "STDDEV", "VARIANCE",
-            "MONTHS_BETWEEN", "LENGTHB", "EXP", "LN",    "LOG"};
-        static const std::set<std::string> kDate = {"TO_DATE", "ADD_MONTHS", "LAST_DAY",
-                                                    "NEXT_DAY"};
-        static const std::set<std::string> kFirst = {"MIN",  "MAX",   "NVL",      "COALESCE",
-                                                     "GREATEST", "LEAST", "ROUND", "TRUNC",
-                                                     "NVL2"};
+        static const std::set<std::string> kNumber = {"COUNT",
+                                                      "SUM",
+                                                      "AVG",
+                                                      "LENGTH",
+                                                      "INSTR",
+                                                      "ABS",
+                                                      "MOD",
+                                                      "TO_NUMBER",
+                                                      "SIGN",
+                                                      "CEIL",
+                                                      "FLOOR",
+                                                      "POWER",
+                                                      "SQRT",
+                                                      "ASCII",
+                                                      "STDDEV",
+                                                      "VARIANCE",
+                                                      "MONTHS_BETWEEN",
+                                                      "LENGTHB",
+                                                      "EXP",
+                                                      "LN",
+                                                      "LOG",
+                                                      "OCILITE_DATE_DIFF"};
+        static const std::set<std::string> kDate = {"TO_DATE", "ADD_MONTHS", "LAST_DAY", "NEXT_DAY",
+                                                    "OCILITE_DATE_ADD"};
+        static const std::set<std::string> kFirst = {
+            "MIN", "MAX", "NVL", "COALESCE", "GREATEST", "LEAST", "ROUND", "TRUNC", "NVL2"};
         if (closeOf(from + 1) != to - 1)
             return OraType::varchar2(4000);
         if (kNumber.count(name))
@@ -232,9 +248,9 @@ private:
         }
         if (name == "DECODE" && args.size() >= 3)
             return guess(args[2].first, args[2].second);
-        if (!args.empty() && (name == "UPPER" || name == "LOWER" || name == "INITCAP" ||
-                              name == "TRIM" || name == "LTRIM" || name == "RTRIM" ||
-                              name == "SUBSTR")) {
+        if (!args.empty() &&
+            (name == "UPPER" || name == "LOWER" || name == "INITCAP" || name == "TRIM" ||
+             name == "LTRIM" || name == "RTRIM" || name == "SUBSTR")) {
             OraType t = guess(args[0].first, args[0].second);
             if (t.isCharacter() && t.size > 0)
                 return OraType::varchar2(t.size);
@@ -281,7 +297,7 @@ enum class TableMode { None, Expect, After };
 struct Level {
     bool function = false;
     TableMode mode = TableMode::None;
-    bool list = false;   // a FROM list: ',' brings the next table
+    bool list = false; // a FROM list: ',' brings the next table
 };
 
 class Translator {
@@ -295,8 +311,7 @@ public:
             throw OraError(kOraInvalidSql);
         const Token &first = head[0];
         if (first.isWord("BEGIN") || first.isWord("DECLARE"))
-            throw OraError(kOraUnimplemented,
-                           "the embedded database cannot run PL/SQL blocks");
+            throw OraError(kOraUnimplemented, "the embedded database cannot run PL/SQL blocks");
         if (first.isWord("CREATE"))
             return create(head);
         m_t = tokenize(m_sql);
@@ -335,8 +350,7 @@ private:
                         quote = 0;
                 } else if (c == '\'' || c == '"') {
                     quote = c;
-                } else if (std::isspace(static_cast<unsigned char>(c)) || c == '(' ||
-                           c == ';') {
+                } else if (std::isspace(static_cast<unsigned char>(c)) || c == '(' || c == ';') {
                     break;
                 }
                 ++end;
@@ -388,8 +402,8 @@ private:
             return createUnit(tr, head, i, i + 1, "PROCEDURE", 24);
         if (what.isWord("FUNCTION"))
             return createUnit(tr, head, i, i + 1, "FUNCTION", 91);
-        static const std::set<std::string> kKnown = {"VIEW", "INDEX", "SEQUENCE", "TRIGGER",
-                                                     "TYPE", "SYNONYM", "USER", "UNIQUE"};
+        static const std::set<std::string> kKnown = {"VIEW", "INDEX",   "SEQUENCE", "TRIGGER",
+                                                     "TYPE", "SYNONYM", "USER",     "UNIQUE"};
         if (what.kind == TokenKind::Identifier && kKnown.count(what.text))
             throw OraError(kOraUnimplemented, "CREATE " + what.text);
         throw OraError(kOraInvalidCreate);
@@ -416,8 +430,8 @@ private:
         tr.objectName = ownName(head, nameAt, kOraInvalidSql);
         // Oracle keeps the text from the unit's type keyword on, each line with its LF.
         std::string text = m_sql.substr(head[typeAt].offset);
-        while (!text.empty() && (std::isspace(static_cast<unsigned char>(text.back())) ||
-                                 text.back() == '\0'))
+        while (!text.empty() &&
+               (std::isspace(static_cast<unsigned char>(text.back())) || text.back() == '\0'))
             text.pop_back();
         if (text.size() > 1 && text.back() == '/' &&
             text.find_last_not_of(" \t\r", text.size() - 2) != std::string::npos &&
@@ -650,6 +664,7 @@ private:
         checkSelectHasFrom();
         nameSelectList(tr);
         wrapConcatenations();
+        rewriteDateArithmetic();
         emit(tr);
         typeSelectList(tr);
         return tr;
@@ -665,6 +680,7 @@ private:
         if (kind == StatementKind::Insert && (m_t.size() < 2 || !m_t[1].isWord("INTO")))
             throw OraError(925 /* missing INTO keyword */);
         wrapConcatenations();
+        rewriteDateArithmetic();
         emit(tr);
         return tr;
     }
@@ -787,6 +803,80 @@ private:
         }
     }
 
+    // Every table the statement names, for typing operands before the emission.
+    std::vector<FromTable> namedTables() const {
+        std::vector<FromTable> tables;
+        for (size_t i = 0; i + 1 < m_t.size(); ++i) {
+            const Token &t = m_t[i];
+            if (!(t.isWord("FROM") || t.isWord("JOIN") || t.isWord("INTO") || t.isWord("UPDATE")))
+                continue;
+            for (size_t j = i + 1; j < m_t.size() && isNameToken(m_t[j]);) {
+                std::string owner = m_schema, name = m_t[j].text;
+                if (j + 2 < m_t.size() && m_t[j + 1].isOp(".") && isNameToken(m_t[j + 2])) {
+                    owner = name;
+                    name = m_t[j + 2].text;
+                    j += 2;
+                }
+                std::string alias = name;
+                if (j + 1 < m_t.size() && isAliasToken(m_t[j + 1]))
+                    alias = m_t[++j].text;
+                if (const auto sqliteName = m_resolver.tableFor(owner, name))
+                    tables.push_back({alias, *sqliteName});
+                if (j + 1 < m_t.size() && m_t[j + 1].isOp(",") && t.isWord("FROM"))
+                    j += 2;
+                else
+                    break;
+            }
+        }
+        return tables;
+    }
+
+    static bool isBinaryOperand(const Token &t) {
+        return isNameToken(t) || t.kind == TokenKind::Number || t.kind == TokenKind::String ||
+               t.kind == TokenKind::Bind || t.isOp(")");
+    }
+
+    // DATE + n, DATE - n and DATE - DATE as Oracle computes them, in days.
+    void rewriteDateArithmetic() {
+        std::vector<FromTable> tables;
+        bool tablesKnown = false;
+        for (size_t k = 1; k + 1 < m_t.size(); ++k) {
+            if (!(m_t[k].isOp("+") || m_t[k].isOp("-")) || !isBinaryOperand(m_t[k - 1]))
+                continue;
+            if (m_t[k].isOp("+") && m_t[k - 1].isOp(")") && k >= 2 && m_t[k - 2].isOp("("))
+                continue; // (+)
+            const size_t left = operandStart(k);
+            size_t right = operandEnd(k);
+            while (right + 1 < m_t.size() && (m_t[right].isOp("*") || m_t[right].isOp("/")))
+                right = operandEnd(right);
+            if (left >= k || right <= k + 1)
+                continue;
+            if (!tablesKnown) {
+                tables = namedTables();
+                tablesKnown = true;
+            }
+            TypeGuesser guesser(m_t, tables, m_resolver);
+            const bool dateLeft = guesser.guess(left, k).isDate();
+            const bool dateRight = guesser.guess(k + 1, right).isDate();
+            const bool minus = m_t[k].isOp("-");
+            if (!dateLeft && !dateRight)
+                continue;
+            const char *function =
+                dateLeft && dateRight && minus ? "OCILITE_DATE_DIFF" : "OCILITE_DATE_ADD";
+            m_t[k] = op(",");
+            if (minus && !(dateLeft && dateRight)) {
+                insertToken(right, op(")"));
+                insertToken(k + 1, op("("));
+                insertToken(k + 1, op("-"));
+                right += 3;
+            }
+            insertToken(right, op(")"));
+            insertToken(left, op("("));
+            insertToken(left, word(function));
+            k = left + 1;
+        }
+    }
+
     static Token op(const char *text) {
         Token t;
         t.kind = TokenKind::Operator;
@@ -840,8 +930,8 @@ private:
         size_t j = k + 1;
         if (j >= m_t.size())
             return j;
-        if (m_t[j].isOp("(") || (m_t[j].kind == TokenKind::Identifier && j + 1 < m_t.size() &&
-                                 m_t[j + 1].isOp("("))) {
+        if (m_t[j].isOp("(") ||
+            (m_t[j].kind == TokenKind::Identifier && j + 1 < m_t.size() && m_t[j + 1].isOp("("))) {
             const size_t close = matching(m_t[j].isOp("(") ? j : j + 1, 1);
             return close == SIZE_MAX ? k + 1 : close + 1;
         }
@@ -869,9 +959,8 @@ private:
 
     static bool endsExpression(const Token &t) {
         return t.kind == TokenKind::Number || t.kind == TokenKind::String ||
-               t.kind == TokenKind::QuotedIdentifier || t.kind == TokenKind::Bind ||
-               t.isOp(")") || (t.kind == TokenKind::Identifier && !clauseWords().count(t.text)) ||
-               t.isWord("END");
+               t.kind == TokenKind::QuotedIdentifier || t.kind == TokenKind::Bind || t.isOp(")") ||
+               (t.kind == TokenKind::Identifier && !clauseWords().count(t.text)) || t.isWord("END");
     }
 
     void typeSelectList(Translation &tr) {
@@ -895,8 +984,8 @@ private:
         out.reserve(m_sql.size() + 64);
         std::map<std::string, int> bindIndex;
         auto put = [&](const std::string &text) {
-            if (!out.empty() && out.back() != '(' && text != ")" && text != "," &&
-                text != "." && out.back() != '.')
+            if (!out.empty() && out.back() != '(' && text != ")" && text != "," && text != "." &&
+                out.back() != '.')
                 out += ' ';
             out += text;
         };
@@ -946,8 +1035,7 @@ private:
                 put(quoteName(t.text));
                 break;
             case TokenKind::Bind: {
-                auto [it, added] =
-                    bindIndex.emplace(t.text, static_cast<int>(tr.binds.size()) + 1);
+                auto [it, added] = bindIndex.emplace(t.text, static_cast<int>(tr.binds.size()) + 1);
                 if (added)
                     tr.binds.push_back(t.text);
                 put("?" + std::to_string(it->second));
@@ -967,15 +1055,13 @@ private:
             throw OraError(kOraInvalidTableName);
     }
 
-    template <typename Put>
-    void operatorToken(size_t i, std::vector<Level> &levels, Put &put) {
+    template <typename Put> void operatorToken(size_t i, std::vector<Level> &levels, Put &put) {
         const Token &t = m_t[i];
         if (t.isOp("(")) {
             Level next;
             next.function = i > 0 && m_t[i - 1].kind == TokenKind::Identifier &&
-                            !clauseWords().count(m_t[i - 1].text) &&
-                            !m_t[i - 1].isWord("EXISTS") && !m_t[i - 1].isWord("ANY") &&
-                            !m_t[i - 1].isWord("ALL");
+                            !clauseWords().count(m_t[i - 1].text) && !m_t[i - 1].isWord("EXISTS") &&
+                            !m_t[i - 1].isWord("ANY") && !m_t[i - 1].isWord("ALL");
             levels.push_back(next);
             put("(");
             return;

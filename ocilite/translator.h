@@ -50,8 +50,8 @@ struct ColumnSpec {
 };
 
 struct SelectItem {
-    std::string name;              // column name as describe reports it
-    std::optional<OraType> type;   // inferred for expressions; columns use the declared type
+    std::string name;            // column name as describe reports it
+    std::optional<OraType> type; // inferred for expressions; columns use the declared type
 };
 
 struct Translation {
@@ -62,9 +62,9 @@ struct Translation {
     std::vector<SelectItem> items;  // top-level select list (empty when it has a '*')
     // DDL
     std::string objectName;
-    std::string objectType;         // "TABLE", "PACKAGE", "PACKAGE BODY", ...
+    std::string objectType; // "TABLE", "PACKAGE", "PACKAGE BODY", ...
     std::vector<ColumnSpec> columns;
-    std::vector<std::string> tableKey;  // PRIMARY KEY (...) of the table
+    std::vector<std::string> tableKey; // PRIMARY KEY (...) of the table
     std::vector<std::string> sourceLines;
     bool orReplace = false;
 

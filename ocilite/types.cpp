@@ -36,7 +36,8 @@ bool splitDeclaration(const std::string &text, std::string &name, std::vector<in
             negative = text[i++] == '-';
         size_t start = i;
         long value = 0;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && value < 100000)
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) &&
+               value < 100000)
             value = value * 10 + (text[i++] - '0');
         if (i == start)
             return false;

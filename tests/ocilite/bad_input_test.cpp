@@ -73,11 +73,11 @@ TEST_F(OciTest, CallsOutOfOrder) {
     EXPECT_NE(0, ofetch(&fresh));
     EXPECT_EQ(1002, fresh.rc);
     char buf[4];
-    EXPECT_NE(0, odefin(&fresh, 2, (ub1 *)buf, sizeof buf, 5, -1, nullptr, nullptr, -1, -1,
-                        nullptr, nullptr));
+    EXPECT_NE(0, odefin(&fresh, 2, (ub1 *)buf, sizeof buf, 5, -1, nullptr, nullptr, -1, -1, nullptr,
+                        nullptr));
     EXPECT_EQ(1007, fresh.rc);
-    EXPECT_NE(0, odefin(&fresh, 1, (ub1 *)buf, sizeof buf, 2, -1, nullptr, nullptr, -1, -1,
-                        nullptr, nullptr));
+    EXPECT_NE(0, odefin(&fresh, 1, (ub1 *)buf, sizeof buf, 2, -1, nullptr, nullptr, -1, -1, nullptr,
+                        nullptr));
     ASSERT_EQ(0, oparse(&fresh, (OraText *)"update emp set sal = sal", -1, 0, 1));
     EXPECT_NE(0, odescr(&fresh, 1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                         nullptr));

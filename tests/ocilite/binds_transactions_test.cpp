@@ -11,8 +11,8 @@ using Rows = std::vector<std::vector<std::string>>;
 
 TEST_F(OciTest, BindByNameWithOrWithoutColonInAnyCase) {
     const char *sql = "SELECT ENAME FROM EMP WHERE DEPTNO = :dept AND SAL >= :Min_Sal";
-    for (const auto &[dept, minSal] : {std::pair<const char *, const char *>{":DEPT", "min_sal"},
-                                       {"dept", ":MIN_SAL"}}) {
+    for (const auto &[dept, minSal] :
+         {std::pair<const char *, const char *>{":DEPT", "min_sal"}, {"dept", ":MIN_SAL"}}) {
         ASSERT_EQ(0, oparse(&oci.cur, (OraText *)sql, -1, 0, 1));
         char ten[] = "10";
         int floor = 100;
@@ -47,8 +47,8 @@ TEST_F(OciTest, BindMistakes) {
 
 TEST_F(OciTest, NullAndEmptyBindsAreNull) {
     ASSERT_EQ(0, oci.run("INSERT INTO EMP(EMPNO,ENAME)VALUES(:1,:2)", {"1", ""}));
-    ASSERT_EQ(0, oparse(&oci.cur, (OraText *)"INSERT INTO EMP(EMPNO,ENAME)VALUES(:1,:2)", -1, 0,
-                        1));
+    ASSERT_EQ(0,
+              oparse(&oci.cur, (OraText *)"INSERT INTO EMP(EMPNO,ENAME)VALUES(:1,:2)", -1, 0, 1));
     char two[] = "2", name[] = "IGNORED";
     sb2 null = -1;
     ASSERT_EQ(0, obndrn(&oci.cur, 1, (ub1 *)two, sizeof two, 5, -1, nullptr, nullptr, -1, -1));

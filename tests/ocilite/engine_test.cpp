@@ -13,9 +13,16 @@ namespace {
 
 TEST(TextForms, NumbersAsOraclePrintsThem) {
     const std::pair<double, const char *> cases[] = {
-        {1, "1"},         {0.5, ".5"},         {-0.5, "-.5"},         {-12.25, "-12.25"},
-        {1e125, "1E+125"}, {-2.5e-100, "-2.5E-100"}, {0.1 + 0.2, ".3"}, {1e20, "100000000000000000000"},
-        {0.000001, ".000001"}, {123456.789, "123456.789"},
+        {1, "1"},
+        {0.5, ".5"},
+        {-0.5, "-.5"},
+        {-12.25, "-12.25"},
+        {1e125, "1E+125"},
+        {-2.5e-100, "-2.5E-100"},
+        {0.1 + 0.2, ".3"},
+        {1e20, "100000000000000000000"},
+        {0.000001, ".000001"},
+        {123456.789, "123456.789"},
     };
     for (const auto &[value, text] : cases)
         EXPECT_EQ(text, numberText(value)) << value;
@@ -37,7 +44,10 @@ TEST(TextForms, DateFormatModels) {
     EXPECT_EQ(2049, parseDate("01-JAN-49").year);
     EXPECT_EQ(1950, parseDate("01-JAN-50").year);
     const std::pair<const char *, int> bad[] = {
-        {"32-JAN-24", 1847}, {"01-XYZ-24", 1843}, {"01-JAN-24 x", 1830}, {"AA-JAN-24", 1858},
+        {"32-JAN-24", 1847},
+        {"01-XYZ-24", 1843},
+        {"01-JAN-24 x", 1830},
+        {"AA-JAN-24", 1858},
     };
     for (const auto &[text, code] : bad) {
         try {
@@ -57,12 +67,18 @@ TEST(Like, CaseSensitiveWithWildcardsAndEscape) {
         int escape;
         bool match;
     } cases[] = {
-        {"PK%", "PK_ORDERS", -1, true},   {"pk%", "PK_ORDERS", -1, false},
-        {"%BODY%", "A_BODY_X", -1, true}, {"_", "日", -1, true},
-        {"A_C", "ABC", -1, true},         {"A_C", "AC", -1, false},
-        {"100\\%", "100%", '\\', true},   {"100\\%", "1000", '\\', false},
-        {"%", "", -1, true},              {"", "", -1, true},
-        {"A%B%C", "AxxBxxC", -1, true},   {"A%B%C", "AxxBxx", -1, false},
+        {"PK%", "PK_ORDERS", -1, true},
+        {"pk%", "PK_ORDERS", -1, false},
+        {"%BODY%", "A_BODY_X", -1, true},
+        {"_", "日", -1, true},
+        {"A_C", "ABC", -1, true},
+        {"A_C", "AC", -1, false},
+        {"100\\%", "100%", '\\', true},
+        {"100\\%", "1000", '\\', false},
+        {"%", "", -1, true},
+        {"", "", -1, true},
+        {"A%B%C", "AxxBxxC", -1, true},
+        {"A%B%C", "AxxBxx", -1, false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.match, likeMatch(c.pattern, c.text, c.escape)) << c.pattern << " " << c.text;
@@ -116,8 +132,9 @@ TEST_F(DatabaseApi, CompileErrorsReplaceTheUnitsErrorsAndStatus) {
     Result r = oci.query("SELECT SEQUENCE, LINE, POSITION, ATTRIBUTE, MESSAGE_NUMBER FROM "
                          "USER_ERRORS ORDER BY SEQUENCE");
     ASSERT_EQ(0, r.rc) << oci.message(r.rc);
-    const std::vector<std::vector<std::string>> expected = {
-        {"1", "3", "3", "ERROR", "201"}, {"2", "3", "3", "ERROR", "0"}, {"3", "3", "3", "ERROR", "942"}};
+    const std::vector<std::vector<std::string>> expected = {{"1", "3", "3", "ERROR", "201"},
+                                                            {"2", "3", "3", "ERROR", "0"},
+                                                            {"3", "3", "3", "ERROR", "942"}};
     EXPECT_EQ(expected, r.rows);
     EXPECT_EQ("INVALID", oci.query("SELECT STATUS FROM USER_OBJECTS").rows.at(0).at(0));
     ASSERT_TRUE(db->setCompileErrors("DEV", "PROCEDURE", "P", {}, error)) << error;
@@ -147,8 +164,8 @@ TEST_F(DatabaseApi, TransactionsGroupManyStatements) {
         ScopedTransaction tx(*db);
         ASSERT_TRUE(tx.ok()) << tx.error();
         for (int i = 0; i < 1000; ++i)
-            ASSERT_TRUE(db->execute("DEV", "insert into t values (" + std::to_string(i) + ")",
-                                    error))
+            ASSERT_TRUE(
+                db->execute("DEV", "insert into t values (" + std::to_string(i) + ")", error))
                 << error;
         ASSERT_TRUE(tx.commit()) << tx.error();
     }

@@ -21,8 +21,8 @@ int ocilite_header_check(const char *connect) {
         failures |= 2;
     if (oparse(&cda, (OraText *)"select 'C caller' from dual", -1, 0, 2))
         failures |= 4;
-    if (odefin(&cda, 1, (ub1 *)name, sizeof name, OCIV7_EXT_STR, -1, &indicator, (OraText *)0,
-               -1, -1, &length, (ub2 *)0))
+    if (odefin(&cda, 1, (ub1 *)name, sizeof name, OCIV7_EXT_STR, -1, &indicator, (OraText *)0, -1,
+               -1, &length, (ub2 *)0))
         failures |= 8;
     if (oexec(&cda) || ofetch(&cda) || strcmp(name, "C caller") != 0 || length != 8)
         failures |= 16;

@@ -61,9 +61,8 @@ TEST_F(LogonTest, LengthsBoundTheTexts) {
     Oci oci;
     const std::string user = "SCOTTXX";
     const std::string password = "TIGERYY";
-    ASSERT_EQ(0, olog(&oci.lda, oci.hda, (OraText *)user.c_str(), 5,
-                      (OraText *)password.c_str(), 5, (OraText *)dbPath.c_str(),
-                      static_cast<sword>(dbPath.size()), 0));
+    ASSERT_EQ(0, olog(&oci.lda, oci.hda, (OraText *)user.c_str(), 5, (OraText *)password.c_str(), 5,
+                      (OraText *)dbPath.c_str(), static_cast<sword>(dbPath.size()), 0));
     EXPECT_EQ(0, ologof(&oci.lda));
 }
 
@@ -72,7 +71,7 @@ TEST_F(LogonTest, ResolvesAnAliasFromTheAliasFile) {
     ::mkdir((home.path() + "/config").c_str(), 0700);
     ::mkdir(dir.c_str(), 0700);
     std::ofstream(dir + "/ocilite.aliases") << "# test aliases\nother = /nowhere.db\n"
-                                             << "TESTDB = " << dbPath << "\n";
+                                            << "TESTDB = " << dbPath << "\n";
     Oci oci;
     EXPECT_EQ(0, oci.logon("SCOTT", "TIGER", "testdb"));
 }
@@ -116,8 +115,8 @@ TEST(Areas, NullAreasGetAnErrorNotACrash) {
     EXPECT_EQ(1001, ofetch(nullptr));
     EXPECT_EQ(1001, odescr(nullptr, 1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                            nullptr, nullptr));
-    EXPECT_EQ(1001, odefin(nullptr, 1, nullptr, 0, 5, -1, nullptr, nullptr, -1, -1, nullptr,
-                           nullptr));
+    EXPECT_EQ(1001,
+              odefin(nullptr, 1, nullptr, 0, 5, -1, nullptr, nullptr, -1, -1, nullptr, nullptr));
     EXPECT_EQ(1001, obndrn(nullptr, 1, nullptr, 0, 5, -1, nullptr, nullptr, -1, -1));
     EXPECT_EQ(1001, obndrv(nullptr, nullptr, -1, nullptr, 0, 5, -1, nullptr, nullptr, -1, -1));
     EXPECT_EQ(1001, ocan(nullptr));

@@ -53,11 +53,11 @@ std::string createTestDatabase(const std::string &dir) {
     const std::vector<CompileError> errors = {
         {4, 5, "PL/SQL: SQL Statement ignored"},
         {4, 12, "PL/SQL: ORA-00942: table or view does not exist"},
-        {5, 3, "PLS-00103: Encountered the symbol \"END\" when expecting one of the "
-               "following:\n\n   ;"},
+        {5, 3,
+         "PLS-00103: Encountered the symbol \"END\" when expecting one of the "
+         "following:\n\n   ;"},
     };
-    EXPECT_TRUE(db->setCompileErrors("SCOTT", "PACKAGE BODY", "PK_ORDERS", errors, error))
-        << error;
+    EXPECT_TRUE(db->setCompileErrors("SCOTT", "PACKAGE BODY", "PK_ORDERS", errors, error)) << error;
     return path;
 }
 
@@ -68,8 +68,7 @@ Oci::~Oci() {
         logoff();
 }
 
-int Oci::logon(const std::string &user, const std::string &password,
-               const std::string &connect) {
+int Oci::logon(const std::string &user, const std::string &password, const std::string &connect) {
     const int rc = olog(&lda, hda, (OraText *)user.c_str(), -1, (OraText *)password.c_str(), -1,
                         (OraText *)connect.c_str(), -1, 0);
     loggedOn = rc == 0;
@@ -78,7 +77,9 @@ int Oci::logon(const std::string &user, const std::string &password,
     return rc;
 }
 
-void Oci::openCursor() { EXPECT_EQ(0, oopen(&cur, &lda, nullptr, -1, -1, nullptr, -1)); }
+void Oci::openCursor() {
+    EXPECT_EQ(0, oopen(&cur, &lda, nullptr, -1, -1, nullptr, -1));
+}
 
 void Oci::logoff() {
     oclose(&cur);
@@ -102,15 +103,15 @@ Result Oci::query(const std::string &sql) {
     for (int pos = 1;; ++pos) {
         describe d{};
         d.cbufl = OCIV7_NAME_CAPACITY;
-        if (odescr(&cur, pos, &d.dbsize, &d.dbtype, d.cbuf, &d.cbufl, &d.dsize, &d.prec,
-                   &d.scale, &d.nullok) != 0) {
+        if (odescr(&cur, pos, &d.dbsize, &d.dbtype, d.cbuf, &d.cbufl, &d.dsize, &d.prec, &d.scale,
+                   &d.nullok) != 0) {
             if (cur.rc != OCIV7_RC_NOT_IN_SELECT_LIST)
                 r.rc = cur.rc;
             break;
         }
         d.cbuf[d.cbufl] = 0;
-        r.columns.push_back({reinterpret_cast<char *>(d.cbuf), d.dbtype, d.dbsize, d.dsize,
-                             d.prec, d.scale, d.nullok});
+        r.columns.push_back({reinterpret_cast<char *>(d.cbuf), d.dbtype, d.dbsize, d.dsize, d.prec,
+                             d.scale, d.nullok});
         // Room for any value's text form, as the cursor allots it.
         const int size = d.dbtype == OCIV7_TYPE_DATE ? 23 : std::max(d.dbsize + 1, 64);
         buffers.emplace_back(static_cast<size_t>(size), '\0');
@@ -119,8 +120,8 @@ Result Oci::query(const std::string &sql) {
         return r;
     for (size_t i = 0; i < buffers.size(); ++i)
         if (odefin(&cur, static_cast<int>(i + 1), (ub1 *)buffers[i].data(),
-                   static_cast<int>(buffers[i].size()), OCIV7_EXT_STR, -1, nullptr, nullptr, -1,
-                   -1, nullptr, nullptr) != 0) {
+                   static_cast<int>(buffers[i].size()), OCIV7_EXT_STR, -1, nullptr, nullptr, -1, -1,
+                   nullptr, nullptr) != 0) {
             r.rc = cur.rc;
             return r;
         }

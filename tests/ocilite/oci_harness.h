@@ -36,9 +36,9 @@ struct Column {
 };
 
 struct Result {
-    int rc = 0;                                  // first failing call's rc, 0 when all worked
+    int rc = 0; // first failing call's rc, 0 when all worked
     std::vector<Column> columns;
-    std::vector<std::vector<std::string>> rows;  // NULL arrives as ""
+    std::vector<std::vector<std::string>> rows; // NULL arrives as ""
     unsigned rpc = 0;
 };
 

@@ -131,8 +131,8 @@ TEST_F(OciTest, ColumnTypeLookupQuery) {
     Result r = oci.query("SELECT COLUMN_NAME, DATA_TYPE from user_tab_columns WHERE TABLE_NAME = "
                          "'EMP'");
     ASSERT_EQ(0, r.rc);
-    const Rows expected = {{"EMPNO", "NUMBER"}, {"ENAME", "VARCHAR2"}, {"JOB", "VARCHAR2"},
-                           {"HIREDATE", "DATE"}, {"SAL", "NUMBER"},    {"COMM", "NUMBER"},
+    const Rows expected = {{"EMPNO", "NUMBER"},  {"ENAME", "VARCHAR2"}, {"JOB", "VARCHAR2"},
+                           {"HIREDATE", "DATE"}, {"SAL", "NUMBER"},     {"COMM", "NUMBER"},
                            {"DEPTNO", "NUMBER"}};
     EXPECT_EQ(expected, r.rows);
     EXPECT_TRUE(oci.query("SELECT COLUMN_NAME, DATA_TYPE from user_tab_columns WHERE "
@@ -203,8 +203,7 @@ TEST_F(OciTest, GeneralSelects) {
          "hiredate desc",
          {{"KING"}, {"ALLEN"}}},
         {"select to_char(sal, 'FM9,999.00') from emp where empno = 7839", {{"5,000.00"}}},
-        {"select count(*) from dual where sysdate > to_date('2000-01-01', 'YYYY-MM-DD')",
-         {{"1"}}},
+        {"select count(*) from dual where sysdate > to_date('2000-01-01', 'YYYY-MM-DD')", {{"1"}}},
         {"select substr('ABCDEF', 2, 3), instr('ABCABC', 'C', 1, 2), length('abc') from dual",
          {{"BCD", "6", "3"}}},
         {"select decode(deptno, 10, 'TEN', 'OTHER') from emp where empno in (7839, 7369) order "
@@ -309,6 +308,27 @@ TEST_F(OciTest, ConcatenationTreatsNullAsEmpty) {
     EXPECT_EQ((std::vector<std::string>{"SMITH ", "aB", "SMITHCLERK"}), r.rows.at(0));
     EXPECT_EQ("ENAME||' '||COMM", r.columns.at(0).name);
     EXPECT_EQ(1, r.columns.at(0).dbtype);
+}
+
+} // namespace
+} // namespace ocilite::test
+
+namespace ocilite::test {
+namespace {
+
+TEST_F(OciTest, DateArithmeticCountsDays) {
+    Result r = oci.query("select hiredate + 1, hiredate - 17, to_char(hiredate + 1.5, "
+                         "'YYYY-MM-DD HH24:MI'), to_date('2024-03-01', 'YYYY-MM-DD') - "
+                         "to_date('2024-02-01', 'YYYY-MM-DD'), sal - 1, 2 + hiredate from emp "
+                         "where empno = 7369");
+    ASSERT_EQ(0, r.rc) << oci.message(r.rc);
+    EXPECT_EQ((std::vector<std::string>{"18-DEC-80", "30-NOV-80", "1980-12-18 12:00", "29", "799",
+                                        "19-DEC-80"}),
+              r.rows.at(0));
+    EXPECT_EQ(12, r.columns.at(0).dbtype);
+    EXPECT_EQ(2, r.columns.at(3).dbtype);
+    Result recent = oci.query("select count(*) from emp where hiredate > sysdate - 365 * 30");
+    ASSERT_EQ(0, recent.rc) << oci.message(recent.rc);
 }
 
 } // namespace

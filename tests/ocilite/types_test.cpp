@@ -25,12 +25,12 @@ TEST_F(TypesTest, DescribeReportsOracleTypesAndSizes) {
     Result r = oci.query("SELECT V, N, P, I, D, C, L, R, CL, BL, F, ROWID FROM ALLTYPES");
     ASSERT_EQ(0, r.rc) << oci.message(r.rc);
     const Column expected[] = {
-        {"V", 1, 10, 10, 0, 0, 1},      {"N", 2, 22, 40, 0, -127, 1},
-        {"P", 2, 22, 9, 7, 2, 1},       {"I", 2, 22, 40, 38, 0, 1},
-        {"D", 12, 7, 9, 0, 0, 0},       {"C", 96, 5, 5, 0, 0, 1},
-        {"L", 8, 0, 0, 0, 0, 1},        {"R", 23, 16, 32, 0, 0, 1},
+        {"V", 1, 10, 10, 0, 0, 1},        {"N", 2, 22, 40, 0, -127, 1},
+        {"P", 2, 22, 9, 7, 2, 1},         {"I", 2, 22, 40, 38, 0, 1},
+        {"D", 12, 7, 9, 0, 0, 0},         {"C", 96, 5, 5, 0, 0, 1},
+        {"L", 8, 0, 0, 0, 0, 1},          {"R", 23, 16, 32, 0, 0, 1},
         {"CL", 112, 4000, 4000, 0, 0, 1}, {"BL", 113, 4000, 4000, 0, 0, 1},
-        {"F", 2, 22, 40, 126, -127, 1}, {"ROWID", 11, 18, 18, 0, 0, 1},
+        {"F", 2, 22, 40, 126, -127, 1},   {"ROWID", 11, 18, 18, 0, 0, 1},
     };
     ASSERT_EQ(std::size(expected), r.columns.size());
     for (size_t i = 0; i < r.columns.size(); ++i) {
@@ -60,17 +60,24 @@ TEST_F(TypesTest, ExpressionsAreTypedSensibly) {
     EXPECT_EQ("COUNT(*)", r.columns[0].name);
     EXPECT_EQ("V||'X'", r.columns[1].name);
     EXPECT_EQ(10, r.columns[6].dbsize);
-    EXPECT_EQ((std::vector<std::string>{"1", "abcx", r.rows[0][2], ".5", "01-JAN-00", "abc",
-                                        "ABC", "1", "lit"}),
+    EXPECT_EQ((std::vector<std::string>{"1", "abcx", r.rows[0][2], ".5", "01-JAN-00", "abc", "ABC",
+                                        "1", "lit"}),
               r.rows.at(0));
 }
 
 TEST_F(TypesTest, TextFormsFollowOracle) {
     ASSERT_EQ(0, oci.run("DELETE FROM ALLTYPES"));
     const std::pair<const char *, const char *> numbers[] = {
-        {"1", "1"},          {"0.5", ".5"},         {"-0.5", "-.5"},    {"123.45", "123.45"},
-        {"-7", "-7"},        {"1e125", "1E+125"},   {"1.5e-130", "1.5E-130"},
-        {"0", "0"},          {"100000", "100000"},  {"0.001", ".001"},
+        {"1", "1"},
+        {"0.5", ".5"},
+        {"-0.5", "-.5"},
+        {"123.45", "123.45"},
+        {"-7", "-7"},
+        {"1e125", "1E+125"},
+        {"1.5e-130", "1.5E-130"},
+        {"0", "0"},
+        {"100000", "100000"},
+        {"0.001", ".001"},
         {"123456789012345", "123456789012345"},
         {"1/3", ".333333333333333"},
     };
@@ -197,20 +204,21 @@ TEST_F(DefineTest, EndOfRowsAndRowCount) {
 }
 
 TEST_F(DefineTest, DescribeNameIsCutToItsBufferAndNotTerminated) {
-    ASSERT_EQ(0, oparse(&oci.cur, (OraText *)"SELECT V ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 "
-                                            "FROM ALLTYPES",
+    ASSERT_EQ(0, oparse(&oci.cur,
+                        (OraText *)"SELECT V ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 "
+                                   "FROM ALLTYPES",
                         -1, 0, 1));
     sb1 name[40];
     std::memset(name, '#', sizeof name);
     sb4 length = 33;
     sb4 size = 0;
     sb2 type = 0;
-    ASSERT_EQ(0, odescr(&oci.cur, 1, &size, &type, name, &length, nullptr, nullptr, nullptr,
-                        nullptr));
+    ASSERT_EQ(0,
+              odescr(&oci.cur, 1, &size, &type, name, &length, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(33, length);
     EXPECT_EQ(0, std::memcmp(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456#", 34));
-    EXPECT_NE(0, odescr(&oci.cur, 2, &size, &type, name, &length, nullptr, nullptr, nullptr,
-                        nullptr));
+    EXPECT_NE(0,
+              odescr(&oci.cur, 2, &size, &type, name, &length, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(1007, oci.cur.rc);
     EXPECT_EQ(60, oci.cur.fc);
 }
