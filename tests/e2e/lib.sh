@@ -25,7 +25,12 @@ trap cleanup EXIT
 
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-fail() { echo "FAIL: $*" >&2; shot failure; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  shot failure
+  [ -s "$work/app.log" ] && { echo "--- program output:" >&2; tail -n 40 "$work/app.log" >&2; }
+  exit 1
+}
 shot() { import -window root "$shots/$1.png" 2>/dev/null || true; }
 
 # Waits for a visible window whose title matches, prints its id.
