@@ -8,8 +8,7 @@
 
 VelmoraApplication::VelmoraApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
-bool VelmoraApplication::notify(QObject *receiver, QEvent *event)
-{
+bool VelmoraApplication::notify(QObject *receiver, QEvent *event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
@@ -18,8 +17,7 @@ bool VelmoraApplication::notify(QObject *receiver, QEvent *event)
     return false;
 }
 
-void VelmoraApplication::showException(const std::exception &error)
-{
+void VelmoraApplication::showException(const std::exception &error) {
     QMessageBox::critical(activeWindow(), applicationName(),
                           velmora::platform::fromClientText(QByteArray(error.what())));
 }

@@ -35,15 +35,13 @@ const QSize kClientSize(306, 363);
 // few times a second instead of once per name.
 const qint64 kListFlushMs = 40;
 
-QByteArray readStringOrEmpty(const RegistryKey *key, const char *name)
-{
+QByteArray readStringOrEmpty(const RegistryKey *key, const char *name) {
     if (!key)
         return {};
     return QByteArray::fromStdString(key->readString(name).value_or(std::string()));
 }
 
-void setFieldBackground(QWidget *field, QPalette::ColorRole source)
-{
+void setFieldBackground(QWidget *field, QPalette::ColorRole source) {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, QApplication::palette().color(source));
     field->setPalette(palette);
@@ -51,8 +49,7 @@ void setFieldBackground(QWidget *field, QPalette::ColorRole source)
 
 } // namespace
 
-TfmList::TfmList(QWidget *parent) : QWidget(parent), m_anchors(kClientSize)
-{
+TfmList::TfmList(QWidget *parent) : QWidget(parent), m_anchors(kClientSize) {
     buildControls();
     if (!OCI->Active()) {
         // The entry ends the program instead of starting the message loop. A queued quit would
@@ -65,15 +62,13 @@ TfmList::TfmList(QWidget *parent) : QWidget(parent), m_anchors(kClientSize)
     OpenSession();
 }
 
-TfmList::~TfmList()
-{
+TfmList::~TfmList() {
     qApp->removeEventFilter(this);
     if (OCI->Connected())
         OCI->UnActive();
 }
 
-void TfmList::buildControls()
-{
+void TfmList::buildControls() {
     setWindowTitle(QCoreApplication::applicationName());
     QFont windowFont(QString::fromUtf8("ＭＳ Ｐゴシック"));
     windowFont.setPixelSize(12);
@@ -111,13 +106,19 @@ void TfmList::buildControls()
         int edges;
     } layout[] = {
         {cbInv, "cbInv", {52, 2, 117, 17}, AnchorKeeper::Left | AnchorKeeper::Top},
-        {cmbType, "cmbType", {46, 25, 207, 20},
+        {cmbType,
+         "cmbType",
+         {46, 25, 207, 20},
          AnchorKeeper::Left | AnchorKeeper::Top | AnchorKeeper::Right},
         {pbReload, "pbReload", {253, 25, 46, 19}, AnchorKeeper::Top | AnchorKeeper::Right},
-        {edSearch, "edSearch", {46, 48, 207, 20},
+        {edSearch,
+         "edSearch",
+         {46, 48, 207, 20},
          AnchorKeeper::Left | AnchorKeeper::Top | AnchorKeeper::Right},
         {pbSearch, "pbSearch", {253, 49, 46, 19}, AnchorKeeper::Top | AnchorKeeper::Right},
-        {lbName, "lbName", {5, 71, 228, 284},
+        {lbName,
+         "lbName",
+         {5, 71, 228, 284},
          AnchorKeeper::Left | AnchorKeeper::Top | AnchorKeeper::Right | AnchorKeeper::Bottom},
         {pbView, "pbView", {238, 77, 62, 25}, AnchorKeeper::Top | AnchorKeeper::Right},
         {pbEnd, "pbEnd", {238, 330, 62, 25}, AnchorKeeper::Right | AnchorKeeper::Bottom},
@@ -130,8 +131,8 @@ void TfmList::buildControls()
         m_anchors.place(entry.control, entry.geometry, entry.edges);
     }
     // Tab order as laid out: the check box first, reconnect last.
-    QWidget *const tabOrder[] = {cbInv, cmbType, pbReload, edSearch, pbSearch,
-                                 lbName, pbView, pbEnd, pbLogin};
+    QWidget *const tabOrder[] = {cbInv,  cmbType, pbReload, edSearch, pbSearch,
+                                 lbName, pbView,  pbEnd,    pbLogin};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     cbInv->setFocus();
@@ -153,8 +154,7 @@ void TfmList::buildControls()
     qApp->installEventFilter(this);
 }
 
-void TfmList::setView(TfmView *view)
-{
+void TfmList::setView(TfmView *view) {
     m_view = view;
     if (!m_view)
         return;
@@ -162,15 +162,13 @@ void TfmList::setView(TfmView *view)
     m_view->setCursorGate([this] { return Loading; }, [this] { CancelLoad = true; });
 }
 
-void TfmList::showError(const QString &text)
-{
+void TfmList::showError(const QString &text) {
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text,
                     QMessageBox::Ok, this);
     box.exec();
 }
 
-void TfmList::OpenSession()
-{
+void TfmList::OpenSession() {
     {
         const auto key =
             RegistryKey::openOrCreate(velmora::platform::currentUserRoot(), kSettingsKey);
@@ -196,10 +194,10 @@ void TfmList::OpenSession()
     EnableControls(false);
 }
 
-void TfmList::EnableControls(bool Enable)
-{
+void TfmList::EnableControls(bool Enable) {
     const QPalette::ColorRole fieldColour = Enable ? QPalette::Base : QPalette::Button;
-    for (QWidget *w : std::initializer_list<QWidget *>{cbInv, cmbType, pbReload, edSearch, pbSearch})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{cbInv, cmbType, pbReload, edSearch, pbSearch})
         w->setEnabled(Enable);
     setFieldBackground(cmbType, fieldColour);
     setFieldBackground(edSearch, fieldColour);
@@ -210,8 +208,7 @@ void TfmList::EnableControls(bool Enable)
     pbView->setEnabled(listUsable);
 }
 
-void TfmList::LoadTypes(bool invalidOnly)
-{
+void TfmList::LoadTypes(bool invalidOnly) {
     const QByteArray sql = buildTypeQuery(invalidOnly);
     if (!OCI->Connected())
         return;
@@ -226,8 +223,7 @@ void TfmList::LoadTypes(bool invalidOnly)
     cmbTypeChange();
 }
 
-void TfmList::LoadNames(bool invalidOnly, const QByteArray &pattern)
-{
+void TfmList::LoadNames(bool invalidOnly, const QByteArray &pattern) {
     const QByteArray type = toClientText(cmbType->currentText());
     const QByteArray sql = buildNameQuery(type, invalidOnly, pattern);
     if (!OCI->Connected())
@@ -257,37 +253,34 @@ void TfmList::LoadNames(bool invalidOnly, const QByteArray &pattern)
     runAfterLoadActions();
 }
 
-void TfmList::afterLoad(std::function<void()> action)
-{
+void TfmList::afterLoad(std::function<void()> action) {
     CancelLoad = true;
     m_afterLoad.push_back(std::move(action));
 }
 
-void TfmList::runAfterLoadActions()
-{
+void TfmList::runAfterLoadActions() {
     // Queued, so that they run once the handler that started the load has returned.
     for (auto &action : std::exchange(m_afterLoad, {}))
         QTimer::singleShot(0, this, std::move(action));
 }
 
-void TfmList::cbInvClick()
-{
+void TfmList::cbInvClick() {
     if (Loading)
         return;
     LoadTypes(cbInv->isChecked());
 }
 
-void TfmList::pbReloadClick() { cbInvClick(); }
+void TfmList::pbReloadClick() {
+    cbInvClick();
+}
 
-void TfmList::cmbTypeChange()
-{
+void TfmList::cmbTypeChange() {
     if (Loading)
         return;
     LoadNames(cbInv->isChecked(), toClientText(edSearch->text()));
 }
 
-void TfmList::pbViewClick()
-{
+void TfmList::pbViewClick() {
     if (Loading || !m_view)
         return;
     m_view->close();
@@ -297,14 +290,12 @@ void TfmList::pbViewClick()
     m_view->activateWindow();
 }
 
-void TfmList::lbNameDblClick()
-{
+void TfmList::lbNameDblClick() {
     if (!Loading)
         pbViewClick();
 }
 
-void TfmList::pbLoginClick()
-{
+void TfmList::pbLoginClick() {
     if (Loading) {
         // Logging off under a running load would free what it is reading: end it first.
         afterLoad([this] { pbLoginClick(); });
@@ -315,23 +306,22 @@ void TfmList::pbLoginClick()
     OpenSession();
 }
 
-void TfmList::pbEndClick() { close(); }
+void TfmList::pbEndClick() {
+    close();
+}
 
-void TfmList::FormKeyPress(int key)
-{
+void TfmList::FormKeyPress(int key) {
     if (key == Qt::Key_Escape && Loading)
         CancelLoad = true;
 }
 
-void TfmList::edSearchKeyPress(int key)
-{
+void TfmList::edSearchKeyPress(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         pbSearch->click();
     edSearch->setFocus();
 }
 
-bool TfmList::eventFilter(QObject *watched, QEvent *event)
-{
+bool TfmList::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *widget = qobject_cast<QWidget *>(watched);
@@ -347,22 +337,19 @@ bool TfmList::eventFilter(QObject *watched, QEvent *event)
     return false; // keys are never consumed here
 }
 
-void TfmList::closeEvent(QCloseEvent *event)
-{
+void TfmList::closeEvent(QCloseEvent *event) {
     if (Loading)
         event->ignore(); // FormCloseQuery: no close while a name load runs
     else
         QWidget::closeEvent(event);
 }
 
-void TfmList::resizeEvent(QResizeEvent *event)
-{
+void TfmList::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     m_anchors.relayout(size());
 }
 
-void TfmList::showEvent(QShowEvent *event)
-{
+void TfmList::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (m_centred)
         return;

@@ -8,8 +8,7 @@
 
 #include <exception>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     VelmoraApplication app(argc, argv);
     try {
         QCoreApplication::setApplicationName("Velmora");

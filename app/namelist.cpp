@@ -1,12 +1,10 @@
 #include "app/namelist.h"
 
-int NameListModel::rowCount(const QModelIndex &parent) const
-{
+int NameListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_names.size());
 }
 
-QVariant NameListModel::data(const QModelIndex &index, int role) const
-{
+QVariant NameListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= m_names.size())
         return {};
     if (role == Qt::DisplayRole)
@@ -14,8 +12,7 @@ QVariant NameListModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
-void NameListModel::flushPending()
-{
+void NameListModel::flushPending() {
     if (m_pending.isEmpty())
         return;
     const int first = static_cast<int>(m_names.size());
@@ -25,16 +22,14 @@ void NameListModel::flushPending()
     endInsertRows();
 }
 
-void NameListModel::clear()
-{
+void NameListModel::clear() {
     beginResetModel();
     m_names.clear();
     m_pending.clear();
     endResetModel();
 }
 
-QString NameListModel::nameAt(int row) const
-{
+QString NameListModel::nameAt(int row) const {
     if (row < 0)
         return {};
     if (row < m_names.size())
@@ -43,22 +38,19 @@ QString NameListModel::nameAt(int row) const
     return row < m_pending.size() ? m_pending.at(row) : QString();
 }
 
-NameListBox::NameListBox(QWidget *parent) : QListView(parent), m_model(new NameListModel(this))
-{
+NameListBox::NameListBox(QWidget *parent) : QListView(parent), m_model(new NameListModel(this)) {
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true); // keeps layout cost flat for long lists
 }
 
-QString NameListBox::selectedText() const
-{
+QString NameListBox::selectedText() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? QString() : m_model->nameAt(selected.first().row());
 }
 
-void NameListBox::selectRow(int row)
-{
+void NameListBox::selectRow(int row) {
     m_model->flushPending();
     const QModelIndex index = m_model->index(row, 0);
     if (!index.isValid())

@@ -6,8 +6,7 @@ namespace {
 const char kInvalidOnly[] = " AND STATUS = 'INVALID'";
 }
 
-QByteArray buildTypeQuery(bool invalidOnly)
-{
+QByteArray buildTypeQuery(bool invalidOnly) {
     QByteArray sql = "SELECT DISTINCT OBJECT_TYPE FROM USER_OBJECTS WHERE OBJECT_TYPE "
                      "IN('PACKAGE', 'PACKAGE BODY', 'PROCEDURE', 'FUNCTION')";
     if (invalidOnly)
@@ -16,8 +15,7 @@ QByteArray buildTypeQuery(bool invalidOnly)
 }
 
 QByteArray buildNameQuery(const QByteArray &objectType, bool invalidOnly,
-                          const QByteArray &pattern)
-{
+                          const QByteArray &pattern) {
     QByteArray sql = "SELECT OBJECT_NAME FROM USER_OBJECTS WHERE OBJECT_TYPE = '";
     sql += sqlQuoteDoubled(objectType);
     sql += '\'';

@@ -8,7 +8,11 @@
 
 namespace velmora::platform {
 
-inline QString fromClientText(const QByteArray &bytes) { return QString::fromLocal8Bit(bytes); }
-inline QByteArray toClientText(const QString &text) { return text.toLocal8Bit(); }
+inline QString fromClientText(const QByteArray &bytes) {
+    return QString::fromLocal8Bit(bytes);
+}
+inline QByteArray toClientText(const QString &text) {
+    return text.toLocal8Bit();
+}
 
 } // namespace velmora::platform

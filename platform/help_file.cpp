@@ -14,8 +14,7 @@ namespace velmora::platform {
 
 namespace {
 
-QString locateHelpFile(const QString &fileName)
-{
+QString locateHelpFile(const QString &fileName) {
     const QStringList folders{QCoreApplication::applicationDirPath(), QDir::currentPath()};
     for (const QString &folder : folders) {
         const QFileInfo candidate(QDir(folder), fileName);
@@ -27,8 +26,7 @@ QString locateHelpFile(const QString &fileName)
 
 } // namespace
 
-bool openHelpFile(const QString &fileName, int context)
-{
+bool openHelpFile(const QString &fileName, int context) {
     const QString path = locateHelpFile(fileName);
     if (path.isEmpty())
         return false;

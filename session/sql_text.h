@@ -5,8 +5,7 @@
 
 #include <QByteArray>
 
-inline QByteArray sqlQuoteDoubled(const QByteArray &text)
-{
+inline QByteArray sqlQuoteDoubled(const QByteArray &text) {
     QByteArray doubled = text;
     doubled.replace('\'', "''");
     return doubled;

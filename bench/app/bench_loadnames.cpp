@@ -29,8 +29,7 @@ namespace {
 
 const char kSchema[] = "BENCH";
 
-bool createNames(const std::string &path, long count)
-{
+bool createNames(const std::string &path, long count) {
     std::string error;
     auto db = ocilite::Database::open(path, true, error);
     if (!db || !db->addUser(kSchema, kSchema, error) || !db->begin(error))
@@ -45,8 +44,7 @@ bool createNames(const std::string &path, long count)
 }
 
 // The rows the name query returns, read straight from the dictionary table.
-double rawSeconds(const std::string &path, long *rows)
-{
+double rawSeconds(const std::string &path, long *rows) {
     sqlite3 *db = nullptr;
     sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *stmt = nullptr;
@@ -69,8 +67,7 @@ double rawSeconds(const std::string &path, long *rows)
 }
 
 // Answers the login dialog with the bench schema's password.
-void answerLogin()
-{
+void answerLogin() {
     auto *timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [timer] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -85,8 +82,7 @@ void answerLogin()
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     const long count = argc > 1 ? std::atol(argv[1]) : 100000;
     QTemporaryDir work;
     qputenv("XDG_CONFIG_HOME", (work.path() + "/config").toLocal8Bit());

@@ -24,49 +24,42 @@ const QStringList kSourceTypes{"PACKAGE", "PACKAGE BODY", "PROCEDURE", "FUNCTION
 
 class Browser : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         // A fresh demo database for this run.
         QDir(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/velmora").removeRecursively();
     }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         clearSettingsHive();
         answers.logOn("SCOTT", "TIGER", "");
         window = std::make_unique<TfmList>();
         ASSERT_TRUE(window->OCI->Connected()) << window->OCI->ErrMsg.toStdString();
     }
 
-    QStringList types() const
-    {
+    QStringList types() const {
         QStringList items;
         for (int i = 0; i < window->cmbType->count(); ++i)
             items << window->cmbType->itemText(i);
         return items;
     }
-    QStringList names() const
-    {
+    QStringList names() const {
         QStringList items;
         for (int i = 0; i < window->lbName->count(); ++i)
             items << window->lbName->itemText(i);
         return items;
     }
     // The user picks a type in the drop-down list.
-    void pickType(const QString &type)
-    {
+    void pickType(const QString &type) {
         const int index = window->cmbType->findText(type);
         ASSERT_GE(index, 0) << type.toStdString();
         window->cmbType->setCurrentIndex(index);
         window->cmbTypeChange();
     }
-    void showAll()
-    {
+    void showAll() {
         if (window->cbInv->isChecked())
             window->cbInv->click();
     }
-    void createProcedure(const QByteArray &name)
-    {
+    void createProcedure(const QByteArray &name) {
         ASSERT_TRUE(window->OCIcur->ExecuteSQL("CREATE OR REPLACE PROCEDURE " + name +
                                                " AS\nBEGIN\n  NULL;\nEND;"))
             << window->OCIcur->ErrMsg.toStdString();
@@ -76,12 +69,10 @@ protected:
     std::unique_ptr<TfmList> window;
 };
 
-TEST_F(Browser, InvalidOnlyOffersTypesWithInvalidUnitsAndAllOffersEachTypeOnce)
-{
+TEST_F(Browser, InvalidOnlyOffersTypesWithInvalidUnitsAndAllOffersEachTypeOnce) {
     const QStringList invalidTypes = types();
     ASSERT_FALSE(invalidTypes.isEmpty());
-    EXPECT_EQ(QSet<QString>(invalidTypes.begin(), invalidTypes.end()).size(),
-              invalidTypes.size());
+    EXPECT_EQ(QSet<QString>(invalidTypes.begin(), invalidTypes.end()).size(), invalidTypes.size());
     for (const QString &t : invalidTypes)
         EXPECT_TRUE(kSourceTypes.contains(t)) << t.toStdString();
     EXPECT_FALSE(names().isEmpty());
@@ -96,8 +87,7 @@ TEST_F(Browser, InvalidOnlyOffersTypesWithInvalidUnitsAndAllOffersEachTypeOnce)
     EXPECT_GE(names().size(), invalidTypes.contains(window->cmbType->currentText()) ? 1 : 0);
 }
 
-TEST_F(Browser, PatternsAreUsedExactlyAsTyped)
-{
+TEST_F(Browser, PatternsAreUsedExactlyAsTyped) {
     createProcedure("VT_ALPHA");
     createProcedure("VT_BODY_BETA");
     createProcedure("VT_GAMMA");
@@ -112,10 +102,10 @@ TEST_F(Browser, PatternsAreUsedExactlyAsTyped)
         {"", {"VT_ALPHA", "VT_BODY_BETA", "VT_GAMMA"}, false, nullptr},
         {"VT_ALPHA", {"VT_ALPHA"}, true, nullptr},
         {"%BODY%", {"VT_BODY_BETA"}, false, "BODY"},
-        {"VT\\_%", {}, true, nullptr},           // no ESCAPE clause: the backslash is literal
-        {"vt_alpha", {}, true, nullptr},         // LIKE is case-sensitive
-        {"   ", {}, true, nullptr},              // blanks only, not trimmed
-        {"A'B", {}, true, nullptr},              // the quote is searched for, not a broken query
+        {"VT\\_%", {}, true, nullptr},   // no ESCAPE clause: the backslash is literal
+        {"vt_alpha", {}, true, nullptr}, // LIKE is case-sensitive
+        {"   ", {}, true, nullptr},      // blanks only, not trimmed
+        {"A'B", {}, true, nullptr},      // the quote is searched for, not a broken query
         {"VT_GAMM_", {"VT_GAMMA"}, true, nullptr},
     };
     for (const auto &c : cases) {
@@ -136,8 +126,7 @@ TEST_F(Browser, PatternsAreUsedExactlyAsTyped)
     }
 }
 
-TEST_F(Browser, EnterInTheFilterReselectsTheFirstTypeAndKeepsFocus)
-{
+TEST_F(Browser, EnterInTheFilterReselectsTheFirstTypeAndKeepsFocus) {
     showAll();
     pickType(types().at(1));
     ASSERT_EQ(window->cmbType->currentIndex(), 1);
@@ -154,8 +143,7 @@ TEST_F(Browser, EnterInTheFilterReselectsTheFirstTypeAndKeepsFocus)
     EXPECT_EQ(names(), before);
 }
 
-TEST_F(Browser, HandOverShowsTheChosenUnitAndReloadsAnOpenView)
-{
+TEST_F(Browser, HandOverShowsTheChosenUnitAndReloadsAnOpenView) {
     TfmView view(window->OCIcur, window->OCI);
     window->setView(&view);
     showAll();

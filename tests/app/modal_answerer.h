@@ -17,15 +17,13 @@ class ModalAnswerer : public QObject {
 public:
     using Answer = std::function<void(QDialog *)>;
 
-    ModalAnswerer()
-    {
+    ModalAnswerer() {
         connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
         m_timer.start(5);
     }
 
     // The next login dialog is filled in and confirmed.
-    void logOn(const QString &user, const QString &password, const QString &conn)
-    {
+    void logOn(const QString &user, const QString &password, const QString &conn) {
         m_answers.push_back([=, this](QDialog *dialog) {
             seenUser = field(dialog, "edUser")->text();
             seenPassword = field(dialog, "edPassword")->text();
@@ -38,29 +36,26 @@ public:
         });
     }
     // The next login dialog is cancelled.
-    void cancelLogon()
-    {
+    void cancelLogon() {
         m_answers.push_back([this](QDialog *dialog) {
             seenUser = field(dialog, "edUser")->text();
             dialog->reject();
         });
     }
 
-    QStringList messages;  // texts of the message boxes, in order
-    QStringList captions;  // their captions
+    QStringList messages; // texts of the message boxes, in order
+    QStringList captions; // their captions
     int dialogsAnswered = 0;
     QString seenUser, seenPassword, seenConn, seenFocus;
 
 private:
-    static QLineEdit *field(QDialog *dialog, const char *name)
-    {
+    static QLineEdit *field(QDialog *dialog, const char *name) {
         auto *edit = dialog->findChild<QLineEdit *>(name);
         Q_ASSERT(edit);
         return edit;
     }
 
-    void poll()
-    {
+    void poll() {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || modal == m_lastAnswered)
             return;

@@ -27,19 +27,16 @@ const QString kLogonFailed = QString::fromUtf8("接続に失敗しました。")
 
 class Startup : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         clearSettingsHive();
         fakeoci::reset();
     }
 
     // Every selector control, the list and the show button.
-    static std::vector<QWidget *> selectors(TfmList &w)
-    {
+    static std::vector<QWidget *> selectors(TfmList &w) {
         return {w.cbInv, w.cmbType, w.pbReload, w.edSearch, w.pbSearch, w.lbName, w.pbView};
     }
-    static void expectLoggedOffControls(TfmList &w)
-    {
+    static void expectLoggedOffControls(TfmList &w) {
         for (QWidget *control : selectors(w))
             EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
         EXPECT_TRUE(w.pbLogin->isEnabled());
@@ -48,8 +45,7 @@ protected:
         EXPECT_EQ(w.lbName->count(), 0);
     }
     static void scriptBrowser(const std::vector<std::string> &types,
-                              const std::vector<std::string> &names)
-    {
+                              const std::vector<std::string> &names) {
         fakeoci::Rows typeRows, nameRows;
         for (const auto &t : types)
             typeRows.push_back({t});
@@ -58,8 +54,7 @@ protected:
         fakeoci::queueResult({Column{"OBJECT_TYPE", 1, 23}}, typeRows);
         fakeoci::queueResult({Column{"OBJECT_NAME", 1, 128}}, nameRows);
     }
-    static std::vector<std::string> parsedStatements()
-    {
+    static std::vector<std::string> parsedStatements() {
         std::vector<std::string> texts;
         for (const auto &call : fakeoci::callsOf("oparse"))
             texts.push_back(call.text);
@@ -69,8 +64,7 @@ protected:
     ModalAnswerer answers;
 };
 
-TEST_F(Startup, LibraryNotBoundSaysSoTwiceAndAsksToQuit)
-{
+TEST_F(Startup, LibraryNotBoundSaysSoTwiceAndAsksToQuit) {
     TfmList w;
     EXPECT_TRUE(w.quitRequested());
     EXPECT_EQ(answers.messages, QStringList({kCannotLoad, kLogonFailed}));
@@ -80,8 +74,7 @@ TEST_F(Startup, LibraryNotBoundSaysSoTwiceAndAsksToQuit)
     EXPECT_FALSE(storedString("USER").has_value());
 }
 
-TEST_F(Startup, CancelledLogonLeavesEverythingOffWithoutMessage)
-{
+TEST_F(Startup, CancelledLogonLeavesEverythingOffWithoutMessage) {
     answers.cancelLogon();
     TfmList w;
     EXPECT_FALSE(w.quitRequested());
@@ -93,8 +86,7 @@ TEST_F(Startup, CancelledLogonLeavesEverythingOffWithoutMessage)
     EXPECT_FALSE(storedString("CONN").has_value());
 }
 
-TEST_F(Startup, FailedLogonShowsOnlyItsMessageAndRemembersNothing)
-{
+TEST_F(Startup, FailedLogonShowsOnlyItsMessageAndRemembersNothing) {
     storeString("USER", "OLDUSER");
     storeString("CONN", "olddb");
     fakeoci::failNext("olog", 1017);
@@ -106,8 +98,7 @@ TEST_F(Startup, FailedLogonShowsOnlyItsMessageAndRemembersNothing)
     EXPECT_EQ(storedString("CONN"), "olddb");
 }
 
-TEST_F(Startup, SuccessfulLogonFillsListsAndRemembersUserAndConnection)
-{
+TEST_F(Startup, SuccessfulLogonFillsListsAndRemembersUserAndConnection) {
     scriptBrowser({"PACKAGE BODY", "PROCEDURE"}, {"ORDERS_PKG", "BILLING_PKG"});
     answers.logOn("SCOTT", "TIGER", "demo");
     TfmList w;
@@ -131,8 +122,7 @@ TEST_F(Startup, SuccessfulLogonFillsListsAndRemembersUserAndConnection)
                    "AND STATUS = 'INVALID'"}));
 }
 
-TEST_F(Startup, RememberedLogonPrefillsDialogWithEmptyPassword)
-{
+TEST_F(Startup, RememberedLogonPrefillsDialogWithEmptyPassword) {
     storeString("USER", "SCOTT");
     storeString("CONN", "demo");
     answers.cancelLogon();
@@ -148,8 +138,7 @@ TEST_F(Startup, RememberedLogonPrefillsDialogWithEmptyPassword)
     EXPECT_EQ(answers.seenFocus, "edPassword");
 }
 
-TEST_F(Startup, EmptyListsDisableListAndShowButtonOnly)
-{
+TEST_F(Startup, EmptyListsDisableListAndShowButtonOnly) {
     scriptBrowser({}, {});
     answers.logOn("SCOTT", "TIGER", "");
     TfmList w;
@@ -163,8 +152,7 @@ TEST_F(Startup, EmptyListsDisableListAndShowButtonOnly)
               "'INVALID'");
 }
 
-TEST_F(Startup, ReconnectLogsOffAndEmptiesListsBeforeTheDialog)
-{
+TEST_F(Startup, ReconnectLogsOffAndEmptiesListsBeforeTheDialog) {
     scriptBrowser({"FUNCTION"}, {"F1"});
     answers.logOn("SCOTT", "TIGER", "");
     TfmList w;
@@ -176,8 +164,7 @@ TEST_F(Startup, ReconnectLogsOffAndEmptiesListsBeforeTheDialog)
     expectLoggedOffControls(w);
 }
 
-TEST_F(Startup, ClosingTheWindowWhileLoggedOnLogsOffAndReleasesTheLibrary)
-{
+TEST_F(Startup, ClosingTheWindowWhileLoggedOnLogsOffAndReleasesTheLibrary) {
     scriptBrowser({}, {});
     answers.logOn("SCOTT", "TIGER", "");
     {
@@ -188,8 +175,7 @@ TEST_F(Startup, ClosingTheWindowWhileLoggedOnLogsOffAndReleasesTheLibrary)
     EXPECT_FALSE(fakeoci::unloadedLibraries().empty());
 }
 
-TEST_F(Startup, PatternAndTypeQuotesAreDoubled)
-{
+TEST_F(Startup, PatternAndTypeQuotesAreDoubled) {
     scriptBrowser({"PACKAGE"}, {});
     answers.logOn("SCOTT", "TIGER", "");
     TfmList w;
@@ -203,16 +189,14 @@ TEST_F(Startup, PatternAndTypeQuotesAreDoubled)
 }
 
 // Rows enough that the load is still running when the events queued below are handled.
-void scriptLongNameList(int count)
-{
+void scriptLongNameList(int count) {
     fakeoci::Rows rows;
     for (int i = 0; i < count; ++i)
         rows.push_back({"NAME_" + std::to_string(i)});
     fakeoci::setResult({Column{"OBJECT_NAME", 1, 128}}, rows);
 }
 
-TEST_F(Startup, EscDuringLoadKeepsNamesSoFarAndEnablesControls)
-{
+TEST_F(Startup, EscDuringLoadKeepsNamesSoFarAndEnablesControls) {
     scriptBrowser({"PACKAGE"}, {"P1"});
     answers.logOn("SCOTT", "TIGER", "");
     TfmList w;
@@ -229,8 +213,7 @@ TEST_F(Startup, EscDuringLoadKeepsNamesSoFarAndEnablesControls)
     EXPECT_EQ(w.lbName->count(), 500);
 }
 
-TEST_F(Startup, CloseAndHandlersDuringLoadAreRefused)
-{
+TEST_F(Startup, CloseAndHandlersDuringLoadAreRefused) {
     scriptBrowser({"PACKAGE"}, {"P1"});
     answers.logOn("SCOTT", "TIGER", "");
     TfmList w;
@@ -255,8 +238,7 @@ TEST_F(Startup, CloseAndHandlersDuringLoadAreRefused)
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST_F(Startup, ReconnectDuringLoadEndsTheLoadBeforeLoggingOff)
-{
+TEST_F(Startup, ReconnectDuringLoadEndsTheLoadBeforeLoggingOff) {
     scriptBrowser({"PACKAGE"}, {"P1"});
     answers.logOn("SCOTT", "TIGER", "");
     TfmList w;

@@ -17,31 +17,29 @@
 #include <optional>
 #include <string>
 
-inline void clearSettingsHive()
-{
+inline void clearSettingsHive() {
     QDir(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/velmora").removeRecursively();
 }
 
-inline const char *settingsKeyPath() { return "Software\\KORVEN\\Tarnwick\\List-1"; }
+inline const char *settingsKeyPath() {
+    return "Software\\KORVEN\\Tarnwick\\List-1";
+}
 
-inline std::optional<std::string> storedString(const char *name)
-{
+inline std::optional<std::string> storedString(const char *name) {
     auto key = velmora::platform::RegistryKey::openExisting(velmora::platform::currentUserRoot(),
-                                                           settingsKeyPath());
+                                                            settingsKeyPath());
     return key ? key->readString(name) : std::nullopt;
 }
 
-inline void storeString(const char *name, const std::string &value)
-{
+inline void storeString(const char *name, const std::string &value) {
     auto key = velmora::platform::RegistryKey::openOrCreate(velmora::platform::currentUserRoot(),
-                                                           settingsKeyPath());
+                                                            settingsKeyPath());
     ASSERT_TRUE(key);
     ASSERT_TRUE(key->writeString(name, value));
 }
 
 // Everything the settings folder holds, as one text.
-inline QByteArray settingsHiveText()
-{
+inline QByteArray settingsHiveText() {
     QByteArray all;
     const QDir folder(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/velmora");
     for (const QString &name : folder.entryList(QDir::Files)) {
@@ -53,8 +51,7 @@ inline QByteArray settingsHiveText()
 }
 
 // Lets queued work run until the condition holds or five seconds have passed.
-inline bool waitUntil(const std::function<bool()> &condition)
-{
+inline bool waitUntil(const std::function<bool()> &condition) {
     QDeadlineTimer deadline(5000);
     while (!condition()) {
         if (deadline.hasExpired())
