@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -267,6 +268,21 @@ std::string twoDigits(int v) {
     return buf;
 }
 
+// Fifteen significant digits the short way, for the usual magnitudes: %.15g's positional
+// form (which std::to_chars gives without stdio), with the zero before the point dropped.
+// False when the value would need the exponent form; the general path handles it.
+bool quickNumberText(double value, std::string &text) {
+    char buf[48];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    if (result.ec != std::errc() || std::find(buf, result.ptr, 'e') != result.ptr)
+        return false;
+    text.assign(buf, result.ptr);
+    const size_t zero = text[0] == '-' ? 1 : 0;
+    if (text.size() > zero + 1 && text[zero] == '0' && text[zero + 1] == '.')
+        text.erase(zero, 1); // Oracle prints .5 and -.5
+    return true;
+}
+
 } // namespace
 
 std::string numberText(int64_t value) {
@@ -280,6 +296,8 @@ std::string numberText(double value) {
         return "0";
     if (std::fabs(value) < 1e15 && value == std::floor(value))
         return std::to_string(static_cast<int64_t>(value));
+    if (std::string quick; quickNumberText(value, quick))
+        return quick;
     // Fifteen significant digits: what a decimal NUMBER would have held for the value.
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));

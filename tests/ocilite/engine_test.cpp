@@ -23,6 +23,13 @@ TEST(TextForms, NumbersAsOraclePrintsThem) {
         {1e20, "100000000000000000000"},
         {0.000001, ".000001"},
         {123456.789, "123456.789"},
+        // Both sides of the switch between the short form and the general one.
+        {0.000123, ".000123"},
+        {-0.0000123, "-.0000123"},
+        {1234.56, "1234.56"},
+        {99999999999999.9, "99999999999999.9"},
+        {123456789012345.6, "123456789012346"},
+        {2.0 / 3.0, ".666666666666667"},
     };
     for (const auto &[value, text] : cases)
         EXPECT_EQ(text, numberText(value)) << value;
