@@ -1,8 +1,7 @@
 // LoadSource of one package body of 100,000 lines with 1,000 compile errors, through the
 // source view over the embedded client library, beside the same outer join read straight from
 // SQLite in the same run (every value fetched as text), and the cursor's fetch loop alone.
-// Target: LoadSource at most 3x raw. A second round repeats the figures after adding an index
-// on the error line to the SQLite file, to show how much of the time is the join itself.
+// Target: LoadSource at most 3x raw.
 //
 // Usage: bench_loadsource [lines] [errors] [runs]   (default 100000 1000 1). Runs in private
 // XDG_DATA_HOME and XDG_CONFIG_HOME folders, on the offscreen platform unless told otherwise.
@@ -142,22 +141,6 @@ bool cursorPass(TOCIcur &cur, Pass &pass) {
     return true;
 }
 
-// What the figures would be if the engine kept an index for the join on USER_ERRORS.LINE.
-bool addErrorLineIndex(const std::string &path) {
-    sqlite3 *db = nullptr;
-    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK)
-        return fail("cannot open " + path);
-    char *message = nullptr;
-    const int rc = sqlite3_exec(db,
-                                "create index if not exists BENCH_ERRORS_LINE on "
-                                "OCILITE_ERRORS(OWNER, NAME, TYPE, LINE)",
-                                nullptr, nullptr, &message);
-    const std::string text = message ? message : "";
-    sqlite3_free(message);
-    sqlite3_close(db);
-    return rc == SQLITE_OK || fail("index: " + text);
-}
-
 bool viewPass(TfmView &view, Pass &pass) {
     const auto start = Clock::now();
     view.LoadSource();
@@ -213,28 +196,22 @@ int main(int argc, char **argv) {
     int modals = 0;
     refuseModals(&modals);
 
-    const char *phases[] = {"as the engine stores it", "with an index on the error line"};
-    for (const char *phase : phases) {
-        if (phase == phases[1] && !addErrorLineIndex(path))
+    std::vector<Pass> raw, fetches, loads;
+    for (int i = 0; i < runs; ++i) {
+        Pass r, c, v;
+        if (!rawPass(path, r) || !cursorPass(*cur, c) || !viewPass(view, v))
             return 1;
-        std::printf("-- %s\n", phase);
-        std::vector<Pass> raw, fetches, loads;
-        for (int i = 0; i < runs; ++i) {
-            Pass r, c, v;
-            if (!rawPass(path, r) || !cursorPass(*cur, c) || !viewPass(view, v))
-                return 1;
-            report("raw SQLite join", r);
-            report("TOCIcur fetch only", c);
-            report("TfmView::LoadSource", v);
-            raw.push_back(r);
-            fetches.push_back(c);
-            loads.push_back(v);
-        }
-        if (modals > 0 || loads.back().rows != raw.back().rows)
-            return fail("LoadSource did not show every row"), 1;
-        std::printf("best of %d: raw %.3f s, fetch only %.3f s, LoadSource %.3f s; "
-                    "LoadSource / raw: %.2fx (target: at most 3x)\n",
-                    runs, best(raw), best(fetches), best(loads), best(loads) / best(raw));
+        report("raw SQLite join", r);
+        report("TOCIcur fetch only", c);
+        report("TfmView::LoadSource", v);
+        raw.push_back(r);
+        fetches.push_back(c);
+        loads.push_back(v);
     }
+    if (modals > 0 || loads.back().rows != raw.back().rows)
+        return fail("LoadSource did not show every row"), 1;
+    std::printf("best of %d: raw %.3f s, fetch only %.3f s, LoadSource %.3f s; "
+                "LoadSource / raw: %.2fx (target: at most 3x)\n",
+                runs, best(raw), best(fetches), best(loads), best(loads) / best(raw));
     return 0;
 }
