@@ -3,23 +3,19 @@
 // XDG_CONFIG_HOME at.
 
 #include "platform/registry.h"
+#include "tests/common/settings_hive.h"
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 
 #include <functional>
-
 #include <optional>
 #include <string>
 
-inline void clearSettingsHive() {
-    QDir(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/velmora").removeRecursively();
-}
+using testsupport::clearSettingsHive;
+using testsupport::settingsHiveText;
 
 inline const char *settingsKeyPath() {
     return "Software\\KORVEN\\Tarnwick\\List-1";
@@ -36,18 +32,6 @@ inline void storeString(const char *name, const std::string &value) {
                                                             settingsKeyPath());
     ASSERT_TRUE(key);
     ASSERT_TRUE(key->writeString(name, value));
-}
-
-// Everything the settings folder holds, as one text.
-inline QByteArray settingsHiveText() {
-    QByteArray all;
-    const QDir folder(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/velmora");
-    for (const QString &name : folder.entryList(QDir::Files)) {
-        QFile file(folder.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            all += file.readAll();
-    }
-    return all;
 }
 
 // Lets queued work run until the condition holds or five seconds have passed.
