@@ -54,12 +54,6 @@ protected:
         fakeoci::queueResult({Column{"OBJECT_TYPE", 1, 23}}, typeRows);
         fakeoci::queueResult({Column{"OBJECT_NAME", 1, 128}}, nameRows);
     }
-    static std::vector<std::string> parsedStatements() {
-        std::vector<std::string> texts;
-        for (const auto &call : fakeoci::callsOf("oparse"))
-            texts.push_back(call.text);
-        return texts;
-    }
 
     ModalAnswerer answers;
 };
@@ -113,7 +107,7 @@ TEST_F(Startup, SuccessfulLogonFillsListsAndRemembersUserAndConnection) {
     EXPECT_EQ(storedString("USER"), "SCOTT");
     EXPECT_EQ(storedString("CONN"), "demo");
     EXPECT_FALSE(settingsHiveText().contains("TIGER"));
-    EXPECT_EQ(parsedStatements(),
+    EXPECT_EQ(fakeoci::parsedStatements(),
               std::vector<std::string>(
                   {"SELECT DISTINCT OBJECT_TYPE FROM USER_OBJECTS WHERE OBJECT_TYPE "
                    "IN('PACKAGE', 'PACKAGE BODY', 'PROCEDURE', 'FUNCTION') AND STATUS = "
@@ -147,7 +141,7 @@ TEST_F(Startup, EmptyListsDisableListAndShowButtonOnly) {
     EXPECT_FALSE(w.lbName->isEnabled());
     EXPECT_FALSE(w.pbView->isEnabled());
     // No type selected: the name query compares with empty text.
-    EXPECT_EQ(parsedStatements().back(),
+    EXPECT_EQ(fakeoci::parsedStatements().back(),
               "SELECT OBJECT_NAME FROM USER_OBJECTS WHERE OBJECT_TYPE = '' AND STATUS = "
               "'INVALID'");
 }
@@ -183,7 +177,7 @@ TEST_F(Startup, PatternAndTypeQuotesAreDoubled) {
     w.cbInv->setChecked(false);
     w.edSearch->setText("A'B%");
     w.cmbTypeChange();
-    EXPECT_EQ(parsedStatements().back(),
+    EXPECT_EQ(fakeoci::parsedStatements().back(),
               "SELECT OBJECT_NAME FROM USER_OBJECTS WHERE OBJECT_TYPE = 'PACKAGE' AND "
               "OBJECT_NAME LIKE 'A''B%'");
 }

@@ -62,13 +62,6 @@ protected:
         return fakeoci::callCount("oclose") > before;
     }
 
-    std::vector<std::string> parsed() const {
-        std::vector<std::string> texts;
-        for (const auto &call : fakeoci::callsOf("oparse"))
-            texts.push_back(call.text);
-        return texts;
-    }
-
     QObject owner;
     TOCIctrl *ctrl = new TOCIctrl(&owner);
     TOCIcur *cur = new TOCIcur(&owner);

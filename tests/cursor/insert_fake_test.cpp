@@ -34,7 +34,8 @@ TEST_F(InsertFake, TheStatementFollowsTheCallersEntriesInOrderAndLetterCase) {
         fakeoci::reset();
         scriptTable();
         ASSERT_TRUE(cur->Insert("T", columns)) << cur->ErrMsg.constData();
-        EXPECT_EQ(parsed(), (std::vector<std::string>{"select * from T", statement}));
+        EXPECT_EQ(fakeoci::parsedStatements(),
+                  (std::vector<std::string>{"select * from T", statement}));
         EXPECT_EQ(fakeoci::callCount("oexec"), 0); // the table query is never run
         EXPECT_EQ(cur->Row, QByteArrayList(columns.size(), QByteArray()));
         EXPECT_EQ(cur->FetchCount, 0);
@@ -44,7 +45,7 @@ TEST_F(InsertFake, TheStatementFollowsTheCallersEntriesInOrderAndLetterCase) {
 TEST_F(InsertFake, ColumnNamesMatchInAnyLetterCaseButNotWithBlanks) {
     fakeoci::setResult({col("ÄRGER"), col("Name")}, {});
     ASSERT_TRUE(cur->Insert("T", list({"ärger", "NAME"}))) << cur->ErrMsg.constData();
-    EXPECT_EQ(parsed().back(), "INSERT INTO T(ärger,NAME)VALUES(:1,:2)");
+    EXPECT_EQ(fakeoci::parsedStatements().back(), "INSERT INTO T(ärger,NAME)VALUES(:1,:2)");
 
     for (const char *entry : {" NAME", "NAME ", "NAMES", ""}) {
         SCOPED_TRACE(entry);
@@ -190,7 +191,7 @@ TEST_F(InsertFake, ExecuteSqlReportsTheRowsProcessedAndClosesAgain) {
 TEST_F(InsertFake, ExecuteSqlSendsTheTextWholeTrailingSemicolonIncluded) {
     const std::string block = "begin update t set a = 1; end;";
     ASSERT_TRUE(cur->ExecuteSQL(QByteArray::fromStdString(block)));
-    EXPECT_EQ(parsed(), std::vector<std::string>{block});
+    EXPECT_EQ(fakeoci::parsedStatements(), std::vector<std::string>{block});
 }
 
 TEST_F(InsertFake, ExecuteSqlEndsAnInsertThatWasPrepared) {

@@ -111,7 +111,7 @@ TEST_F(QueryFake, ExecuteDescribesDefinesAndFetchesEveryRowAsText) {
 
     const auto opens = fakeoci::callsOf("oopen");
     ASSERT_EQ(opens.size(), 1u);
-    EXPECT_EQ(parsed(), std::vector<std::string>{"select a, b, c from t"});
+    EXPECT_EQ(fakeoci::parsedStatements(), std::vector<std::string>{"select a, b, c from t"});
     const auto defines = fakeoci::callsOf("odefin");
     ASSERT_EQ(defines.size(), 3u);
     for (int i = 0; i < 3; ++i) {
@@ -324,7 +324,7 @@ TEST_F(QueryFake, OnlyOneTrailingSemicolonIsRemovedFromSql) {
         cur->SQL = sql;
         EXPECT_TRUE(cur->Execute());
         EXPECT_EQ(cur->SQL, sent);
-        EXPECT_EQ(parsed(), std::vector<std::string>{sent.toStdString()});
+        EXPECT_EQ(fakeoci::parsedStatements(), std::vector<std::string>{sent.toStdString()});
     }
 }
 

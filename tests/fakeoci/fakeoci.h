@@ -94,6 +94,8 @@ std::string errorText(int code);
 std::vector<Call> calls();
 // The calls of one entry point.
 std::vector<Call> callsOf(const std::string &entry);
+// The statement texts oparse received, in order.
+std::vector<std::string> parsedStatements();
 int callCount(const std::string &entry);
 // Number of calls of every entry point together.
 int totalCalls();

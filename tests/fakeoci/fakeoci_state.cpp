@@ -222,6 +222,13 @@ std::vector<Call> callsOf(const std::string &entry) {
     return out;
 }
 
+std::vector<std::string> parsedStatements() {
+    std::vector<std::string> texts;
+    for (const Call &call : callsOf("oparse"))
+        texts.push_back(call.text);
+    return texts;
+}
+
 int callCount(const std::string &entry) {
     return static_cast<int>(callsOf(entry).size());
 }

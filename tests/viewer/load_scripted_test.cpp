@@ -87,13 +87,6 @@ protected:
         view->LoadSource();
     }
 
-    std::vector<std::string> parsed() const {
-        std::vector<std::string> texts;
-        for (const auto &call : fakeoci::callsOf("oparse"))
-            texts.push_back(call.text);
-        return texts;
-    }
-
     QObject owner;
     TOCIctrl *ctrl = new TOCIctrl(&owner);
     TOCIcur *cur = new TOCIcur(&owner);
@@ -123,8 +116,8 @@ TEST_F(ScriptedLoad, TheStatementIsBuiltPieceByPieceWithQuotesDoubled) {
         fakeoci::reset();
         fakeoci::setResult(sourceColumns(), {});
         load(c.name, c.type);
-        ASSERT_EQ(parsed().size(), 1u) << c.name;
-        EXPECT_EQ(parsed().back(), head + c.condition);
+        ASSERT_EQ(fakeoci::parsedStatements().size(), 1u) << c.name;
+        EXPECT_EQ(fakeoci::parsedStatements().back(), head + c.condition);
         EXPECT_EQ(view->edObjName->text(), QString::fromUtf8(c.name));
         EXPECT_EQ(view->edObjType->text(), QString::fromUtf8(c.type));
     }
@@ -272,8 +265,8 @@ TEST_F(ScriptedLoad, EveryHandOverLoadsAfresh) {
     view->ObjName = "SECOND_PKG";
     view->show();
     EXPECT_EQ(grid->rowCount(), 8);
-    ASSERT_EQ(parsed().size(), 2u);
-    EXPECT_NE(parsed().back().find("'SECOND_PKG'"), std::string::npos);
+    ASSERT_EQ(fakeoci::parsedStatements().size(), 2u);
+    EXPECT_NE(fakeoci::parsedStatements().back().find("'SECOND_PKG'"), std::string::npos);
     EXPECT_EQ(view->edObjName->text(), "SECOND_PKG");
 }
 
