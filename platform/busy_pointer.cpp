@@ -1,23 +1,31 @@
-// The SQL-wait pointer as Qt's application-wide override cursor.
+// The busy pointer guard over whatever hooks the GUI part installed.
 
 #include "platform/busy_pointer.h"
 
-#include <QCursor>
-#include <QGuiApplication>
-
 namespace velmora::platform {
 
+namespace {
+
+// A function-local static: the GUI part installs its hooks during static initialisation.
+BusyPointerHooks &installedHooks() {
+    static BusyPointerHooks hooks;
+    return hooks;
+}
+
+} // namespace
+
+void setBusyPointerHooks(const BusyPointerHooks &hooks) {
+    installedHooks() = hooks;
+}
+
 BusyPointer::BusyPointer() {
-    // Components also run without any GUI application (tests, tools); there is no pointer then.
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
-        return;
-    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    m_shown = true;
+    const BusyPointerHooks &hooks = installedHooks();
+    m_shown = hooks.show != nullptr && hooks.restore != nullptr && hooks.show();
 }
 
 BusyPointer::~BusyPointer() {
-    if (m_shown && QCoreApplication::instance() != nullptr)
-        QGuiApplication::restoreOverrideCursor();
+    if (m_shown)
+        installedHooks().restore();
 }
 
 } // namespace velmora::platform

@@ -1,6 +1,7 @@
 #pragma once
-// Shows the application-wide SQL-wait pointer for as long as the guard lives and restores the
-// default pointer on every way out. Does nothing when no GUI application exists.
+// The SQL-wait pointer for as long as the guard lives, restored on every way out. The guard
+// itself needs no GUI library: the GUI part of the platform installs how the pointer is shown
+// (busy_pointer_gui.cpp); without it, as in command-line programs, the guard does nothing.
 
 namespace velmora::platform {
 
@@ -14,5 +15,12 @@ public:
 private:
     bool m_shown = false;
 };
+
+// How the pointer is shown: show() returns true when it showed one (restore() then follows).
+struct BusyPointerHooks {
+    bool (*show)() = nullptr;
+    void (*restore)() = nullptr;
+};
+void setBusyPointerHooks(const BusyPointerHooks &hooks);
 
 } // namespace velmora::platform

@@ -3,17 +3,14 @@
 #include "session/toci.h"
 
 #include "platform/busy_pointer.h"
-#include "platform/client_text.h"
 #include "platform/dynlib.h"
-#include "session/login.h"
+#include "session/toci_messages.h"
 
-#include <QLineEdit>
 #include <QMetaObject>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -32,7 +29,6 @@ constexpr std::array<const char *, 20> kEntryNames = {
     "ocof",   "ocom",   "orol",   "obndra", "odessp", "ogetpi"};
 
 constexpr const char *kLoadFailed = "OCIW32.DLL or OCI.DLLのロードに失敗しました。";
-constexpr const char *kDllUnusable = "DLLが使用不可能です。";
 constexpr const char *kCannotDisconnect = "セッションを切断できません。";
 constexpr const char *kCannotEndSession = "セッションを終了できません。";
 constexpr const char *kAutoCommitOn = "Auto-CommitをONにできません。";
@@ -225,7 +221,7 @@ bool TOCIctrl::Bind(cda_def *cur, const QByteArrayList &values, int count) {
 
 bool TOCIctrl::Connect() {
     if (!m_libActive && !Active()) {
-        ErrMsg = kDllUnusable;
+        ErrMsg = velmora::session::kDllUnusable;
         return false;
     }
     if (m_connected && !DisConnect())
@@ -242,7 +238,7 @@ bool TOCIctrl::Connect() {
 
 bool TOCIctrl::DisConnect() {
     if (!m_libActive) {
-        ErrMsg = kDllUnusable;
+        ErrMsg = velmora::session::kDllUnusable;
         return false;
     }
     if (!m_connected)
@@ -279,42 +275,6 @@ bool TOCIctrl::CleanUP() {
         }
     }
     return true;
-}
-
-bool TOCIctrl::Login() {
-    ErrMsg.clear();
-    if (!m_libActive && !Active()) {
-        ErrMsg = kDllUnusable;
-        return false;
-    }
-    std::unique_ptr<TfmLogin> dialog;
-    try {
-        dialog = std::make_unique<TfmLogin>();
-    } catch (...) {
-        return false;
-    }
-    m_loginDlg = dialog.get();
-    const bool result = runLoginDialog(*dialog);
-    m_loginDlg = nullptr;
-    return result;
-}
-
-bool TOCIctrl::runLoginDialog(TfmLogin &dialog) {
-    dialog.edUser->setText(platform::fromClientText(UserID));
-    dialog.edPassword->setText(platform::fromClientText(Password));
-    dialog.edConn->setText(platform::fromClientText(ConnStr));
-    if (!dialog.edUser->text().isEmpty())
-        dialog.edPassword->setFocus();
-    else
-        dialog.edUser->setFocus();
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    if (!DisConnect())
-        return false;
-    UserID = platform::toClientText(dialog.edUser->text());
-    Password = platform::toClientText(dialog.edPassword->text());
-    ConnStr = platform::toClientText(dialog.edConn->text());
-    return Connect();
 }
 
 // ---- Transactions -------------------------------------------------------------------------
