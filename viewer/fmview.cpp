@@ -360,14 +360,25 @@ void TfmView::rememberLook() {
     oFontSave->Save(velmora::platform::currentUserRoot(), QByteArray(LookKeyPath));
 }
 
-void TfmView::pbFontClick() {
+// The dialog lists the faces installed here and finds the preset's style by its name. A face
+// known by another name ("ＭＳ ゴシック") is listed under the face that stands in for it, whose
+// regular style may be called "Book" rather than "Regular": the preset names both as the grid
+// shows them, or the dialog would fall back to the face's first listed style (an oblique one,
+// say) and OK alone would change the font.
+QFont TfmView::fontDialogPreset() const {
     QFont preset = sgSource->font(); // as the grid resolved it, hints from the window included
     if (m_gridFont.Size() > 0)
         preset.setPointSize(m_gridFont.Size());
-    // A face known by another name here ("ＭＳ ゴシック") is listed under the face that stands
-    // in for it; the dialog must open on that one, not on some default face.
-    const QString shownFamily = QFontInfo(preset).family();
-    preset.setFamily(shownFamily);
+    const QFontInfo shown(preset);
+    preset.setFamily(shown.family());
+    if (!shown.styleName().isEmpty())
+        preset.setStyleName(shown.styleName());
+    return preset;
+}
+
+void TfmView::pbFontClick() {
+    const QFont preset = fontDialogPreset();
+    const QString shownFamily = preset.family();
     FontDlg->setCurrentFont(preset);
     int colorIndex = m_fontColor->findData(QVariant::fromValue(m_gridFont.Color));
     if (colorIndex < 0) {

@@ -76,6 +76,7 @@ protected:
 private:
     void buildPanel();
     void buildDialogs();
+    QFont fontDialogPreset() const;
     void applyLook(const TFontAttributes &font, TColor background);
     void setGridFont(const TFontAttributes &font);
     void setGridColor(TColor background);

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFrame>
@@ -209,22 +210,42 @@ TEST_F(ViewLook, ATwelvePointFontComesBackWithTwentyFourPixelRows) {
     EXPECT_EQ(restarted->gridFont().Charset, SHIFTJIS_CHARSET);
 }
 
+// OK alone, in the standard look and in every style of the face the grid is shown in: the
+// dialog opens on that face and style, so nothing changes and the same look is stored.
 TEST_F(ViewLook, TheFontDialogOpensOnTheGridsFaceSoOkAloneChangesNothing) {
     auto view = startView();
-    const TFontAttributes before = view->gridFont();
+    const QFontInfo shown(view->sgSource->font());
+    QStringList styles = QFontDatabase::styles(shown.family());
+    styles.prepend(QString()); // the standard look first
     ModalAnswerer answerer;
-    QString openedOn;
-    answerer.answerNext([&openedOn](QDialog *dialog) {
-        openedOn = qobject_cast<QFontDialog *>(dialog)->currentFont().family();
-        dialog->accept();
-    });
-    view->pbFontClick();
-    ASSERT_EQ(answerer.dialogsAnswered, 1);
-    EXPECT_EQ(openedOn, QFontInfo(view->sgSource->font()).family());
-    EXPECT_EQ(view->gridFont(), before);
-    EXPECT_EQ(view->sgSource->defaultRowHeight(), 18);
-    EXPECT_EQ(storedString("Font", "Name"), std::string("ＭＳ ゴシック"));
-    EXPECT_EQ(storedInteger("Font", "Height"), -12);
+    for (const QString &style : styles) {
+        SCOPED_TRACE(style.toStdString());
+        if (!style.isEmpty()) {
+            answerer.answerNext([&](QDialog *dialog) {
+                auto *fontDialog = qobject_cast<QFontDialog *>(dialog);
+                fontDialog->setCurrentFont(QFontDatabase::font(shown.family(), style, 9));
+                dialog->accept();
+            });
+            view->pbFontClick();
+        }
+        const TFontAttributes before = view->gridFont();
+        const QFontInfo resolved(view->sgSource->font());
+        QFont openedOn;
+        answerer.answerNext([&openedOn](QDialog *dialog) {
+            openedOn = qobject_cast<QFontDialog *>(dialog)->currentFont();
+            dialog->accept();
+        });
+        view->pbFontClick();
+        EXPECT_EQ(openedOn.family(), resolved.family());
+        EXPECT_EQ(QFontInfo(openedOn).styleName(), resolved.styleName());
+        EXPECT_EQ(view->gridFont(), before);
+        EXPECT_EQ(view->sgSource->defaultRowHeight(), 18);
+        EXPECT_EQ(storedInteger("Font", "Height"), -12);
+        EXPECT_EQ(storedString("Font", "Name"), std::string("ＭＳ ゴシック"));
+        EXPECT_EQ(storedInteger("Font", "Style-IsBold"), before.Style.Bold ? 1 : 0);
+        EXPECT_EQ(storedInteger("Font", "Style-IsItalic"), before.Style.Italic ? 1 : 0);
+    }
+    EXPECT_EQ(answerer.dialogsAnswered, 2 * styles.size() - 1);
 }
 
 TEST_F(ViewLook, ColourIsRememberedAndACancelledFontDialogWritesNothing) {
