@@ -6,7 +6,7 @@
 
 #include "app/fmlist.h"
 #include "app/namelist.h"
-#include "ocilite/database.h"
+#include "ocilite/engine/database.h"
 #include "platform/registry.h"
 #include "session/toci.h"
 

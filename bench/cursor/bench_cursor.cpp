@@ -5,7 +5,9 @@
 // Usage: bench_cursor [rows]   (default 1000000). Runs in a private XDG_DATA_HOME.
 
 #include "cursor/tocicur.h"
-#include "ocilite/database.h"
+#include "ocilite/demo/demo_schema.h"
+#include "ocilite/engine/connect_string.h"
+#include "ocilite/engine/database.h"
 #include "session/toci.h"
 
 #include <QByteArray>
@@ -99,7 +101,7 @@ bool doubleRows(sqlite3 *db, long rows) {
 
 bool loadRows(long rows, std::string &dbPath) {
     std::string error;
-    auto db = ocilite::openConnectString("", error);
+    auto db = ocilite::openConnectString("", ocilite::installDemoSchema, error);
     if (!db)
         return fail(error);
     dbPath = db->path();

@@ -2,8 +2,8 @@
 // VARCHAR2, VARCHAR2, DATE, NUMBER(10,2)), fetches every row through olog / oopen / oparse /
 // odescr / odefin (external type 5) / oexec / ofetch, and then reads the same rows from the
 // same file with raw sqlite3_step + sqlite3_column_text. Prints rows per second and the ratio.
-#include "database.h"
 #include "oci/ociv7.h"
+#include "ocilite/engine/database.h"
 
 #include <sqlite3.h>
 

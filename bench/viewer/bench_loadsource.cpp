@@ -7,8 +7,9 @@
 // XDG_DATA_HOME and XDG_CONFIG_HOME folders, on the offscreen platform unless told otherwise.
 
 #include "cursor/tocicur.h"
-#include "ocilite/database.h"
 #include "ocilite/demo/schema_generator.h"
+#include "ocilite/engine/connect_string.h"
+#include "ocilite/engine/database.h"
 #include "session/toci.h"
 #include "viewer/fmview.h"
 #include "viewer/sourcegrid.h"

@@ -1,10 +1,11 @@
-#include "admin_tool.h"
+#include "ocilite/admin/admin_tool.h"
 
-#include "database.h"
-#include "demo_schema.h"
-#include "password_prompt.h"
-#include "schema_generator.h"
-#include "script_runner.h"
+#include "ocilite/admin/password_prompt.h"
+#include "ocilite/demo/demo_schema.h"
+#include "ocilite/demo/schema_generator.h"
+#include "ocilite/engine/connect_string.h"
+#include "ocilite/engine/database.h"
+#include "ocilite/scripts/script_runner.h"
 
 #include <cerrno>
 #include <chrono>
@@ -37,7 +38,7 @@ int failure(std::ostream &err, const std::string &message) {
 // path to an existing database file.
 std::unique_ptr<Database> openDatabase(const std::string &connect, std::ostream &err) {
     std::string error;
-    std::unique_ptr<Database> db = openConnectString(connect, error);
+    std::unique_ptr<Database> db = openConnectString(connect, installDemoSchema, error);
     if (!db)
         failure(err, connect.empty() ? error : "\"" + connect + "\": " + error);
     return db;

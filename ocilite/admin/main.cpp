@@ -1,6 +1,6 @@
 // ocilite: creates databases and users for the embedded client library, runs SQL*Plus-style
 // scripts, installs the demo schema and generates large schemas for benchmarks.
-#include "admin_tool.h"
+#include "ocilite/admin/admin_tool.h"
 
 #include <exception>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "password_prompt.h"
+#include "ocilite/admin/password_prompt.h"
 
 #include <cstdio>
 #include <iostream>

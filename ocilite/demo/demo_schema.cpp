@@ -1,7 +1,7 @@
-#include "demo_schema.h"
+#include "ocilite/demo/demo_schema.h"
 
-#include "database.h"
-#include "script_runner.h"
+#include "ocilite/demo/embedded_scripts.h"
+#include "ocilite/engine/database.h"
 
 #include <sstream>
 

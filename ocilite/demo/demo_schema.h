@@ -1,6 +1,6 @@
 // The demo schema SCOTT / TIGER: the classic DEPT and EMP tables and a set of program units,
 // some VALID and some INVALID with the compile errors Oracle would have stored for them.
-// The engine installs it when it creates the default database on first use.
+// The client library seeds the default database with it when that is first opened.
 #pragma once
 
 #include <string>

@@ -13,7 +13,7 @@ foreach(name IN LISTS files)
   math(EXPR index "${index} + 1")
 endforeach()
 set(content "// Generated from ocilite/demo/sql by embed_sql.cmake; do not edit.
-#include \"embedded_scripts.h\"
+#include \"ocilite/demo/embedded_scripts.h\"
 
 namespace ocilite {
 namespace {

@@ -1,6 +1,6 @@
-#include "schema_generator.h"
+#include "ocilite/demo/schema_generator.h"
 
-#include "database.h"
+#include "ocilite/engine/database.h"
 
 #include <cctype>
 #include <cstdio>

@@ -2,11 +2,11 @@
 // Database API the admin tool and the demo schema use.
 #include "oci_harness.h"
 
-#include "database.h"
-#include "errors.h"
-#include "sqlfunctions.h"
-#include "textform.h"
-#include "tokenizer.h"
+#include "ocilite/dialect/sql_functions.h"
+#include "ocilite/dialect/text_form.h"
+#include "ocilite/dialect/tokenizer.h"
+#include "ocilite/engine/database.h"
+#include "ocilite/engine/errors.h"
 
 namespace ocilite::test {
 namespace {

@@ -1,7 +1,8 @@
 // Logon and logoff, connect strings, and what happens to areas that hold no logon or cursor.
 #include "oci_harness.h"
 
-#include "database.h"
+#include "ocilite/engine/connect_string.h"
+#include "ocilite/engine/database.h"
 
 #include <sys/stat.h>
 

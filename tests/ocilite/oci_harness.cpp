@@ -1,6 +1,6 @@
 #include "oci_harness.h"
 
-#include "database.h"
+#include "ocilite/engine/database.h"
 
 #include <cstdlib>
 #include <filesystem>

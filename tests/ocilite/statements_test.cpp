@@ -1,7 +1,7 @@
 // The statements the program sends, exactly as it builds them, and the dialect around them.
 #include "oci_harness.h"
 
-#include "database.h"
+#include "ocilite/engine/database.h"
 
 #include <algorithm>
 

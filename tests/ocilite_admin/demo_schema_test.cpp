@@ -1,8 +1,8 @@
 // The demo schema as the program sees it through the client library: tables, program
 // units of all four types, and compile errors that point at real tokens of the source.
-#include "database.h"
-#include "demo_schema.h"
 #include "oci_query.h"
+#include "ocilite/demo/demo_schema.h"
+#include "ocilite/engine/database.h"
 #include "temp_env.h"
 
 #include <gtest/gtest.h>

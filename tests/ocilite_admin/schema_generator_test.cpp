@@ -1,8 +1,8 @@
 // The large-schema generator: counts of units, invalid units, errors and lines, and errors
 // that point at the generated statements.
-#include "database.h"
 #include "oci_query.h"
-#include "schema_generator.h"
+#include "ocilite/demo/schema_generator.h"
+#include "ocilite/engine/database.h"
 #include "temp_env.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The script runner over a real database: failing statements reported with their script
 // line while the rest still runs, includes, WHENEVER SQLERROR EXIT, and compile errors
 // declared by --@error directives.
-#include "database.h"
 #include "oci_query.h"
-#include "script_runner.h"
+#include "ocilite/engine/database.h"
+#include "ocilite/scripts/script_runner.h"
 #include "temp_env.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The SQL*Plus script splitter: what becomes one statement, what is a unit, what is passed
 // over, and on which script line each item is reported.
-#include "script_splitter.h"
+#include "ocilite/scripts/script_splitter.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,8 @@
 #include "view_fixture.h"
 
 #include "cursor/tocicur.h"
-#include "ocilite/database.h"
+#include "ocilite/engine/connect_string.h"
+#include "ocilite/engine/database.h"
 #include "session/toci.h"
 #include "viewer/fmview.h"
 #include "viewer/sourcegrid.h"

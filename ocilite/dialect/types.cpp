@@ -1,4 +1,4 @@
-#include "types.h"
+#include "ocilite/dialect/types.h"
 
 #include <cctype>
 #include <sstream>

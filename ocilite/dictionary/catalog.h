@@ -3,8 +3,8 @@
 // schema, and the DDL that keeps them and the schema's SQLite tables in step.
 #pragma once
 
-#include "database.h"
-#include "translator.h"
+#include "ocilite/dialect/translator.h"
+#include "ocilite/engine/database.h"
 
 #include <sqlite3.h>
 

@@ -1,9 +1,9 @@
 // Oracle's old outer-join notation: a column marked with (+) belongs to the table that may
 // be NULL-extended. Each query block with such marks is rewritten to comma-joined plain
 // tables followed by one LEFT JOIN per marked table, its marked conditions moved to ON.
-#include "errors.h"
-#include "tokenizer.h"
-#include "translator.h"
+#include "ocilite/dialect/tokenizer.h"
+#include "ocilite/dialect/translator.h"
+#include "ocilite/engine/errors.h"
 
 #include <algorithm>
 #include <cstdint>

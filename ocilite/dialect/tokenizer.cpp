@@ -1,6 +1,6 @@
-#include "tokenizer.h"
+#include "ocilite/dialect/tokenizer.h"
 
-#include "errors.h"
+#include "ocilite/engine/errors.h"
 
 #include <cctype>
 

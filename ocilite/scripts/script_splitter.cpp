@@ -1,4 +1,4 @@
-#include "script_splitter.h"
+#include "ocilite/scripts/script_splitter.h"
 
 #include <algorithm>
 #include <cctype>

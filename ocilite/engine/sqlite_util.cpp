@@ -1,6 +1,6 @@
-#include "sqlite_util.h"
+#include "ocilite/engine/sqlite_util.h"
 
-#include "errors.h"
+#include "ocilite/engine/errors.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "translator.h"
+#include "ocilite/dialect/translator.h"
 
-#include "errors.h"
-#include "sqlite_util.h"
-#include "tokenizer.h"
+#include "ocilite/dialect/tokenizer.h"
+#include "ocilite/engine/errors.h"
+#include "ocilite/engine/sqlite_util.h"
 
 #include <algorithm>
 #include <cctype>

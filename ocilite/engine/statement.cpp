@@ -1,10 +1,10 @@
-#include "statement.h"
+#include "ocilite/engine/statement.h"
 
-#include "catalog.h"
-#include "database.h"
-#include "errors.h"
-#include "sqlite_util.h"
-#include "textform.h"
+#include "ocilite/dialect/text_form.h"
+#include "ocilite/dictionary/catalog.h"
+#include "ocilite/engine/database.h"
+#include "ocilite/engine/errors.h"
+#include "ocilite/engine/sqlite_util.h"
 
 #include <algorithm>
 #include <charconv>

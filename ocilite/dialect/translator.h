@@ -4,7 +4,7 @@
 // of the DDL (CREATE TABLE, DROP, CREATE OR REPLACE program units) for the catalog to do.
 #pragma once
 
-#include "types.h"
+#include "ocilite/dialect/types.h"
 
 #include <functional>
 #include <optional>

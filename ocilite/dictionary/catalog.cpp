@@ -1,8 +1,8 @@
-#include "catalog.h"
+#include "ocilite/dictionary/catalog.h"
 
-#include "errors.h"
-#include "sqlite_util.h"
-#include "textform.h"
+#include "ocilite/dialect/text_form.h"
+#include "ocilite/engine/errors.h"
+#include "ocilite/engine/sqlite_util.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#include "sqlfunctions.h"
+#include "ocilite/dialect/sql_functions.h"
 
-#include "errors.h"
-#include "textform.h"
+#include "ocilite/dialect/text_form.h"
+#include "ocilite/engine/errors.h"
 
 #include <algorithm>
 #include <cctype>

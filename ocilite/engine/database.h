@@ -102,21 +102,6 @@ private:
     std::string m_error;
 };
 
-// $XDG_DATA_HOME/velmora/demo.db (default ~/.local/share/velmora/demo.db).
-std::string defaultDatabasePath();
-// $XDG_CONFIG_HOME/velmora/ocilite.aliases (default ~/.config/velmora/ocilite.aliases):
-// lines "NAME = /path/to/db", '#' starts a comment, names compared without regard to case.
-std::string aliasFilePath();
-
-// Turns a connect string into a database file path: empty -> the default database; a name
-// found in the alias file -> its path; otherwise a path to an existing database file.
-// Unresolvable -> false with "ORA-12154: TNS:could not resolve service name".
-bool resolveConnectString(const std::string &connect, std::string &path, std::string &error);
-
-// Opens the database a connect string names. The default database is created on first use
-// with the demo schema (installDemoSchema, which creates SCOTT/TIGER and its objects).
-std::unique_ptr<Database> openConnectString(const std::string &connect, std::string &error);
-
 // Upper-cases an unquoted Oracle name (ASCII letters only, as Oracle folds identifiers).
 std::string foldName(const std::string &name);
 

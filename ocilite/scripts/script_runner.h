@@ -1,10 +1,11 @@
 // Runs SQL*Plus-style scripts against one schema of an ocilite database: each statement
 // through Database::execute, units' declared compile errors through setCompileErrors, and
-// @file / @@file includes through a ScriptSource (the file system or the embedded demo).
+// @file / @@file includes through a ScriptSource (the file system, or the demo scripts
+// compiled into the library).
 // Failures are reported as "file:line: ORA-..." and the rest of the script still runs.
 #pragma once
 
-#include "script_splitter.h"
+#include "ocilite/scripts/script_splitter.h"
 
 #include <iosfwd>
 #include <string>
@@ -24,12 +25,6 @@ public:
 
 // Scripts on disk; @file names are taken relative to the working folder.
 class FileScriptSource : public ScriptSource {
-public:
-    bool read(const std::string &path, std::string &text, std::string &error) override;
-};
-
-// The demo scripts compiled into the library (see embedded_scripts.h).
-class EmbeddedScriptSource : public ScriptSource {
 public:
     bool read(const std::string &path, std::string &text, std::string &error) override;
 };

@@ -5,10 +5,12 @@
 #define OCIV7_BUILDING_LIBRARY
 #include "oci/ociv7.h"
 
-#include "catalog.h"
-#include "database.h"
-#include "errors.h"
-#include "statement.h"
+#include "ocilite/demo/demo_schema.h"
+#include "ocilite/dictionary/catalog.h"
+#include "ocilite/engine/connect_string.h"
+#include "ocilite/engine/database.h"
+#include "ocilite/engine/errors.h"
+#include "ocilite/engine/statement.h"
 
 #include <cstring>
 #include <memory>
@@ -250,7 +252,7 @@ OCIV7_API sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *
         if (password.empty())
             throw OraError(kOraNullPassword);
         std::string error;
-        logon->db = openConnectString(connect, error);
+        logon->db = openConnectString(connect, installDemoSchema, error);
         if (!logon->db)
             throw OraError(codeOf(error), error, OraError::FullText{});
         if (!logon->db->checkPassword(user, password))

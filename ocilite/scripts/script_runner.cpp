@@ -1,7 +1,6 @@
-#include "script_runner.h"
+#include "ocilite/scripts/script_runner.h"
 
-#include "database.h"
-#include "embedded_scripts.h"
+#include "ocilite/engine/database.h"
 
 #include <filesystem>
 #include <fstream>
@@ -76,18 +75,6 @@ bool FileScriptSource::read(const std::string &path, std::string &text, std::str
     buffer << in.rdbuf();
     text = buffer.str();
     return true;
-}
-
-bool EmbeddedScriptSource::read(const std::string &path, std::string &text, std::string &error) {
-    const std::string wanted = std::filesystem::path(path).lexically_normal().generic_string();
-    for (const EmbeddedScript &script : demoScripts()) {
-        if (wanted == script.name) {
-            text.assign(script.text, script.size);
-            return true;
-        }
-    }
-    error = "SP2-0310: unable to open file \"" + path + "\"";
-    return false;
 }
 
 ScriptRunner::ScriptRunner(Database &db, std::string schema, ScriptSource &source,

@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "ocilite/engine/errors.h"
 
 #include <cstdio>
 #include <iterator>

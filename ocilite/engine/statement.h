@@ -3,8 +3,8 @@
 // the row-by-row conversion into the caller's external types. Errors throw OraError.
 #pragma once
 
-#include "translator.h"
-#include "types.h"
+#include "ocilite/dialect/translator.h"
+#include "ocilite/dialect/types.h"
 
 #include <sqlite3.h>
 

@@ -1,10 +1,7 @@
-// Where databases live and how a connect string names one.
-#include "database.h"
-#include "errors.h"
+#include "ocilite/engine/connect_string.h"
 
-#if defined(OCILITE_HAVE_DEMO)
-#include "demo/demo_schema.h"
-#endif
+#include "ocilite/engine/database.h"
+#include "ocilite/engine/errors.h"
 
 #include <cctype>
 #include <cstdio>
@@ -74,7 +71,8 @@ std::string aliasTarget(const std::string &name) {
 
 // Builds the default database beside its final place and moves it there once complete,
 // so that a failed installation never leaves a half-made database behind.
-std::unique_ptr<Database> createDefault(const std::string &path, std::string &error) {
+std::unique_ptr<Database> createDefault(const std::string &path, const SeedDatabase &seed,
+                                        std::string &error) {
     const auto slash = path.rfind('/');
     if (slash != std::string::npos && !makeDirectories(path.substr(0, slash))) {
         error = oraText(1034, "cannot create " + path.substr(0, slash));
@@ -86,12 +84,7 @@ std::unique_ptr<Database> createDefault(const std::string &path, std::string &er
         auto db = Database::open(temporary, true, error);
         if (!db)
             return nullptr;
-#if defined(OCILITE_HAVE_DEMO)
-        const bool installed = installDemoSchema(*db, error);
-#else
-        const bool installed = db->addUser("SCOTT", "TIGER", error);
-#endif
-        if (!installed) {
+        if (!seed(*db, error)) {
             db.reset();
             std::remove(temporary.c_str());
             return nullptr;
@@ -136,12 +129,13 @@ bool resolveConnectString(const std::string &connect, std::string &path, std::st
     return false;
 }
 
-std::unique_ptr<Database> openConnectString(const std::string &connect, std::string &error) {
+std::unique_ptr<Database> openConnectString(const std::string &connect, const SeedDatabase &seed,
+                                            std::string &error) {
     std::string path;
     if (!resolveConnectString(connect, path, error))
         return nullptr;
     if (trim(connect).empty() && !isFile(path))
-        return createDefault(path, error);
+        return createDefault(path, seed, error);
     if (!isFile(path)) {
         error = oraText(kOraServiceNotResolved);
         return nullptr;

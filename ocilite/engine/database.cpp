@@ -1,11 +1,11 @@
-#include "database.h"
+#include "ocilite/engine/database.h"
 
-#include "catalog.h"
-#include "errors.h"
-#include "sqlfunctions.h"
-#include "sqlite_util.h"
-#include "textform.h"
-#include "translator.h"
+#include "ocilite/dialect/sql_functions.h"
+#include "ocilite/dialect/text_form.h"
+#include "ocilite/dialect/translator.h"
+#include "ocilite/dictionary/catalog.h"
+#include "ocilite/engine/errors.h"
+#include "ocilite/engine/sqlite_util.h"
 
 #include <sodium.h>
 #include <sqlite3.h>

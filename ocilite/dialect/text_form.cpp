@@ -1,6 +1,6 @@
-#include "textform.h"
+#include "ocilite/dialect/text_form.h"
 
-#include "errors.h"
+#include "ocilite/engine/errors.h"
 
 #include <algorithm>
 #include <cctype>
