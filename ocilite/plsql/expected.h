@@ -1,0 +1,50 @@
+// What Oracle's parser lists after "when expecting one of the following:" (PLS-00103), per
+// parser situation, and the way it names the symbol it met. The lists are Oracle's own,
+// taken from real listings (sources beside each list in expected.cpp); the layout (three
+// spaces, lines wrapped as Oracle wraps them) is made here.
+#pragma once
+
+#include "ocilite/plsql/token.h"
+
+#include <string>
+#include <string_view>
+
+namespace ocilite::plsql {
+
+enum class Expect {
+    AfterName,          // an expression ending in a name, where ';' could end it
+    AfterValue,         // an expression ending in a literal or ')', where ';' could end it
+    StatementStart,     // a statement may start (END and EXCEPTION may follow)
+    FirstStatement,     // a statement must start (after BEGIN, THEN, LOOP, ELSE ...)
+    AfterNameStatement, // a statement that began with a name: := . ( @ % ;
+    Declaration,        // in a declare section: an item, a subprogram or BEGIN
+    AfterSubprogram,    // in a declare section after a subprogram body
+    AfterSubprogramPkg, // in a package body after a subprogram body
+    PackageItem,        // in a package specification: an item or END
+    EndIf,              // END seen where END IF belongs
+    EndLoop,            // END seen where END LOOP belongs
+    EndCase,            // END seen where END CASE belongs
+    AfterEnd,           // after END of a unit: ; or the unit's name
+    SubprogramHeading,  // after a subprogram heading in a body: IS/AS or clauses
+    SpecHeading,        // after a subprogram heading in a specification
+    VariableType,       // after a variable's type whose constraint is given
+    VariableTypeName,   // after a variable's type given by a name
+    Then,               // after an IF / ELSIF condition
+    Loop,               // after a WHILE / FOR loop header
+    Identifier,         // an identifier is required
+    Expression,         // an expression is required
+    Semicolon,          // only ';' fits
+    Into,               // SELECT list without INTO: INTO / FROM expected
+    Generic,            // anything else: the symbols the parser was trying
+};
+
+// The expected-symbol block of a PLS-00103 text: lines of "   sym sym ..." joined by '\n'.
+std::string expectedBlock(Expect e);
+// "INSERT", "end-of-file", ";", "1" ...: the encountered symbol as Oracle writes it.
+std::string symbolName(std::string_view source, const Token &t);
+// The list Oracle gives when ';' is missing after an expression ending in `last`.
+Expect afterExpression(const Token &last);
+// True when Oracle recovers from this situation by putting ";" in front of the symbol.
+bool semicolonFits(Expect e);
+
+} // namespace ocilite::plsql

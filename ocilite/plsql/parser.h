@@ -1,0 +1,212 @@
+// The recursive-descent parser of PL/SQL units and the SQL inside them (private to the
+// compiler). One Parser reads one unit's tokens into a tree in the given arena; the first
+// syntax error Oracle would not recover from ends the parse with its PLS-00103 row, and
+// the errors Oracle recovers from by substituting a symbol are reported and parsed past.
+// The rules live in one file per area: parse_units, parse_decls, parse_stmts, parse_sql,
+// parse_expr.
+#pragma once
+
+#include "ocilite/plsql/arena.h"
+#include "ocilite/plsql/ast.h"
+#include "ocilite/plsql/diagnostics.h"
+#include "ocilite/plsql/expected.h"
+#include "ocilite/plsql/keywords.h"
+#include "ocilite/plsql/token.h"
+
+#include <string_view>
+#include <vector>
+
+namespace ocilite::plsql {
+
+// Thrown inside the parser to unwind after an unrecoverable syntax error (never leaves it).
+struct SyntaxAbort {};
+
+// Appends nodes to a parent's child list in constant time.
+struct ChildList {
+    Node *head = nullptr;
+    Node *tail = nullptr;
+    void add(Node *n) {
+        if (!n)
+            return;
+        (tail ? tail->next : head) = n;
+        tail = n;
+        while (tail->next)
+            tail = tail->next;
+    }
+};
+
+class Parser {
+public:
+    Parser(std::string_view source, std::vector<Token> tokens, Arena &arena, Diagnostics &diags);
+    Parser(const Parser &) = delete;
+    Parser &operator=(const Parser &) = delete;
+
+    // The unit the source holds (it starts at its PACKAGE / PROCEDURE / ... keyword); null
+    // when a syntax error stopped the parse.
+    Node *parseUnit();
+    // A trigger's PL/SQL block alone (the source starts at DECLARE, BEGIN or COMPOUND).
+    Node *parseTriggerBlock();
+    bool syntaxError() const { return m_syntaxError; }
+    const std::vector<Token> &tokens() const { return m_t; }
+
+private:
+    // tokens (parser.cpp)
+    const Token &cur() const { return m_t[m_i]; }
+    const Token &peek(size_t n = 1) const {
+        return m_t[m_i + n < m_t.size() ? m_i + n : m_t.size() - 1];
+    }
+    bool isKw(Kw k) const { return cur().kind == Tok::Word && cur().kw == uint16_t(k); }
+    bool peekKw(size_t n, Kw k) const {
+        return peek(n).kind == Tok::Word && peek(n).kw == uint16_t(k);
+    }
+    bool isOp(char c) const;
+    bool isOp2(const char *op) const;
+    bool peekOp(size_t n, char c) const;
+    bool peekOp2(size_t n, const char *op) const;
+    bool atEof() const { return cur().kind == Tok::Eof; }
+    bool acceptKw(Kw k);
+    bool acceptOp(char c);
+    bool acceptOp2(const char *op);
+    void expectKw(Kw k, Expect e);
+    void expectOp(char c, Expect e);
+    void expectOp2(const char *op, Expect e);
+    bool isIdentifier() const; // a word that may name an item here, or "quoted"
+    bool sqlName() const;
+    bool isAnyName() const; // any word or quoted identifier (after a dot)
+    uint32_t expectIdentifier(Expect e);
+    void expectSemicolon(Expect e); // with Oracle's ";" substitution where it recovers
+    [[noreturn]] void fail(Expect e);
+    void failSubstituted(Expect e, std::string_view symbol);
+    Node *mk(NK kind, uint32_t first);
+    Node *finish(Node *n) {
+        n->end = static_cast<uint32_t>(m_i);
+        return n;
+    }
+    bool startsStatement() const;
+    bool endsStatementList() const;
+
+    // units (parse_units.cpp)
+    Node *packageSpec(uint32_t first);
+    Node *packageBody(uint32_t first);
+    Node *standaloneSubprogram(uint32_t first, bool function);
+    Node *typeSpec(uint32_t first);
+    Node *typeBody(uint32_t first);
+    Node *trigger(uint32_t first);
+    void triggerHeading();
+    Node *compoundTrigger(uint32_t first);
+    void unitName(Node *unit);
+    void unitClauses(bool function);
+    void endUnit(Expect e);
+    Node *subprogramHeading(NK kind, bool function, bool method);
+    Node *parameterList();
+    Node *parameter();
+    void subprogramClauses(bool function, bool body);
+    Node *subprogram(bool method);
+    Node *subprogramRest(Node *heading, bool method);
+    void typeMember(ChildList &members);
+    void typeModifiers();
+
+    // declarations (parse_decls.cpp)
+    Node *declarations(bool package, bool body);
+    Node *declaration(bool package, bool body);
+    Node *variable();
+    Node *typeDecl();
+    Node *subtypeDecl();
+    Node *cursorDecl();
+    Node *pragma();
+    Node *datatype();
+    void typeConstraint(Node *type);
+    Node *recordFields();
+    Node *defaultValue();
+
+    // statements (parse_stmts.cpp)
+    Node *body(Node *unit);
+    Node *block(uint32_t first);
+    Node *statements(Expect e);
+    Node *statement();
+    Node *labelled();
+    Node *ifStatement();
+    Node *caseStatement();
+    Node *loopStatement(Node *head, uint32_t first);
+    Node *forLoop();
+    Node *whileLoop();
+    Node *forall();
+    Node *exitOrContinue(NK kind);
+    Node *raiseStatement();
+    Node *returnStatement();
+    Node *openStatement();
+    Node *fetchStatement();
+    Node *closeStatement();
+    Node *executeImmediate();
+    Node *pipeRow();
+    Node *gotoStatement();
+    Node *nameStatement();
+    Node *handlers();
+    void endBlock(Expect e);
+    Node *intoTargets(NK kind);
+
+    // SQL (parse_sql.cpp)
+    bool startsSql() const;
+    Node *sqlStatement();
+    Node *selectStatement(bool plsql);
+    Node *query();
+    Node *subquery();
+    Node *queryBlock();
+    Node *selectList();
+    Node *fromClause();
+    Node *tableReference();
+    Node *tableExpression();
+    void joinClauses(ChildList &list);
+    void queryTail(Node *block);
+    void hierarchical(ChildList &list);
+    void groupBy(ChildList &list);
+    Node *orderBy();
+    void rowLimiting();
+    void forUpdate();
+    Node *withClause();
+    Node *insertStatement();
+    Node *insertTarget();
+    Node *updateStatement();
+    Node *deleteStatement();
+    Node *mergeStatement();
+    Node *returningClause();
+    Node *simpleSql();
+    Node *sqlTableName();
+    void tableAlias();
+    void skipToSemicolon();
+
+    // expressions (parse_expr.cpp)
+    Node *expr();
+    Node *orExpr();
+    Node *andExpr();
+    Node *notExpr();
+    Node *comparison();
+    Node *comparisonTail(Node *left, uint32_t first);
+    Node *concat();
+    Node *additive();
+    Node *multiplicative();
+    Node *power();
+    Node *unary();
+    Node *primary();
+    Node *name();
+    Node *nameTail(Node *n);
+    Node *arguments();
+    Node *caseExpression();
+    Node *parenthesised();
+    Node *literal();
+    Node *specialFunction(Node *n);
+    Node *analyticClause();
+    Node *conditionExpr() { return expr(); }
+    bool startsExpression() const;
+    void skipBalanced();
+
+    std::string_view m_src;
+    std::vector<Token> m_t;
+    size_t m_i = 0;
+    Arena &m_arena;
+    Diagnostics &m_diags;
+    bool m_syntaxError = false;
+    int m_sqlDepth = 0;
+};
+
+} // namespace ocilite::plsql
