@@ -28,14 +28,14 @@ enum { OCIV7_CDA_SIZE = 64, OCIV7_HDA_SIZE = 256 };
 
 /* The fields every cursor or logon area begins with, in Oracle's published order. */
 struct cda_head {
-    sb2 v2_rc;   /* version-2 return code */
-    ub2 ft;      /* SQL function type of the parsed statement */
-    ub4 rpc;     /* rows processed count */
-    ub2 peo;     /* parse error offset */
-    ub1 fc;      /* OCI function code of the last failing call */
+    sb2 v2_rc; /* version-2 return code */
+    ub2 ft;    /* SQL function type of the parsed statement */
+    ub4 rpc;   /* rows processed count */
+    ub2 peo;   /* parse error offset */
+    ub1 fc;    /* OCI function code of the last failing call */
     ub1 rcs1;
-    ub2 rc;      /* version-7 return code (Oracle error number) */
-    ub1 wrn;     /* warning flags */
+    ub2 rc;  /* version-7 return code (Oracle error number) */
+    ub1 wrn; /* warning flags */
     ub1 rcs2;
     sword rcs3;
     struct {
@@ -47,9 +47,9 @@ struct cda_head {
         ub4 rcs7;
         ub2 rcs8;
     } rid;
-    sword ose;   /* operating-system dependent error */
+    sword ose; /* operating-system dependent error */
     ub1 chk;
-    void *rcsp;  /* pointer to the library's reserved area */
+    void *rcsp; /* pointer to the library's reserved area */
 };
 
 /* Cursor data area; the logon data area has the same shape. */
@@ -89,11 +89,11 @@ _Static_assert(sizeof(struct cda_def) == OCIV7_CDA_SIZE, "cda_def must be 64 byt
 /* Column description record that the session's Descr fills and Defin reads. */
 enum { OCIV7_NAME_CAPACITY = 33 };
 struct describe {
-    sb4 dbsize;                          /* size in the database */
-    sb2 dbtype;                          /* Oracle internal type code */
-    sb1 cbuf[OCIV7_NAME_CAPACITY + 1];   /* column name, terminated by Descr */
-    sb4 cbufl;                           /* in: capacity of cbuf; out: name length */
-    sb4 dsize;                           /* display size */
+    sb4 dbsize;                        /* size in the database */
+    sb2 dbtype;                        /* Oracle internal type code */
+    sb1 cbuf[OCIV7_NAME_CAPACITY + 1]; /* column name, terminated by Descr */
+    sb4 cbufl;                         /* in: capacity of cbuf; out: name length */
+    sb4 dsize;                         /* display size */
     sb2 prec;
     sb2 scale;
     sb2 nullok;
@@ -123,25 +123,60 @@ enum {
 
 /* External type codes for odefin and the binds. */
 enum {
-    OCIV7_EXT_CHR = 1,
-    OCIV7_EXT_INT = 3,
-    OCIV7_EXT_FLT = 4,
-    OCIV7_EXT_STR = 5,
-    OCIV7_EXT_AFC = 96,
-    OCIV7_EXT_AVC = 97
+    OCIV7_EXT_CHR = 1,  /* character string, not terminated */
+    OCIV7_EXT_INT = 3,  /* signed integer of 1, 2, 4 or 8 bytes */
+    OCIV7_EXT_FLT = 4,  /* float or double */
+    OCIV7_EXT_STR = 5,  /* zero-terminated string */
+    OCIV7_EXT_DAT = 12, /* Oracle's 7-byte date */
+    OCIV7_EXT_AFC = 96, /* blank-padded fixed-length string */
+    OCIV7_EXT_AVC = 97  /* blank-padded and zero-terminated string */
 };
 
 /* SQL function types left in ft by oparse. */
-enum { OCIV7_FT_INSERT = 3, OCIV7_FT_SELECT = 4, OCIV7_FT_UPDATE = 5, OCIV7_FT_DELETE = 9 };
+enum {
+    OCIV7_FT_CREATE_TABLE = 1,
+    OCIV7_FT_INSERT = 3,
+    OCIV7_FT_SELECT = 4,
+    OCIV7_FT_UPDATE = 5,
+    OCIV7_FT_DROP_TABLE = 8,
+    OCIV7_FT_DELETE = 9,
+    OCIV7_FT_CREATE_PROCEDURE = 24,
+    OCIV7_FT_COMMIT = 54,
+    OCIV7_FT_ROLLBACK = 55,
+    OCIV7_FT_DROP_PROCEDURE = 68,
+    OCIV7_FT_CREATE_FUNCTION = 91,
+    OCIV7_FT_DROP_FUNCTION = 93,
+    OCIV7_FT_CREATE_PACKAGE = 94,
+    OCIV7_FT_DROP_PACKAGE = 96,
+    OCIV7_FT_CREATE_PACKAGE_BODY = 97,
+    OCIV7_FT_DROP_PACKAGE_BODY = 99
+};
+
+/* OCI function codes left in fc by a failing cursor call; logon-level calls have none. */
+enum {
+    OCIV7_FC_NONE = 0,
+    OCIV7_FC_EXEC = 4,
+    OCIV7_FC_DEFIN = 8,
+    OCIV7_FC_FETCH = 12,
+    OCIV7_FC_OPEN = 14,
+    OCIV7_FC_CLOSE = 16,
+    OCIV7_FC_BNDRV = 28,
+    OCIV7_FC_BNDRN = 30,
+    OCIV7_FC_CAN = 52,
+    OCIV7_FC_PARSE = 54,
+    OCIV7_FC_DESCR = 60,
+    OCIV7_FC_BNDRA = 62,
+    OCIV7_FC_GETPI = 65
+};
 
 #if defined(OCIV7_BUILDING_LIBRARY)
-#  if defined(_WIN32)
-#    define OCIV7_API __declspec(dllexport)
-#  else
-#    define OCIV7_API __attribute__((visibility("default")))
-#  endif
+#if defined(_WIN32)
+#define OCIV7_API __declspec(dllexport)
 #else
-#  define OCIV7_API
+#define OCIV7_API __attribute__((visibility("default")))
+#endif
+#else
+#define OCIV7_API
 #endif
 
 /* The twenty entry points, in the order the session binds them. */
@@ -157,8 +192,8 @@ OCIV7_API sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword f
 OCIV7_API sword oexec(Cda_Def *cursor);
 OCIV7_API sword ofetch(Cda_Def *cursor);
 OCIV7_API sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz);
-OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf,
-                       sb4 *cbufl, sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok);
+OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb4 *cbufl,
+                       sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok);
 OCIV7_API sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, sword ftype,
                        sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt);
 OCIV7_API sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl,
@@ -172,9 +207,9 @@ OCIV7_API sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv
                        sword ftype, sword scale, sb2 *indp, ub2 *alen, ub2 *arcode, ub4 maxsiz,
                        ub4 *cursiz, OraText *fmt, sword fmtl, sword fmtt);
 OCIV7_API sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1, size_t rsv1ln,
-                       ub1 *rsv2, size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level,
-                       OraText **argnam, ub2 *arnlen, ub2 *dtype, ub1 *defsup, ub1 *mode,
-                       ub4 *dtsiz, sb2 *prec, sb2 *scale, ub1 *radix, ub4 *spare, ub4 *arrsiz);
+                       ub1 *rsv2, size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level, OraText **argnam,
+                       ub2 *arnlen, ub2 *dtype, ub1 *defsup, ub1 *mode, ub4 *dtsiz, sb2 *prec,
+                       sb2 *scale, ub1 *radix, ub4 *spare, ub4 *arrsiz);
 OCIV7_API sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp);
 
 /* Pointer types for binding the entry points by name at run time. */
@@ -202,9 +237,9 @@ typedef sword (*ocom_fn)(Cda_Def *);
 typedef sword (*orol_fn)(Cda_Def *);
 typedef sword (*obndra_fn)(Cda_Def *, OraText *, sword, ub1 *, sword, sword, sword, sb2 *, ub2 *,
                            ub2 *, ub4, ub4 *, OraText *, sword, sword);
-typedef sword (*odessp_fn)(Cda_Def *, OraText *, size_t, ub1 *, size_t, ub1 *, size_t, ub2 *,
-                           ub2 *, ub2 *, OraText **, ub2 *, ub2 *, ub1 *, ub1 *, ub4 *, sb2 *,
-                           sb2 *, ub1 *, ub4 *, ub4 *);
+typedef sword (*odessp_fn)(Cda_Def *, OraText *, size_t, ub1 *, size_t, ub1 *, size_t, ub2 *, ub2 *,
+                           ub2 *, OraText **, ub2 *, ub2 *, ub1 *, ub1 *, ub4 *, sb2 *, sb2 *,
+                           ub1 *, ub4 *, ub4 *);
 typedef sword (*ogetpi_fn)(Cda_Def *, ub1 *, void **, ub4 *, ub4 *);
 
 #ifdef __cplusplus

@@ -22,23 +22,6 @@
 namespace ocilite {
 namespace {
 
-// OCI function codes (ocidem.h); logon-level calls have none in Oracle's table.
-enum : ub1 {
-    kFcExec = 4,
-    kFcDefin = 8,
-    kFcFetch = 12,
-    kFcOpen = 14,
-    kFcClose = 16,
-    kFcBndrv = 28,
-    kFcBndrn = 30,
-    kFcCan = 52,
-    kFcParse = 54,
-    kFcDescr = 60,
-    kFcBndra = 62,
-    kFcGetpi = 65,
-    kFcNone = 0,
-};
-
 struct Logon;
 
 struct Cursor {
@@ -96,8 +79,8 @@ template <typename F> int guarded(std::string &text, F &&body) {
         text = e.text();
         return e.code();
     } catch (const std::bad_alloc &) {
-        text = oraText(4030 /* out of process memory */);
-        return 4030;
+        text = oraText(kOraOutOfMemory);
+        return kOraOutOfMemory;
     } catch (const std::exception &e) {
         text = oraText(kOraInternal, e.what());
         return kOraInternal;
@@ -125,10 +108,10 @@ template <typename F> sword logonCall(Cda_Def *lda, F &&body) {
     std::lock_guard<std::mutex> lock(g_mutex);
     Logon *logon = logonOf(lda);
     if (!logon)
-        return finish(lda, nullptr, kOraNotLoggedOn, std::string(), kFcNone);
+        return finish(lda, nullptr, kOraNotLoggedOn, std::string(), OCIV7_FC_NONE);
     std::string text;
     const int code = guarded(text, [&] { return body(*logon); });
-    return finish(lda, logon, code, text, kFcNone);
+    return finish(lda, logon, code, text, OCIV7_FC_NONE);
 }
 
 std::string text(const OraText *p, sword length) {
@@ -263,11 +246,11 @@ OCIV7_API sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *
     if (code != 0) {
         g_logonFailureCode = code;
         g_logonFailureText = message;
-        return finish(lda, nullptr, code, message, kFcNone);
+        return finish(lda, nullptr, code, message, OCIV7_FC_NONE);
     }
     lda->rcsp = logon.get();
     g_logons.insert(logon.release());
-    return finish(lda, nullptr, 0, std::string(), kFcNone);
+    return finish(lda, nullptr, 0, std::string(), OCIV7_FC_NONE);
 }
 
 OCIV7_API sword ologof(Cda_Def *lda) {
@@ -294,7 +277,7 @@ OCIV7_API sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, s
     std::lock_guard<std::mutex> lock(g_mutex);
     Logon *logon = logonOf(lda);
     if (!logon)
-        return finish(cursor, nullptr, kOraNotLoggedOn, std::string(), kFcOpen);
+        return finish(cursor, nullptr, kOraNotLoggedOn, std::string(), OCIV7_FC_OPEN);
     if (Cursor *old = cursorOf(cursor))
         closeCursor(old);
     std::string message;
@@ -310,11 +293,11 @@ OCIV7_API sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, s
     cursor->rcsp = code == 0 ? opened : nullptr;
     cursor->ft = 0;
     cursor->rpc = 0;
-    return finish(cursor, logon, code, message, kFcOpen);
+    return finish(cursor, logon, code, message, OCIV7_FC_OPEN);
 }
 
 OCIV7_API sword oclose(Cda_Def *cursor) {
-    const sword rc = cursorCall(cursor, kFcClose, [](Cursor &) { return 0; });
+    const sword rc = cursorCall(cursor, OCIV7_FC_CLOSE, [](Cursor &) { return 0; });
     std::lock_guard<std::mutex> lock(g_mutex);
     if (Cursor *c = cursorOf(cursor)) {
         closeCursor(c);
@@ -325,7 +308,7 @@ OCIV7_API sword oclose(Cda_Def *cursor) {
 
 OCIV7_API sword oparse(Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword defflg, ub4 lngflg) {
     (void)lngflg;
-    return cursorCall(cursor, kFcParse, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_PARSE, [&](Cursor &c) {
         c.statement.reset();
         c.deferredError = 0;
         c.ddlDone = false;
@@ -356,7 +339,7 @@ OCIV7_API sword oparse(Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword deffl
 
 OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb4 *cbufl,
                        sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok) {
-    return cursorCall(cursor, kFcDescr, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_DESCR, [&](Cursor &c) {
         const DescribedColumn *column = statementOf(c).column(pos);
         if (!column)
             return static_cast<int>(kOraNotInSelectList);
@@ -387,7 +370,7 @@ OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1
 OCIV7_API sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword ftype, sword scale,
                        sb2 *indp, OraText *fmt, sword fmtl, sword fmtt, ub2 *rlen, ub2 *rcode) {
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
-    return cursorCall(cursor, kFcDefin, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_DEFIN, [&](Cursor &c) {
         DefineSpec spec;
         spec.buffer = buf;
         spec.length = bufl;
@@ -401,7 +384,7 @@ OCIV7_API sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword f
 }
 
 OCIV7_API sword oexec(Cda_Def *cursor) {
-    return cursorCall(cursor, kFcExec, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_EXEC, [&](Cursor &c) {
         Statement &s = statementOf(c);
         cursor->rpc = 0;
         cursor->rpc = static_cast<ub4>(runStatement(c, s));
@@ -410,7 +393,7 @@ OCIV7_API sword oexec(Cda_Def *cursor) {
 }
 
 OCIV7_API sword ofetch(Cda_Def *cursor) {
-    return cursorCall(cursor, kFcFetch, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_FETCH, [&](Cursor &c) {
         Statement &s = statementOf(c);
         const FetchResult result = s.fetch();
         cursor->rpc = static_cast<ub4>(s.rowsFetched());
@@ -444,7 +427,7 @@ OCIV7_API sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz) {
 OCIV7_API sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, sword ftype,
                        sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
-    return cursorCall(cursor, kFcBndrn, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_BNDRN, [&](Cursor &c) {
         statementOf(c).bind(sqlvn, bindSpec(progv, progvl, ftype, indp));
         return 0;
     });
@@ -453,7 +436,7 @@ OCIV7_API sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, s
 OCIV7_API sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl,
                        sword ftype, sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
-    return cursorCall(cursor, kFcBndrv, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_BNDRV, [&](Cursor &c) {
         const std::string name = text(sqlvar, sqlvl);
         if (name.empty())
             throw OraError(kOraIllegalVariable);
@@ -463,7 +446,7 @@ OCIV7_API sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv
 }
 
 OCIV7_API sword ocan(Cda_Def *cursor) {
-    return cursorCall(cursor, kFcCan, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_CAN, [&](Cursor &c) {
         if (c.statement)
             c.statement->cancel();
         return 0;
@@ -502,7 +485,7 @@ OCIV7_API sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv
                        sword ftype, sword scale, sb2 *indp, ub2 *alen, ub2 *arcode, ub4 maxsiz,
                        ub4 *cursiz, OraText *fmt, sword fmtl, sword fmtt) {
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt, (void)cursiz;
-    return cursorCall(cursor, kFcBndra, [&](Cursor &c) {
+    return cursorCall(cursor, OCIV7_FC_BNDRA, [&](Cursor &c) {
         // A scalar bind with an actual length; arrays only serve PL/SQL tables, which the
         // embedded database cannot run.
         if (maxsiz > 0)
@@ -525,7 +508,7 @@ OCIV7_API sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1
     (void)objnam, (void)onlen, (void)rsv1, (void)rsv1ln, (void)rsv2, (void)rsv2ln, (void)ovrld;
     (void)pos, (void)level, (void)argnam, (void)arnlen, (void)dtype, (void)defsup, (void)mode;
     (void)dtsiz, (void)prec, (void)scale, (void)radix, (void)spare, (void)arrsiz;
-    return cursorCall(cursor, kFcNone, [](Cursor &) -> int {
+    return cursorCall(cursor, OCIV7_FC_NONE, [](Cursor &) -> int {
         throw OraError(kOraUnimplemented,
                        "the embedded database does not compile PL/SQL, so it cannot describe "
                        "stored procedure arguments");
@@ -534,7 +517,7 @@ OCIV7_API sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1
 
 OCIV7_API sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp) {
     (void)piecep, (void)ctxpp, (void)iterp, (void)indexp;
-    return cursorCall(cursor, kFcGetpi, [](Cursor &) -> int {
+    return cursorCall(cursor, OCIV7_FC_GETPI, [](Cursor &) -> int {
         throw OraError(kOraUnimplemented, "piecewise operations");
     });
 }

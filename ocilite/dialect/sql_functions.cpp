@@ -99,7 +99,7 @@ void fnLike(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     if (argc == 3) {
         const std::string e = argText(argv[2]);
         if (charCount(e) != 1)
-            return resultError(ctx, OraError(1425 /* escape character must be ... */));
+            return resultError(ctx, OraError(kOraEscapeCharacter));
         escape = static_cast<unsigned char>(e[0]);
     }
     const std::string pattern = argText(argv[0]);
@@ -122,7 +122,7 @@ void fnNvl2(sqlite3_context *ctx, int, sqlite3_value **argv) {
 
 void fnDecode(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     if (argc < 3)
-        return resultError(ctx, OraError(938 /* not enough arguments for function */));
+        return resultError(ctx, OraError(kOraNotEnoughArguments));
     sqlite3_value *expr = argv[0];
     int i = 1;
     for (; i + 1 < argc; i += 2) {
@@ -422,7 +422,7 @@ void fnDateAdd(sqlite3_context *ctx, int, sqlite3_value **argv) {
             days = argv[0];
         }
         if (!date)
-            throw OraError(932 /* inconsistent datatypes */);
+            throw OraError(kOraInconsistentDatatypes);
         const double offset = argNumber(days) * 86400.0;
         const DateTime d = civilFromSeconds(secondsOf(*date) + std::llround(offset));
         if (d.year < 1 || d.year > 9999)
@@ -438,7 +438,7 @@ void fnDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv) {
         const auto a = argDate(argv[0]);
         const auto b = argDate(argv[1]);
         if (!a || !b)
-            throw OraError(932);
+            throw OraError(kOraInconsistentDatatypes);
         resultNumber(ctx, static_cast<double>(secondsOf(*a) - secondsOf(*b)) / 86400.0);
     });
 }

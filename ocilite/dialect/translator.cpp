@@ -1,5 +1,6 @@
 #include "ocilite/dialect/translator.h"
 
+#include "oci/ociv7.h"
 #include "ocilite/dialect/tokenizer.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
@@ -239,11 +240,11 @@ private:
         if (kFirst.count(name) && !args.empty()) {
             const size_t pick = name == "NVL2" && args.size() > 1 ? 1 : 0;
             OraType t = guess(args[pick].first, args[pick].second);
-            if ((name == "NVL" || name == "COALESCE") && t.code == 1 && t.size == 0 &&
-                args.size() > 1)
+            if ((name == "NVL" || name == "COALESCE") && t.code == OCIV7_TYPE_VARCHAR2 &&
+                t.size == 0 && args.size() > 1)
                 t = guess(args[1].first, args[1].second);
-            if (t.code == 96)
-                t.code = 1;
+            if (t.code == OCIV7_TYPE_CHAR)
+                t.code = OCIV7_TYPE_VARCHAR2;
             return t;
         }
         if (name == "DECODE" && args.size() >= 3)
@@ -278,8 +279,8 @@ private:
                         break;
                 }
                 OraType t = guess(i + 1, end);
-                if (t.code == 96)
-                    t.code = 1;
+                if (t.code == OCIV7_TYPE_CHAR)
+                    t.code = OCIV7_TYPE_VARCHAR2;
                 return t;
             }
         }
@@ -319,11 +320,11 @@ public:
         if (lead.isWord("SELECT") || lead.isWord("WITH") || lead.isOp("("))
             return query();
         if (lead.isWord("INSERT"))
-            return dml(StatementKind::Insert, 3);
+            return dml(StatementKind::Insert, OCIV7_FT_INSERT);
         if (lead.isWord("UPDATE"))
-            return dml(StatementKind::Update, 5);
+            return dml(StatementKind::Update, OCIV7_FT_UPDATE);
         if (lead.isWord("DELETE"))
-            return dml(StatementKind::Delete, 9);
+            return dml(StatementKind::Delete, OCIV7_FT_DELETE);
         if (lead.isWord("DROP"))
             return drop();
         if (lead.isWord("COMMIT") || lead.isWord("ROLLBACK"))
@@ -377,7 +378,7 @@ private:
             throw OraError(kOraNotProperlyEnded);
         Translation tr;
         tr.kind = commit ? StatementKind::Commit : StatementKind::Rollback;
-        tr.functionType = commit ? 54 : 55;
+        tr.functionType = commit ? OCIV7_FT_COMMIT : OCIV7_FT_ROLLBACK;
         return tr;
     }
 
@@ -395,13 +396,13 @@ private:
         if (what.isWord("TABLE") && !tr.orReplace)
             return createTable();
         if (what.isWord("PACKAGE") && i + 1 < head.size() && head[i + 1].isWord("BODY"))
-            return createUnit(tr, head, i, i + 2, "PACKAGE BODY", 97);
+            return createUnit(tr, head, i, i + 2, "PACKAGE BODY", OCIV7_FT_CREATE_PACKAGE_BODY);
         if (what.isWord("PACKAGE"))
-            return createUnit(tr, head, i, i + 1, "PACKAGE", 94);
+            return createUnit(tr, head, i, i + 1, "PACKAGE", OCIV7_FT_CREATE_PACKAGE);
         if (what.isWord("PROCEDURE"))
-            return createUnit(tr, head, i, i + 1, "PROCEDURE", 24);
+            return createUnit(tr, head, i, i + 1, "PROCEDURE", OCIV7_FT_CREATE_PROCEDURE);
         if (what.isWord("FUNCTION"))
-            return createUnit(tr, head, i, i + 1, "FUNCTION", 91);
+            return createUnit(tr, head, i, i + 1, "FUNCTION", OCIV7_FT_CREATE_FUNCTION);
         static const std::set<std::string> kKnown = {"VIEW", "INDEX",   "SEQUENCE", "TRIGGER",
                                                      "TYPE", "SYNONYM", "USER",     "UNIQUE"};
         if (what.kind == TokenKind::Identifier && kKnown.count(what.text))
@@ -415,7 +416,7 @@ private:
         std::string name = t[i++].text;
         if (i + 1 < t.size() && t[i].isOp(".") && isNameToken(t[i + 1])) {
             if (name != m_schema)
-                throw OraError(1031 /* insufficient privileges */);
+                throw OraError(kOraInsufficientPrivileges);
             name = t[i + 1].text;
             i += 2;
         }
@@ -457,14 +458,14 @@ private:
         m_t = tokenize(m_sql);
         Translation tr;
         tr.kind = StatementKind::CreateTable;
-        tr.functionType = 1;
+        tr.functionType = OCIV7_FT_CREATE_TABLE;
         tr.objectType = "TABLE";
         size_t i = 2;
         tr.objectName = ownName(m_t, i, kOraInvalidTableName);
         if (i >= m_t.size() || !m_t[i].isOp("(")) {
             if (i < m_t.size() && m_t[i].isWord("AS"))
                 throw OraError(kOraUnimplemented, "CREATE TABLE ... AS SELECT");
-            throw OraError(kOraMissingExpression - 30 /* ORA-00906 missing left parenthesis */);
+            throw OraError(kOraMissingLeftParen);
         }
         ++i;
         for (;;) {
@@ -500,7 +501,7 @@ private:
     // Skips a parenthesised group starting at i; returns the tokens inside.
     Tokens group(size_t &i) {
         if (i >= m_t.size() || !m_t[i].isOp("("))
-            throw OraError(906 /* missing left parenthesis */);
+            throw OraError(kOraMissingLeftParen);
         int depth = 0;
         Tokens inside;
         for (; i < m_t.size(); ++i) {
@@ -589,7 +590,7 @@ private:
                 if (i < m_t.size() && m_t[i].isOp("("))
                     group(i);
             } else {
-                throw OraError(907);
+                throw OraError(kOraMissingRightParen);
             }
         }
         tr.columns.push_back(c);
@@ -620,7 +621,7 @@ private:
         if (m_t[i].isWord("TABLE")) {
             ++i;
             tr.kind = StatementKind::DropTable;
-            tr.functionType = 8;
+            tr.functionType = OCIV7_FT_DROP_TABLE;
             tr.objectType = "TABLE";
             tr.objectName = ownName(m_t, i, kOraInvalidTableName);
             if (i < m_t.size() && m_t[i].isWord("CASCADE"))
@@ -631,22 +632,22 @@ private:
             tr.kind = StatementKind::DropUnit;
             if (m_t[i].isWord("PACKAGE") && i + 1 < m_t.size() && m_t[i + 1].isWord("BODY")) {
                 tr.objectType = "PACKAGE BODY";
-                tr.functionType = 99;
+                tr.functionType = OCIV7_FT_DROP_PACKAGE_BODY;
                 i += 2;
             } else if (m_t[i].isWord("PACKAGE")) {
                 tr.objectType = "PACKAGE";
-                tr.functionType = 96;
+                tr.functionType = OCIV7_FT_DROP_PACKAGE;
                 ++i;
             } else if (m_t[i].isWord("PROCEDURE")) {
                 tr.objectType = "PROCEDURE";
-                tr.functionType = 68;
+                tr.functionType = OCIV7_FT_DROP_PROCEDURE;
                 ++i;
             } else if (m_t[i].isWord("FUNCTION")) {
                 tr.objectType = "FUNCTION";
-                tr.functionType = 93;
+                tr.functionType = OCIV7_FT_DROP_FUNCTION;
                 ++i;
             } else {
-                throw OraError(950 /* invalid DROP option */);
+                throw OraError(kOraInvalidDropOption);
             }
             tr.objectName = ownName(m_t, i, kOraInvalidSql);
         }
@@ -659,7 +660,7 @@ private:
     Translation query() {
         Translation tr;
         tr.kind = StatementKind::Select;
-        tr.functionType = 4;
+        tr.functionType = OCIV7_FT_SELECT;
         rewriteOuterJoins(m_t);
         checkSelectHasFrom();
         nameSelectList(tr);
@@ -678,7 +679,7 @@ private:
         if (kind == StatementKind::Delete && m_t.size() > 1 && !m_t[1].isWord("FROM"))
             m_t.insert(m_t.begin() + 1, word("FROM", m_t[1].offset));
         if (kind == StatementKind::Insert && (m_t.size() < 2 || !m_t[1].isWord("INTO")))
-            throw OraError(925 /* missing INTO keyword */);
+            throw OraError(kOraMissingInto);
         wrapConcatenations();
         rewriteDateArithmetic();
         emit(tr);

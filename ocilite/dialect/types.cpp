@@ -64,16 +64,16 @@ bool splitDeclaration(const std::string &text, std::string &name, std::vector<in
 
 int OraType::displaySize() const {
     switch (code) {
-    case 2:
+    case OCIV7_TYPE_NUMBER:
         if (precision > 0)
             return precision + (scale > 0 ? 1 : 0) + 1;
         return 40;
-    case 12:
+    case OCIV7_TYPE_DATE:
         return 9;
-    case 11:
+    case OCIV7_TYPE_ROWID:
         return 18;
-    case 23:
-    case 24:
+    case OCIV7_TYPE_RAW:
+    case OCIV7_TYPE_LONG_RAW:
         return size * 2;
     default:
         return size;
@@ -82,25 +82,25 @@ int OraType::displaySize() const {
 
 std::string OraType::dataTypeName() const {
     switch (code) {
-    case 1:
+    case OCIV7_TYPE_VARCHAR2:
         return "VARCHAR2";
-    case 2:
+    case OCIV7_TYPE_NUMBER:
         return precision == 126 && scale == -127 ? "FLOAT" : "NUMBER";
-    case 8:
+    case OCIV7_TYPE_LONG:
         return "LONG";
-    case 11:
+    case OCIV7_TYPE_ROWID:
         return "ROWID";
-    case 12:
+    case OCIV7_TYPE_DATE:
         return "DATE";
-    case 23:
+    case OCIV7_TYPE_RAW:
         return "RAW";
-    case 24:
+    case OCIV7_TYPE_LONG_RAW:
         return "LONG RAW";
-    case 96:
+    case OCIV7_TYPE_CHAR:
         return "CHAR";
-    case 112:
+    case OCIV7_TYPE_CLOB:
         return "CLOB";
-    case 113:
+    case OCIV7_TYPE_BLOB:
         return "BLOB";
     default:
         return "UNDEFINED";
@@ -110,9 +110,9 @@ std::string OraType::dataTypeName() const {
 std::string OraType::declaration() const {
     std::ostringstream out;
     out << dataTypeName();
-    if (code == 1 || code == 96 || code == 23)
+    if (code == OCIV7_TYPE_VARCHAR2 || code == OCIV7_TYPE_CHAR || code == OCIV7_TYPE_RAW)
         out << '(' << size << ')';
-    else if (code == 2 && precision > 0 && scale != -127)
+    else if (code == OCIV7_TYPE_NUMBER && precision > 0 && scale != -127)
         out << '(' << precision << ',' << scale << ')';
     return out.str();
 }
@@ -146,7 +146,7 @@ std::optional<OraType> parseDeclaredType(const std::string &text) {
         if (args.empty())
             return std::nullopt;
         if (auto n = length(1, 2000))
-            return OraType{23, *n, 0, 0};
+            return OraType{OCIV7_TYPE_RAW, *n, 0, 0};
         return std::nullopt;
     }
     if (name == "NUMBER" || name == "NUMERIC" || name == "DECIMAL" || name == "DEC") {
@@ -172,15 +172,15 @@ std::optional<OraType> parseDeclaredType(const std::string &text) {
     if (name == "DATE")
         return OraType::date();
     if (name == "LONG")
-        return OraType{8, 0, 0, 0};
+        return OraType{OCIV7_TYPE_LONG, 0, 0, 0};
     if (name == "LONG RAW")
-        return OraType{24, 0, 0, 0};
+        return OraType{OCIV7_TYPE_LONG_RAW, 0, 0, 0};
     if (name == "ROWID")
         return OraType::rowid();
     if (name == "CLOB" || name == "NCLOB")
-        return OraType{112, 4000, 0, 0};
+        return OraType{OCIV7_TYPE_CLOB, 4000, 0, 0};
     if (name == "BLOB")
-        return OraType{113, 4000, 0, 0};
+        return OraType{OCIV7_TYPE_BLOB, 4000, 0, 0};
     return std::nullopt;
 }
 

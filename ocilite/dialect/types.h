@@ -3,26 +3,31 @@
 // ("VARCHAR2(30)", "NUMBER(7,2)") which is also the declared type of the SQLite column.
 #pragma once
 
+#include "oci/ociv7.h"
+
 #include <optional>
 #include <string>
 
 namespace ocilite {
 
 struct OraType {
-    int code = 1;    // internal type code: 1 VARCHAR2, 2 NUMBER, 12 DATE, 96 CHAR ...
-    int size = 4000; // dbsize
+    int code = OCIV7_TYPE_VARCHAR2; // internal type code (OCIV7_TYPE_...)
+    int size = 4000;                // dbsize
     int precision = 0;
     int scale = 0;
 
-    static OraType varchar2(int n) { return {1, n, 0, 0}; }
-    static OraType number(int p = 0, int s = -127) { return {2, 22, p, s}; }
-    static OraType date() { return {12, 7, 0, 0}; }
-    static OraType charType(int n) { return {96, n, 0, 0}; }
-    static OraType rowid() { return {11, 18, 0, 0}; }
+    static OraType varchar2(int n) { return {OCIV7_TYPE_VARCHAR2, n, 0, 0}; }
+    static OraType number(int p = 0, int s = -127) { return {OCIV7_TYPE_NUMBER, 22, p, s}; }
+    static OraType date() { return {OCIV7_TYPE_DATE, 7, 0, 0}; }
+    static OraType charType(int n) { return {OCIV7_TYPE_CHAR, n, 0, 0}; }
+    static OraType rowid() { return {OCIV7_TYPE_ROWID, 18, 0, 0}; }
 
-    bool isNumber() const { return code == 2; }
-    bool isDate() const { return code == 12; }
-    bool isCharacter() const { return code == 1 || code == 96 || code == 8 || code == 112; }
+    bool isNumber() const { return code == OCIV7_TYPE_NUMBER; }
+    bool isDate() const { return code == OCIV7_TYPE_DATE; }
+    bool isCharacter() const {
+        return code == OCIV7_TYPE_VARCHAR2 || code == OCIV7_TYPE_CHAR || code == OCIV7_TYPE_LONG ||
+               code == OCIV7_TYPE_CLOB;
+    }
     // Width of the value as text, as describe's dsize reports it.
     int displaySize() const;
     // "VARCHAR2", "NUMBER" ... as USER_TAB_COLUMNS.DATA_TYPE spells it.

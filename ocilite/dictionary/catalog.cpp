@@ -71,7 +71,6 @@ std::string timestampText(const DateTime &d) {
 // The engine's CHECK constraints are named after the Oracle error they raise.
 std::string checks(const ColumnSpec &c) {
     const std::string col = quoteName(c.name);
-    const std::string name = "ORA%05d_" + c.name;
     auto constraint = [&](int code, const std::string &condition) {
         char buf[16];
         std::snprintf(buf, sizeof buf, "ORA%05d_", code);
@@ -80,15 +79,16 @@ std::string checks(const ColumnSpec &c) {
     };
     const OraType &t = c.type;
     std::string out;
-    if (t.code == 2) {
+    if (t.code == OCIV7_TYPE_NUMBER) {
         out += constraint(kOraInvalidNumber, "typeof(" + col + ") IN ('integer','real')");
         if (t.precision > 0 && t.scale != -127 && t.precision - t.scale < 300)
             out += constraint(kOraPrecisionExceeded,
                               "abs(" + col + ") < 1e" + std::to_string(t.precision - t.scale));
-    } else if (t.code == 1 || t.code == 96 || t.code == 23) {
+    } else if (t.code == OCIV7_TYPE_VARCHAR2 || t.code == OCIV7_TYPE_CHAR ||
+               t.code == OCIV7_TYPE_RAW) {
         out += constraint(kOraValueTooLarge,
                           "length(CAST(" + col + " AS BLOB)) <= " + std::to_string(t.size));
-    } else if (t.code == 12) {
+    } else if (t.code == OCIV7_TYPE_DATE) {
         out += constraint(kOraLiteralMismatch, "OCILITE_ISDATE(" + col + ")");
     }
     return out;
@@ -96,14 +96,14 @@ std::string checks(const ColumnSpec &c) {
 
 int dataLength(const OraType &t) {
     switch (t.code) {
-    case 2:
+    case OCIV7_TYPE_NUMBER:
         return 22;
-    case 12:
+    case OCIV7_TYPE_DATE:
         return 7;
-    case 8:
-    case 24:
+    case OCIV7_TYPE_LONG:
+    case OCIV7_TYPE_LONG_RAW:
         return 0;
-    case 11:
+    case OCIV7_TYPE_ROWID:
         return 10;
     default:
         return t.size;
@@ -231,13 +231,13 @@ void Catalog::createTable(const std::string &owner, const Translation &tr) {
         const bool notNull = !c.nullable || std::count(key.begin(), key.end(), c.name);
         q.bind(1, owner).bind(2, tr.objectName).bind(3, c.name).bind(4, c.type.dataTypeName());
         q.bind(5, static_cast<long long>(dataLength(c.type)));
-        if (c.type.code == 2 && c.type.precision > 0)
+        if (c.type.code == OCIV7_TYPE_NUMBER && c.type.precision > 0)
             q.bind(6, static_cast<long long>(c.type.precision));
         else
             q.bindNull(6);
-        if (c.type.code == 2 && c.type.scale != -127)
+        if (c.type.code == OCIV7_TYPE_NUMBER && c.type.scale != -127)
             q.bind(7, static_cast<long long>(c.type.scale));
-        else if (c.type.code == 2 && c.type.precision == 0)
+        else if (c.type.code == OCIV7_TYPE_NUMBER && c.type.precision == 0)
             q.bindNull(7);
         else
             q.bindNull(7);

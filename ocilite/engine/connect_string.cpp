@@ -75,7 +75,7 @@ std::unique_ptr<Database> createDefault(const std::string &path, const SeedDatab
                                         std::string &error) {
     const auto slash = path.rfind('/');
     if (slash != std::string::npos && !makeDirectories(path.substr(0, slash))) {
-        error = oraText(1034, "cannot create " + path.substr(0, slash));
+        error = oraText(kOraNotAvailable, "cannot create " + path.substr(0, slash));
         return nullptr;
     }
     const std::string temporary = path + ".new-" + std::to_string(std::random_device{}() % 1000000);
@@ -91,7 +91,7 @@ std::unique_ptr<Database> createDefault(const std::string &path, const SeedDatab
         }
     }
     if (!isFile(path) && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = oraText(1034, "cannot create " + path);
+        error = oraText(kOraNotAvailable, "cannot create " + path);
         std::remove(temporary.c_str());
         return nullptr;
     }

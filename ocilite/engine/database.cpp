@@ -68,7 +68,7 @@ std::unique_ptr<Database> Database::open(const std::string &path, bool create, s
     const int flags =
         SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        error = oraText(1034 /* ORACLE not available */, sqlite3_errmsg(db));
+        error = oraText(kOraNotAvailable, sqlite3_errmsg(db));
         sqlite3_close_v2(db);
         return nullptr;
     }
@@ -93,7 +93,7 @@ void Database::setUp(bool create) {
     }
     if (id != kApplicationId) {
         if (objects != 0 || !create)
-            throw OraError(1034, "not an ocilite database");
+            throw OraError(kOraNotAvailable, "not an ocilite database");
         exec(m_db, "PRAGMA journal_mode = WAL");
         exec(m_db, "BEGIN");
         Catalog::createDictionary(m_db);

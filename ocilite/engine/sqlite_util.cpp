@@ -90,22 +90,22 @@ int syntaxErrorCode(const std::string &message) {
     if (message.find(" values for ") != std::string::npos) {
         const long given = std::atol(message.c_str());
         const long wanted = std::atol(message.c_str() + message.find(" for ") + 5);
-        throw OraError(given < wanted ? 947 : 913);
+        throw OraError(given < wanted ? kOraNotEnoughValues : kOraTooManyValues);
     }
     if (startsWith(message, "ambiguous column name"))
         throw OraError(kOraColumnAmbiguous);
     if (startsWith(message, "no such function"))
         throw OraError(kOraInvalidIdentifier, "\"" + message.substr(message.find(": ") + 2) + "\"");
     if (startsWith(message, "wrong number of arguments"))
-        throw OraError(909 /* invalid number of arguments */);
+        throw OraError(kOraArgumentCount);
     if (message.find("syntax error") != std::string::npos)
         throw OraError(syntaxErrorCode(message));
     if (message.find("incomplete input") != std::string::npos)
         throw OraError(kOraMissingExpression);
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        throw OraError(54 /* resource busy */);
+        throw OraError(kOraResourceBusy);
     if (message.find("row value misused") != std::string::npos)
-        throw OraError(920 /* invalid relational operator */);
+        throw OraError(kOraInvalidRelationalOperator);
     // Whatever else SQLite refuses in a statement is a statement Oracle would refuse too.
     if (primary == SQLITE_ERROR)
         throw OraError(kOraInvalidSql);

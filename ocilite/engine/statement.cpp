@@ -110,7 +110,8 @@ void Statement::define(int position, const DefineSpec &spec) {
     if (!m_tr.isQuery() || position < 1 || static_cast<size_t>(position) > m_columns.size())
         throw OraError(kOraNotInSelectList);
     if (!validExternalType(spec.externalType))
-        throw OraError(932, "unsupported external type " + std::to_string(spec.externalType));
+        throw OraError(kOraInconsistentDatatypes,
+                       "unsupported external type " + std::to_string(spec.externalType));
     if (spec.length < 0 || (spec.buffer == nullptr && spec.length > 0))
         throw OraError(kOraMissingParameter);
     m_defines[static_cast<size_t>(position - 1)] = spec;
@@ -127,7 +128,8 @@ void Statement::bind(const std::string &name, const BindSpec &spec) {
     if (std::find(m_tr.binds.begin(), m_tr.binds.end(), key) == m_tr.binds.end())
         throw OraError(kOraIllegalVariable);
     if (!validExternalType(spec.externalType))
-        throw OraError(932, "unsupported external type " + std::to_string(spec.externalType));
+        throw OraError(kOraInconsistentDatatypes,
+                       "unsupported external type " + std::to_string(spec.externalType));
     m_binds[key] = spec;
 }
 
@@ -385,7 +387,7 @@ bool Statement::convert(int col, const DefineSpec &spec, bool &cut) {
         }
     }
     if (spec.externalType == 12)
-        throw OraError(932);
+        throw OraError(kOraInconsistentDatatypes);
     const bool terminated = spec.externalType == 5 || spec.externalType == 97;
     const size_t room =
         spec.length > 0 ? static_cast<size_t>(spec.length) - (terminated ? 1 : 0) : 0;

@@ -1,5 +1,5 @@
-// The engine below the entry points: text forms, date models, LIKE, the tokenizer, and the
-// Database API the admin tool and the demo schema use.
+// The engine below the entry points: the error table, text forms, date models, LIKE, the
+// tokenizer, and the Database API the admin tool and the demo schema use.
 #include "oci_harness.h"
 
 #include "ocilite/dialect/sql_functions.h"
@@ -10,6 +10,36 @@
 
 namespace ocilite::test {
 namespace {
+
+// Every error the engine can raise has its text; a detail lands where Oracle puts it.
+TEST(ErrorTable, EveryNamedErrorHasOraclesText) {
+    struct Entry {
+        int code;
+        std::string text;
+    };
+    const Entry entries[] = {
+#define OCILITE_TEST_ENTRY(name, number, text) {name, text},
+        OCILITE_ORA_ERRORS(OCILITE_TEST_ENTRY)
+#undef OCILITE_TEST_ENTRY
+    };
+    for (const Entry &e : entries) {
+        char prefix[16];
+        std::snprintf(prefix, sizeof prefix, "ORA-%05d: ", e.code);
+        const std::string plain = oraText(e.code);
+        EXPECT_EQ(0u, plain.rfind(prefix, 0)) << plain;
+        EXPECT_EQ(std::string::npos, plain.find("%s")) << plain;
+        EXPECT_EQ(std::string::npos, plain.find("Message ")) << plain;
+        // Placed where the text's "%s" stands, else appended after ": ".
+        const std::string filled = oraText(e.code, "<detail>");
+        const bool appended = filled.ends_with(": <detail>");
+        EXPECT_NE(std::string::npos, filled.find("<detail>")) << filled;
+        EXPECT_EQ(e.text.find("%s") == std::string::npos, appended) << filled;
+    }
+    EXPECT_EQ("ORA-04030: out of process memory", oraText(kOraOutOfMemory));
+    EXPECT_EQ("ORA-00904: \"X\": invalid identifier", oraText(kOraInvalidIdentifier, "\"X\""));
+    EXPECT_EQ("ORA-00904: invalid identifier", oraText(kOraInvalidIdentifier));
+    EXPECT_EQ("ORA-65535: Message 65535 not found", oraText(65535));
+}
 
 TEST(TextForms, NumbersAsOraclePrintsThem) {
     const std::pair<double, const char *> cases[] = {
