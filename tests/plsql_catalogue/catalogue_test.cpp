@@ -65,6 +65,8 @@ protected:
 
     // A type name as written at tokens[i]: NAME, PKG.NAME, "QUOTED", or with %TYPE.
     static bool resolves(const std::string &unit, const std::vector<Token> &tokens, size_t i) {
+        if (i + 1 < tokens.size() && isWord(tokens[i], "REF"))
+            ++i; // REF object_type
         if (i >= tokens.size())
             return false;
         const Token &t = tokens[i];

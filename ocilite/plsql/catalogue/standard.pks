@@ -31,6 +31,17 @@ PACKAGE standard AUTHID CURRENT_USER AS
   SUBTYPE vector IS VECTOR; -- Oracle Database 23ai and later
 
   ---------------------------------------------------------------------------------------
+  -- Generic parameter types. Oracle's own specifications write a parameter that takes
+  -- any object type, any collection type or any opaque type with these quoted names
+  -- (ANYDATA.CONVERTOBJECT(obj IN "<ADT_1>"), DBMS_SQL.BIND_VARIABLE ...). A parameter of
+  -- one of them accepts an argument of any type of that kind; REF "<ADT_1>" accepts any
+  -- REF. They are roots like the types above and not a type a unit can declare.
+  ---------------------------------------------------------------------------------------
+  SUBTYPE "<ADT_1>" IS "<ADT_1>";
+  SUBTYPE "<COLLECTION_1>" IS "<COLLECTION_1>";
+  SUBTYPE "<OPAQUE_1>" IS "<OPAQUE_1>";
+
+  ---------------------------------------------------------------------------------------
   -- Constants (Oracle Database 12.2 and later)
   ---------------------------------------------------------------------------------------
   ora_max_name_len CONSTANT PLS_INTEGER := 128;

@@ -1,0 +1,2 @@
+-- XID_ARRAY: transaction identifiers for DBMS_FLASHBACK.TRANSACTION_BACKOUT.
+TYPE xid_array AS VARRAY(100) OF RAW(8);
