@@ -1,0 +1,207 @@
+// Parsing, describing, binding and executing a version-7 cursor over an OCI 8 statement.
+// An immediate parse (defflg 0) asks the server to parse: a query is described on the way
+// (OCI_DESCRIBE_ONLY), DML and PL/SQL are parsed without running (OCI_PARSE_ONLY), and DDL,
+// which version 7 ran at parse time, runs now and not again at oexec. Statements of a type
+// the client cannot classify are left to oexec, where their errors surface.
+#include "cursor.h"
+
+#include <cstring>
+
+namespace ocilite::oracle {
+namespace {
+
+// Rows the client fetches ahead per round trip; version 7 went one by one.
+constexpr ub4 kPrefetchRows = 100;
+
+} // namespace
+
+Cursor::~Cursor() {
+    freeStatement();
+}
+
+oci::OCIStmt *Cursor::statement() const {
+    if (!m_stmt)
+        throw BridgeError(kOraNoStatementParsed);
+    return m_stmt;
+}
+
+void Cursor::freeStatement() {
+    if (m_stmt && m_conn.env())
+        m_conn.oci().handleFree(m_stmt, oci::kHtypeStmt);
+    m_stmt = nullptr;
+    m_statementType = 0;
+    m_parsedByServer = m_ddlDone = m_described = m_executed = false;
+    m_columns.clear();
+    m_slots.clear();
+    m_binds.clear();
+    m_rowsFetched = 0;
+}
+
+int Cursor::parse(const std::string &sql, bool deferred) {
+    freeStatement();
+    const OciFunctions &oci = m_conn.oci();
+    if (oci.handleAlloc(m_conn.env(), reinterpret_cast<void **>(&m_stmt), oci::kHtypeStmt, 0,
+                        nullptr) != oci::kSuccess ||
+        !m_stmt) {
+        m_stmt = nullptr;
+        throw BridgeError(kOraOutOfMemory);
+    }
+    m_conn.check(oci.stmtPrepare(m_stmt, m_conn.err(),
+                                 reinterpret_cast<const OraText *>(sql.data()),
+                                 static_cast<ub4>(sql.size()), oci::kNtvSyntax, oci::kDefault));
+    ub4 size = sizeof m_statementType;
+    m_conn.check(oci.attrGet(m_stmt, oci::kHtypeStmt, &m_statementType, &size, oci::kAttrStmtType,
+                             m_conn.err()));
+    if (m_statementType == oci::kStmtSelect) {
+        ub4 rows = kPrefetchRows;
+        oci.attrSet(m_stmt, oci::kHtypeStmt, &rows, sizeof rows, oci::kAttrPrefetchRows,
+                    m_conn.err());
+    }
+    if (!deferred)
+        serverParse();
+    return functionCode();
+}
+
+void Cursor::serverParse() {
+    const OciFunctions &oci = m_conn.oci();
+    if (m_statementType == oci::kStmtSelect) {
+        ensureDescribed();
+    } else if (runsWhenParsed(m_statementType) || parsesWithoutRunning(m_statementType)) {
+        m_conn.check(oci.stmtExecute(m_conn.svc(), m_stmt, m_conn.err(), 1, 0, nullptr, nullptr,
+                                     oci::kParseOnly));
+        m_ddlDone = runsWhenParsed(m_statementType);
+    } else {
+        return;
+    }
+    m_parsedByServer = true;
+}
+
+void Cursor::ensureDescribed() {
+    if (m_described)
+        return;
+    if (m_statementType == oci::kStmtSelect && !m_executed)
+        m_conn.check(m_conn.oci().stmtExecute(m_conn.svc(), statement(), m_conn.err(), 0, 0,
+                                              nullptr, nullptr, oci::kDescribeOnly));
+    readColumns();
+    m_described = true;
+}
+
+void Cursor::readColumns() {
+    const OciFunctions &oci = m_conn.oci();
+    m_columns.clear();
+    if (m_statementType != oci::kStmtSelect)
+        return;
+    ub4 count = 0, size = sizeof count;
+    m_conn.check(
+        oci.attrGet(m_stmt, oci::kHtypeStmt, &count, &size, oci::kAttrParamCount, m_conn.err()));
+    for (ub4 pos = 1; pos <= count; ++pos) {
+        void *param = nullptr;
+        m_conn.check(oci.paramGet(m_stmt, oci::kHtypeStmt, m_conn.err(), &param, pos));
+        Oci8Column column;
+        ub2 type = 0, dataSize = 0;
+        sb2 precision = 0;
+        sb1 scale = 0;
+        ub1 isNull = 1;
+        OraText *name = nullptr;
+        ub4 nameLength = 0;
+        const auto get = [&](void *value, ub4 attr, ub4 *length = nullptr) {
+            m_conn.check(oci.attrGet(param, oci::kDtypeParam, value, length, attr, m_conn.err()));
+        };
+        try {
+            get(&type, oci::kAttrDataType);
+            get(&dataSize, oci::kAttrDataSize);
+            get(&precision, oci::kAttrPrecision);
+            get(&scale, oci::kAttrScale);
+            get(&isNull, oci::kAttrIsNull);
+            get(&name, oci::kAttrName, &nameLength);
+        } catch (...) {
+            oci.descriptorFree(param, oci::kDtypeParam);
+            throw;
+        }
+        column.name.assign(reinterpret_cast<const char *>(name), name ? nameLength : 0);
+        oci.descriptorFree(param, oci::kDtypeParam);
+        column.dataType = type;
+        column.dataSize = dataSize;
+        column.precision = precision;
+        column.scale = scale;
+        column.nullable = isNull != 0;
+        m_columns.push_back(std::move(column));
+    }
+}
+
+// ft: the server's SQL function code once it has seen the statement, else what the
+// statement type alone tells.
+int Cursor::functionCode() const {
+    if (m_parsedByServer || m_executed) {
+        ub2 code = 0;
+        ub4 size = sizeof code;
+        if (m_conn.oci().attrGet(m_stmt, oci::kHtypeStmt, &code, &size, oci::kAttrSqlFnCode,
+                                 m_conn.err()) == oci::kSuccess &&
+            code != 0)
+            return code;
+    }
+    return functionCodeOfStatementType(m_statementType);
+}
+
+std::optional<Version7Column> Cursor::describe(int position, std::string &name) {
+    statement();
+    ensureDescribed();
+    if (position < 1 || static_cast<size_t>(position) > m_columns.size())
+        return std::nullopt;
+    const Oci8Column &column = m_columns[static_cast<size_t>(position - 1)];
+    name = column.name;
+    return version7Column(column);
+}
+
+void Cursor::bind(const std::string &placeholder, ub1 *value, sword length, sword type, sb2 *ind) {
+    statement();
+    if (placeholder.empty() || placeholder == ":")
+        throw BridgeError(kOraIllegalVariable);
+    const std::string name = placeholder[0] == ':' ? placeholder : ":" + placeholder;
+    // A null-terminated string given with a negative length is measured, as version 7 did.
+    if (type == OCIV7_EXT_STR && length < 0 && value)
+        length = static_cast<sword>(std::strlen(reinterpret_cast<const char *>(value)) + 1);
+    oci::OCIBind *&handle = m_binds[name];
+    const sword status = m_conn.oci().bindByName(
+        m_stmt, &handle, m_conn.err(), reinterpret_cast<const OraText *>(name.data()),
+        static_cast<sb4>(name.size()), value, length, static_cast<ub2>(type), ind, nullptr, nullptr,
+        0, nullptr, oci::kDefault);
+    if (status != oci::kSuccess && status != oci::kSuccessWithInfo) {
+        m_binds.erase(name);
+        m_conn.check(status);
+    }
+}
+
+long Cursor::execute(bool commitOnSuccess, int &ft) {
+    oci::OCIStmt *stmt = statement();
+    m_rowsFetched = 0;
+    if (m_ddlDone) {
+        ft = functionCode();
+        return 0;
+    }
+    const bool query = m_statementType == oci::kStmtSelect;
+    const ub4 mode = commitOnSuccess ? oci::kCommitOnSuccess : oci::kDefault;
+    m_conn.check(m_conn.oci().stmtExecute(m_conn.svc(), stmt, m_conn.err(), query ? 0 : 1, 0,
+                                          nullptr, nullptr, mode));
+    m_executed = true;
+    ft = functionCode();
+    if (query) {
+        if (!m_described) {
+            readColumns();
+            m_described = true;
+        }
+        return 0;
+    }
+    ub4 rows = 0, size = sizeof rows;
+    m_conn.check(m_conn.oci().attrGet(stmt, oci::kHtypeStmt, &rows, &size, oci::kAttrRowCount,
+                                      m_conn.err()));
+    return static_cast<long>(rows);
+}
+
+void Cursor::cancel() {
+    if (m_stmt && m_executed && m_statementType == oci::kStmtSelect)
+        m_conn.check(
+            m_conn.oci().stmtFetch2(m_stmt, m_conn.err(), 0, oci::kFetchNext, 0, oci::kDefault));
+}
+
+} // namespace ocilite::oracle

@@ -1,0 +1,47 @@
+// Private to ocilite/oracle: an Oracle error on its way to a version-7 area (its number, the
+// text Oracle composed for it, and a parse error offset), and the texts of the errors the
+// bridge raises itself, worded as Oracle words them.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ocilite::oracle {
+
+enum BridgeCode : int {
+    kOraInternal = 600,
+    kOraInvalidCursor = 1001,
+    kOraNoStatementParsed = 1003,
+    kOraNotInSelectList = 1007,
+    kOraNotLoggedOn = 1012,
+    // The Oracle client cannot be used on this machine (Oracle is not available to us).
+    kOraClientUnavailable = 1034,
+    kOraIllegalVariable = 1036,
+    kOraNoDataFound = 1403,
+    kOraNullFetched = 1405,
+    kOraTruncated = 1406,
+    kOraUnimplemented = 3001,
+    kOraNotConnected = 3114,
+    kOraOutOfMemory = 4030,
+};
+
+// "ORA-nnnnn: message" for the numbers above; Oracle's own wording for a number it has no
+// message for otherwise.
+std::string composedText(int code);
+
+class BridgeError : public std::runtime_error {
+public:
+    BridgeError(int code, const std::string &text, int parseOffset = -1)
+        : std::runtime_error(text), m_code(code), m_parseOffset(parseOffset) {}
+    explicit BridgeError(int code) : BridgeError(code, composedText(code)) {}
+    int code() const { return m_code; }
+    std::string text() const { return what(); }
+    // Byte offset of a parse error in the statement, -1 when Oracle gave none.
+    int parseOffset() const { return m_parseOffset; }
+
+private:
+    int m_code;
+    int m_parseOffset;
+};
+
+} // namespace ocilite::oracle
