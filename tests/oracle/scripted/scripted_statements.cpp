@@ -1,0 +1,296 @@
+// The scripted client's statements: prepare finds the programmed statement, execute parses,
+// describes or runs it as the mode asks, fetch converts the programmed text values into the
+// defined external types with OCI 8's indicator, length and column-code rules.
+#include "scripted_internal.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace scriptedoci::detail {
+namespace {
+
+int typeOfFirstWord(const std::string &sql) {
+    size_t i = 0;
+    while (i < sql.size() && std::isspace(static_cast<unsigned char>(sql[i])))
+        ++i;
+    std::string word;
+    while (i < sql.size() && std::isalpha(static_cast<unsigned char>(sql[i])))
+        word += static_cast<char>(std::toupper(static_cast<unsigned char>(sql[i++])));
+    static const std::map<std::string, int> kTypes = {
+        {"SELECT", 1}, {"UPDATE", 2}, {"DELETE", 3},  {"INSERT", 4}, {"CREATE", 5}, {"DROP", 6},
+        {"ALTER", 7},  {"BEGIN", 8},  {"DECLARE", 9}, {"CALL", 10},  {"MERGE", 16}};
+    const auto it = kTypes.find(word);
+    return it == kTypes.end() ? 0 : it->second;
+}
+
+std::string boundText(const std::string &name, const Bind &b) {
+    if (b.ind && *b.ind < 0)
+        return name + "=NULL";
+    if (!b.value)
+        return name + "=";
+    const char *p = static_cast<const char *>(b.value);
+    const size_t size = b.size > 0 ? static_cast<size_t>(b.size) : 0;
+    return name + "=" + (b.type == 5 ? std::string(p, strnlen(p, size)) : std::string(p, size));
+}
+
+// Writes one value; returns 0, 1406 when it was cut, or another Oracle error.
+int convert(const std::string &v, const Define &d, size_t &copied) {
+    char *out = static_cast<char *>(d.value);
+    const size_t room = d.size > 0 ? static_cast<size_t>(d.size) : 0;
+    switch (d.type) {
+    case 1:
+    case 8:
+    case 96:
+        copied = std::min(v.size(), room);
+        std::memcpy(out, v.data(), copied);
+        if (d.type == 96 && copied < room)
+            std::memset(out + copied, ' ', room - copied);
+        return v.size() > room ? 1406 : 0;
+    case 5:
+    case 97:
+        if (room == 0)
+            return 1406;
+        copied = std::min(v.size(), room - 1);
+        std::memcpy(out, v.data(), copied);
+        out[copied] = 0;
+        return v.size() > room - 1 ? 1406 : 0;
+    case 3: {
+        const long long n = std::strtoll(v.c_str(), nullptr, 10);
+        copied = room;
+        if (room == 2) {
+            const auto s = static_cast<short>(n);
+            std::memcpy(out, &s, 2);
+        } else if (room == 4) {
+            const auto i = static_cast<int>(n);
+            std::memcpy(out, &i, 4);
+        } else if (room == 8) {
+            std::memcpy(out, &n, 8);
+        } else {
+            return 932;
+        }
+        return 0;
+    }
+    case 4: {
+        const double x = std::strtod(v.c_str(), nullptr);
+        copied = room;
+        if (room == 4) {
+            const auto f = static_cast<float>(x);
+            std::memcpy(out, &f, 4);
+        } else if (room == 8) {
+            std::memcpy(out, &x, 8);
+        } else {
+            return 932;
+        }
+        return 0;
+    }
+    default:
+        return 932;
+    }
+}
+
+// Fills every define from the row; returns OCI's status for the row.
+sword deliver(Handle *stmt, Handle *err, const std::vector<Value> &row) {
+    bool cut = false;
+    for (ub4 pos = 1; pos <= stmt->script.columns.size(); ++pos) {
+        const auto it = stmt->defines.find(pos);
+        if (it == stmt->defines.end())
+            return raise(err, {24374,
+                               "ORA-24374: define not done before fetch or execute and "
+                               "fetch\n",
+                               0});
+        const Define &d = it->second;
+        const Value &v = pos - 1 < row.size() ? row[pos - 1] : Value{};
+        if (!v) {
+            if (!d.ind)
+                return raise(err, {1405, "ORA-01405: fetched column value is NULL\n", 0});
+            *d.ind = -1;
+            if (d.rcode)
+                *d.rcode = 1405;
+            continue;
+        }
+        size_t copied = 0;
+        const int rc = convert(*v, d, copied);
+        if (rc == 932)
+            return raise(err, {932, "ORA-00932: inconsistent datatypes\n", 0});
+        if (rc == 1406 && !d.ind)
+            return raise(err, {1406, "ORA-01406: fetched column value was truncated\n", 0});
+        cut = cut || rc == 1406;
+        if (d.ind)
+            *d.ind = rc == 1406 ? static_cast<sb2>(v->size() > 32767 ? -2 : v->size()) : 0;
+        if (d.rlen)
+            *d.rlen = static_cast<ub2>(copied);
+        if (d.rcode)
+            *d.rcode = static_cast<ub2>(rc);
+    }
+    if (!cut)
+        return oci::kSuccess;
+    raise(err, {24345, "ORA-24345: A Truncation or null fetch error occurred\n", 0});
+    return oci::kSuccessWithInfo;
+}
+
+// Checks the binds and records their values at execution time.
+const Failure *readBinds(Handle *stmt, Call &call) {
+    static Failure missing{1008, "ORA-01008: not all variables bound\n", 0};
+    for (const std::string &name : stmt->script.placeholders)
+        if (!stmt->binds.count(name))
+            return &missing;
+    for (const auto &[name, bind] : stmt->binds)
+        call.bound.push_back(boundText(name, bind));
+    return nullptr;
+}
+
+} // namespace
+
+sword stmtPrepare(oci::OCIStmt *stmtp, oci::OCIError *errp, const OraText *text, ub4 length) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    Handle *stmt = checked(stmtp, oci::kHtypeStmt);
+    Handle *err = checked(errp, oci::kHtypeError);
+    if (!stmt || !err || !text)
+        return oci::kInvalidHandle;
+    const std::string sql(reinterpret_cast<const char *>(text), length);
+    s.prepared.push_back(sql);
+    if (const Failure *f = record(s, Call{"OCIStmtPrepare", sql}))
+        return raise(err, *f);
+    stmt->sql = sql;
+    stmt->script = Statement{};
+    stmt->script.type = typeOfFirstWord(sql);
+    for (const Statement &known : s.statements)
+        if (sql.find(known.match) != std::string::npos) {
+            stmt->script = known;
+            break;
+        }
+    stmt->parsed = stmt->executed = stmt->cancelled = false;
+    stmt->defines.clear();
+    stmt->binds.clear();
+    return oci::kSuccess;
+}
+
+sword stmtExecute(oci::OCISvcCtx *svcp, oci::OCIStmt *stmtp, oci::OCIError *errp, ub4 iters,
+                  ub4 mode) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    Handle *svc = checked(svcp, oci::kHtypeSvcCtx);
+    Handle *stmt = checked(stmtp, oci::kHtypeStmt);
+    Handle *err = checked(errp, oci::kHtypeError);
+    if (!svc || !stmt || !err || stmt->sql.empty() || !svc->session || !svc->session->begun)
+        return oci::kInvalidHandle;
+    Call call{"OCIStmtExecute", stmt->sql, mode, iters};
+    const bool parseOnly = mode & (oci::kParseOnly | oci::kDescribeOnly);
+    const Failure *bindFailure = parseOnly ? nullptr : readBinds(stmt, call);
+    if (const Failure *f = record(s, call))
+        return raise(err, *f);
+    const Statement &st = stmt->script;
+    if (st.parseError.code)
+        return raise(err, st.parseError);
+    stmt->parsed = true;
+    if (parseOnly)
+        return oci::kSuccess;
+    if (bindFailure)
+        return raise(err, *bindFailure);
+    if (st.type != 1 && iters == 0)
+        return raise(err, {24333, "ORA-24333: zero iteration count\n", 0});
+    if (st.executeError.code)
+        return raise(err, st.executeError);
+    stmt->executed = true;
+    stmt->cancelled = false;
+    stmt->nextRow = 0;
+    stmt->fetched = 0;
+    return oci::kSuccess;
+}
+
+sword stmtFetch2(oci::OCIStmt *stmtp, oci::OCIError *errp, ub4 nrows, ub2 orientation) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    Handle *stmt = checked(stmtp, oci::kHtypeStmt);
+    Handle *err = checked(errp, oci::kHtypeError);
+    if (!stmt || !err)
+        return oci::kInvalidHandle;
+    Call call{"OCIStmtFetch2", stmt->sql, 0, nrows};
+    call.position = orientation;
+    if (const Failure *f = record(s, call))
+        return raise(err, *f);
+    if (!stmt->executed || stmt->cancelled || stmt->script.type != 1)
+        return raise(err, {1002, "ORA-01002: fetch out of sequence\n", 0});
+    if (nrows == 0) {
+        stmt->cancelled = true;
+        return oci::kSuccess;
+    }
+    const Statement &st = stmt->script;
+    if (st.fetchErrorAt >= 0 && stmt->nextRow == static_cast<size_t>(st.fetchErrorAt))
+        return raise(err, st.fetchError);
+    if (stmt->nextRow >= st.rows.size()) {
+        raise(err, {1403, "ORA-01403: no data found\n", 0});
+        return oci::kNoData;
+    }
+    const sword status = deliver(stmt, err, st.rows[stmt->nextRow]);
+    if (status == oci::kSuccess || status == oci::kSuccessWithInfo) {
+        ++stmt->nextRow;
+        ++stmt->fetched;
+    }
+    return status;
+}
+
+sword paramGet(const void *handle, ub4 htype, oci::OCIError *errp, void **param, ub4 pos) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    Handle *stmt = checked(const_cast<void *>(handle), htype);
+    Handle *err = checked(errp, oci::kHtypeError);
+    if (!stmt || htype != oci::kHtypeStmt || !err || !param)
+        return oci::kInvalidHandle;
+    Call call{"OCIParamGet"};
+    call.position = static_cast<int>(pos);
+    if (const Failure *f = record(s, call))
+        return raise(err, *f);
+    if (!(stmt->parsed || stmt->executed) || pos < 1 || pos > stmt->script.columns.size())
+        return raise(err, {24334, "ORA-24334: no descriptor for this position\n", 0});
+    auto *p = new Handle;
+    p->type = oci::kDtypeParam;
+    p->env = stmt;
+    p->column = stmt->script.columns[pos - 1];
+    s.handles.insert(p);
+    *param = p;
+    return oci::kSuccess;
+}
+
+sword defineByPos(oci::OCIStmt *stmtp, oci::OCIDefine **define, oci::OCIError *errp, ub4 position,
+                  void *value, sb4 size, ub2 dty, void *indp, ub2 *rlenp, ub2 *rcodep) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    Handle *stmt = checked(stmtp, oci::kHtypeStmt);
+    Handle *err = checked(errp, oci::kHtypeError);
+    if (!stmt || !err || !define)
+        return oci::kInvalidHandle;
+    Call call{"OCIDefineByPos", stmt->sql, 0, dty, static_cast<int>(position), size};
+    if (const Failure *f = record(s, call))
+        return raise(err, *f);
+    Define &d = stmt->defines[position];
+    d = Define{value, size, dty, static_cast<sb2 *>(indp), rlenp, rcodep};
+    *define = reinterpret_cast<oci::OCIDefine *>(&d);
+    return oci::kSuccess;
+}
+
+sword bindByName(oci::OCIStmt *stmtp, oci::OCIBind **bind, oci::OCIError *errp,
+                 const OraText *placeholder, sb4 length, void *value, sb4 size, ub2 dty,
+                 void *indp) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    Handle *stmt = checked(stmtp, oci::kHtypeStmt);
+    Handle *err = checked(errp, oci::kHtypeError);
+    if (!stmt || !err || !bind || !placeholder || length <= 0)
+        return oci::kInvalidHandle;
+    const std::string name(reinterpret_cast<const char *>(placeholder), length);
+    Call call{"OCIBindByName", name, 0, dty, 0, size};
+    if (const Failure *f = record(s, call))
+        return raise(err, *f);
+    const auto &known = stmt->script.placeholders;
+    if (!known.empty() && std::find(known.begin(), known.end(), name) == known.end())
+        return raise(err, {1036, "ORA-01036: illegal variable name/number\n", 0});
+    Bind &b = stmt->binds[name];
+    b = Bind{value, size, dty, static_cast<sb2 *>(indp)};
+    *bind = reinterpret_cast<oci::OCIBind *>(&b);
+    return oci::kSuccess;
+}
+
+} // namespace scriptedoci::detail
