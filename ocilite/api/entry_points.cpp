@@ -11,6 +11,9 @@
 #include "ocilite/engine/database.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/statement.h"
+#include "ocilite/oracle/oracle_side.h"
+
+#include "logon_route.h"
 
 #include <cstring>
 #include <memory>
@@ -137,6 +140,28 @@ void closeLogon(Logon *logon) {
     delete logon;
 }
 
+// An area about to serve a logon or cursor of the Oracle side lets go of its embedded one.
+void forgetLogon(Cda_Def *lda) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    if (Logon *logon = logonOf(lda)) {
+        closeLogon(logon);
+        lda->rcsp = nullptr;
+    }
+}
+
+void forgetCursor(Cda_Def *cda) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    if (Cursor *cursor = cursorOf(cda)) {
+        closeCursor(cursor);
+        cda->rcsp = nullptr;
+    }
+}
+
+bool holdsLogon(const Cda_Def *lda) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return logonOf(lda) != nullptr;
+}
+
 // The statement of a cursor, parsing a deferred one now.
 Statement &statementOf(Cursor &c) {
     if (c.deferredError) {
@@ -214,6 +239,11 @@ extern "C" {
 
 OCIV7_API sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
                      OraText *conn, sword connl, ub4 mode) {
+    if (api::routeLogon(uid, uidl, pswd, pswdl, conn, connl) == api::LogonSide::Oracle) {
+        forgetLogon(lda);
+        return oracle::olog(lda, hda, uid, uidl, pswd, pswdl, conn, connl, mode);
+    }
+    oracle::forgetLogon(lda);
     (void)hda; // the host area is never written: all state lives behind rcsp
     (void)mode;
     if (!lda)
@@ -254,6 +284,8 @@ OCIV7_API sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *
 }
 
 OCIV7_API sword ologof(Cda_Def *lda) {
+    if (oracle::ownsLogon(lda))
+        return oracle::ologof(lda);
     const sword rc = logonCall(lda, [&](Logon &logon) {
         // A normal logoff commits, as Oracle does.
         logon.db->commitWork();
@@ -271,6 +303,11 @@ OCIV7_API sword ologof(Cda_Def *lda) {
 
 OCIV7_API sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsize,
                       OraText *uid, sword uidl) {
+    if (oracle::ownsLogon(lda)) {
+        forgetCursor(cursor);
+        return oracle::oopen(cursor, lda, dbn, dbnl, arsize, uid, uidl);
+    }
+    oracle::forgetCursor(cursor);
     (void)dbn, (void)dbnl, (void)arsize, (void)uid, (void)uidl;
     if (!cursor)
         return kOraInvalidCursor;
@@ -297,6 +334,8 @@ OCIV7_API sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, s
 }
 
 OCIV7_API sword oclose(Cda_Def *cursor) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::oclose(cursor);
     const sword rc = cursorCall(cursor, OCIV7_FC_CLOSE, [](Cursor &) { return 0; });
     std::lock_guard<std::mutex> lock(g_mutex);
     if (Cursor *c = cursorOf(cursor)) {
@@ -307,6 +346,8 @@ OCIV7_API sword oclose(Cda_Def *cursor) {
 }
 
 OCIV7_API sword oparse(Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword defflg, ub4 lngflg) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::oparse(cursor, sqlstm, sqllen, defflg, lngflg);
     (void)lngflg;
     return cursorCall(cursor, OCIV7_FC_PARSE, [&](Cursor &c) {
         c.statement.reset();
@@ -339,6 +380,8 @@ OCIV7_API sword oparse(Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword deffl
 
 OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb4 *cbufl,
                        sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::odescr(cursor, pos, dbsize, dbtype, cbuf, cbufl, dsize, prec, scale, nullok);
     return cursorCall(cursor, OCIV7_FC_DESCR, [&](Cursor &c) {
         const DescribedColumn *column = statementOf(c).column(pos);
         if (!column)
@@ -369,6 +412,9 @@ OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1
 
 OCIV7_API sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword ftype, sword scale,
                        sb2 *indp, OraText *fmt, sword fmtl, sword fmtt, ub2 *rlen, ub2 *rcode) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::odefin(cursor, pos, buf, bufl, ftype, scale, indp, fmt, fmtl, fmtt, rlen,
+                              rcode);
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
     return cursorCall(cursor, OCIV7_FC_DEFIN, [&](Cursor &c) {
         DefineSpec spec;
@@ -384,6 +430,8 @@ OCIV7_API sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword f
 }
 
 OCIV7_API sword oexec(Cda_Def *cursor) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::oexec(cursor);
     return cursorCall(cursor, OCIV7_FC_EXEC, [&](Cursor &c) {
         Statement &s = statementOf(c);
         cursor->rpc = 0;
@@ -393,6 +441,8 @@ OCIV7_API sword oexec(Cda_Def *cursor) {
 }
 
 OCIV7_API sword ofetch(Cda_Def *cursor) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::ofetch(cursor);
     return cursorCall(cursor, OCIV7_FC_FETCH, [&](Cursor &c) {
         Statement &s = statementOf(c);
         const FetchResult result = s.fetch();
@@ -402,6 +452,9 @@ OCIV7_API sword ofetch(Cda_Def *cursor) {
 }
 
 OCIV7_API sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz) {
+    if (oracle::ownsLogon(lda) ||
+        (!holdsLogon(lda) && api::lastLogonSide() == api::LogonSide::Oracle))
+        return oracle::oerhms(lda, rcode, buf, bufsiz);
     if (!buf || bufsiz <= 0)
         return 0;
     std::lock_guard<std::mutex> lock(g_mutex);
@@ -426,6 +479,8 @@ OCIV7_API sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz) {
 
 OCIV7_API sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, sword ftype,
                        sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::obndrn(cursor, sqlvn, progv, progvl, ftype, scale, indp, fmt, fmtl, fmtt);
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
     return cursorCall(cursor, OCIV7_FC_BNDRN, [&](Cursor &c) {
         statementOf(c).bind(sqlvn, bindSpec(progv, progvl, ftype, indp));
@@ -435,6 +490,9 @@ OCIV7_API sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, s
 
 OCIV7_API sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl,
                        sword ftype, sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::obndrv(cursor, sqlvar, sqlvl, progv, progvl, ftype, scale, indp, fmt, fmtl,
+                              fmtt);
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
     return cursorCall(cursor, OCIV7_FC_BNDRV, [&](Cursor &c) {
         const std::string name = text(sqlvar, sqlvl);
@@ -446,6 +504,8 @@ OCIV7_API sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv
 }
 
 OCIV7_API sword ocan(Cda_Def *cursor) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::ocan(cursor);
     return cursorCall(cursor, OCIV7_FC_CAN, [&](Cursor &c) {
         if (c.statement)
             c.statement->cancel();
@@ -454,6 +514,8 @@ OCIV7_API sword ocan(Cda_Def *cursor) {
 }
 
 OCIV7_API sword ocon(Cda_Def *lda) {
+    if (oracle::ownsLogon(lda))
+        return oracle::ocon(lda);
     return logonCall(lda, [](Logon &logon) {
         logon.autoCommit = true;
         return 0;
@@ -461,6 +523,8 @@ OCIV7_API sword ocon(Cda_Def *lda) {
 }
 
 OCIV7_API sword ocof(Cda_Def *lda) {
+    if (oracle::ownsLogon(lda))
+        return oracle::ocof(lda);
     return logonCall(lda, [](Logon &logon) {
         logon.autoCommit = false;
         return 0;
@@ -468,6 +532,8 @@ OCIV7_API sword ocof(Cda_Def *lda) {
 }
 
 OCIV7_API sword ocom(Cda_Def *lda) {
+    if (oracle::ownsLogon(lda))
+        return oracle::ocom(lda);
     return logonCall(lda, [](Logon &logon) {
         logon.db->commitWork();
         return 0;
@@ -475,6 +541,8 @@ OCIV7_API sword ocom(Cda_Def *lda) {
 }
 
 OCIV7_API sword orol(Cda_Def *lda) {
+    if (oracle::ownsLogon(lda))
+        return oracle::orol(lda);
     return logonCall(lda, [](Logon &logon) {
         logon.db->rollbackWork();
         return 0;
@@ -484,6 +552,9 @@ OCIV7_API sword orol(Cda_Def *lda) {
 OCIV7_API sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl,
                        sword ftype, sword scale, sb2 *indp, ub2 *alen, ub2 *arcode, ub4 maxsiz,
                        ub4 *cursiz, OraText *fmt, sword fmtl, sword fmtt) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::obndra(cursor, sqlvar, sqlvl, progv, progvl, ftype, scale, indp, alen,
+                              arcode, maxsiz, cursiz, fmt, fmtl, fmtt);
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt, (void)cursiz;
     return cursorCall(cursor, OCIV7_FC_BNDRA, [&](Cursor &c) {
         // A scalar bind with an actual length; arrays only serve PL/SQL tables, which the
@@ -505,6 +576,10 @@ OCIV7_API sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1
                        ub1 *rsv2, size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level, OraText **argnam,
                        ub2 *arnlen, ub2 *dtype, ub1 *defsup, ub1 *mode, ub4 *dtsiz, sb2 *prec,
                        sb2 *scale, ub1 *radix, ub4 *spare, ub4 *arrsiz) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::odessp(cursor, objnam, onlen, rsv1, rsv1ln, rsv2, rsv2ln, ovrld, pos, level,
+                              argnam, arnlen, dtype, defsup, mode, dtsiz, prec, scale, radix, spare,
+                              arrsiz);
     (void)objnam, (void)onlen, (void)rsv1, (void)rsv1ln, (void)rsv2, (void)rsv2ln, (void)ovrld;
     (void)pos, (void)level, (void)argnam, (void)arnlen, (void)dtype, (void)defsup, (void)mode;
     (void)dtsiz, (void)prec, (void)scale, (void)radix, (void)spare, (void)arrsiz;
@@ -516,6 +591,8 @@ OCIV7_API sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1
 }
 
 OCIV7_API sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp) {
+    if (oracle::ownsCursor(cursor))
+        return oracle::ogetpi(cursor, piecep, ctxpp, iterp, indexp);
     (void)piecep, (void)ctxpp, (void)iterp, (void)indexp;
     return cursorCall(cursor, OCIV7_FC_GETPI, [](Cursor &) -> int {
         throw OraError(kOraUnimplemented, "piecewise operations");

@@ -42,7 +42,6 @@ std::mutex g_mutex;
 std::set<const void *> g_logons;
 std::set<const void *> g_cursors;
 std::map<const Cursor *, Logon *> g_cursorLogon;
-bool g_lastFailureOurs = false;
 int g_logonFailureCode = 0;
 std::string g_logonFailureText;
 
@@ -152,9 +151,20 @@ bool ownsCursor(const Cda_Def *cda) {
     return cursorOf(cda) != nullptr;
 }
 
-bool lastLogonFailureIsOurs() {
+void forgetLogon(Cda_Def *lda) {
     std::lock_guard<std::mutex> lock(g_mutex);
-    return g_lastFailureOurs;
+    if (Logon *logon = logonOf(lda)) {
+        closeLogon(logon);
+        lda->rcsp = nullptr;
+    }
+}
+
+void forgetCursor(Cda_Def *cda) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    if (Cursor *cursor = cursorOf(cda)) {
+        closeCursor(cursor);
+        cda->rcsp = nullptr;
+    }
 }
 
 void splitLogonText(std::string &user, std::string &password, std::string &connect) {
@@ -192,7 +202,6 @@ sword logon(Cda_Def *lda, const std::string &user, const std::string &password,
             std::make_unique<Connection>(*library, Credentials{user, password, connect});
         return 0;
     });
-    g_lastFailureOurs = o.code != 0;
     if (o.code != 0) {
         g_logonFailureCode = o.code;
         g_logonFailureText = o.text;

@@ -13,8 +13,10 @@ namespace ocilite::oracle {
 // Whether the area holds a logon / a cursor opened on this side.
 bool ownsLogon(const Cda_Def *lda);
 bool ownsCursor(const Cda_Def *cda);
-// Whether the last failed logon of the process was one of this side's.
-bool lastLogonFailureIsOurs();
+// Releases a logon / a cursor of this side held by an area that is about to be used by the
+// other side (no commit: the area is being reused, as a second olog on it does).
+void forgetLogon(Cda_Def *lda);
+void forgetCursor(Cda_Def *cda);
 
 // Logs on with separate user, password and connect string (the caller has already split a
 // "user/password@connect" user name).

@@ -36,7 +36,7 @@ TEST_F(LogonTest, RefusesWhatOracleRefuses) {
         {"NOBODY", "TIGER", true, "", 1017, "ORA-01017: invalid username/password; logon denied"},
         {"", "TIGER", true, "", 1017, "ORA-01017: invalid username/password; logon denied"},
         {"SCOTT", "", true, "", 1005, "ORA-01005: null password given; logon denied"},
-        {"SCOTT", "TIGER", false, "no-such-service", 12154,
+        {"SCOTT", "TIGER", false, "/nowhere/no-such.db", 12154,
          "ORA-12154: TNS:could not resolve service name"},
     };
     for (const LogonCase &c : cases) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "oci/ociv7.h"
-#include "ocilite/oracle/oracle_side.h"
 #include "scriptedoci.h"
 
 #include <gtest/gtest.h>
@@ -12,27 +11,29 @@
 #include <string>
 #include <vector>
 
+// The client library's exported entry points: logons here name Oracle databases, so they and
+// their cursors are served by the Oracle side.
 namespace v7 {
-using ocilite::oracle::obndra;
-using ocilite::oracle::obndrn;
-using ocilite::oracle::obndrv;
-using ocilite::oracle::ocan;
-using ocilite::oracle::oclose;
-using ocilite::oracle::ocof;
-using ocilite::oracle::ocom;
-using ocilite::oracle::ocon;
-using ocilite::oracle::odefin;
-using ocilite::oracle::odescr;
-using ocilite::oracle::odessp;
-using ocilite::oracle::oerhms;
-using ocilite::oracle::oexec;
-using ocilite::oracle::ofetch;
-using ocilite::oracle::ogetpi;
-using ocilite::oracle::olog;
-using ocilite::oracle::ologof;
-using ocilite::oracle::oopen;
-using ocilite::oracle::oparse;
-using ocilite::oracle::orol;
+using ::obndra;
+using ::obndrn;
+using ::obndrv;
+using ::ocan;
+using ::oclose;
+using ::ocof;
+using ::ocom;
+using ::ocon;
+using ::odefin;
+using ::odescr;
+using ::odessp;
+using ::oerhms;
+using ::oexec;
+using ::ofetch;
+using ::ogetpi;
+using ::olog;
+using ::ologof;
+using ::oopen;
+using ::oparse;
+using ::orol;
 } // namespace v7
 
 namespace oracle_test {

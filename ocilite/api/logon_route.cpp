@@ -1,0 +1,69 @@
+#include "logon_route.h"
+
+#include "ocilite/engine/connect_string.h"
+#include "ocilite/oracle/oracle_side.h"
+
+#include <atomic>
+#include <cctype>
+#include <cstring>
+
+namespace ocilite::api {
+namespace {
+
+std::atomic<LogonSide> g_lastSide{LogonSide::Embedded};
+
+std::string text(const OraText *p, sword length) {
+    if (!p)
+        return std::string();
+    const char *c = reinterpret_cast<const char *>(p);
+    return length < 0 ? std::string(c) : std::string(c, strnlen(c, static_cast<size_t>(length)));
+}
+
+std::string trimmed(const std::string &s) {
+    size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return s.substr(b, e - b);
+}
+
+// "/db/file", "~/x.db", "./x.db", "../x.db", "C:\x.db", "C:/x.db" -- but not Easy Connect's
+// "//host".
+bool writtenAsPath(const std::string &s) {
+    if (s.rfind("//", 0) == 0)
+        return false;
+    if (s[0] == '/' || s[0] == '\\' || s.rfind("~/", 0) == 0 || s.rfind("./", 0) == 0 ||
+        s.rfind("../", 0) == 0)
+        return true;
+    return s.size() > 2 && std::isalpha(static_cast<unsigned char>(s[0])) && s[1] == ':' &&
+           (s[2] == '\\' || s[2] == '/');
+}
+
+} // namespace
+
+LogonSide logonSide(const std::string &connect) {
+    const std::string name = trimmed(connect);
+    if (name.empty() || writtenAsPath(name))
+        return LogonSide::Embedded;
+    if (name[0] == '(')
+        return LogonSide::Oracle;
+    std::string path, error;
+    return resolveConnectString(name, path, error) ? LogonSide::Embedded : LogonSide::Oracle;
+}
+
+LogonSide routeLogon(OraText *uid, sword uidl, OraText *pswd, sword pswdl, OraText *conn,
+                     sword connl) {
+    std::string user = text(uid, uidl), password = text(pswd, pswdl), connect = text(conn, connl);
+    oracle::splitLogonText(user, password, connect);
+    std::fill(password.begin(), password.end(), '\0');
+    const LogonSide side = logonSide(connect);
+    g_lastSide = side;
+    return side;
+}
+
+LogonSide lastLogonSide() {
+    return g_lastSide;
+}
+
+} // namespace ocilite::api
