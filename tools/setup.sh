@@ -10,6 +10,7 @@ PACKAGES=(
   libsqlite3-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool xclip x11-utils imagemagick
+  libxml2-utils python3-jsonschema
   fonts-ipafont-gothic
 )
 
