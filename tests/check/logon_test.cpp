@@ -58,8 +58,8 @@ TEST(CheckLogon, AWrongPasswordExitsWithTwoAndOraclesText) {
     }
 }
 
-TEST(CheckLogon, AnUnknownConnectStringExitsWithTwoAndOraclesText) {
-    const Outcome o = check({"-u", "SCOTT", "-c", "no_such_alias"});
+TEST(CheckLogon, AMissingDatabaseFileExitsWithTwoAndOraclesText) {
+    const Outcome o = check({"-u", "SCOTT", "-c", testHome() + "/missing/none.db"});
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.err.find("ORA-12154"), std::string::npos) << o.err;
 }
