@@ -1,8 +1,8 @@
 // Oracle's old outer-join notation: a column marked with (+) belongs to the table that may
 // be NULL-extended. Each query block with such marks is rewritten to comma-joined plain
 // tables followed by one LEFT JOIN per marked table, its marked conditions moved to ON.
-#include "ocilite/dialect/tokenizer.h"
-#include "ocilite/dialect/translator.h"
+#include "ocilite/dialect/passes.h"
+
 #include "ocilite/engine/errors.h"
 
 #include <algorithm>
@@ -12,8 +12,6 @@
 
 namespace ocilite {
 namespace {
-
-using Tokens = std::vector<Token>;
 
 bool isMark(const Tokens &t, size_t i) {
     return i + 2 < t.size() && t[i].isOp("(") && t[i + 1].isOp("+") && t[i + 2].isOp(")");

@@ -3,7 +3,7 @@
 // schema, and the DDL that keeps them and the schema's SQLite tables in step.
 #pragma once
 
-#include "ocilite/dialect/translator.h"
+#include "ocilite/dialect/translation.h"
 #include "ocilite/engine/database.h"
 
 #include <sqlite3.h>

@@ -2,7 +2,7 @@
 
 #include "ocilite/dialect/sql_functions.h"
 #include "ocilite/dialect/text_form.h"
-#include "ocilite/dialect/translator.h"
+#include "ocilite/dialect/translation.h"
 #include "ocilite/dictionary/catalog.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"

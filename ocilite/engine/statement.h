@@ -3,7 +3,7 @@
 // the row-by-row conversion into the caller's external types. Errors throw OraError.
 #pragma once
 
-#include "ocilite/dialect/translator.h"
+#include "ocilite/dialect/translation.h"
 #include "ocilite/dialect/types.h"
 
 #include <sqlite3.h>

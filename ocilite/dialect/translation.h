@@ -2,18 +2,16 @@
 // queries and DML (table names mapped to the schema's tables, '' as NULL, numbered binds,
 // (+) outer joins as LEFT JOIN, select-list names as Oracle gives them), or a description
 // of the DDL (CREATE TABLE, DROP, CREATE OR REPLACE program units) for the catalog to do.
+// translate() is the driver; the passes it runs in order are declared in passes.h.
 #pragma once
 
 #include "ocilite/dialect/types.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace ocilite {
-
-struct Token;
 
 // What the translator needs to know about the logged-on schema.
 class NameResolver {
@@ -82,8 +80,5 @@ struct Translation {
 // Throws OraError for anything the dialect refuses.
 Translation translate(const std::string &sql, const std::string &schema,
                       const NameResolver &resolver);
-
-// Rewrites Oracle's (+) outer joins of every query block into LEFT JOIN ... ON.
-void rewriteOuterJoins(std::vector<Token> &tokens);
 
 } // namespace ocilite

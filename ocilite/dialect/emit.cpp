@@ -1,0 +1,236 @@
+// The last pass: writes the SQLite text of a query or DML statement. Table references become
+// the schema's SQLite tables with their alias, '' becomes NULL, binds become numbered
+// parameters, and Oracle's operators and pseudo-columns take SQLite's spelling.
+#include "ocilite/dialect/passes.h"
+
+#include "ocilite/engine/errors.h"
+#include "ocilite/engine/sqlite_util.h"
+
+#include <cstdint>
+#include <map>
+
+namespace ocilite {
+namespace {
+
+// Per parenthesis level: what the next tokens mean for table names.
+enum class TableMode { None, Expect, After };
+
+struct Level {
+    bool function = false; // the parentheses of a call: FROM inside is TRIM(... FROM ...)
+    TableMode mode = TableMode::None;
+    bool list = false; // a FROM list: ',' brings the next table
+};
+
+// Words that may follow a table reference without ending a FROM list.
+bool continuesJoin(const Token &t) {
+    for (const char *w :
+         {"JOIN", "ON", "USING", "LEFT", "RIGHT", "INNER", "CROSS", "FULL", "NATURAL", "OUTER"})
+        if (t.isWord(w))
+            return true;
+    return false;
+}
+
+class Emitter {
+public:
+    Emitter(const std::string &sql, const Tokens &t, StatementKind kind, const std::string &schema,
+            const NameResolver &resolver)
+        : m_t(t), m_kind(kind), m_schema(schema), m_resolver(resolver) {
+        m_out.sql.reserve(sql.size() + 64);
+    }
+
+    Emitted run() {
+        for (size_t i = 0; i < m_t.size(); ++i) {
+            if (i == m_skip || tableContext(i))
+                continue;
+            token(i);
+        }
+        if (m_levels.size() != 1)
+            throw OraError(m_levels.size() > 1 ? kOraMissingRightParen : kOraNotProperlyEnded);
+        if (m_levels.back().mode == TableMode::Expect)
+            throw OraError(kOraInvalidTableName);
+        return std::move(m_out);
+    }
+
+private:
+    void put(const std::string &text) {
+        std::string &out = m_out.sql;
+        if (!out.empty() && out.back() != '(' && text != ")" && text != "," && text != "." &&
+            out.back() != '.')
+            out += ' ';
+        out += text;
+    }
+
+    // Handles the token at i where a table name is expected or may be followed by an alias
+    // or the next table of a FROM list; false when the token is an ordinary one.
+    bool tableContext(size_t &i) {
+        const Token &t = m_t[i];
+        Level &level = m_levels.back();
+        if (level.mode == TableMode::Expect) {
+            level.mode = TableMode::After;
+            if (t.isOp("(")) {
+                put("(");
+                m_levels.push_back(Level());
+            } else {
+                i = tableReference(i, m_levels.size() == 1);
+            }
+            return true;
+        }
+        if (level.mode != TableMode::After)
+            return false;
+        level.mode = TableMode::None;
+        if (t.isOp(",") && level.list) {
+            put(",");
+            level.mode = TableMode::Expect;
+            return true;
+        }
+        if (isAliasToken(t)) {
+            put(t.kind == TokenKind::QuotedIdentifier ? quoteName(t.text) : t.text);
+            level.mode = TableMode::After;
+            return true;
+        }
+        if (!continuesJoin(t))
+            level.list = false;
+        return false;
+    }
+
+    void token(size_t i) {
+        const Token &t = m_t[i];
+        switch (t.kind) {
+        case TokenKind::String:
+            // Oracle treats the empty string as NULL.
+            return put(t.text.empty() ? "NULL" : quoteText(t.text));
+        case TokenKind::Number:
+            return put(t.text);
+        case TokenKind::QuotedIdentifier:
+            return put(quoteName(t.text));
+        case TokenKind::Bind:
+            return bind(t.text);
+        case TokenKind::Operator:
+            return operatorToken(i);
+        case TokenKind::Identifier:
+            return identifier(i);
+        }
+    }
+
+    void bind(const std::string &name) {
+        const int next = static_cast<int>(m_out.binds.size()) + 1;
+        const auto [it, added] = m_bindIndex.emplace(name, next);
+        if (added)
+            m_out.binds.push_back(name);
+        put("?" + std::to_string(it->second));
+    }
+
+    void operatorToken(size_t i) {
+        const Token &t = m_t[i];
+        if (t.isOp("(")) {
+            Level next;
+            next.function = i > 0 && m_t[i - 1].kind == TokenKind::Identifier &&
+                            !isClauseWord(m_t[i - 1]) && !m_t[i - 1].isWord("EXISTS") &&
+                            !m_t[i - 1].isWord("ANY") && !m_t[i - 1].isWord("ALL");
+            m_levels.push_back(next);
+            return put("(");
+        }
+        if (t.isOp(")")) {
+            if (m_levels.size() == 1)
+                throw OraError(kOraNotProperlyEnded);
+            m_levels.pop_back();
+            return put(")");
+        }
+        if (t.isOp("!=") || t.isOp("^="))
+            return put("<>");
+        if (t.isOp("+") && i > 0 && i + 1 < m_t.size() && m_t[i - 1].isOp("(") &&
+            m_t[i + 1].isOp(")"))
+            throw OraError(kOraOuterJoinNotAllowed);
+        if (t.isOp(":=") || t.isOp("=>") || t.isOp("**") || t.isOp(".."))
+            throw OraError(kOraInvalidCharacter);
+        // NUMBER division is exact, SQLite's integer division is not.
+        if (t.isOp("/"))
+            return put("* 1.0 /");
+        put(t.text);
+    }
+
+    void identifier(size_t i) {
+        const bool qualified = i > 0 && m_t[i - 1].isOp(".");
+        if (!qualified && keyword(i))
+            return;
+        if (m_t[i].isWord("ROWID"))
+            return rowid(qualified);
+        put(m_t[i].text);
+    }
+
+    // An unqualified word with a meaning of its own; false when it is an ordinary name.
+    bool keyword(size_t i) {
+        const Token &t = m_t[i];
+        Level &level = m_levels.back();
+        const bool tableFollows = (t.isWord("FROM") && !level.function) || t.isWord("JOIN") ||
+                                  (t.isWord("INTO") && m_kind == StatementKind::Insert && i == 1) ||
+                                  (t.isWord("UPDATE") && i == 0);
+        if (tableFollows) {
+            put(t.text);
+            level.mode = TableMode::Expect;
+            if (t.isWord("FROM"))
+                level.list = true;
+        } else if (t.isWord("SYSDATE")) {
+            put("SYSDATE()");
+        } else if (t.isWord("USER")) {
+            put(quoteText(m_schema));
+        } else if (t.isWord("MINUS")) {
+            put("EXCEPT");
+        } else if (t.isWord("ROWNUM") || t.isWord("LEVEL") || t.isWord("PRIOR")) {
+            throw OraError(kOraUnimplemented, t.text);
+        } else if (t.isWord("DATE") && i + 1 < m_t.size() && m_t[i + 1].kind == TokenKind::String &&
+                   m_t[i + 1].length > 0) {
+            // ANSI date literal: DATE '2024-01-31'.
+            put("TO_DATE(" + quoteText(m_t[i + 1].text) + ", 'YYYY-MM-DD')");
+            m_skip = i + 1;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void rowid(bool qualified) {
+        if (!qualified)
+            return put("OCILITE_ROWID(ROWID)");
+        // "E." is already out: wrap it with the conversion.
+        std::string &out = m_out.sql;
+        const size_t dot = out.rfind('.');
+        size_t start = out.rfind(' ', dot);
+        start = start == std::string::npos ? 0 : start + 1;
+        const std::string qualifier = out.substr(start, dot - start);
+        out.erase(start);
+        out += "OCILITE_ROWID(" + qualifier + ".ROWID)";
+    }
+
+    // Maps [owner.]name [alias] to the table SQLite knows; returns the last index used.
+    size_t tableReference(size_t i, bool outermost) {
+        if (!isNameToken(m_t[i]))
+            throw OraError(kOraInvalidTableName);
+        const TableName table = readTableName(m_t, i, m_schema);
+        const auto sqliteName = m_resolver.tableFor(table.owner, table.name);
+        if (!sqliteName)
+            throw OraError(kOraTableNotFound);
+        if (outermost)
+            m_out.fromTables.push_back({table.alias, *sqliteName});
+        put(quoteName(*sqliteName) + " AS " + quoteName(table.alias));
+        return i;
+    }
+
+    const Tokens &m_t;
+    const StatementKind m_kind;
+    const std::string &m_schema;
+    const NameResolver &m_resolver;
+    std::vector<Level> m_levels = std::vector<Level>(1);
+    std::map<std::string, int> m_bindIndex;
+    size_t m_skip = SIZE_MAX; // the string of a DATE literal, already written
+    Emitted m_out;
+};
+
+} // namespace
+
+Emitted emit(const std::string &sql, const Tokens &tokens, StatementKind kind,
+             const std::string &schema, const NameResolver &resolver) {
+    return Emitter(sql, tokens, kind, schema, resolver).run();
+}
+
+} // namespace ocilite

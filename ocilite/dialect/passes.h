@@ -1,0 +1,122 @@
+// The passes of the translation (private header). translate() (translate.cpp) classifies a
+// statement and runs the passes in order; each pass is a free function over explicit values:
+// the statement's tokens, the select list, the tables in scope. Token helpers shared by the
+// passes are declared at the end.
+#pragma once
+
+#include "ocilite/dialect/tokenizer.h"
+#include "ocilite/dialect/translation.h"
+
+#include <string>
+#include <vector>
+
+namespace ocilite {
+
+using Tokens = std::vector<Token>;
+
+// Token positions [from, to).
+struct TokenRange {
+    size_t from = 0;
+    size_t to = 0;
+};
+
+// The tokens of a query or DML statement while the passes rewrite them. The ranges of the
+// top-level select items (without their aliases) follow every insertion, so that the select
+// list can be typed once the rewrites are done.
+struct StatementTokens {
+    Tokens tokens;
+    std::vector<TokenRange> items;
+
+    // Inserts before position `at`; a token inserted at an item's edge belongs to the item.
+    void insert(size_t at, const Token &token);
+};
+
+// A table a statement reads: its alias (or own name) and what SQLite knows it by.
+struct FromTable {
+    std::string key;
+    std::string sqliteName;
+};
+using FromTables = std::vector<FromTable>;
+
+// ---- classification and DDL (classify.cpp, ddl/) ---------------------------------------
+
+// The first few tokens of a statement, enough to classify it; a program unit's body is
+// PL/SQL, which the SQL tokenizer does not need to understand. Throws ORA-29275 for text
+// that is not UTF-8.
+Tokens headTokens(const std::string &sql);
+
+// CREATE ... and DROP ... of the families the engine knows (ddl/create_drop.cpp).
+Translation translateCreate(const std::string &sql, const Tokens &head, const std::string &schema);
+Translation translateDrop(const Tokens &tokens, const std::string &schema);
+// [schema.]name of an object the schema owns, from position i (advanced past it); another
+// schema's name is refused with ORA-01031, a missing one with `missing`.
+std::string ownObjectName(const Tokens &tokens, size_t &i, const std::string &schema, int missing);
+
+// ---- query and DML passes, in the order translate() runs them -----------------------
+
+// Rewrites Oracle's (+) outer joins of every query block into LEFT JOIN ... ON (outer_join.cpp).
+void rewriteOuterJoins(Tokens &tokens);
+// A top-level SELECT without FROM: ORA-00923, or ORA-00936 for a bare SELECT (select_list.cpp).
+void checkSelectHasFrom(const Tokens &tokens);
+// Names every top-level select item as Oracle reports it and gives it that name as an alias,
+// so that "order by LINE" finds the select-list column as Oracle does. Records the items'
+// ranges in st.items; returns the items, none when the list has a '*' (select_list.cpp).
+std::vector<SelectItem> nameSelectList(const std::string &sql, StatementTokens &st);
+// Oracle's || treats NULL as an empty string: each operand becomes IFNULL(operand, '')
+// (concatenation.cpp).
+void wrapConcatenations(StatementTokens &st);
+// DATE + n, DATE - n and DATE - DATE as Oracle computes them, in days (date_arithmetic.cpp).
+void rewriteDateArithmetic(StatementTokens &st, const std::string &schema,
+                           const NameResolver &resolver);
+
+// What emission produces: the SQLite text, the bind names in parameter order, and the tables
+// of the outermost FROM (for typing the select list).
+struct Emitted {
+    std::string sql;
+    std::vector<std::string> binds;
+    FromTables fromTables;
+};
+// Writes the SQLite text: tables mapped to the schema's tables, '' as NULL, numbered binds,
+// Oracle's operators and pseudo-columns in SQLite's spelling (emit.cpp).
+Emitted emit(const std::string &sql, const Tokens &tokens, StatementKind kind,
+             const std::string &schema, const NameResolver &resolver);
+// Types the select items that are expressions (and pseudo-columns) by their shape
+// (select_list.cpp).
+void typeSelectList(const StatementTokens &st, const FromTables &tables,
+                    const NameResolver &resolver, std::vector<SelectItem> &items);
+
+// ---- shapes of token runs (type_guess.cpp, token_shapes.cpp) ---------------------------
+
+// The Oracle type of an expression, guessed from its shape.
+OraType guessType(const Tokens &tokens, TokenRange range, const FromTables &tables,
+                  const NameResolver &resolver);
+// Every table the statement names after FROM, JOIN, INTO or UPDATE that the schema has.
+FromTables namedTables(const Tokens &tokens, const std::string &schema,
+                       const NameResolver &resolver);
+
+// [owner.]name [alias] at position i; i is left on the last token used.
+struct TableName {
+    std::string owner;
+    std::string name;
+    std::string alias; // the name itself when no alias follows
+};
+TableName readTableName(const Tokens &tokens, size_t &i, const std::string &schema);
+
+bool isClauseWord(const Token &t);
+bool isNameToken(const Token &t);
+bool isAliasToken(const Token &t);
+// Could end an expression: a literal, a name, a bind, ')' or END.
+bool endsExpression(const Token &t);
+Token word(const std::string &text, size_t offset = 0);
+Token op(const char *text);
+// The ')' matching the '(' at `open`, or tokens.size() when there is none.
+size_t closingParen(const Tokens &tokens, size_t open);
+// The parenthesis matching the one at `at`, searching forward (step 1) or back (step -1);
+// SIZE_MAX when there is none.
+size_t matchingParen(const Tokens &tokens, size_t at, int step);
+// The first token of the operand left of the operator at k, and one past the last token of
+// the operand right of it; k itself, or k + 1, when there is no such operand.
+size_t operandStart(const Tokens &tokens, size_t k);
+size_t operandEnd(const Tokens &tokens, size_t k);
+
+} // namespace ocilite

@@ -1,0 +1,94 @@
+// The translation driver: classifies a statement by its head and runs the passes in order.
+// Queries and DML go through the token passes (outer joins, select-list naming, ||, DATE
+// arithmetic, emission, select-list typing); DDL and COMMIT / ROLLBACK are described for the
+// catalog and the database.
+#include "ocilite/dialect/passes.h"
+
+#include "oci/ociv7.h"
+#include "ocilite/engine/errors.h"
+
+namespace ocilite {
+namespace {
+
+// COMMIT [WORK] / ROLLBACK [WORK].
+Translation translateTransaction(const Tokens &t) {
+    if (t.size() > 2 || (t.size() == 2 && !t[1].isWord("WORK")))
+        throw OraError(kOraNotProperlyEnded);
+    Translation tr;
+    const bool commit = t[0].isWord("COMMIT");
+    tr.kind = commit ? StatementKind::Commit : StatementKind::Rollback;
+    tr.functionType = commit ? OCIV7_FT_COMMIT : OCIV7_FT_ROLLBACK;
+    return tr;
+}
+
+Translation translateQuery(const std::string &sql, StatementTokens st, const std::string &schema,
+                           const NameResolver &resolver) {
+    Translation tr;
+    tr.kind = StatementKind::Select;
+    tr.functionType = OCIV7_FT_SELECT;
+    rewriteOuterJoins(st.tokens);
+    checkSelectHasFrom(st.tokens);
+    tr.items = nameSelectList(sql, st);
+    wrapConcatenations(st);
+    rewriteDateArithmetic(st, schema, resolver);
+    Emitted emitted = emit(sql, st.tokens, tr.kind, schema, resolver);
+    tr.sql = std::move(emitted.sql);
+    tr.binds = std::move(emitted.binds);
+    typeSelectList(st, emitted.fromTables, resolver, tr.items);
+    return tr;
+}
+
+Translation translateDml(const std::string &sql, StatementTokens st, StatementKind kind,
+                         int functionType, const std::string &schema,
+                         const NameResolver &resolver) {
+    Translation tr;
+    tr.kind = kind;
+    tr.functionType = functionType;
+    Tokens &t = st.tokens;
+    rewriteOuterJoins(t);
+    if (kind == StatementKind::Delete && t.size() > 1 && !t[1].isWord("FROM"))
+        t.insert(t.begin() + 1, word("FROM", t[1].offset));
+    if (kind == StatementKind::Insert && (t.size() < 2 || !t[1].isWord("INTO")))
+        throw OraError(kOraMissingInto);
+    wrapConcatenations(st);
+    rewriteDateArithmetic(st, schema, resolver);
+    Emitted emitted = emit(sql, t, kind, schema, resolver);
+    tr.sql = std::move(emitted.sql);
+    tr.binds = std::move(emitted.binds);
+    return tr;
+}
+
+} // namespace
+
+Translation translate(const std::string &sql, const std::string &schema,
+                      const NameResolver &resolver) {
+    const Tokens head = headTokens(sql);
+    if (head.empty())
+        throw OraError(kOraInvalidSql);
+    if (head[0].isWord("BEGIN") || head[0].isWord("DECLARE"))
+        throw OraError(kOraUnimplemented, "the embedded database cannot run PL/SQL blocks");
+    if (head[0].isWord("CREATE"))
+        return translateCreate(sql, head, schema);
+    StatementTokens st{tokenize(sql), {}};
+    if (st.tokens.empty())
+        throw OraError(kOraInvalidSql);
+    const Token lead = st.tokens[0];
+    if (lead.isWord("SELECT") || lead.isWord("WITH") || lead.isOp("("))
+        return translateQuery(sql, std::move(st), schema, resolver);
+    if (lead.isWord("INSERT"))
+        return translateDml(sql, std::move(st), StatementKind::Insert, OCIV7_FT_INSERT, schema,
+                            resolver);
+    if (lead.isWord("UPDATE"))
+        return translateDml(sql, std::move(st), StatementKind::Update, OCIV7_FT_UPDATE, schema,
+                            resolver);
+    if (lead.isWord("DELETE"))
+        return translateDml(sql, std::move(st), StatementKind::Delete, OCIV7_FT_DELETE, schema,
+                            resolver);
+    if (lead.isWord("DROP"))
+        return translateDrop(st.tokens, schema);
+    if (lead.isWord("COMMIT") || lead.isWord("ROLLBACK"))
+        return translateTransaction(st.tokens);
+    throw OraError(kOraInvalidSql);
+}
+
+} // namespace ocilite
