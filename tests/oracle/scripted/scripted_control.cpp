@@ -74,12 +74,26 @@ std::vector<std::string> preparedStatements() {
 
 namespace {
 
+// "\n" in a value stands for a line feed (USER_SOURCE lines end in one).
+std::string unescaped(const std::string &field) {
+    std::string out;
+    for (size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 1 < field.size() && field[i + 1] == 'n') {
+            out += '\n';
+            ++i;
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
 std::vector<Value> rowValues(const std::string &line) {
     std::vector<Value> row;
     std::stringstream in(line);
     std::string field;
     while (std::getline(in, field, '\t'))
-        row.push_back(field == "\\N" ? Value{} : Value{field});
+        row.push_back(field == "\\N" ? Value{} : Value{unescaped(field)});
     return row;
 }
 

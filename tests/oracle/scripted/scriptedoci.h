@@ -91,7 +91,7 @@ std::vector<std::string> preparedStatements();
 //   statement <text the statement contains>
 //   type <n> | code <n> | rowcount <n>
 //   column <name> <sqlt type> <size> [<precision> <scale>]
-//   row <value>\t<value>...        (\N is a NULL)
+//   row <value>\t<value>...        (\N is a NULL, \n a line feed)
 //   end
 // and "account <user> <password>". False with a message on a bad line.
 bool loadScenario(const std::string &path, std::string &error);
