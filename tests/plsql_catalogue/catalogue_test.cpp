@@ -103,6 +103,23 @@ TEST_F(Catalogue, ReadmeListsEveryFileAndOnlyExistingOnes) {
         EXPECT_TRUE(present.count(file)) << "README.md names " << file << ", which is missing";
 }
 
+// The README's Members column says "main" exactly for the units marked "-- PARTIAL:".
+TEST_F(Catalogue, ReadmeMarksExactlyThePartialUnits) {
+    const std::string readme = readFile(catalogueDir() / "README.md");
+    const std::regex row("\\| `([a-z0-9_$#]+\\.(pks|tps))` \\| [^|]+ \\| (all|main) \\|");
+    std::map<std::string, bool> partialInReadme;
+    for (std::sregex_iterator it(readme.begin(), readme.end(), row), end; it != end; ++it)
+        partialInReadme[(*it)[1]] = (*it)[3] == "main";
+    for (const char *ext : {".pks", ".tps"}) {
+        for (const fs::path &file : catalogueFiles(ext)) {
+            const std::string name = file.filename().string();
+            const bool marked = ("\n" + readFile(file)).find("\n-- PARTIAL:") != std::string::npos;
+            ASSERT_TRUE(partialInReadme.count(name)) << name << " has no row in README.md";
+            EXPECT_EQ(marked, partialInReadme[name]) << name;
+        }
+    }
+}
+
 TEST_F(Catalogue, EveryUnitNameIsUsedOnce) {
     std::map<std::string, std::string> seen;
     for (const char *ext : {".pks", ".tps"}) {

@@ -1,5 +1,6 @@
 -- DBMS_CRYPTO: encryption and decryption (DES, 3DES, AES, RC4), hashing (MD4, MD5,
 -- SHA-1, SHA-2), message authentication codes and random bytes.
+-- PARTIAL: algorithms added after 19c may be missing.
 PACKAGE dbms_crypto AUTHID CURRENT_USER AS
 
   -- Hash functions

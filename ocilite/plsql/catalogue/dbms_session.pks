@@ -1,5 +1,6 @@
 -- DBMS_SESSION: the session's settings from PL/SQL: application contexts, client
 -- identifier, roles, NLS, tracing, package state and memory.
+-- PARTIAL: members kept only for old releases may be missing.
 PACKAGE dbms_session AUTHID CURRENT_USER AS
 
   TYPE appctxrectyp IS RECORD (
@@ -38,6 +39,7 @@ PACKAGE dbms_session AUTHID CURRENT_USER AS
   PROCEDURE session_trace_disable;
   PROCEDURE session_trace_enable(waits IN BOOLEAN DEFAULT TRUE, binds IN BOOLEAN DEFAULT FALSE,
                                  plan_stat IN VARCHAR2 DEFAULT NULL);
+  PROCEDURE set_close_cached_open_cursors(close_cursors IN BOOLEAN);
   PROCEDURE set_context(namespace VARCHAR2, attribute VARCHAR2, value VARCHAR2,
                         username VARCHAR2 DEFAULT NULL, client_id VARCHAR2 DEFAULT NULL);
   PROCEDURE set_edition_deferred(edition IN VARCHAR2);

@@ -1,5 +1,6 @@
 -- DBMS_SQL: dynamic SQL through numbered cursors: open, parse, bind, define, execute,
 -- fetch, read values, describe columns, and conversion to and from REF CURSORs.
+-- PARTIAL: BIND_VARIABLE_PKG and VARIABLE_VALUE_PKG are not here.
 PACKAGE dbms_sql AUTHID CURRENT_USER AS
 
   -- Language flags of PARSE
@@ -155,19 +156,23 @@ PACKAGE dbms_sql AUTHID CURRENT_USER AS
                   edition IN VARCHAR2, apply_crossedition_trigger IN VARCHAR2,
                   fire_apply_trigger IN BOOLEAN, schema IN VARCHAR2,
                   container IN VARCHAR2); -- 12.2 and later
-  PROCEDURE parse(c IN INTEGER, statement IN varchar2s, lb IN INTEGER, ub IN INTEGER, lfflg IN BOOLEAN, language_flag IN INTEGER,
+  PROCEDURE parse(c IN INTEGER, statement IN varchar2s, 
+                  lb IN INTEGER, ub IN INTEGER, lfflg IN BOOLEAN, language_flag IN INTEGER,
                   edition IN VARCHAR2 DEFAULT NULL,
                   apply_crossedition_trigger IN VARCHAR2 DEFAULT NULL,
                   fire_apply_trigger IN BOOLEAN DEFAULT TRUE);
-  PROCEDURE parse(c IN INTEGER, statement IN varchar2s, lb IN INTEGER, ub IN INTEGER, lfflg IN BOOLEAN, language_flag IN INTEGER,
+  PROCEDURE parse(c IN INTEGER, statement IN varchar2s, 
+                  lb IN INTEGER, ub IN INTEGER, lfflg IN BOOLEAN, language_flag IN INTEGER,
                   edition IN VARCHAR2, apply_crossedition_trigger IN VARCHAR2,
                   fire_apply_trigger IN BOOLEAN, schema IN VARCHAR2,
                   container IN VARCHAR2); -- 12.2 and later
-  PROCEDURE parse(c IN INTEGER, statement IN varchar2a, lb IN INTEGER, ub IN INTEGER, lfflg IN BOOLEAN, language_flag IN INTEGER,
+  PROCEDURE parse(c IN INTEGER, statement IN varchar2a, 
+                  lb IN INTEGER, ub IN INTEGER, lfflg IN BOOLEAN, language_flag IN INTEGER,
                   edition IN VARCHAR2 DEFAULT NULL,
                   apply_crossedition_trigger IN VARCHAR2 DEFAULT NULL,
                   fire_apply_trigger IN BOOLEAN DEFAULT TRUE);
-  PROCEDURE parse(c IN INTEGER, statement IN varchar2a, lb IN INTEGER, ub IN INTEGER, lfflg IN BOOLEAN, language_flag IN INTEGER,
+  PROCEDURE parse(c IN INTEGER, statement IN varchar2a, 
+                  lb IN INTEGER, ub IN INTEGER, lfflg IN BOOLEAN, language_flag IN INTEGER,
                   edition IN VARCHAR2, apply_crossedition_trigger IN VARCHAR2,
                   fire_apply_trigger IN BOOLEAN, schema IN VARCHAR2,
                   container IN VARCHAR2); -- 12.2 and later
@@ -279,37 +284,53 @@ PACKAGE dbms_sql AUTHID CURRENT_USER AS
   PROCEDURE define_column_raw(c IN INTEGER, position IN INTEGER, column IN RAW,
                               column_size IN INTEGER);
   PROCEDURE define_column_rowid(c IN INTEGER, position IN INTEGER, column IN ROWID);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, bf_tab IN bfile_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         bf_tab IN bfile_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, bdbl_tab IN binary_double_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         bdbl_tab IN binary_double_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, bflt_tab IN binary_float_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         bflt_tab IN binary_float_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, bl_tab IN blob_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         bl_tab IN blob_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, cl_tab IN clob_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         cl_tab IN clob_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, d_tab IN date_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         d_tab IN date_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, ids_tab IN interval_day_to_second_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         ids_tab IN interval_day_to_second_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, iym_tab IN interval_year_to_month_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         iym_tab IN interval_year_to_month_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, n_tab IN number_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         n_tab IN number_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, tm_tab IN time_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         tm_tab IN time_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, ttz_tab IN time_with_time_zone_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         ttz_tab IN time_with_time_zone_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, tms_tab IN timestamp_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         tms_tab IN timestamp_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, tstz_tab IN timestamp_with_ltz_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         tstz_tab IN timestamp_with_ltz_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, tstz_tab IN timestamp_with_time_zone_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         tstz_tab IN timestamp_with_time_zone_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, ur_tab IN urowid_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         ur_tab IN urowid_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
-  PROCEDURE define_array(c IN INTEGER, position IN INTEGER, c_tab IN varchar2_table,
+  PROCEDURE define_array(c IN INTEGER, position IN INTEGER,
+                         c_tab IN varchar2_table,
                          cnt IN INTEGER, lower_bnd IN INTEGER);
 
   ---------------------------------------------------------------------------------------

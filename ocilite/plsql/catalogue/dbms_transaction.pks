@@ -1,5 +1,6 @@
 -- DBMS_TRANSACTION: transaction control from PL/SQL, distributed-transaction repair and
 -- the current transaction's identifier.
+-- PARTIAL: members kept only for old releases may be missing.
 PACKAGE dbms_transaction AUTHID CURRENT_USER AS
 
   PROCEDURE advise_commit;

@@ -1,5 +1,6 @@
 -- DBMS_TYPES: type codes of the built-in and user-defined types, as ANYTYPE, ANYDATA and
 -- ANYDATASET report them, and the status values of their piecewise access.
+-- PARTIAL: type codes added after 19c may be missing.
 PACKAGE dbms_types AUTHID DEFINER AS
 
   typecode_date CONSTANT PLS_INTEGER := 12;

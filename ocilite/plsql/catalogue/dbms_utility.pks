@@ -1,5 +1,6 @@
 -- DBMS_UTILITY: assorted services: error and call stacks, name parsing and resolution,
 -- comma lists, timing, hashing, compilation and analysis of schemas, instance facts.
+-- PARTIAL: members kept only for old releases may be missing.
 PACKAGE dbms_utility AUTHID CURRENT_USER AS
 
   TYPE dblink_array IS TABLE OF VARCHAR2(128) INDEX BY BINARY_INTEGER;

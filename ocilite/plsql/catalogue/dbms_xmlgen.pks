@@ -1,5 +1,6 @@
 -- DBMS_XMLGEN: XML (canonical ROWSET/ROW form) from the result of a query, with
 -- contexts for paging, tags, bind values and NULL handling, and entity conversion.
+-- PARTIAL: rarely used settings may be missing.
 PACKAGE dbms_xmlgen AUTHID CURRENT_USER AS
 
   SUBTYPE ctxhandle IS NUMBER;

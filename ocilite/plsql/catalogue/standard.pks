@@ -201,7 +201,8 @@ PACKAGE standard AUTHID CURRENT_USER AS
   --   SYNTAX: NVL on objects, collections and REFs (the scalar overloads are below)
   --   SYNTAX: JSON_VALUE, JSON_QUERY, JSON_OBJECT, JSON_ARRAY, JSON_SCALAR,
   --           JSON_SERIALIZE, JSON_TRANSFORM and the conditions JSON_EXISTS,
-  --           IS [NOT] JSON (18c and later in PL/SQL; RETURNING/ON ERROR clauses)
+  --           IS [NOT] JSON (in PL/SQL expressions from 12.2 or 18c on, depending on the
+  --           function; RETURNING and ON ERROR clauses)
   --   SYNTAX: CURRENT_DATE, CURRENT_TIMESTAMP[(p)], LOCALTIMESTAMP[(p)] take an
   --           optional precision (declared below without it)
   --   SYNTAX: SQL%FOUND, SQL%NOTFOUND, SQL%ROWCOUNT, SQL%ISOPEN, SQL%BULK_ROWCOUNT(i),

@@ -1,6 +1,7 @@
 -- UTL_HTTP: HTTP and HTTPS requests from PL/SQL: the one-call REQUEST functions, and the
 -- request/response interface with headers, authentication, cookies, persistent
 -- connections and request contexts.
+-- PARTIAL: rarely used settings may be missing.
 PACKAGE utl_http AUTHID CURRENT_USER AS
 
   TYPE req IS RECORD (

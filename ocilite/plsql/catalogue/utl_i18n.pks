@@ -1,5 +1,6 @@
 -- UTL_I18N: globalization services: character set conversion of RAW data, mapping
 -- between Oracle and IANA/ISO names, HTML/XML character references, locale data.
+-- PARTIAL: validation and Unicode normalisation calls are not here.
 PACKAGE utl_i18n AUTHID DEFINER AS
 
   TYPE string_array IS TABLE OF VARCHAR2(32767) INDEX BY BINARY_INTEGER;

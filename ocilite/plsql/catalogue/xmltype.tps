@@ -1,6 +1,7 @@
 -- XMLTYPE: an XML document or fragment, with its constructors (from text, LOBs, cursors,
 -- objects and ANYDATA) and the methods that query, serialise, validate and transform it.
 -- An opaque type: it has methods and no attributes a program can reach.
+-- PARTIAL: methods added after 19c may be missing.
 TYPE xmltype AS OBJECT (
   -- Constructors
   CONSTRUCTOR FUNCTION xmltype(xmldata IN CLOB, schema IN VARCHAR2 DEFAULT NULL,

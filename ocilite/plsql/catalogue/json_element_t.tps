@@ -1,0 +1,33 @@
+-- JSON_ELEMENT_T: the supertype of the PL/SQL JSON object types (12.2 and later): parse
+-- JSON text, test the kind of a value, convert and serialise it. Not instantiable;
+-- values are JSON_OBJECT_T, JSON_ARRAY_T or JSON_SCALAR_T. The manual names the
+-- parameter of PARSE "json"; the type declares it as JSN.
+-- PARTIAL: methods added after 19c may be missing.
+TYPE json_element_t AS OBJECT (
+  STATIC FUNCTION parse(jsn IN VARCHAR2) RETURN json_element_t,
+  STATIC FUNCTION parse(jsn IN CLOB) RETURN json_element_t,
+  STATIC FUNCTION parse(jsn IN BLOB) RETURN json_element_t,
+  MEMBER FUNCTION to_string RETURN VARCHAR2,
+  MEMBER FUNCTION to_number RETURN NUMBER,
+  MEMBER FUNCTION to_date RETURN DATE,
+  MEMBER FUNCTION to_timestamp RETURN TIMESTAMP_UNCONSTRAINED,
+  MEMBER FUNCTION to_boolean RETURN BOOLEAN,
+  MEMBER FUNCTION to_clob RETURN CLOB,
+  MEMBER PROCEDURE to_clob(c IN OUT NOCOPY CLOB),
+  MEMBER FUNCTION to_blob RETURN BLOB,
+  MEMBER PROCEDURE to_blob(c IN OUT NOCOPY BLOB),
+  MEMBER FUNCTION stringify RETURN VARCHAR2,
+  MEMBER FUNCTION is_object RETURN BOOLEAN,
+  MEMBER FUNCTION is_array RETURN BOOLEAN,
+  MEMBER FUNCTION is_scalar RETURN BOOLEAN,
+  MEMBER FUNCTION is_string RETURN BOOLEAN,
+  MEMBER FUNCTION is_number RETURN BOOLEAN,
+  MEMBER FUNCTION is_boolean RETURN BOOLEAN,
+  MEMBER FUNCTION is_true RETURN BOOLEAN,
+  MEMBER FUNCTION is_false RETURN BOOLEAN,
+  MEMBER FUNCTION is_null RETURN BOOLEAN,
+  MEMBER FUNCTION is_date RETURN BOOLEAN,
+  MEMBER FUNCTION is_timestamp RETURN BOOLEAN,
+  MEMBER FUNCTION get_size RETURN NUMBER,
+  MEMBER PROCEDURE on_error(val IN NUMBER)
+) NOT FINAL NOT INSTANTIABLE;
