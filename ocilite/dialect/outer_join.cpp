@@ -226,57 +226,77 @@ private:
         for (const auto &[key, set] : partners)
             if (set.size() > 1)
                 throw OraError(kOraOuterJoinTwoTables);
-        const size_t offset = m_t[m_from].offset;
-        auto word = [&](const char *w) { return synthetic(TokenKind::Identifier, w, offset); };
-        auto op = [&](const char *o) { return synthetic(TokenKind::Operator, o, offset); };
-
         Tokens out{m_t[m_from]};
+        plainTables(partners, out);
+        std::vector<std::string> order;
+        std::set<std::string> visiting;
+        for (const auto &[key, set] : partners)
+            place(key, partners, order, visiting);
+        for (const std::string &key : order)
+            leftJoin(key, out);
+        filters(out);
+        m_t.erase(m_t.begin() + static_cast<long>(m_from), m_t.begin() + static_cast<long>(m_end));
+        m_t.insert(m_t.begin() + static_cast<long>(m_from), out.begin(), out.end());
+    }
+
+    Token wordAt(const char *w) const {
+        return synthetic(TokenKind::Identifier, w, m_t[m_from].offset);
+    }
+    Token opAt(const char *o) const {
+        return synthetic(TokenKind::Operator, o, m_t[m_from].offset);
+    }
+
+    // The tables no marked condition outer-joins, comma-joined as written.
+    void plainTables(const std::map<std::string, std::set<std::string>> &partners,
+                     Tokens &out) const {
         bool first = true;
         for (const Item &it : m_items) {
             if (partners.count(it.key))
                 continue;
             if (!first)
-                out.push_back(op(","));
+                out.push_back(opAt(","));
             out.insert(out.end(), it.tokens.begin(), it.tokens.end());
             first = false;
         }
         if (first)
             throw OraError(kOraOuterJoinCycle);
-        std::vector<std::string> order;
-        std::set<std::string> visiting;
-        for (const auto &[key, set] : partners)
-            place(key, partners, order, visiting);
-        for (const std::string &key : order) {
-            const auto item = std::find_if(m_items.begin(), m_items.end(),
-                                           [&](const Item &it) { return it.key == key; });
-            out.push_back(word("LEFT"));
-            out.push_back(word("JOIN"));
-            out.insert(out.end(), item->tokens.begin(), item->tokens.end());
-            out.push_back(word("ON"));
-            bool firstCondition = true;
-            for (const Conjunct &c : m_conjuncts) {
-                if (c.marked != key)
-                    continue;
-                if (!firstCondition)
-                    out.push_back(word("AND"));
-                out.push_back(op("("));
-                out.insert(out.end(), c.tokens.begin(), c.tokens.end());
-                out.push_back(op(")"));
-                firstCondition = false;
-            }
+    }
+
+    // LEFT JOIN table ON (condition) AND (condition) ... for one outer-joined table.
+    void leftJoin(const std::string &key, Tokens &out) const {
+        const auto item = std::find_if(m_items.begin(), m_items.end(),
+                                       [&](const Item &it) { return it.key == key; });
+        out.push_back(wordAt("LEFT"));
+        out.push_back(wordAt("JOIN"));
+        out.insert(out.end(), item->tokens.begin(), item->tokens.end());
+        out.push_back(wordAt("ON"));
+        bool firstCondition = true;
+        for (const Conjunct &c : m_conjuncts) {
+            if (c.marked != key)
+                continue;
+            if (!firstCondition)
+                out.push_back(wordAt("AND"));
+            appendParenthesised(c.tokens, out);
+            firstCondition = false;
         }
+    }
+
+    // WHERE (condition) AND ... for the unmarked conditions.
+    void filters(Tokens &out) const {
         bool firstFilter = true;
         for (const Conjunct &c : m_conjuncts) {
             if (!c.marked.empty())
                 continue;
-            out.push_back(firstFilter ? m_t[m_where] : word("AND"));
-            out.push_back(op("("));
-            out.insert(out.end(), c.tokens.begin(), c.tokens.end());
-            out.push_back(op(")"));
+            out.push_back(firstFilter ? m_t[m_where] : wordAt("AND"));
+            appendParenthesised(c.tokens, out);
             firstFilter = false;
         }
-        m_t.erase(m_t.begin() + static_cast<long>(m_from), m_t.begin() + static_cast<long>(m_end));
-        m_t.insert(m_t.begin() + static_cast<long>(m_from), out.begin(), out.end());
+    }
+
+    void appendParenthesised(const Tokens &tokens, Tokens &out) const {
+        out.push_back(opAt("("));
+        out.insert(out.end(), tokens.begin(), tokens.end());
+        out.push_back(opAt(")"));
     }
 
     Tokens &m_t;

@@ -283,6 +283,50 @@ bool quickNumberText(double value, std::string &text) {
     return true;
 }
 
+// A number format model with D and G spelt '.' and ','; fill is false under FM.
+struct NumberModel {
+    std::string model;
+    bool fill = true;
+};
+
+NumberModel readNumberModel(const std::string &format) {
+    const std::string fmt = upper(format);
+    NumberModel m;
+    for (size_t i = 0; i < fmt.size(); ++i) {
+        if (fmt.compare(i, 2, "FM") == 0) {
+            m.fill = false;
+            ++i;
+        } else if (std::string("90.,DG$").find(fmt[i]) != std::string::npos) {
+            m.model += fmt[i] == 'D' ? '.' : fmt[i] == 'G' ? ',' : fmt[i];
+        } else {
+            throw OraError(kOraInvalidNumber, "invalid number format model");
+        }
+    }
+    return m;
+}
+
+// The integer digits laid into the model's integer part, right to left: 9 and 0 take a
+// digit (0 also pads, and so does a 9 right of a 0), ',' shows between digits, '$' always.
+std::string integerText(const std::string &intPart, const std::string &intModel) {
+    std::string intText;
+    size_t next = intPart.size();
+    for (size_t i = intModel.size(); i-- > 0;) {
+        const char c = intModel[i];
+        if (c == '9' || c == '0') {
+            if (next > 0)
+                intText.insert(intText.begin(), intPart[--next]);
+            else if (c == '0' || intModel.find('0') < i)
+                intText.insert(intText.begin(), '0');
+        } else if (c == ',') {
+            if (next > 0)
+                intText.insert(intText.begin(), ',');
+        } else if (c == '$') {
+            intText.insert(intText.begin(), '$');
+        }
+    }
+    return intText;
+}
+
 } // namespace
 
 std::string numberText(int64_t value) {
@@ -473,54 +517,25 @@ std::string formatDate(const DateTime &d, const std::string &format) {
 }
 
 std::string formatNumber(double value, const std::string &format) {
-    const std::string fmt = upper(format);
-    bool fill = true;
-    std::string model;
-    for (size_t i = 0; i < fmt.size(); ++i) {
-        if (fmt.compare(i, 2, "FM") == 0) {
-            fill = false;
-            ++i;
-        } else if (std::string("90.,DG$").find(fmt[i]) != std::string::npos) {
-            model += fmt[i] == 'D' ? '.' : fmt[i] == 'G' ? ',' : fmt[i];
-        } else {
-            throw OraError(kOraInvalidNumber, "invalid number format model");
-        }
-    }
-    const size_t point = model.find('.');
-    const std::string intModel = model.substr(0, point);
-    const std::string fracModel = point == std::string::npos ? "" : model.substr(point + 1);
+    const NumberModel m = readNumberModel(format);
+    const size_t point = m.model.find('.');
+    const std::string intModel = m.model.substr(0, point);
+    const std::string fracModel = point == std::string::npos ? "" : m.model.substr(point + 1);
     const int fracDigits = static_cast<int>(fracModel.size());
     char buf[512];
     std::snprintf(buf, sizeof buf, "%.*f", fracDigits, std::fabs(value));
-    std::string digits = buf;
+    const std::string digits = buf;
     std::string intPart = digits.substr(0, digits.find('.'));
     std::string fracPart = fracDigits ? digits.substr(digits.find('.') + 1) : "";
     if (intPart == "0" && intModel.find('0') == std::string::npos)
         intPart.clear();
-    size_t slots = 0;
-    for (char c : intModel)
-        slots += (c == '9' || c == '0');
+    const size_t slots = static_cast<size_t>(std::count_if(
+        intModel.begin(), intModel.end(), [](char c) { return c == '9' || c == '0'; }));
     if (intPart.size() > slots)
-        return std::string(model.size() + 1, '#');
-    std::string intText;
-    size_t next = intPart.size();
-    for (size_t i = intModel.size(); i-- > 0;) {
-        const char c = intModel[i];
-        if (c == '9' || c == '0') {
-            if (next > 0)
-                intText.insert(intText.begin(), intPart[--next]);
-            else if (c == '0' || intModel.find('0') < i)
-                intText.insert(intText.begin(), '0');
-        } else if (c == ',') {
-            if (next > 0)
-                intText.insert(intText.begin(), ',');
-        } else if (c == '$') {
-            intText.insert(intText.begin(), '$');
-        }
-    }
-    std::string text = (value < 0 ? "-" : "") + intText;
+        return std::string(m.model.size() + 1, '#');
+    std::string text = (value < 0 ? "-" : "") + integerText(intPart, intModel);
     if (point != std::string::npos) {
-        if (!fill) {
+        if (!m.fill) {
             // FM drops the trailing zeros that 9s stand for, not those of 0s.
             while (!fracPart.empty() && fracPart.back() == '0' &&
                    fracModel[fracPart.size() - 1] == '9')
@@ -528,11 +543,9 @@ std::string formatNumber(double value, const std::string &format) {
         }
         text += "." + fracPart;
     }
-    if (fill) {
-        const size_t width = model.size() + 1;
-        if (text.size() < width)
-            text.insert(0, width - text.size(), ' ');
-    }
+    const size_t width = m.model.size() + 1;
+    if (m.fill && text.size() < width)
+        text.insert(0, width - text.size(), ' ');
     return text;
 }
 

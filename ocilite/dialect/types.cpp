@@ -60,6 +60,96 @@ bool splitDeclaration(const std::string &text, std::string &name, std::vector<in
     }
 }
 
+// One argument from 1 to limit (fallback when none is written).
+std::optional<int> length(const std::vector<int> &args, int fallback, int limit) {
+    if (args.size() > 1)
+        return std::nullopt;
+    const int n = args.empty() ? fallback : args[0];
+    if (n < 1 || n > limit)
+        return std::nullopt;
+    return n;
+}
+
+std::optional<OraType> varchar2Type(const std::string &, const std::vector<int> &args) {
+    const auto n = args.empty() ? std::nullopt : length(args, 1, 4000);
+    return n ? std::optional(OraType::varchar2(*n)) : std::nullopt;
+}
+
+std::optional<OraType> charType(const std::string &, const std::vector<int> &args) {
+    const auto n = length(args, 1, 2000);
+    return n ? std::optional(OraType::charType(*n)) : std::nullopt;
+}
+
+std::optional<OraType> rawType(const std::string &, const std::vector<int> &args) {
+    const auto n = args.empty() ? std::nullopt : length(args, 1, 2000);
+    return n ? std::optional(OraType{OCIV7_TYPE_RAW, *n, 0, 0}) : std::nullopt;
+}
+
+std::optional<OraType> numberType(const std::string &name, const std::vector<int> &args) {
+    if (args.empty())
+        return name == "NUMBER" ? OraType::number() : OraType::number(38, 0);
+    const int p = args[0];
+    const int s = args.size() > 1 ? args[1] : 0;
+    if (p < 1 || p > 38 || s < -84 || s > 127)
+        return std::nullopt;
+    return OraType::number(p, s);
+}
+
+std::optional<OraType> floatType(const std::string &name, const std::vector<int> &args) {
+    if (args.empty())
+        return name == "REAL" ? OraType::number(63, -127) : OraType::number(126, -127);
+    if (name == "FLOAT" && args.size() == 1 && args[0] >= 1 && args[0] <= 126)
+        return OraType::number(args[0], -127);
+    return std::nullopt;
+}
+
+// Types that take no arguments: the type itself, whatever the spelling.
+template <int Code, int Size, int Precision = 0, int Scale = 0>
+std::optional<OraType> plainType(const std::string &, const std::vector<int> &args) {
+    if (!args.empty())
+        return std::nullopt;
+    return OraType{Code, Size, Precision, Scale};
+}
+
+struct DeclaredKind {
+    const char *name;
+    std::optional<OraType> (*make)(const std::string &name, const std::vector<int> &args);
+};
+
+constexpr DeclaredKind kDeclaredKinds[] = {
+    {"VARCHAR2", varchar2Type},
+    {"VARCHAR", varchar2Type},
+    {"NVARCHAR2", varchar2Type},
+    {"CHAR", charType},
+    {"NCHAR", charType},
+    {"CHARACTER", charType},
+    {"RAW", rawType},
+    {"NUMBER", numberType},
+    {"NUMERIC", numberType},
+    {"DECIMAL", numberType},
+    {"DEC", numberType},
+    {"FLOAT", floatType},
+    {"DOUBLE PRECISION", floatType},
+    {"REAL", floatType},
+    {"INTEGER", plainType<OCIV7_TYPE_NUMBER, 22, 38>},
+    {"INT", plainType<OCIV7_TYPE_NUMBER, 22, 38>},
+    {"SMALLINT", plainType<OCIV7_TYPE_NUMBER, 22, 38>},
+    {"DATE", plainType<OCIV7_TYPE_DATE, 7>},
+    {"LONG", plainType<OCIV7_TYPE_LONG, 0>},
+    {"LONG RAW", plainType<OCIV7_TYPE_LONG_RAW, 0>},
+    {"ROWID", plainType<OCIV7_TYPE_ROWID, 18>},
+    {"CLOB", plainType<OCIV7_TYPE_CLOB, 4000>},
+    {"NCLOB", plainType<OCIV7_TYPE_CLOB, 4000>},
+    {"BLOB", plainType<OCIV7_TYPE_BLOB, 4000>},
+};
+
+const DeclaredKind *declaredKind(const std::string &name) {
+    for (const DeclaredKind &kind : kDeclaredKinds)
+        if (name == kind.name)
+            return &kind;
+    return nullptr;
+}
+
 } // namespace
 
 int OraType::displaySize() const {
@@ -122,65 +212,8 @@ std::optional<OraType> parseDeclaredType(const std::string &text) {
     std::vector<int> args;
     if (!splitDeclaration(text, name, args) || args.size() > 2)
         return std::nullopt;
-    auto length = [&](int fallback, int limit) -> std::optional<int> {
-        if (args.size() > 1)
-            return std::nullopt;
-        const int n = args.empty() ? fallback : args[0];
-        if (n < 1 || n > limit)
-            return std::nullopt;
-        return n;
-    };
-    if (name == "VARCHAR2" || name == "VARCHAR" || name == "NVARCHAR2") {
-        if (args.empty())
-            return std::nullopt;
-        if (auto n = length(1, 4000))
-            return OraType::varchar2(*n);
-        return std::nullopt;
-    }
-    if (name == "CHAR" || name == "NCHAR" || name == "CHARACTER") {
-        if (auto n = length(1, 2000))
-            return OraType::charType(*n);
-        return std::nullopt;
-    }
-    if (name == "RAW") {
-        if (args.empty())
-            return std::nullopt;
-        if (auto n = length(1, 2000))
-            return OraType{OCIV7_TYPE_RAW, *n, 0, 0};
-        return std::nullopt;
-    }
-    if (name == "NUMBER" || name == "NUMERIC" || name == "DECIMAL" || name == "DEC") {
-        if (args.empty())
-            return name == "NUMBER" ? OraType::number() : OraType::number(38, 0);
-        const int p = args[0];
-        const int s = args.size() > 1 ? args[1] : 0;
-        if (p < 1 || p > 38 || s < -84 || s > 127)
-            return std::nullopt;
-        return OraType::number(p, s);
-    }
-    if (!args.empty()) {
-        if (name == "FLOAT" && args.size() == 1 && args[0] >= 1 && args[0] <= 126)
-            return OraType::number(args[0], -127);
-        return std::nullopt;
-    }
-    if (name == "INTEGER" || name == "INT" || name == "SMALLINT")
-        return OraType::number(38, 0);
-    if (name == "FLOAT" || name == "DOUBLE PRECISION")
-        return OraType::number(126, -127);
-    if (name == "REAL")
-        return OraType::number(63, -127);
-    if (name == "DATE")
-        return OraType::date();
-    if (name == "LONG")
-        return OraType{OCIV7_TYPE_LONG, 0, 0, 0};
-    if (name == "LONG RAW")
-        return OraType{OCIV7_TYPE_LONG_RAW, 0, 0, 0};
-    if (name == "ROWID")
-        return OraType::rowid();
-    if (name == "CLOB" || name == "NCLOB")
-        return OraType{OCIV7_TYPE_CLOB, 4000, 0, 0};
-    if (name == "BLOB")
-        return OraType{OCIV7_TYPE_BLOB, 4000, 0, 0};
+    if (const DeclaredKind *kind = declaredKind(name))
+        return kind->make(name, args);
     return std::nullopt;
 }
 

@@ -3,8 +3,10 @@
 // the row-by-row conversion into the caller's external types. Errors throw OraError.
 #pragma once
 
+#include "oci/ociv7.h"
 #include "ocilite/dialect/translation.h"
 #include "ocilite/dialect/types.h"
+#include "ocilite/engine/errors.h"
 
 #include <sqlite3.h>
 
@@ -28,7 +30,7 @@ struct DescribedColumn {
 struct DefineSpec {
     unsigned char *buffer = nullptr;
     int length = 0;
-    int externalType = 5;
+    int externalType = OCIV7_EXT_STR;
     short *indicator = nullptr;
     unsigned short *returnedLength = nullptr;
     unsigned short *returnCode = nullptr;
@@ -38,13 +40,18 @@ struct DefineSpec {
 struct BindSpec {
     const unsigned char *value = nullptr;
     int length = 0;
-    int externalType = 5;
+    int externalType = OCIV7_EXT_STR;
     const short *indicator = nullptr;
 };
 
 // Outcome of one fetch: 0, or the row-level code Oracle reports (1405 / 1406) with the row
 // delivered, or 1403 with no row.
-enum FetchResult { kFetchOk = 0, kFetchNoData = 1403, kFetchNull = 1405, kFetchCut = 1406 };
+enum FetchResult {
+    kFetchOk = 0,
+    kFetchNoData = kOraNoDataFound,
+    kFetchNull = kOraNullFetched,
+    kFetchCut = kOraTruncated
+};
 
 class Statement {
 public:
