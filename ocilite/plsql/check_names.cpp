@@ -1,0 +1,159 @@
+// Resolution of a name as PL/SQL resolves it: the scopes of the unit (innermost first),
+// then STANDARD and DBMS_STANDARD, then the catalogue's supplied packages, then the
+// schema's objects. PLS-00201 / PLS-00302 / PLS-00905 where Oracle reports them; nothing
+// where the name cannot be decided (another schema, a supplied package not described).
+#include "ocilite/plsql/checker.h"
+
+#include "ocilite/plsql/catalogue.h"
+#include "ocilite/plsql/lexer.h"
+
+#include <algorithm>
+
+namespace ocilite::plsql {
+namespace {
+
+bool contains(const std::vector<std::string> &list, const std::string &id) {
+    return std::find(list.begin(), list.end(), id) != list.end();
+}
+
+} // namespace
+
+std::string Checker::text(const Node *n) const {
+    return text(n->kind == NK::Part || n->kind == NK::Attr ? n->first : n->tok);
+}
+
+std::string Checker::text(uint32_t t) const {
+    return identName(m_unit.source, m_unit.tokens[t]);
+}
+
+void Checker::add(Msg m, const Node *at, const std::vector<std::string_view> &params) {
+    addAt(m, m_unit.tokens[at->first], params);
+}
+
+void Checker::addAt(Msg m, const Token &t, const std::vector<std::string_view> &params) {
+    m_diags.add(m, t.line, t.col, params);
+}
+
+void Checker::depend(const std::string &owner, const std::string &name, const std::string &type) {
+    const Dependency d{owner, name, type};
+    if (std::find(m_result.dependencies.begin(), m_result.dependencies.end(), d) ==
+        m_result.dependencies.end())
+        m_result.dependencies.push_back(d);
+}
+
+// The names a package specification of the schema declares (cached per package).
+std::vector<std::string> Checker::specMembers(const std::string &owner, const std::string &name) {
+    const std::string key = owner + "." + name;
+    if (auto it = m_memberCache.find(key); it != m_memberCache.end())
+        return it->second;
+    std::vector<std::string> members;
+    if (std::optional<std::string> src = m_schema.source(owner, name, "PACKAGE")) {
+        m_specSources.push_back(std::move(*src));
+        auto spec = parseUnit(m_specSources.back());
+        if (spec->root && spec->root->child)
+            for (const Node *d = spec->root->child->child; d; d = d->next)
+                if (d->kind != NK::Pragma)
+                    members.push_back(nodeName(*spec, d));
+        m_specs.push_back(std::move(spec));
+    }
+    return m_memberCache[key] = members;
+}
+
+// PLS-00302 when `part` (the component after a package) is not among its members.
+int Checker::member(const std::vector<std::string> &members, const Node *part) {
+    if (!part || part->kind != NK::Part || members.empty() || contains(members, text(part)))
+        return 0;
+    addAt(Msg::ComponentMissing, tok(part), {text(part)});
+    return 1;
+}
+
+// PLS-00201 naming what Oracle names: the identifier, or schema-and-object when a second
+// component follows.
+int Checker::undeclared(const Node *first) {
+    std::string id = text(first);
+    if (first->next && first->next->kind == NK::Part)
+        id += "." + text(first->next);
+    addAt(Msg::MustBeDeclared, tok(first), {id});
+    return 1;
+}
+
+int Checker::schemaName(const Node *n, const Node *first, const std::string &id) {
+    (void)n;
+    const std::optional<SchemaObject> obj = m_schema.object(m_owner, id);
+    if (!obj) {
+        if (m_schema.userExists(id) || Catalogue::isSuppliedName(id))
+            return 0;
+        return undeclared(first);
+    }
+    depend(obj->owner, obj->name, obj->type);
+    const bool unit = obj->type == "PACKAGE" || obj->type == "PROCEDURE" ||
+                      obj->type == "FUNCTION" || obj->type == "TYPE";
+    if (unit && obj->invalid) {
+        addAt(Msg::ObjectInvalid, tok(first), {obj->owner + "." + obj->name});
+        return 1;
+    }
+    if (obj->type == "PACKAGE" && obj->owner == m_owner)
+        return member(specMembers(obj->owner, obj->name), first->next);
+    if ((obj->type == "TABLE" || obj->type == "VIEW") && first->next &&
+        first->next->kind == NK::Part) {
+        if (auto cols = m_schema.columns(obj->owner, obj->name))
+            return member(*cols, first->next);
+    }
+    return 0;
+}
+
+// Resolves a Name node and the expressions in its argument lists; the number of errors.
+int Checker::name(const Scope &scope, const Node *n) {
+    int errors = 0;
+    for (const Node *p = n->child; p; p = p->next)
+        if (p->kind == NK::Args)
+            errors += expressions(scope, p);
+    const Node *first = n->child;
+    if (errors || !first || first->kind != NK::Part)
+        return errors;
+    const std::string id = text(first);
+    if (const Symbol *s = scope.find(id)) {
+        const Node *next = first->next;
+        if (s->fields && !s->fields->empty() && next && next->kind == NK::Part &&
+            !contains(*s->fields, text(next))) {
+            addAt(Msg::ComponentMissing, tok(next), {text(next)});
+            return 1;
+        }
+        return 0;
+    }
+    const Catalogue &cat = Catalogue::instance();
+    if (const CataloguePackage *pkg = cat.package(id); pkg && id != "STANDARD") {
+        depend("PUBLIC", id, "SYNONYM");
+        const std::vector<std::string> members(pkg->members.begin(), pkg->members.end());
+        return member(members, first->next);
+    }
+    if (cat.isStandard(id) || id == "SQL" || id == "SELF")
+        return 0;
+    return schemaName(n, first, id);
+}
+
+// Every name in an expression tree (not inside SQL, which resolves against columns first).
+int Checker::expressions(const Scope &scope, const Node *n) {
+    if (!n)
+        return 0;
+    switch (n->kind) {
+    case NK::Name:
+        return name(scope, n);
+    case NK::Literal:
+    case NK::BindVar:
+    case NK::Star:
+    case NK::Subquery:
+    case NK::Select:
+        return 0;
+    case NK::NamedArg:
+        return expressions(scope, n->child);
+    default:
+        break;
+    }
+    int errors = 0;
+    for (const Node *c = n->child; c; c = c->next)
+        errors += expressions(scope, c);
+    return errors;
+}
+
+} // namespace ocilite::plsql

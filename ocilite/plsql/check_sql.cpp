@@ -1,0 +1,64 @@
+// SQL inside PL/SQL checked against the dictionary: every table, view or synonym a
+// statement reads or writes must exist (PL/SQL: ORA-00942). Names of other schemas, of
+// database links, of the dictionary and of table functions are left to the database.
+#include "ocilite/plsql/checker.h"
+
+#include "ocilite/plsql/catalogue.h"
+
+#include <algorithm>
+
+namespace ocilite::plsql {
+
+int Checker::tableRef(const Node *ref, const std::vector<std::string> &ctes) {
+    const Node *n = ref->child;
+    if (ref->flags || !n || n->kind != NK::Name || n->flags || !n->child)
+        return 0;
+    const Node *first = n->child;
+    std::string owner = m_owner;
+    const Node *table = first;
+    if (first->next) {
+        owner = text(first);
+        table = first->next;
+        if (owner != m_owner)
+            return 0; // another schema: its grants decide
+    }
+    const std::string id = text(table);
+    if (!first->next && std::find(ctes.begin(), ctes.end(), id) != ctes.end())
+        return 0;
+    if (Catalogue::isSuppliedName(id))
+        return 0;
+    if (const auto obj = m_schema.object(owner, id)) {
+        depend(obj->owner, obj->name, obj->type);
+        return 0;
+    }
+    addAt(Msg::TableMissing, tok(table));
+    return 1;
+}
+
+// Walks a statement's tree; the first missing table ends the statement's analysis.
+int Checker::tableRefs(const Node *n, std::vector<std::string> &ctes) {
+    for (; n; n = n->next) {
+        if (n->kind == NK::WithClause)
+            for (const Node *item = n->child; item; item = item->next)
+                ctes.push_back(text(item->tok));
+        if (n->kind == NK::TableRef && tableRef(n, ctes))
+            return 1;
+        if (n->child && tableRefs(n->child, ctes))
+            return 1;
+    }
+    return 0;
+}
+
+int Checker::sql(const Scope &scope, const Node *root, const Node *stmt) {
+    (void)scope;
+    (void)stmt;
+    if (!root)
+        return 0;
+    std::vector<std::string> ctes;
+    // Only this statement's own subtree: its siblings are other parts of the parent.
+    Node copy = *root;
+    copy.next = nullptr;
+    return tableRefs(&copy, ctes);
+}
+
+} // namespace ocilite::plsql

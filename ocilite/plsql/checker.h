@@ -1,0 +1,97 @@
+// Name resolution and the semantic checks of one parsed unit (private to the compiler):
+// scopes of declarations, the unit's package specification, STANDARD and the catalogue,
+// the schema; every error row with Oracle's companion row, in Oracle's order.
+#pragma once
+
+#include "ocilite/plsql/compiler.h"
+#include "ocilite/plsql/syntax.h"
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace ocilite::plsql {
+
+enum class SymKind { Item, Type, Exception, Subprogram, Cursor, Label, Unit };
+
+struct Symbol {
+    SymKind kind = SymKind::Item;
+    // For records: the field / column names; empty when the compiler cannot tell.
+    std::shared_ptr<std::vector<std::string>> fields;
+};
+
+struct Scope {
+    const Scope *parent = nullptr;
+    std::unordered_map<std::string, Symbol> names;
+    const Symbol *find(const std::string &name) const {
+        for (const Scope *s = this; s; s = s->parent) {
+            const auto it = s->names.find(name);
+            if (it != s->names.end())
+                return &it->second;
+        }
+        return nullptr;
+    }
+};
+
+// Thrown to stop analysis where Oracle writes "Compilation unit analysis terminated".
+struct AnalysisTerminated {};
+
+class Checker {
+public:
+    Checker(const ParsedUnit &unit, std::string owner, const SchemaLookup &schema,
+            CompileResult &result);
+    void run();
+
+private:
+    // units (check_units.cpp)
+    void packageSpec(const Node *unit);
+    void packageBody(const Node *unit);
+    void subprogramBody(Scope &outer, const Node *body);
+    void typeBody(const Node *unit);
+    bool loadSpec(const std::string &name, Scope &scope, std::vector<const Node *> &subprograms);
+    void definedInBody(const std::vector<const Node *> &specSubprograms, const Node *body);
+    void forwardDeclarations(const Node *declList);
+    // declarations (check_decls.cpp)
+    void declarations(Scope &scope, const Node *list);
+    void declaration(Scope &scope, const Node *d);
+    void parameters(Scope &scope, const Node *heading);
+    bool typeRef(const Scope &scope, const Node *type, Symbol *into);
+    std::shared_ptr<std::vector<std::string>> recordFields(const Node *record);
+    // statements (check_stmts.cpp)
+    void statements(Scope &scope, const Node *list);
+    void statement(Scope &scope, const Node *s);
+    void loop(Scope &scope, const Node *s);
+    void block(Scope &scope, const Node *b);
+    int expressions(const Scope &scope, const Node *n);
+    // names (check_names.cpp)
+    int name(const Scope &scope, const Node *n);
+    int schemaName(const Node *n, const Node *first, const std::string &id);
+    int member(const std::vector<std::string> &members, const Node *part);
+    int undeclared(const Node *first);
+    // SQL (check_sql.cpp)
+    int sql(const Scope &scope, const Node *root, const Node *stmt);
+    int tableRefs(const Node *n, std::vector<std::string> &ctes);
+    int tableRef(const Node *ref, const std::vector<std::string> &ctes);
+
+    std::string text(const Node *n) const;
+    std::string text(uint32_t tok) const;
+    const Token &tok(const Node *n) const { return m_unit.tokens[n->first]; }
+    void add(Msg m, const Node *at, const std::vector<std::string_view> &params = {});
+    void addAt(Msg m, const Token &t, const std::vector<std::string_view> &params = {});
+    void depend(const std::string &owner, const std::string &name, const std::string &type);
+    std::vector<std::string> specMembers(const std::string &owner, const std::string &name);
+
+    const ParsedUnit &m_unit;
+    std::string m_owner;
+    const SchemaLookup &m_schema;
+    CompileResult &m_result;
+    Diagnostics m_diags;
+    std::vector<std::unique_ptr<ParsedUnit>> m_specs;
+    std::deque<std::string> m_specSources; // stable: parsed specs point into them
+    std::unordered_map<std::string, std::vector<std::string>> m_memberCache;
+};
+
+} // namespace ocilite::plsql

@@ -1,0 +1,13 @@
+# Writes OUTPUT, a C++ file holding every file of DIR as a raw string (kCatalogueFiles).
+file(GLOB files RELATIVE ${DIR} ${DIR}/*.pks ${DIR}/*.tps ${DIR}/*.txt)
+list(SORT files)
+set(body "#include \"ocilite/plsql/catalogue_data.h\"\n\nnamespace ocilite::plsql {\n\nconst CatalogueFile kCatalogueFiles[] = {\n")
+set(count 0)
+foreach(f ${files})
+  file(READ ${DIR}/${f} text)
+  string(APPEND body "    {\"${f}\", R\"__catalogue__(${text})__catalogue__\"},\n")
+  math(EXPR count "${count} + 1")
+endforeach()
+string(APPEND body "};\nconst size_t kCatalogueFileCount = ${count};\n\n} // namespace ocilite::plsql\n")
+file(WRITE ${OUTPUT}.tmp "${body}")
+file(COPY_FILE ${OUTPUT}.tmp ${OUTPUT} ONLY_IF_DIFFERENT)

@@ -1,0 +1,193 @@
+// Name resolution and the semantic errors, one grouped table per error kind: each case is
+// a unit with one injected fault and the rows Oracle stores for it, in Oracle's order
+// (the error, then its companion row).
+#include "memory_schema.h"
+
+#include "ocilite/plsql/compiler.h"
+
+#include <gtest/gtest.h>
+
+using namespace ocilite::plsql;
+using plsqltest::MemorySchema;
+
+namespace {
+
+struct Row {
+    int line;
+    int position;
+    std::string text;
+    bool operator==(const Row &) const = default;
+};
+
+std::ostream &operator<<(std::ostream &os, const Row &r) {
+    return os << r.line << "/" << r.position << " " << r.text;
+}
+
+MemorySchema demoSchema() {
+    MemorySchema s;
+    s.table("EMP", {"EMPNO", "ENAME", "JOB", "MGR", "HIREDATE", "SAL", "COMM", "DEPTNO"});
+    s.table("DEPT", {"DEPTNO", "DNAME", "LOC"});
+    s.unit("PAYROLL_PKG", "PACKAGE",
+           "PACKAGE payroll_pkg AS\n    PROCEDURE print_slip (p_empno IN NUMBER);\n"
+           "    FUNCTION total_payroll (p_deptno IN NUMBER) RETURN NUMBER;\nEND payroll_pkg;");
+    s.unit("BROKEN_PKG", "PACKAGE", "PACKAGE broken_pkg AS\n  x nothing;\nEND;", true);
+    return s;
+}
+
+std::vector<Row> compile(const MemorySchema &schema, const std::string &type,
+                         const std::string &source) {
+    std::vector<Row> rows;
+    for (const Diagnostic &d : compileUnit("SCOTT", type, source, schema).errors)
+        rows.push_back({d.line, d.position, d.text});
+    return rows;
+}
+
+struct Case {
+    const char *name;
+    const char *type;
+    const char *source;
+    std::vector<Row> rows;
+};
+
+void runCases(const std::vector<Case> &cases) {
+    const MemorySchema schema = demoSchema();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(compile(schema, c.type, c.source), c.rows);
+    }
+}
+
+TEST(PlsqlSemantic, IdentifierMustBeDeclared) {
+    runCases({
+        {"in an expression (tabs count one column)",
+         "PROCEDURE",
+         "PROCEDURE show_emp_bonus (p_empno IN emp.empno%TYPE) IS\n\tv_sal\temp.sal%TYPE;\n"
+         "\tv_bonus\tNUMBER;\nBEGIN\n\tSELECT sal INTO v_sal FROM emp WHERE empno = p_empno;\n"
+         "\t\tv_bonus := v_sal * bonus_rate;\nEND show_emp_bonus;",
+         {{6, 22, "PLS-00201: identifier 'BONUS_RATE' must be declared"},
+          {6, 3, "PL/SQL: Statement ignored"}}},
+        {"two in one statement",
+         "FUNCTION",
+         "FUNCTION net_pay (p_empno IN NUMBER) RETURN NUMBER IS\n    v_sal  NUMBER;\nBEGIN\n"
+         "    RETURN v_sal - income_tax(v_sal) - social_ins;\nEND net_pay;",
+         {{4, 20, "PLS-00201: identifier 'INCOME_TAX' must be declared"},
+          {4, 40, "PLS-00201: identifier 'SOCIAL_INS' must be declared"},
+          {4, 5, "PL/SQL: Statement ignored"}}},
+        {"a qualified type names two components",
+         "PACKAGE",
+         "PACKAGE orders_pkg AS\n    SUBTYPE order_id_t IS orders.order_id%TYPE;\nEND orders_pkg;",
+         {{2, 27, "PLS-00201: identifier 'ORDERS.ORDER_ID' must be declared"},
+          {2, 5, "PL/SQL: Item ignored"}}},
+        {"a parameter's type ends the analysis",
+         "PROCEDURE",
+         "PROCEDURE p (a IN no_such_type) IS\nBEGIN\n  NULL;\nEND;",
+         {{1, 19, "PLS-00201: identifier 'NO_SUCH_TYPE' must be declared"},
+          {0, 0, "PL/SQL: Compilation unit analysis terminated"}}},
+        {"names Oracle supplies or another schema holds are left alone",
+         "PROCEDURE",
+         "PROCEDURE p IS\nBEGIN\n  dbms_lock.sleep(1); sys.dbms_session.reset_package;\n"
+         "  DBMS_OUTPUT.PUT_LINE(SQLERRM || TO_CHAR(SYSDATE) || USER);\n"
+         "  IF inserting THEN raise_application_error(-20001, 'x'); END IF;\nEND;",
+         {}},
+    });
+}
+
+TEST(PlsqlSemantic, ComponentMustBeDeclared) {
+    runCases({
+        {"supplied package member and record field",
+         "PACKAGE BODY",
+         "PACKAGE BODY payroll_pkg AS\n    PROCEDURE print_slip (p_empno IN NUMBER) IS\n"
+         "        r emp%ROWTYPE;\n    BEGIN\n        DBMS_OUTPUT.PUT_LIN('x' || r.ename);\n"
+         "        DBMS_OUTPUT.PUT_LINE('部門: ' || r.dept_name);\n    END print_slip;\n"
+         "    FUNCTION total_payroll (p_deptno IN NUMBER) RETURN NUMBER IS\n    BEGIN\n"
+         "        RETURN 0;\n    END total_payroll;\nEND payroll_pkg;",
+         {{5, 21, "PLS-00302: component 'PUT_LIN' must be declared"},
+          {5, 9, "PL/SQL: Statement ignored"},
+          {6, 42, "PLS-00302: component 'DEPT_NAME' must be declared"},
+          {6, 9, "PL/SQL: Statement ignored"}}},
+        {"a member of the schema's package",
+         "PROCEDURE",
+         "PROCEDURE p IS\nBEGIN\n  payroll_pkg.print_slips(1);\nEND;",
+         {{3, 15, "PLS-00302: component 'PRINT_SLIPS' must be declared"},
+          {3, 3, "PL/SQL: Statement ignored"}}},
+        {"a column in %TYPE",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  v emp.salary%TYPE;\nBEGIN\n  NULL;\nEND;",
+         {{2, 9, "PLS-00302: component 'SALARY' must be declared"},
+          {2, 3, "PL/SQL: Item ignored"}}},
+    });
+}
+
+TEST(PlsqlSemantic, SqlChecks) {
+    runCases({
+        {"missing table",
+         "FUNCTION",
+         "FUNCTION dept_headcount (p_deptno IN NUMBER) RETURN NUMBER IS\n    v_count NUMBER;\n"
+         "BEGIN\n    SELECT COUNT(*)\n      INTO v_count\n      FROM employees\n"
+         "     WHERE department_id = p_deptno;\n    RETURN v_count;\nEND dept_headcount;",
+         {{6, 12, "PL/SQL: ORA-00942: table or view does not exist"},
+          {4, 5, "PL/SQL: SQL Statement ignored"}}},
+        {"missing table in UPDATE; CTEs and the dictionary are found",
+         "PROCEDURE",
+         "PROCEDURE p IS\nBEGIN\n  FOR r IN (WITH x AS (SELECT 1 a FROM dual) SELECT * FROM x, "
+         "user_objects) LOOP\n"
+         "    NULL;\n  END LOOP;\n  UPDATE orders SET status = 'S';\nEND;",
+         {{6, 10, "PL/SQL: ORA-00942: table or view does not exist"},
+          {6, 3, "PL/SQL: SQL Statement ignored"}}},
+    });
+}
+
+TEST(PlsqlSemantic, PackageBodyAgainstItsSpecification) {
+    runCases({
+        {"no specification",
+         "PACKAGE BODY",
+         "PACKAGE BODY nospec AS\n  PROCEDURE p IS BEGIN NULL; END;\nEND;",
+         {{1, 14, "PLS-00201: identifier 'NOSPEC' must be declared"},
+          {1, 14, "PLS-00304: cannot compile body of 'NOSPEC' without its specification"},
+          {0, 0, "PL/SQL: Compilation unit analysis terminated"}}},
+        {"invalid specification",
+         "PACKAGE BODY",
+         "PACKAGE BODY broken_pkg AS\nEND;",
+         {{1, 14, "PLS-00905: object SCOTT.BROKEN_PKG is invalid"},
+          {1, 14, "PLS-00304: cannot compile body of 'BROKEN_PKG' without its specification"},
+          {0, 0, "PL/SQL: Compilation unit analysis terminated"}}},
+        {"subprogram missing from the body, at its place in the specification",
+         "PACKAGE BODY",
+         "PACKAGE BODY payroll_pkg AS\n    PROCEDURE print_slip (p_empno IN NUMBER) IS\n"
+         "    BEGIN\n        NULL;\n    END;\nEND payroll_pkg;",
+         {{3, 14,
+           "PLS-00323: subprogram or cursor 'TOTAL_PAYROLL' is declared in a package "
+           "specification and must be defined in the package body"}}},
+        {"forward declaration without a body",
+         "PACKAGE BODY",
+         "PACKAGE BODY payroll_pkg AS\n    PROCEDURE helper;\n"
+         "    PROCEDURE print_slip (p_empno IN NUMBER) IS BEGIN helper; END;\n"
+         "    FUNCTION total_payroll (p_deptno IN NUMBER) RETURN NUMBER IS BEGIN RETURN 1; "
+         "END;\nEND;",
+         {{2, 15,
+           "PLS-00328: A subprogram body must be defined for the forward declaration of HELPER."}}},
+        {"an invalid unit used",
+         "PROCEDURE",
+         "PROCEDURE p IS\nBEGIN\n  broken_pkg.x;\nEND;",
+         {{3, 3, "PLS-00905: object SCOTT.BROKEN_PKG is invalid"},
+          {3, 3, "PL/SQL: Statement ignored"}}},
+    });
+}
+
+TEST(PlsqlSemantic, Dependencies) {
+    const MemorySchema schema = demoSchema();
+    const CompileResult r =
+        compileUnit("SCOTT", "PROCEDURE",
+                    "PROCEDURE p IS\n  v emp.sal%TYPE;\nBEGIN\n  payroll_pkg.print_slip(1);\n"
+                    "  DBMS_OUTPUT.PUT_LINE('x');\n  SELECT COUNT(*) INTO v FROM dept;\nEND;",
+                    schema);
+    EXPECT_TRUE(r.errors.empty());
+    const std::vector<Dependency> expected = {{"SYS", "STANDARD", "PACKAGE"},
+                                              {"SCOTT", "EMP", "TABLE"},
+                                              {"SCOTT", "PAYROLL_PKG", "PACKAGE"},
+                                              {"PUBLIC", "DBMS_OUTPUT", "SYNONYM"},
+                                              {"SCOTT", "DEPT", "TABLE"}};
+    EXPECT_EQ(r.dependencies, expected);
+}
+
+} // namespace
