@@ -42,6 +42,22 @@ long firstFillerLine(const UnitKind &kind) {
     return kind.hasBegin ? 3 : 2;
 }
 
+// A unit that compiles: constants in packages, statements on a declared v_total in
+// procedures and functions (the declaration shares the heading's line).
+std::string validUnitText(const UnitKind &kind, const std::string &name, long lines) {
+    std::string text =
+        std::string("CREATE OR REPLACE ") + kind.type + ' ' + name + ' ' + kind.headerTail;
+    text += kind.hasBegin ? " v_total NUMBER := 0;\nBEGIN\n" : "\n";
+    for (long line = firstFillerLine(kind); line < lines; ++line) {
+        const std::string n = std::to_string(line);
+        text += kind.hasBegin ? "    v_total := v_total + " + n + ";\n"
+                              : "    c_" + n + " CONSTANT NUMBER := " + n + ";\n";
+    }
+    text += "END " + name + ';';
+    return text;
+}
+
+// The text of a unit that gets errors: statements on an undeclared v_total.
 std::string unitText(const UnitKind &kind, const std::string &name, long lines) {
     std::string text;
     text.reserve(static_cast<size_t>(lines) * 32 + 64);
@@ -93,6 +109,48 @@ bool isInvalid(long index, double share) {
     return static_cast<long>((index + 1) * share) > static_cast<long>(index * share);
 }
 
+// One unit: valid code, or code with errors whose rows are declared as the generator
+// promises them (--errors K rows at the statements and their v_total).
+// A specification whose body follows is stored with code that compiles, so that the body
+// compiles against it; its declared rows come after the body (deferErrors).
+bool generateUnit(Database &db, const std::string &schema, const std::string &prefix,
+                  const GeneratorOptions &options, long i, GeneratorResult &result,
+                  std::string &error, bool deferErrors = false) {
+    const UnitKind &kind = kKinds[i % 4];
+    const std::string name = unitName(prefix, kind, i);
+    const bool invalid = options.errors > 0 && isInvalid(i, options.invalidShare);
+    if (!deferErrors) {
+        const std::string text = invalid ? unitText(kind, name, options.lines)
+                                         : validUnitText(kind, name, options.lines);
+        if (!db.execute(schema, text, error))
+            return false;
+    }
+    if (invalid && deferErrors == false &&
+        !db.setCompileErrors(schema, kind.type, name,
+                             unitErrors(kind, options.lines, options.errors), error))
+        return false;
+    if (deferErrors)
+        return db.execute(schema, validUnitText(kind, name, options.lines), error);
+    result.invalid += invalid ? 1 : 0;
+    result.errors += invalid ? options.errors : 0;
+    return true;
+}
+
+// The declared rows of a specification stored by generateUnit(..., deferErrors).
+bool applySpecErrors(Database &db, const std::string &schema, const std::string &prefix,
+                     const GeneratorOptions &options, long i, GeneratorResult &result,
+                     std::string &error) {
+    const UnitKind &kind = kKinds[i % 4];
+    if (!(options.errors > 0 && isInvalid(i, options.invalidShare)))
+        return true;
+    if (!db.setCompileErrors(schema, kind.type, unitName(prefix, kind, i),
+                             unitErrors(kind, options.lines, options.errors), error))
+        return false;
+    ++result.invalid;
+    result.errors += options.errors;
+    return true;
+}
+
 } // namespace
 
 bool checkGeneratorOptions(const GeneratorOptions &options, std::string &error) {
@@ -128,16 +186,15 @@ bool generateSchema(Database &db, const std::string &schema, const GeneratorOpti
         return false;
     }
     for (long i = 0; i < options.objects; ++i) {
-        const UnitKind &kind = kKinds[i % 4];
-        const std::string name = unitName(prefix, kind, i);
-        if (!db.execute(schema, unitText(kind, name, options.lines), error))
+        // A body's specification (the next unit) is created first, as Oracle needs it.
+        const bool pair = i % 4 == 0 && i + 1 < options.objects;
+        if (pair && !generateUnit(db, schema, prefix, options, i + 1, result, error, true))
             return false;
-        const bool invalid = options.errors > 0 && isInvalid(i, options.invalidShare);
-        if (invalid && !db.setCompileErrors(schema, kind.type, name,
-                                            unitErrors(kind, options.lines, options.errors), error))
+        if (!generateUnit(db, schema, prefix, options, i, result, error))
             return false;
-        result.invalid += invalid ? 1 : 0;
-        result.errors += invalid ? options.errors : 0;
+        if (pair && !applySpecErrors(db, schema, prefix, options, i + 1, result, error))
+            return false;
+        i += pair ? 1 : 0;
     }
     if (!transaction.commit()) {
         error = transaction.error();

@@ -86,6 +86,8 @@ Translation translate(const std::string &sql, const std::string &schema,
                             resolver);
     if (lead.isWord("DROP"))
         return translateDrop(st.tokens, schema);
+    if (lead.isWord("ALTER"))
+        return alterCompile(st.tokens, schema);
     if (lead.isWord("COMMIT") || lead.isWord("ROLLBACK"))
         return translateTransaction(st.tokens);
     throw OraError(kOraInvalidSql);

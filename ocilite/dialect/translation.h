@@ -34,6 +34,7 @@ enum class StatementKind {
     DropTable,
     CreateUnit,
     DropUnit,
+    AlterCompile, // ALTER PACKAGE / PROCEDURE / FUNCTION / TYPE / TRIGGER ... COMPILE
     Commit,
     Rollback,
 };
@@ -61,6 +62,8 @@ struct Translation {
     // DDL
     std::string objectName;
     std::string objectType; // "TABLE", "PACKAGE", "PACKAGE BODY", ...
+    // ALTER ... COMPILE: the units to compile, in order ("PACKAGE", "PACKAGE BODY").
+    std::vector<std::string> compileTypes;
     std::vector<ColumnSpec> columns;
     std::vector<std::string> tableKey; // PRIMARY KEY (...) of the table
     std::vector<std::string> sourceLines;
@@ -73,12 +76,18 @@ struct Translation {
     }
     bool isDdl() const {
         return kind == StatementKind::CreateTable || kind == StatementKind::DropTable ||
-               kind == StatementKind::CreateUnit || kind == StatementKind::DropUnit;
+               kind == StatementKind::CreateUnit || kind == StatementKind::DropUnit ||
+               kind == StatementKind::AlterCompile;
     }
 };
 
 // Throws OraError for anything the dialect refuses.
 Translation translate(const std::string &sql, const std::string &schema,
                       const NameResolver &resolver);
+
+struct Token;
+
+// ALTER ... COMPILE from its tokens (alter_compile.cpp).
+Translation alterCompile(const std::vector<Token> &tokens, const std::string &schema);
 
 } // namespace ocilite

@@ -1,5 +1,7 @@
 #include "ocilite/dictionary/catalog.h"
 
+#include "ocilite/dictionary/unit_compiler.h"
+
 #include "ocilite/dialect/text_form.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
@@ -114,10 +116,12 @@ int dataLength(const OraType &t) {
 
 void Catalog::createDictionary(sqlite3 *db) {
     exec(db, kDictionary);
+    createDependencyTable(db);
 }
 
 void Catalog::createViews(sqlite3 *db) {
     exec(db, kViews);
+    createDependencyView(db);
 }
 
 std::optional<std::string> Catalog::tableFor(const std::string &owner,

@@ -4,6 +4,7 @@
 #include "ocilite/dialect/text_form.h"
 #include "ocilite/dialect/translation.h"
 #include "ocilite/dictionary/catalog.h"
+#include "ocilite/dictionary/unit_compiler.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
 
@@ -166,12 +167,19 @@ void Database::runDdl(const Translation &tr) {
             break;
         case StatementKind::DropTable:
             m_catalog->dropTable(m_schema, tr.objectName);
+            invalidateDependents(m_db, m_schema, tr.objectName, "TABLE");
             break;
         case StatementKind::CreateUnit:
             m_catalog->storeUnit(m_schema, tr);
+            compileStoredUnit(m_db, *m_catalog, m_schema, tr.objectType, tr.objectName);
+            invalidateDependents(m_db, m_schema, tr.objectName, tr.objectType);
             break;
         case StatementKind::DropUnit:
             m_catalog->dropUnit(m_schema, tr.objectType, tr.objectName);
+            invalidateDependents(m_db, m_schema, tr.objectName, tr.objectType);
+            break;
+        case StatementKind::AlterCompile:
+            alterCompile(tr);
             break;
         default:
             throw OraError(kOraInvalidSql);
@@ -184,6 +192,22 @@ void Database::runDdl(const Translation &tr) {
     }
     if (own)
         exec(m_db, "COMMIT");
+}
+
+// ALTER ... COMPILE: each named unit that exists is compiled again (ORA-04043 when none).
+void Database::alterCompile(const Translation &tr) {
+    bool any = false;
+    for (const std::string &type : tr.compileTypes) {
+        Prepared q(m_db, "SELECT 1 FROM main.OCILITE_OBJECTS WHERE OWNER = ?1 AND OBJECT_NAME = ?2 "
+                         "AND OBJECT_TYPE = ?3");
+        q.bind(1, m_schema).bind(2, tr.objectName).bind(3, type);
+        if (!q.step())
+            continue;
+        any = true;
+        compileStoredUnit(m_db, *m_catalog, m_schema, type, tr.objectName);
+    }
+    if (!any)
+        throw OraError(kOraObjectNotFound, tr.objectName);
 }
 
 void Database::beginWork() {

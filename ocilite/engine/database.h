@@ -68,6 +68,7 @@ public:
     const std::string &schema() const { return m_schema; }
     Catalog &catalog() { return *m_catalog; }
     void runDdl(const Translation &tr);
+    void alterCompile(const Translation &tr);
     void beginWork();
     void commitWork();
     void rollbackWork();

@@ -86,6 +86,8 @@ void Checker::statement(Scope &scope, const Node *s) {
         if (c->kind == NK::Select || c->kind == NK::SqlStmt || c->kind == NK::Into ||
             c->kind == NK::Returning)
             continue;
+        if (c->kind == NK::StmtList)
+            continue;
         if (nested(c->kind)) {
             for (const Node *g = c->child; g; g = g->next)
                 if (!nested(g->kind))

@@ -149,9 +149,11 @@ void ScriptRunner::runStatement(const std::string &path, const ScriptItem &item)
         applyErrors(path, item);
 }
 
-// Stores the unit's declared compile errors (or none, which leaves it VALID and clears
-// what an earlier version of the unit had).
+// Stores the unit's declared compile errors in place of the compiler's rows; a unit
+// without --@error directives keeps what the compiler found.
 bool ScriptRunner::applyErrors(const std::string &path, const ScriptItem &item) {
+    if (item.errors.empty())
+        return true;
     UnitHeader header;
     if (!parseUnitHeader(item.text, header))
         return true;

@@ -258,6 +258,7 @@ TEST_F(OciTest, TablesAndUnitsThroughTheInterface) {
                              "  -- 説明; with semicolons\n"
                              "  x NUMBER := 1;\n"
                              "END pk_orders;";
+    ASSERT_EQ(0, oci.run("CREATE OR REPLACE PACKAGE pk_orders AS\n  x NUMBER;\nEND;"));
     ASSERT_EQ(0, oci.run(unit)) << oci.message(oci.cur.rc);
     EXPECT_EQ(97, oci.cur.ft);
     Result source = oci.query(sourceQuery("PK_ORDERS", "PACKAGE BODY"));

@@ -71,6 +71,7 @@ void createUnits() {
           "   begin case declare end\n"}},
         error))
         << error;
+    run("CREATE OR REPLACE PACKAGE long_body AS\nEND long_body;");
     run(longBody(1500));
 }
 

@@ -1,4 +1,10 @@
-REM The general ledger package: a long, valid package body.
+REM The general ledger package: a long, valid package body, and the two tables
+REM it posts to.
+
+CREATE TABLE ledger_entries (account_code NUMBER(6) NOT NULL, entry_date DATE NOT NULL,
+  amount NUMBER(14,2), memo VARCHAR2(200));
+CREATE TABLE ledger_balances (account_code NUMBER(6) NOT NULL, period VARCHAR2(6) NOT NULL,
+  closing_balance NUMBER(14,2), PRIMARY KEY (account_code, period));
 
 CREATE OR REPLACE PACKAGE ledger_pkg AS
     -- 総勘定元帳: 勘定科目ごとの仕訳計上・残高照会・締め処理

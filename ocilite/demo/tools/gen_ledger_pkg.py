@@ -124,7 +124,12 @@ def body():
 
 
 def main():
-    lines = ["REM The general ledger package: a long, valid package body.", ""]
+    lines = ["REM The general ledger package: a long, valid package body, and the two tables",
+             "REM it posts to.", "",
+             "CREATE TABLE ledger_entries (account_code NUMBER(6) NOT NULL, entry_date DATE NOT NULL,",
+             "  amount NUMBER(14,2), memo VARCHAR2(200));",
+             "CREATE TABLE ledger_balances (account_code NUMBER(6) NOT NULL, period VARCHAR2(6) NOT NULL,",
+             "  closing_balance NUMBER(14,2), PRIMARY KEY (account_code, period));", ""]
     lines += spec() + [""] + body()
     with open("sql/ledger_pkg.sql", "w", encoding="utf-8") as f:
         f.write("\n".join(lines) + "\n")

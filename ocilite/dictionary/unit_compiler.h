@@ -1,0 +1,31 @@
+// Compiling stored PL/SQL units in a schema (private to the engine): runs the compiler of
+// ocilite/plsql over a unit's stored source, stores its USER_ERRORS rows, STATUS and
+// USER_DEPENDENCIES rows, and invalidates (without error rows, as Oracle does) the units
+// that depend on an object that was replaced or dropped.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <string>
+
+namespace ocilite {
+
+class Catalog;
+
+// The dependency table and its USER_DEPENDENCIES view (idempotent).
+void createDependencyTable(sqlite3 *db);
+void createDependencyView(sqlite3 *db);
+
+// Compiles the stored unit and records its errors, status and dependencies.
+void compileStoredUnit(sqlite3 *db, Catalog &catalog, const std::string &owner,
+                       const std::string &type, const std::string &name);
+
+// Every unit that depends on the object, directly or through others, becomes INVALID.
+void invalidateDependents(sqlite3 *db, const std::string &owner, const std::string &name,
+                          const std::string &type);
+
+// Forgets what a dropped unit depended on.
+void dropDependencies(sqlite3 *db, const std::string &owner, const std::string &name,
+                      const std::string &type);
+
+} // namespace ocilite
