@@ -1,12 +1,15 @@
 #include "app/application.h"
 
+#include "packaging/desktop_identity.h"
 #include "platform/client_text.h"
 
 #include <QMessageBox>
 
 #include <exception>
 
-VelmoraApplication::VelmoraApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+VelmoraApplication::VelmoraApplication(int &argc, char **argv) : QApplication(argc, argv) {
+    velmora::desktop::installDesktopIdentity(*this);
+}
 
 bool VelmoraApplication::notify(QObject *receiver, QEvent *event) {
     try {

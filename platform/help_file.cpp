@@ -1,9 +1,12 @@
 #include "platform/help_file.h"
 
+#include "platform/help_pages.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QUrl>
 
 #ifdef _WIN32
@@ -24,12 +27,19 @@ QString locateHelpFile(const QString &fileName) {
     return {};
 }
 
+// The HTML pages that stand in for the help file, in the user's language when there are some.
+bool openHelpPage(const QString &fileName, int context) {
+    const QString page = locateHelpPage(installedHelpFolders(), fileName, context,
+                                        helpLanguages(QLocale().uiLanguages()));
+    return !page.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
 } // namespace
 
 bool openHelpFile(const QString &fileName, int context) {
     const QString path = locateHelpFile(fileName);
     if (path.isEmpty())
-        return false;
+        return openHelpPage(fileName, context);
 #ifdef _WIN32
     // WinHelp files open at a context through the help engine; fall back to the shell.
     const QByteArray native = QDir::toNativeSeparators(path).toLocal8Bit();
