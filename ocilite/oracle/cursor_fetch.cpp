@@ -63,7 +63,7 @@ void Cursor::defineRemaining() {
 int Cursor::fetch() {
     oci::OCIStmt *stmt = statement();
     if (!m_executed || m_statementType != oci::kStmtSelect)
-        throw BridgeError(1002 /* fetch out of sequence */, "ORA-01002: fetch out of sequence");
+        throw BridgeError(kOraFetchOutOfSequence);
     defineRemaining();
     const sword status =
         m_conn.oci().stmtFetch2(stmt, m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);

@@ -4,54 +4,42 @@
 
 namespace ocilite::oracle {
 
+namespace {
+
+struct Message {
+    int code;
+    const char *text;
+};
+
+// Oracle's wordings of the errors the bridge raises itself.
+constexpr Message kMessages[] = {
+    {kOraInternal, "internal error code, arguments: [ocilite-oracle]"},
+    {kOraInvalidSql, "invalid SQL statement"},
+    {kOraInvalidCursor, "invalid cursor"},
+    {kOraFetchOutOfSequence, "fetch out of sequence"},
+    {kOraNoStatementParsed, "no statement parsed"},
+    {kOraNotInSelectList, "variable not in select list"},
+    {kOraNotLoggedOn, "not logged on"},
+    {kOraIllegalVariable, "illegal variable name/number"},
+    {kOraNoDataFound, "no data found"},
+    {kOraNullFetched, "fetched column value is NULL"},
+    {kOraTruncated, "fetched column value was truncated"},
+    {kOraUnimplemented, "unimplemented feature"},
+    {kOraNotConnected, "not connected to ORACLE"},
+    {kOraOutOfMemory, "out of process memory"},
+};
+
+} // namespace
+
 std::string composedText(int code) {
-    const char *message = nullptr;
-    switch (code) {
-    case kOraInternal:
-        message = "internal error code, arguments: [ocilite-oracle]";
-        break;
-    case kOraInvalidCursor:
-        message = "invalid cursor";
-        break;
-    case kOraNoStatementParsed:
-        message = "no statement parsed";
-        break;
-    case kOraNotInSelectList:
-        message = "variable not in select list";
-        break;
-    case kOraNotLoggedOn:
-        message = "not logged on";
-        break;
-    case kOraIllegalVariable:
-        message = "illegal variable name/number";
-        break;
-    case kOraNoDataFound:
-        message = "no data found";
-        break;
-    case kOraNullFetched:
-        message = "fetched column value is NULL";
-        break;
-    case kOraTruncated:
-        message = "fetched column value was truncated";
-        break;
-    case kOraUnimplemented:
-        message = "unimplemented feature";
-        break;
-    case kOraNotConnected:
-        message = "not connected to ORACLE";
-        break;
-    case kOraOutOfMemory:
-        message = "out of process memory";
-        break;
-    default:
-        break;
-    }
     char text[160];
-    if (message)
-        std::snprintf(text, sizeof text, "ORA-%05d: %s", code, message);
-    else
-        std::snprintf(text, sizeof text,
-                      "ORA-%05d: Message %d not found;  product=RDBMS; facility=ORA", code, code);
+    for (const Message &m : kMessages)
+        if (m.code == code) {
+            std::snprintf(text, sizeof text, "ORA-%05d: %s", code, m.text);
+            return text;
+        }
+    std::snprintf(text, sizeof text, "ORA-%05d: Message %d not found;  product=RDBMS; facility=ORA",
+                  code, code);
     return text;
 }
 

@@ -10,7 +10,9 @@ namespace ocilite::oracle {
 
 enum BridgeCode : int {
     kOraInternal = 600,
+    kOraInvalidSql = 900,
     kOraInvalidCursor = 1001,
+    kOraFetchOutOfSequence = 1002,
     kOraNoStatementParsed = 1003,
     kOraNotInSelectList = 1007,
     kOraNotLoggedOn = 1012,

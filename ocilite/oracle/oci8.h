@@ -61,8 +61,6 @@ enum : ub4 {
     kAttrPassword = 23,
     kAttrStmtType = 24,
     kAttrParseErrorOffset = 129,
-    kAttrCharUsed = 285,
-    kAttrCharSize = 286,
 };
 
 // Modes and flags.

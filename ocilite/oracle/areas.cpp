@@ -1,0 +1,58 @@
+#include "areas.h"
+
+#include <cstring>
+
+namespace ocilite::oracle {
+
+Areas &areas() {
+    static Areas *registry = new Areas; // never destroyed: areas may outlive static teardown
+    return *registry;
+}
+
+Logon *logonOf(const Cda_Def *lda) {
+    return lda && areas().logons.count(lda->rcsp) ? static_cast<Logon *>(lda->rcsp) : nullptr;
+}
+
+Cursor *cursorOf(const Cda_Def *cda) {
+    return cda && areas().cursors.count(cda->rcsp) ? static_cast<Cursor *>(cda->rcsp) : nullptr;
+}
+
+sword finish(Cda_Def *area, Connection *connection, const Outcome &o, ub1 fc) {
+    if (area) {
+        area->rc = static_cast<ub2>(o.code);
+        area->v2_rc = static_cast<sb2>(o.code == 0 ? 0 : -o.code);
+        area->fc = o.code == 0 ? 0 : fc;
+        area->peo = static_cast<ub2>(o.parseOffset > 0 ? o.parseOffset : 0);
+    }
+    if (connection && o.code != 0)
+        connection->remember(o.code, o.text.empty() ? composedText(o.code) : o.text);
+    return o.code;
+}
+
+std::string text(const OraText *p, sword length) {
+    if (!p)
+        return std::string();
+    const char *c = reinterpret_cast<const char *>(p);
+    if (length < 0)
+        return std::string(c);
+    return std::string(c, strnlen(c, static_cast<size_t>(length)));
+}
+
+void closeCursor(Cursor *cursor) {
+    auto owner = areas().cursorLogon.find(cursor);
+    if (owner != areas().cursorLogon.end()) {
+        owner->second->cursors.erase(cursor);
+        areas().cursorLogon.erase(owner);
+    }
+    areas().cursors.erase(cursor);
+    delete cursor;
+}
+
+void closeLogon(Logon *logon) {
+    for (Cursor *cursor : std::set<Cursor *>(logon->cursors))
+        closeCursor(cursor);
+    areas().logons.erase(logon);
+    delete logon;
+}
+
+} // namespace ocilite::oracle

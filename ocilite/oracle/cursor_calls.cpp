@@ -1,0 +1,168 @@
+// The cursor-level entry points of the Oracle side.
+#include "oracle_side.h"
+
+#include "areas.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace ocilite::oracle {
+
+sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsize, OraText *uid,
+            sword uidl) {
+    (void)dbn, (void)dbnl, (void)arsize, (void)uid, (void)uidl;
+    if (!cursor)
+        return kOraInvalidCursor;
+    std::lock_guard<std::mutex> lock(areas().mutex);
+    Logon *logon = logonOf(lda);
+    if (!logon)
+        return finish(cursor, nullptr, {kOraNotLoggedOn, "", -1}, OCIV7_FC_OPEN);
+    if (Cursor *old = cursorOf(cursor))
+        closeCursor(old);
+    Cursor *opened = nullptr;
+    const Outcome o = guarded([&] {
+        auto c = std::make_unique<Cursor>(*logon->connection);
+        areas().cursorLogon[c.get()] = logon;
+        areas().cursors.insert(c.get());
+        logon->cursors.insert(c.get());
+        opened = c.release();
+        return 0;
+    });
+    cursor->rcsp = o.code == 0 ? opened : nullptr;
+    cursor->ft = 0;
+    cursor->rpc = 0;
+    return finish(cursor, logon->connection.get(), o, OCIV7_FC_OPEN);
+}
+sword oclose(Cda_Def *cursor) {
+    const sword rc = cursorCall(cursor, OCIV7_FC_CLOSE, [](Cursor &) { return 0; });
+    std::lock_guard<std::mutex> lock(areas().mutex);
+    if (Cursor *c = cursorOf(cursor)) {
+        closeCursor(c);
+        cursor->rcsp = nullptr;
+    }
+    return rc;
+}
+sword oparse(Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword defflg, ub4 lngflg) {
+    (void)lngflg; // Oracle's current interface parses with the server's own syntax
+    return cursorCall(cursor, OCIV7_FC_PARSE, [&](Cursor &c) {
+        cursor->ft = 0;
+        cursor->rpc = 0;
+        if (!sqlstm)
+            throw BridgeError(kOraInvalidSql);
+        const std::string sql = text(sqlstm, sqllen < 0 ? -1 : static_cast<sword>(sqllen));
+        cursor->ft = static_cast<ub2>(c.parse(sql, defflg != 0));
+        return 0;
+    });
+}
+sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb4 *cbufl,
+             sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok) {
+    return cursorCall(cursor, OCIV7_FC_DESCR, [&](Cursor &c) {
+        std::string name;
+        const std::optional<Version7Column> column = c.describe(pos, name);
+        if (!column)
+            return static_cast<int>(kOraNotInSelectList);
+        if (dbsize)
+            *dbsize = column->dbsize;
+        if (dbtype)
+            *dbtype = column->dbtype;
+        if (cbufl) {
+            const size_t room = *cbufl > 0 ? static_cast<size_t>(*cbufl) : 0;
+            const size_t n = cbuf ? std::min(room, name.size()) : 0;
+            if (n)
+                std::memcpy(cbuf, name.data(), n);
+            *cbufl = static_cast<sb4>(n);
+        }
+        if (dsize)
+            *dsize = column->dsize;
+        if (prec)
+            *prec = column->prec;
+        if (scale)
+            *scale = column->scale;
+        if (nullok)
+            *nullok = column->nullok;
+        return 0;
+    });
+}
+sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword ftype, sword scale, sb2 *indp,
+             OraText *fmt, sword fmtl, sword fmtt, ub2 *rlen, ub2 *rcode) {
+    (void)scale, (void)fmt, (void)fmtl, (void)fmtt; // packed decimal formats are not served
+    return cursorCall(cursor, OCIV7_FC_DEFIN, [&](Cursor &c) {
+        c.define(pos, Define{buf, bufl, ftype, indp, rlen, rcode});
+        return 0;
+    });
+}
+sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl, sword ftype,
+             sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
+    (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
+    return cursorCall(cursor, OCIV7_FC_BNDRV, [&](Cursor &c) {
+        c.bind(text(sqlvar, sqlvl), progv, progvl, ftype, indp);
+        return 0;
+    });
+}
+sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, sword ftype, sword scale,
+             sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
+    (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
+    return cursorCall(cursor, OCIV7_FC_BNDRN, [&](Cursor &c) {
+        // obndrn binds the placeholder written :n, not the n-th placeholder.
+        if (sqlvn < 0)
+            throw BridgeError(kOraIllegalVariable);
+        c.bind(":" + std::to_string(sqlvn), progv, progvl, ftype, indp);
+        return 0;
+    });
+}
+sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl, sword ftype,
+             sword scale, sb2 *indp, ub2 *alen, ub2 *arcode, ub4 maxsiz, ub4 *cursiz, OraText *fmt,
+             sword fmtl, sword fmtt) {
+    (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
+    return cursorCall(cursor, OCIV7_FC_BNDRA, [&](Cursor &c) {
+        if (maxsiz > 0)
+            throw BridgeError(kOraUnimplemented);
+        const sword length = alen ? static_cast<sword>(*alen) : progvl;
+        c.bind(text(sqlvar, sqlvl), progv, length, ftype, indp);
+        if (arcode)
+            *arcode = 0;
+        if (cursiz)
+            *cursiz = 0;
+        return 0;
+    });
+}
+sword oexec(Cda_Def *cursor) {
+    return cursorCall(cursor, OCIV7_FC_EXEC, [&](Cursor &c) {
+        cursor->rpc = 0;
+        int ft = cursor->ft;
+        const long rows = c.execute(c.connection().autoCommit, ft);
+        cursor->ft = static_cast<ub2>(ft);
+        cursor->rpc = static_cast<ub4>(rows);
+        return 0;
+    });
+}
+sword ofetch(Cda_Def *cursor) {
+    return cursorCall(cursor, OCIV7_FC_FETCH, [&](Cursor &c) {
+        const int result = c.fetch();
+        cursor->rpc = static_cast<ub4>(c.rowsFetched());
+        return result;
+    });
+}
+sword ocan(Cda_Def *cursor) {
+    return cursorCall(cursor, OCIV7_FC_CAN, [](Cursor &c) {
+        c.cancel();
+        return 0;
+    });
+}
+sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1, size_t rsv1ln, ub1 *rsv2,
+             size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level, OraText **argnam, ub2 *arnlen,
+             ub2 *dtype, ub1 *defsup, ub1 *mode, ub4 *dtsiz, sb2 *prec, sb2 *scale, ub1 *radix,
+             ub4 *spare, ub4 *arrsiz) {
+    (void)objnam, (void)onlen, (void)rsv1, (void)rsv1ln, (void)rsv2, (void)rsv2ln, (void)ovrld;
+    (void)pos, (void)level, (void)argnam, (void)arnlen, (void)dtype, (void)defsup, (void)mode;
+    (void)dtsiz, (void)prec, (void)scale, (void)radix, (void)spare, (void)arrsiz;
+    return cursorCall(cursor, OCIV7_FC_NONE,
+                      [](Cursor &) -> int { throw BridgeError(kOraUnimplemented); });
+}
+sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp) {
+    (void)piecep, (void)ctxpp, (void)iterp, (void)indexp;
+    return cursorCall(cursor, OCIV7_FC_GETPI,
+                      [](Cursor &) -> int { throw BridgeError(kOraUnimplemented); });
+}
+} // namespace ocilite::oracle
