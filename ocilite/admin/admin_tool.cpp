@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <ostream>
 
@@ -88,18 +89,23 @@ bool logOn(Database &db, const std::string &user, std::ostream &err) {
     return true;
 }
 
+// As "sqlplus USER @SCRIPT ARG...": the words after the script are its &1, &2 ...; the
+// lines of standard input after the password answer ACCEPT and substitution prompts.
 int cmdRun(const Args &args, std::ostream &out, std::ostream &err) {
     if (args.size() < 3)
-        return usageError(err, "run needs DB USER SCRIPT...");
+        return usageError(err, "run needs DB USER SCRIPT [ARGUMENT...]");
     std::unique_ptr<Database> db = openDatabase(args[0], err);
     if (!db || !logOn(*db, args[1], err))
         return kFailed;
     FileScriptSource source;
     ScriptRunner runner(*db, args[1], source, out, err);
-    for (size_t i = 2; i < args.size(); ++i)
-        runner.runFile(args[i]);
-    out << runner.executed() << " statement(s) run, " << runner.failures() << " failed.\n";
-    return runner.failures() == 0 ? kOk : kFailed;
+    runner.setInput(&std::cin);
+    runner.runFile(args[2], Args(args.begin() + 3, args.end()));
+    out << runner.executed() << " statement(s) run, " << runner.failures() << " failed";
+    if (runner.refused() > 0)
+        out << ", " << runner.refused() << " not supported by the embedded database";
+    out << ".\n";
+    return runner.exitStatus();
 }
 
 int cmdDemo(const Args &args, std::ostream &out, std::ostream &err) {
@@ -210,9 +216,11 @@ std::string adminUsage() {
            "  create DB               create an empty database file\n"
            "  adduser DB USER         add a user (schema); the password is read from the\n"
            "                          terminal without echo, or as one line from standard input\n"
-           "  run DB USER SCRIPT...   log on as USER (password read as above) and run\n"
-           "                          SQL*Plus-style scripts; failures are reported as\n"
-           "                          FILE:LINE: ORA-... and the rest still runs\n"
+           "  run DB USER SCRIPT [ARGUMENT...]\n"
+           "                          log on as USER (password read as above) and run a\n"
+           "                          SQL*Plus script with its arguments as &1, &2 ...;\n"
+           "                          failures are reported as FILE:LINE: ORA-... and the\n"
+           "                          rest still runs\n"
            "  demo DB                 add user SCOTT (password TIGER) with the demo tables and\n"
            "                          program units; creates DB when missing\n"
            "  generate DB USER --objects N --lines M [--errors K] [--invalid-share F]\n"
@@ -229,11 +237,15 @@ std::string adminUsage() {
            "\n"
            "(created with the demo schema on first use).\n"
            "\n"
-           "Scripts: SQL statements end with ';'; CREATE [OR REPLACE] PACKAGE, PACKAGE BODY,\n"
-           "PROCEDURE, FUNCTION, TRIGGER or TYPE and DECLARE/BEGIN blocks end with a line\n"
-           "holding only '/'. PROMPT prints; @file and @@file (beside the script) run another\n"
-           "script; WHENEVER SQLERROR EXIT stops at the first failure; EXIT ends; SET, REM,\n"
-           "SHOW ERRORS, SPOOL and other SQL*Plus settings are passed over.\n"
+           "Scripts are read as SQL*Plus reads them: SQL statements end with ';' (or a\n"
+           "line holding only '/'); CREATE [OR REPLACE] PACKAGE, PACKAGE BODY, PROCEDURE,\n"
+           "FUNCTION, TRIGGER, TYPE, TYPE BODY and DECLARE/BEGIN blocks end with a line\n"
+           "holding only '/'. Queries print their rows. @file and @@file (beside the script)\n"
+           "run another script with its arguments; DEFINE, &name, &&name, ACCEPT and COLUMN\n"
+           "... NEW_VALUE set and use substitution variables; SPOOL writes a file; PROMPT\n"
+           "prints; SHOW ERRORS lists a unit's errors; WHENEVER SQLERROR EXIT stops at the\n"
+           "first failure; EXIT ends. HOST, ! and $ are not run. Anonymous PL/SQL blocks\n"
+           "and EXECUTE are refused: the embedded database does not run PL/SQL.\n"
            "The embedded database does not compile PL/SQL. A unit's compile errors are\n"
            "declared after its '/' line, one per line, in its stored source's line and\n"
            "column, and make it INVALID:\n"

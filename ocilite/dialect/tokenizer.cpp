@@ -35,6 +35,17 @@ private:
             return stringLiteral(pos);
         if (c == '"')
             return quotedIdentifier(pos);
+        // N'...' (national character literal), q'[...]' and nq'[...]' (alternative quoting).
+        const size_t afterN = (c == 'n' || c == 'N') ? pos + 1 : pos;
+        if (afterN + 1 < m_sql.size() && (m_sql[afterN] == 'q' || m_sql[afterN] == 'Q') &&
+            m_sql[afterN + 1] == '\'')
+            return alternativeQuote(pos, afterN + 2);
+        if (afterN != pos && afterN < m_sql.size() && m_sql[afterN] == '\'') {
+            Token t = stringLiteral(++pos);
+            t.offset -= 1;
+            t.length += 1;
+            return t;
+        }
         if (std::isdigit(c) || (c == '.' && pos + 1 < m_sql.size() &&
                                 std::isdigit(static_cast<unsigned char>(m_sql[pos + 1]))))
             return number(pos);
@@ -73,6 +84,32 @@ private:
             }
             value += m_sql[pos++];
         }
+    }
+
+    // q'<delimiter>text<closing delimiter>' where [ { ( < close with ] } ) > and any other
+    // character closes with itself.
+    Token alternativeQuote(size_t &pos, size_t delimiterAt) {
+        const size_t start = pos;
+        if (delimiterAt >= m_sql.size())
+            throw OraError(kOraUnterminatedString);
+        const char open = m_sql[delimiterAt];
+        if (std::isspace(static_cast<unsigned char>(open)))
+            throw OraError(kOraUnterminatedString);
+        const char close = open == '['   ? ']'
+                           : open == '{' ? '}'
+                           : open == '(' ? ')'
+                           : open == '<' ? '>'
+                                         : open;
+        for (size_t i = delimiterAt + 1; i + 1 < m_sql.size(); ++i) {
+            if (m_sql[i] == close && m_sql[i + 1] == '\'') {
+                std::string value(m_sql.substr(delimiterAt + 1, i - delimiterAt - 1));
+                if (value.size() > 4000)
+                    throw OraError(kOraStringTooLong);
+                pos = i + 2;
+                return make(TokenKind::String, std::move(value), start, pos);
+            }
+        }
+        throw OraError(kOraUnterminatedString);
     }
 
     Token quotedIdentifier(size_t &pos) {

@@ -1,9 +1,15 @@
 #include "ocilite/scripts/script_runner.h"
 
 #include "ocilite/engine/database.h"
+#include "ocilite/engine/errors.h"
+#include "ocilite/scripts/feedback.h"
+#include "ocilite/scripts/include_arguments.h"
+#include "ocilite/scripts/query_printer.h"
+#include "ocilite/scripts/query_rows.h"
 
 #include <filesystem>
 #include <fstream>
+#include <istream>
 #include <ostream>
 #include <sstream>
 
@@ -54,13 +60,27 @@ bool checkDirective(std::string_view unit, const ErrorDirective &d, std::string 
 }
 
 // "a/b.sql" + "c" -> "a/c.sql": @@ is relative to the calling script, a bare name gets .sql.
-std::string includePath(const std::string &current, const ScriptItem &item) {
-    std::filesystem::path name(item.text);
+std::string includePath(const std::string &current, const std::string &file, bool relative) {
+    std::filesystem::path name(file);
     if (!name.has_extension())
         name += ".sql";
-    if (item.relativeToScript && name.is_relative())
+    if (relative && name.is_relative())
         name = std::filesystem::path(current).parent_path() / name;
     return name.lexically_normal().generic_string();
+}
+
+// "ORA-03001: ..." -> 3001; 0 for texts without an error number.
+int errorCode(const std::string &message) {
+    if (message.rfind("ORA-", 0) != 0)
+        return 0;
+    return std::atoi(message.c_str() + 4);
+}
+
+std::string verifyLine(const char *label, size_t number, std::string_view text) {
+    std::string n = std::to_string(number);
+    if (n.size() < 4)
+        n.insert(0, 4 - n.size(), ' ');
+    return std::string(label) + n + ": " + std::string(text);
 }
 
 } // namespace
@@ -79,10 +99,31 @@ bool FileScriptSource::read(const std::string &path, std::string &text, std::str
 
 ScriptRunner::ScriptRunner(Database &db, std::string schema, ScriptSource &source,
                            std::ostream &out, std::ostream &err)
-    : m_db(db), m_schema(foldName(schema)), m_source(source), m_out(out), m_err(err) {}
+    : m_db(db), m_schema(foldName(schema)), m_source(source), m_output(out), m_err(err) {
+    // SQL*Plus's predefined variables that scripts use.
+    m_variables.define("_USER", m_schema);
+    m_variables.define("_CONNECT_IDENTIFIER", "ocilite");
+    m_variables.define("_DATE", "");
+    m_variables.define("_EDITOR", "vi");
+    m_variables.define("_O_VERSION", "Oracle Database 19c (ocilite)");
+    m_variables.define("_O_RELEASE", "1900000000");
+    m_variables.define("_SQLPLUS_RELEASE", "1900000000");
+    m_variables.define("_PRIVILEGE", "");
+}
 
-bool ScriptRunner::runFile(const std::string &path) {
-    const int before = m_failures;
+ScriptRunner::~ScriptRunner() = default;
+
+int ScriptRunner::exitStatus() const {
+    const int code = m_exitCode.value_or(0);
+    if (m_failures + m_refused > 0 && code == 0)
+        return 1;
+    return code;
+}
+
+bool ScriptRunner::runFile(const std::string &path, const std::vector<std::string> &arguments) {
+    const int before = m_failures + m_refused;
+    for (size_t i = 0; i < arguments.size(); ++i)
+        m_variables.define(std::to_string(i + 1), arguments[i]);
     std::string text;
     std::string error;
     if (!m_source.read(path, text, error)) {
@@ -91,13 +132,13 @@ bool ScriptRunner::runFile(const std::string &path) {
         return false;
     }
     runItems(path, text, 1);
-    return m_failures == before;
+    return m_failures + m_refused == before;
 }
 
 bool ScriptRunner::runText(const std::string &name, std::string_view text) {
-    const int before = m_failures;
+    const int before = m_failures + m_refused;
     runItems(name, text, 1);
-    return m_failures == before;
+    return m_failures + m_refused == before;
 }
 
 void ScriptRunner::runItems(const std::string &path, std::string_view text, int depth) {
@@ -109,92 +150,228 @@ void ScriptRunner::runItems(const std::string &path, std::string_view text, int 
 }
 
 void ScriptRunner::runItem(const std::string &path, const ScriptItem &item, int depth) {
+    const Place at{path, item.line};
     switch (item.kind) {
     case ScriptItemKind::Sql:
     case ScriptItemKind::PlsqlUnit:
     case ScriptItemKind::AnonymousBlock:
-        runStatement(path, item);
+        runStatement(at, item);
         break;
-    case ScriptItemKind::Prompt:
-        m_out << item.text << '\n';
+    case ScriptItemKind::Command:
+        runCommand(at, item);
         break;
     case ScriptItemKind::Include:
         include(path, item, depth);
         break;
-    case ScriptItemKind::Exit:
-        m_stopped = true;
-        break;
-    case ScriptItemKind::WheneverExit:
-        m_exitOnError = true;
-        break;
-    case ScriptItemKind::WheneverContinue:
-        m_exitOnError = false;
-        break;
     case ScriptItemKind::Ignored:
         break;
     case ScriptItemKind::Invalid:
-        fail(path, item.line, item.text);
+        fail(at, item.text);
         break;
     }
 }
 
-void ScriptRunner::runStatement(const std::string &path, const ScriptItem &item) {
-    std::string error;
-    ++m_executed;
-    if (!m_db.execute(m_schema, item.text, error)) {
-        fail(path, item.line, error);
-        return;
+// Replaces substitution variables in a statement, line by line; with SET VERIFY ON the
+// lines that changed are shown before and after, as SQL*Plus shows them.
+bool ScriptRunner::substituteStatement(Place at, std::string &text) {
+    const std::vector<std::string_view> lines = splitLines(text);
+    std::string out;
+    std::vector<std::string> verify;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const SubstitutionResult r = substitute(
+            lines[i], m_variables, m_settings.substitution,
+            [this](const std::string &name) { return ask("Enter value for " + name + ": "); });
+        if (!r.complete) {
+            fail(at, "SP2-0546: User requested Interrupt or EOF detected.");
+            return false;
+        }
+        if (r.changed) {
+            verify.push_back(verifyLine("old", i + 1, lines[i]));
+            verify.push_back(verifyLine("new", i + 1, r.text));
+        }
+        out += r.text;
+        if (i + 1 < lines.size())
+            out += '\n';
     }
-    if (item.kind == ScriptItemKind::PlsqlUnit)
-        applyErrors(path, item);
+    if (m_settings.verify)
+        for (const std::string &line : verify)
+            m_output.line(line);
+    text = std::move(out);
+    return true;
 }
 
-// Stores the unit's declared compile errors in place of the compiler's rows; a unit
-// without --@error directives keeps what the compiler found.
-bool ScriptRunner::applyErrors(const std::string &path, const ScriptItem &item) {
+void ScriptRunner::runStatement(Place at, const ScriptItem &item) {
+    std::string sql = item.text;
+    if (!substituteStatement(at, sql))
+        return;
+    ++m_executed;
+    if (!executeStatement(at, sql, item.kind))
+        return;
+    if (item.kind == ScriptItemKind::PlsqlUnit)
+        unitCreated(at, sql, item);
+}
+
+// Runs one statement; false when it failed (reported).
+bool ScriptRunner::executeStatement(Place at, const std::string &sql, ScriptItemKind kind) {
+    if (kind == ScriptItemKind::Sql && isQueryText(sql))
+        return runQuery(at, sql);
+    std::string error;
+    long rows = 0;
+    if (!m_db.execute(m_schema, sql, error, &rows)) {
+        sqlError(at, error);
+        return false;
+    }
+    if (kind != ScriptItemKind::PlsqlUnit)
+        feedback(statementFeedback(sql, rows, false));
+    return true;
+}
+
+bool ScriptRunner::runQuery(Place at, const std::string &sql) {
+    std::unique_ptr<QueryPrinter> printer;
+    std::string error;
+    const bool ok = fetchRows(
+        m_db, m_schema, sql,
+        [&](std::vector<PrintedColumn> columns) {
+            printer =
+                std::make_unique<QueryPrinter>(m_output, m_settings, m_columns, std::move(columns));
+        },
+        [&](const PrintedRow &row) { printer->row(row); }, error);
+    if (printer) {
+        storeNewValues(*printer);
+        if (ok)
+            printer->finish();
+    }
+    if (!ok)
+        sqlError(at, error);
+    return ok;
+}
+
+// COLUMN ... NEW_VALUE: the variable takes the last row's value. A query without rows
+// leaves a defined variable as it is and defines an undefined one as empty, which is what
+// scripts rely on to give optional parameters a default.
+void ScriptRunner::storeNewValues(const QueryPrinter &printer) {
+    const std::vector<PrintedColumn> &columns = printer.columns();
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const ColumnSetting *setting = m_columns.find(columns[i].name);
+        if (!setting || setting->newValue.empty())
+            continue;
+        if (printer.rows() > 0)
+            m_variables.define(setting->newValue, printer.lastRow()[i].value_or(""));
+        else if (!m_variables.defined(setting->newValue))
+            m_variables.define(setting->newValue, "");
+    }
+}
+
+void ScriptRunner::unitCreated(Place at, const std::string &sql, const ScriptItem &item) {
+    if (!applyErrors(at, sql, item))
+        return;
+    UnitHeader header;
+    if (!parseUnitHeader(sql, header))
+        return;
+    m_lastUnit = UnitName{header.type, header.name};
+    feedback(statementFeedback(sql, 0, unitIsInvalid(*m_lastUnit)));
+}
+
+// Stores the unit's declared compile errors (or none, which leaves it as the database
+// compiled it and clears what an earlier version of the unit had).
+bool ScriptRunner::applyErrors(Place at, const std::string &sql, const ScriptItem &item) {
     if (item.errors.empty())
         return true;
     UnitHeader header;
-    if (!parseUnitHeader(item.text, header))
+    if (!parseUnitHeader(sql, header))
         return true;
     std::vector<CompileError> errors;
     for (const ErrorDirective &d : item.errors) {
         std::string reason;
-        if (!checkDirective(std::string_view(item.text).substr(header.sourceOffset), d, reason)) {
-            fail(path, d.scriptLine, "--@error for " + header.name + ": " + reason);
+        if (!checkDirective(std::string_view(sql).substr(header.sourceOffset), d, reason)) {
+            fail(Place{at.path, d.scriptLine}, "--@error for " + header.name + ": " + reason);
             continue;
         }
         errors.push_back({d.line, d.position, d.text});
     }
     std::string error;
     if (!m_db.setCompileErrors(m_schema, header.type, header.name, errors, error)) {
-        fail(path, item.line, error);
+        fail(at, error);
         return false;
     }
     return true;
 }
 
+bool ScriptRunner::unitIsInvalid(const UnitName &unit) {
+    bool invalid = false;
+    std::string error;
+    fetchRows(
+        m_db, m_schema,
+        "SELECT STATUS FROM USER_OBJECTS WHERE OBJECT_NAME = '" + unit.name +
+            "' AND OBJECT_TYPE = '" + unit.type + "'",
+        [](const std::vector<PrintedColumn> &) {},
+        [&](const PrintedRow &row) { invalid = row[0] && *row[0] == "INVALID"; }, error);
+    return invalid;
+}
+
 void ScriptRunner::include(const std::string &path, const ScriptItem &item, int depth) {
-    if (depth >= kMaxDepth) {
-        fail(path, item.line,
-             "SP2-0309: SQL*Plus command procedures may only be nested to a depth of 20.");
+    const Place at{path, item.line};
+    const SubstitutionResult r = substitute(
+        item.text, m_variables, m_settings.substitution,
+        [this](const std::string &name) { return ask("Enter value for " + name + ": "); });
+    if (!r.complete) {
+        fail(at, "SP2-0546: User requested Interrupt or EOF detected.");
         return;
     }
-    const std::string target = includePath(path, item);
+    if (depth >= kMaxDepth) {
+        fail(at, "SP2-0309: SQL*Plus command procedures may only be nested to a depth of 20.");
+        return;
+    }
+    std::vector<std::string> words = includeWords(r.text);
+    const std::string target = includePath(path, words[0], item.relativeToScript);
     std::string text;
     std::string error;
     if (!m_source.read(target, text, error)) {
-        fail(path, item.line, error);
+        fail(at, error);
         return;
     }
+    for (size_t i = 1; i < words.size(); ++i)
+        m_variables.define(std::to_string(i), words[i]);
     runItems(target, text, depth + 1);
 }
 
-void ScriptRunner::fail(const std::string &path, int line, const std::string &message) {
+// A statement's error: ORA-03001 (the embedded database does not support it) is counted
+// apart and does not end the run under WHENEVER SQLERROR EXIT, since the script is right.
+void ScriptRunner::sqlError(Place at, const std::string &message) {
+    const int code = errorCode(message);
+    if (code == kOraUnimplemented) {
+        ++m_refused;
+        m_err << at.path << ':' << at.line << ": " << message << '\n';
+        return;
+    }
+    m_lastErrorCode = code;
+    fail(at, message);
+}
+
+void ScriptRunner::fail(Place at, const std::string &message) {
     ++m_failures;
-    m_err << path << ':' << line << ": " << message << '\n';
-    if (m_exitOnError)
+    m_err << at.path << ':' << at.line << ": " << message << '\n';
+    if (m_exitOnError) {
         m_stopped = true;
+        m_exitCode = m_errorExitCode;
+    }
+}
+
+std::optional<std::string> ScriptRunner::ask(const std::string &prompt) {
+    m_output.prompt(prompt);
+    std::string line;
+    if (!m_input || !std::getline(*m_input, line)) {
+        m_output.prompt("\n");
+        return std::nullopt;
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+void ScriptRunner::feedback(const std::string &text) {
+    if (m_settings.feedback != 0 && !text.empty())
+        m_output.line(text);
 }
 
 } // namespace ocilite

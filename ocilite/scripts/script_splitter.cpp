@@ -87,27 +87,21 @@ Body classify(std::string_view statement) {
 }
 
 // SQL*Plus commands recognised at the start of a line, with their shortest abbreviation.
-enum class Command { Ignore, Prompt, Exit, Whenever, Connect, Start, Execute, Set };
 struct CommandName {
     const char *full;
     size_t minLength;
-    Command command;
 };
 constexpr CommandName kCommands[] = {
-    {"REMARK", 3, Command::Ignore},     {"PROMPT", 3, Command::Prompt},
-    {"SET", 3, Command::Set},           {"SHOW", 3, Command::Ignore},
-    {"SPOOL", 3, Command::Ignore},      {"WHENEVER", 8, Command::Whenever},
-    {"EXIT", 4, Command::Exit},         {"QUIT", 4, Command::Exit},
-    {"DEFINE", 3, Command::Ignore},     {"UNDEFINE", 5, Command::Ignore},
-    {"COLUMN", 3, Command::Ignore},     {"TTITLE", 3, Command::Ignore},
-    {"BTITLE", 3, Command::Ignore},     {"BREAK", 3, Command::Ignore},
-    {"COMPUTE", 4, Command::Ignore},    {"CLEAR", 2, Command::Ignore},
-    {"PAUSE", 3, Command::Ignore},      {"ACCEPT", 3, Command::Ignore},
-    {"VARIABLE", 3, Command::Ignore},   {"PRINT", 3, Command::Ignore},
-    {"DESCRIBE", 4, Command::Ignore},   {"CONNECT", 4, Command::Connect},
-    {"DISCONNECT", 4, Command::Ignore}, {"HOST", 2, Command::Ignore},
-    {"START", 3, Command::Start},       {"EXECUTE", 4, Command::Execute},
-    {"TIMING", 4, Command::Ignore},
+    {"ACCEPT", 3},     {"APPEND", 1},    {"ARCHIVE", 4},   {"ATTRIBUTE", 4}, {"BREAK", 3},
+    {"BTITLE", 3},     {"CHANGE", 1},    {"CLEAR", 2},     {"COLUMN", 3},    {"COMPUTE", 4},
+    {"CONNECT", 4},    {"COPY", 4},      {"DEFINE", 3},    {"DEL", 3},       {"DESCRIBE", 4},
+    {"DISCONNECT", 4}, {"EDIT", 2},      {"EXECUTE", 4},   {"EXIT", 4},      {"GET", 3},
+    {"HELP", 4},       {"HOST", 2},      {"INPUT", 1},     {"LIST", 1},      {"PASSWORD", 4},
+    {"PAUSE", 3},      {"PRINT", 3},     {"PROMPT", 3},    {"QUIT", 4},      {"RECOVER", 7},
+    {"REMARK", 3},     {"REPFOOTER", 4}, {"REPHEADER", 4}, {"RUN", 1},       {"SAVE", 3},
+    {"SET", 3},        {"SHOW", 3},      {"SHUTDOWN", 8},  {"SPOOL", 3},     {"START", 3},
+    {"STARTUP", 7},    {"STORE", 5},     {"TIMING", 4},    {"TTITLE", 3},    {"UNDEFINE", 5},
+    {"VARIABLE", 3},   {"WHENEVER", 8},  {"XQUERY", 6},
 };
 
 const CommandName *findCommand(const std::string &word) {
@@ -160,6 +154,9 @@ private:
     void handleLine(std::string_view line, int n);
     bool handleBetweenStatements(std::string_view line, int n);
     bool handleCommand(std::string_view t, int n);
+    void startCommand(const std::string &command, std::string_view rest, int n);
+    void continueCommand(std::string_view line);
+    void finishCommand();
     void handleDirective(std::string_view t, int n);
     void handleContinuation(std::string_view rest, int n);
     void scanCode(std::string_view line, int n);
@@ -175,7 +172,10 @@ private:
     bool m_plsql = false; // the buffer is a block or unit: only a '/' line ends it
     Lex m_lex = Lex::Code;
     char m_qClose = 0;
-    int m_lastUnit = -1; // item that error directives attach to
+    int m_lastUnit = -1;   // item that error directives attach to
+    std::string m_command; // a SQL*Plus command continued with '-' onto further lines
+    std::string m_commandText;
+    int m_commandLine = 0;
     int m_lastLine = 0;
 };
 
@@ -198,6 +198,10 @@ std::vector<ScriptItem> Splitter::run(std::string_view script) {
 }
 
 void Splitter::handleLine(std::string_view line, int n) {
+    if (!m_command.empty()) {
+        continueCommand(line);
+        return;
+    }
     if (m_buffer.empty() && m_lex == Lex::Code && handleBetweenStatements(line, n))
         return;
     if (!m_buffer.empty() && trim(line) == "/") {
@@ -231,18 +235,17 @@ bool Splitter::handleBetweenStatements(std::string_view line, int n) {
     }
     if (t.front() == '@') {
         const bool relative = t.substr(0, 2) == "@@";
-        const std::string path = stripSemicolon(t.substr(relative ? 2 : 1));
-        if (path.empty())
-            emit(ScriptItemKind::Invalid, "SP2-0310: no file name after '@'", n);
-        else
-            emit(ScriptItemKind::Include, path, n);
-        if (!path.empty())
-            m_items.back().relativeToScript = relative;
+        startCommand(relative ? "@@" : "@", t.substr(relative ? 2 : 1), n);
+        return true;
+    }
+    if (t.front() == '!' || t.front() == '$') {
+        startCommand("HOST", t.substr(1), n); // "!" and "$" stand for HOST
         return true;
     }
     return handleCommand(t, n);
 }
 
+// A SQL*Plus command whose first line is t; false when t starts SQL instead.
 bool Splitter::handleCommand(std::string_view t, int n) {
     size_t len = 0;
     while (len < t.size() && std::isalpha(static_cast<unsigned char>(t[len])))
@@ -253,48 +256,62 @@ bool Splitter::handleCommand(std::string_view t, int n) {
     if (!name)
         return false;
     const std::string_view rest = trim(t.substr(len));
-    const std::vector<Word> next = leadingWords(rest, 2);
-    const std::string first = next.empty() ? "" : next[0].text;
-    switch (name->command) {
-    case Command::Set:
+    if (std::string_view(name->full) == "SET") {
+        const std::vector<Word> next = leadingWords(rest, 1);
+        const std::string first = next.empty() ? "" : next[0].text;
         if (first == "TRANSACTION" || first == "ROLE" || first.rfind("CONSTRAINT", 0) == 0)
             return false; // SQL, not SQL*Plus
-        emit(ScriptItemKind::Ignored, std::string(t), n);
-        return true;
-    case Command::Ignore:
-        emit(ScriptItemKind::Ignored, std::string(t), n);
-        return true;
-    case Command::Prompt:
-        emit(ScriptItemKind::Prompt, std::string(rest), n);
-        return true;
-    case Command::Exit:
-        emit(ScriptItemKind::Exit, std::string(t), n);
-        return true;
-    case Command::Whenever:
-        if (first == "SQLERROR" && next.size() > 1 && next[1].text == "CONTINUE")
-            emit(ScriptItemKind::WheneverContinue, std::string(t), n);
-        else if (first == "SQLERROR" && next.size() > 1 && next[1].text == "EXIT")
-            emit(ScriptItemKind::WheneverExit, std::string(t), n);
-        else if (first == "OSERROR")
-            emit(ScriptItemKind::Ignored, std::string(t), n);
-        else
-            emit(ScriptItemKind::Invalid, "SP2-0042: unknown WHENEVER option", n);
-        return true;
-    case Command::Connect:
-        emit(ScriptItemKind::Invalid,
-             "CONNECT is not supported inside a script: run it as the schema's own user", n);
-        return true;
-    case Command::Start:
-        if (stripSemicolon(rest).empty())
-            emit(ScriptItemKind::Invalid, "SP2-0310: no file name after START", n);
-        else
-            emit(ScriptItemKind::Include, stripSemicolon(rest), n);
-        return true;
-    case Command::Execute:
-        emit(ScriptItemKind::AnonymousBlock, "BEGIN " + stripSemicolon(rest) + "; END;", n);
+    }
+    if (std::string_view(name->full) == "REMARK") { // never continued, never substituted
+        emit(ScriptItemKind::Command, std::string(rest), n);
+        m_items.back().command = name->full;
         return true;
     }
-    return false;
+    startCommand(name->full, rest, n);
+    return true;
+}
+
+// SQL*Plus commands continue onto the next line when a line ends with '-'.
+void Splitter::startCommand(const std::string &command, std::string_view rest, int n) {
+    m_command = command;
+    m_commandText.clear();
+    m_commandLine = n;
+    continueCommand(rest);
+}
+
+void Splitter::continueCommand(std::string_view line) {
+    std::string_view t = line;
+    while (!t.empty() && isSpace(t.back()))
+        t.remove_suffix(1);
+    const bool more = !t.empty() && t.back() == '-';
+    if (more)
+        t.remove_suffix(1);
+    if (!m_commandText.empty())
+        m_commandText += ' ';
+    m_commandText += std::string(m_commandText.empty() ? trim(t) : t);
+    if (!more)
+        finishCommand();
+}
+
+void Splitter::finishCommand() {
+    std::string text = std::move(m_commandText);
+    rtrimInPlace(text);
+    const std::string command = std::move(m_command);
+    m_command.clear();
+    m_commandText.clear();
+    if (command == "@" || command == "@@" || command == "START") {
+        const std::string target = stripSemicolon(text);
+        if (target.empty()) {
+            emit(ScriptItemKind::Invalid, "SP2-1506: START, @ or @@ command has no arguments",
+                 m_commandLine);
+            return;
+        }
+        emit(ScriptItemKind::Include, target, m_commandLine);
+        m_items.back().relativeToScript = command == "@@";
+        return;
+    }
+    emit(ScriptItemKind::Command, text, m_commandLine);
+    m_items.back().command = command;
 }
 
 void Splitter::handleDirective(std::string_view t, int n) {
@@ -459,11 +476,13 @@ void Splitter::emit(ScriptItemKind kind, std::string text, int line) {
     m_items.push_back(std::move(item));
     if (kind == ScriptItemKind::PlsqlUnit)
         m_lastUnit = static_cast<int>(m_items.size()) - 1;
-    else if (kind != ScriptItemKind::Ignored)
+    else if (kind != ScriptItemKind::Ignored && kind != ScriptItemKind::Command)
         m_lastUnit = -1;
 }
 
 void Splitter::finishScript() {
+    if (!m_command.empty())
+        finishCommand();
     if (!m_buffer.empty()) {
         const char *reason = m_plsql ? "end of script before the line holding only '/' that "
                                        "ends this block"

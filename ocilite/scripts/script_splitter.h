@@ -1,6 +1,8 @@
 // Cuts a SQL*Plus-style script into the items a runner acts on: SQL statements ended by ';',
-// program units ended by a line holding only '/', SQL*Plus commands, and the compile-error
-// directives ("--@error line:pos text") that follow a unit. Knows nothing of any database.
+// program units ended by a line holding only '/', SQL*Plus commands (named, with their
+// arguments as written: substitution variables are replaced when the runner reaches them),
+// and the compile-error directives ("--@error line:pos text") that follow a unit. Knows
+// nothing of any database.
 #pragma once
 
 #include <string>
@@ -18,22 +20,21 @@ struct ErrorDirective {
 };
 
 enum class ScriptItemKind {
-    Sql,              // one SQL statement, without its ';'
-    PlsqlUnit,        // CREATE [OR REPLACE] PACKAGE/PROCEDURE/... up to the '/' line
-    AnonymousBlock,   // DECLARE/BEGIN block or EXECUTE command
-    Prompt,           // PROMPT text: printed
-    Include,          // @file (relative to the working folder) or @@file (to the script)
-    Exit,             // EXIT / QUIT: stop running
-    WheneverExit,     // WHENEVER SQLERROR EXIT: stop at the next failure
-    WheneverContinue, // WHENEVER SQLERROR CONTINUE
-    Ignored,          // SET, REM, SHOW ERRORS, SPOOL, ...: passed over
-    Invalid,          // something the script cannot mean; text says why
+    Sql,            // one SQL statement, without its ';'
+    PlsqlUnit,      // CREATE [OR REPLACE] PACKAGE/PROCEDURE/TYPE/... up to the '/' line
+    AnonymousBlock, // DECLARE/BEGIN block
+    Command,        // a SQL*Plus command: `command` names it, text holds its arguments
+    Include,        // @file / START file (relative to the working folder) or @@file (to the
+                    // script); text holds the file and its arguments as written
+    Ignored,        // a '/' line with no statement before it
+    Invalid,        // something the script cannot mean; text says why
 };
 
 struct ScriptItem {
     ScriptItemKind kind = ScriptItemKind::Ignored;
     int line = 0;                       // script line where the item begins
-    std::string text;                   // statement, prompt text, include path or reason
+    std::string text;                   // statement, command arguments, include or reason
+    std::string command;                // Command: "PROMPT", "SET", "HOST", "EXECUTE" ...
     bool relativeToScript = false;      // Include: @@ rather than @
     std::vector<ErrorDirective> errors; // PlsqlUnit: the directives following it
 };
