@@ -66,7 +66,8 @@ Translation translate(const std::string &sql, const std::string &schema,
     if (head.empty())
         throw OraError(kOraInvalidSql);
     if (head[0].isWord("BEGIN") || head[0].isWord("DECLARE"))
-        throw OraError(kOraUnimplemented, "the embedded database cannot run PL/SQL blocks");
+        throw OraError(kOraUnimplemented,
+                       "anonymous PL/SQL blocks are not supported by the embedded database");
     if (head[0].isWord("CREATE"))
         return translateCreate(sql, head, schema);
     StatementTokens st{tokenize(sql), {}};

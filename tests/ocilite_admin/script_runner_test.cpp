@@ -66,9 +66,11 @@ TEST_F(ScriptRunnerTest, FailingStatementReportedWithItsLineAndTheRestRuns) {
 
 TEST_F(ScriptRunnerTest, PromptPrintsAndSqlPlusSettingsPassOver) {
     EXPECT_TRUE(run("p.sql", "SET ECHO ON\nSET SERVEROUTPUT ON SIZE 1000000\nPROMPT Creating "
-                             "T ...\nREM nothing\nSPOOL x.log\ncreate table t (a number);\n"
-                             "SPOOL OFF\nSHOW ERRORS\n"));
-    EXPECT_EQ(m_out.str(), "Creating T ...\n");
+                             "T ...\nREM nothing\nSPOOL " +
+                                 m_env.path("x.log") +
+                                 "\ncreate table t (a number);\n"
+                                 "SPOOL OFF\nSHOW ERRORS\n"));
+    EXPECT_EQ(m_out.str(), "Creating T ...\nTable created.\nNo errors.\n");
     EXPECT_EQ(m_err.str(), "");
 }
 
@@ -139,8 +141,12 @@ TEST_F(ScriptRunnerTest, DirectiveOutsideTheUnitIsReportedAtItsLine) {
 }
 
 TEST_F(ScriptRunnerTest, AnonymousBlocksAndUnterminatedStatementsFailClearly) {
-    EXPECT_FALSE(run("b.sql", "begin\n  null;\nend;\n/\nexec p;\ncreate table t (a number)\n"));
-    EXPECT_EQ(m_failures, 3);
+    ScriptRunner runner(*m_db, "dev", m_source, m_out, m_err);
+    EXPECT_FALSE(runner.runText("b.sql", "begin\n  null;\nend;\n/\nexec p;\n"
+                                         "create table t (a number)\n"));
+    EXPECT_EQ(runner.failures(), 1);
+    EXPECT_EQ(runner.refused(), 2);
+    EXPECT_EQ(runner.exitStatus(), 1);
     const std::string err = m_err.str();
     EXPECT_NE(err.find("b.sql:1: ORA-"), std::string::npos) << err;
     EXPECT_NE(err.find("b.sql:5: ORA-"), std::string::npos) << err;

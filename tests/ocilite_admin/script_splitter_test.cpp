@@ -13,6 +13,7 @@ struct Expected {
     K kind;
     int line;
     std::string text;
+    std::string command = {}; // Command: its name
 };
 
 struct SplitCase {
@@ -39,6 +40,7 @@ TEST_P(SplitTest, ItemsKindsLinesAndTexts) {
             EXPECT_NE(items[i].text.find(c.items[i].text), std::string::npos) << items[i].text;
         else
             EXPECT_EQ(items[i].text, c.items[i].text);
+        EXPECT_EQ(items[i].command, c.items[i].command);
     }
 }
 
@@ -105,32 +107,48 @@ const SplitCase kCases[] = {
     {"declare block",
      "declare x number; begin x := 1; end;\n/",
      {{K::AnonymousBlock, 1, "declare x number; begin x := 1; end;"}}},
-    {"exec becomes a block",
+    {"exec is a command",
      "exec emp_mgmt.fire(7369);",
-     {{K::AnonymousBlock, 1, "BEGIN emp_mgmt.fire(7369); END;"}}},
-    {"SQL*Plus commands",
+     {{K::Command, 1, "emp_mgmt.fire(7369);", "EXECUTE"}}},
+    {"SQL*Plus commands by their abbreviations",
      "SET ECHO ON\nprompt hello; world\nREM x;\nREMARK y\nSHOW ERRORS\nsho err\nSPOOL out.log\n"
-     "WHENEVER SQLERROR EXIT FAILURE\nwhenever sqlerror continue\nEXIT",
-     {{K::Ignored, 1, "SET ECHO ON"},
-      {K::Prompt, 2, "hello; world"},
-      {K::Ignored, 3, "REM x;"},
-      {K::Ignored, 4, "REMARK y"},
-      {K::Ignored, 5, "SHOW ERRORS"},
-      {K::Ignored, 6, "sho err"},
-      {K::Ignored, 7, "SPOOL out.log"},
-      {K::WheneverExit, 8, "WHENEVER SQLERROR EXIT FAILURE"},
-      {K::WheneverContinue, 9, "whenever sqlerror continue"},
-      {K::Exit, 10, "EXIT"}}},
+     "WHENEVER SQLERROR EXIT FAILURE\nwhenever sqlerror continue\nEXIT\ndef x = 1\n"
+     "col a new_value b\nundef x\nacc v prompt 'V?'\nvar n number\nquit",
+     {{K::Command, 1, "ECHO ON", "SET"},
+      {K::Command, 2, "hello; world", "PROMPT"},
+      {K::Command, 3, "x;", "REMARK"},
+      {K::Command, 4, "y", "REMARK"},
+      {K::Command, 5, "ERRORS", "SHOW"},
+      {K::Command, 6, "err", "SHOW"},
+      {K::Command, 7, "out.log", "SPOOL"},
+      {K::Command, 8, "SQLERROR EXIT FAILURE", "WHENEVER"},
+      {K::Command, 9, "sqlerror continue", "WHENEVER"},
+      {K::Command, 10, "", "EXIT"},
+      {K::Command, 11, "x = 1", "DEFINE"},
+      {K::Command, 12, "a new_value b", "COLUMN"},
+      {K::Command, 13, "x", "UNDEFINE"},
+      {K::Command, 14, "v prompt 'V?'", "ACCEPT"},
+      {K::Command, 15, "n number", "VARIABLE"},
+      {K::Command, 16, "", "QUIT"}}},
+    {"host commands take one line and the next statement still runs",
+     "! rm x.tmp\n$ del x.tmp\nhost ls;\nselect 1 from dual;",
+     {{K::Command, 1, "rm x.tmp", "HOST"},
+      {K::Command, 2, "del x.tmp", "HOST"},
+      {K::Command, 3, "ls;", "HOST"},
+      {K::Sql, 4, "select 1 from dual"}}},
+    {"a line ending in '-' continues a command",
+     "exec p( -\n  1)\nprompt a -\nb",
+     {{K::Command, 1, "p(   1)", "EXECUTE"}, {K::Command, 3, "a b", "PROMPT"}}},
     {"SET TRANSACTION is SQL",
      "set transaction read only;",
      {{K::Sql, 1, "set transaction read only"}}},
     {"words that only look like commands",
      "settle_up;\nprocedure_log;",
      {{K::Sql, 1, "settle_up"}, {K::Sql, 2, "procedure_log"}}},
-    {"includes",
-     "@a.sql\n@@sub/b\nSTART c.sql;\n",
-     {{K::Include, 1, "a.sql"}, {K::Include, 2, "sub/b"}, {K::Include, 3, "c.sql"}}},
-    {"CONNECT is refused", "connect scott/tiger", {{K::Invalid, 1, "CONNECT"}}},
+    {"includes with their arguments as written",
+     "@a.sql\n@@sub/b 'x y' &1\nSTART c.sql;\n",
+     {{K::Include, 1, "a.sql"}, {K::Include, 2, "sub/b 'x y' &1"}, {K::Include, 3, "c.sql"}}},
+    {"include without a file", "@\n", {{K::Invalid, 1, "SP2-1506"}}},
     {"missing semicolon at the end",
      "select 1 from dual;\nselect 2\nfrom dual",
      {{K::Sql, 1, "select 1 from dual"}, {K::Invalid, 2, "';'"}}},
@@ -193,7 +211,7 @@ TEST(SplitDirectives, AttachToTheUnitBeforeThemAcrossShowErrors) {
     EXPECT_EQ(errors[2].position, 1);
     EXPECT_EQ(errors[2].text, "PLS-00103: Encountered the symbol \"END\" when expecting one of "
                               "the following:\n\n   := . ( @ % ;");
-    EXPECT_EQ(items[1].kind, K::Ignored);
+    EXPECT_EQ(items[1].kind, K::Command);
     EXPECT_EQ(items[2].kind, K::Sql);
     EXPECT_EQ(items[3].kind, K::Invalid);
     EXPECT_EQ(items[3].line, 13);

@@ -1,0 +1,283 @@
+// SQL*Plus scripting through the admin tool, one test per feature, as a user runs scripts:
+// "ocilite run DB USER script.sql arg...", answers on standard input, files in the working
+// folder. Each test checks what SQL*Plus would print or leave behind.
+#include "oci_query.h"
+#include "temp_env.h"
+#include "tool_process.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace ocilite {
+namespace {
+
+using test::Outcome;
+using test::Rows;
+
+class SqlPlusTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(test::runTool({"create", db()}).status, 0);
+        ASSERT_EQ(test::runTool({"adduser", db(), "DEV"}, "pw\n").status, 0);
+    }
+
+    std::string db() const { return m_env.path("sqlplus.db"); }
+
+    // Writes the script and runs it from the temporary folder; `answers` follow the password.
+    Outcome run(const std::string &script, const std::vector<std::string> &arguments = {},
+                const std::string &answers = "") {
+        m_env.write("main.sql", script);
+        std::vector<std::string> args{"run", db(), "DEV", "main.sql"};
+        args.insert(args.end(), arguments.begin(), arguments.end());
+        return test::runTool(args, "pw\n" + answers, m_env.dir().string());
+    }
+
+    Rows query(const std::string &sql) {
+        test::OciSession oci;
+        std::string error;
+        EXPECT_TRUE(oci.logon("DEV", "pw", db(), error)) << error;
+        return oci.rows(sql);
+    }
+
+    std::string file(const std::string &name) const {
+        std::ifstream in(m_env.path(name));
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    test::TempEnv m_env;
+};
+
+bool contains(const std::string &text, const std::string &part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(SqlPlusTest, DefineAndReferencesWithVerify) {
+    const Outcome r = run("define tab = T1\n"
+                          "create table &tab (a number);\n"
+                          "insert into &&tab values (1);\n"
+                          "set verify off\n"
+                          "insert into &tab values (2);\n"
+                          "define tab\n"
+                          "undefine tab\n"
+                          "insert into &tab values (3);\n");
+    EXPECT_EQ(r.status, 1) << r.err; // the last reference asks, and no answer comes
+    EXPECT_TRUE(contains(r.out, "old   1: create table &tab (a number)\n"
+                                "new   1: create table T1 (a number)\n"))
+        << r.out;
+    EXPECT_FALSE(contains(r.out, "new   1: insert into T1 values (2)")) << r.out;
+    EXPECT_TRUE(contains(r.out, "DEFINE TAB = \"T1\" (CHAR)")) << r.out;
+    EXPECT_TRUE(contains(r.out, "Enter value for tab: ")) << r.out;
+    EXPECT_TRUE(contains(r.err, "main.sql:8: SP2-0546")) << r.err;
+    EXPECT_EQ(query("SELECT A FROM T1 ORDER BY A"), (Rows{{"1"}, {"2"}}));
+}
+
+TEST_F(SqlPlusTest, UndefinedReferencesAreAskedForOnceOrEachTime) {
+    // &&x keeps the answer; &y asks every time it is met.
+    const Outcome r = run("create table t (a varchar2(10), b varchar2(10));\n"
+                          "insert into t values ('&&x', '&y');\n"
+                          "insert into t values ('&&x', '&y');\n",
+                          {}, "one\ntwo\nthree\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(query("SELECT A, B FROM T ORDER BY B"), (Rows{{"one", "three"}, {"one", "two"}}));
+}
+
+TEST_F(SqlPlusTest, SetDefineConcatAndEscape) {
+    const Outcome r = run("create table t (a varchar2(20));\n"
+                          "define s = SUF\n"
+                          "set define off\n"
+                          "insert into t values ('R&D');\n"
+                          "set define on\n"
+                          "insert into t values ('&s.x');\n"
+                          "set concat off\n"
+                          "insert into t values ('&s.x');\n"
+                          "set define ^\n"
+                          "insert into t values ('^s & co');\n"
+                          "set define & escape \\\n"
+                          "insert into t values ('a\\&b');\n"
+                          "set scan off\n"
+                          "insert into t values ('c&d');\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(query("SELECT A FROM T ORDER BY A"),
+              (Rows{{"R&D"}, {"SUF & co"}, {"SUF.x"}, {"SUFx"}, {"a&b"}, {"c&d"}}));
+}
+
+TEST_F(SqlPlusTest, PositionalArgumentsFromTheCommandLineAndFromIncludes) {
+    m_env.write("sub/check.sql", "insert into t values (q'[&1]', '&2');\n"
+                                 "@@deeper &2\n");
+    m_env.write("sub/deeper.sql", "insert into t values ('&1', 'deeper');\n");
+    const Outcome r = run("create table t (a varchar2(40), b varchar2(40));\n"
+                          "insert into t values ('&1', '&2');\n"
+                          "@sub/check \"'A','B'\" 'two words'\n"
+                          "insert into t values ('&1', 'after');\n",
+                          {"first", "second one"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    // Parameters are global, as in SQL*Plus: after an include, &1 is what the include was
+    // given; "@@deeper &2" passes two words.
+    EXPECT_EQ(query("SELECT A, B FROM T ORDER BY B"), (Rows{{"two", "after"},
+                                                            {"two", "deeper"},
+                                                            {"first", "second one"},
+                                                            {"'A','B'", "two words"}}));
+}
+
+TEST_F(SqlPlusTest, ColumnNewValueTakesTheLastRowAndDefaultsWhenThereIsNone) {
+    const Outcome r = run("set heading off feedback off\n"
+                          "column n new_value cnt noprint\n"
+                          "select count(*) n from dual;\n"
+                          "column 1 new_value 1 noprint\n"
+                          "select null \"1\" from dual where 1 = 0;\n"
+                          "column 2 new_value 2 noprint\n"
+                          "select null \"2\" from dual where 1 = 0;\n"
+                          "prompt [&cnt] [&1] [&2]\n",
+                          {"given"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.out, "[1] [given] []\n")) << r.out;
+    EXPECT_FALSE(contains(r.out, "Enter value")) << r.out;
+}
+
+TEST_F(SqlPlusTest, AcceptReadsALineOrTakesItsDefault) {
+    const Outcome r = run("accept a char prompt 'First: '\n"
+                          "accept b char default 'DEF' prompt 'Second: '\n"
+                          "accept c default 'END' prompt 'Third: '\n"
+                          "prompt &a/&b/&c\n",
+                          {}, "typed\n\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.out, "First: Second: Third: ")) << r.out;
+    EXPECT_TRUE(contains(r.out, "typed/DEF/END\n")) << r.out;
+}
+
+TEST_F(SqlPlusTest, SpoolWritesQueryOutputThatAnIncludeRuns) {
+    const Outcome r = run("set heading off pagesize 0 feedback off termout off trimspool on\n"
+                          "spool gen.sql\n"
+                          "select 'create table generated (a number);' from dual;\n"
+                          "spool off\n"
+                          "set termout on\n"
+                          "@gen.sql\n"
+                          "spool plain\n"
+                          "prompt spooled\n"
+                          "spool off\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(file("gen.sql"), "create table generated (a number);\n");
+    EXPECT_EQ(file("plain.lst"), "spooled\n"); // no extension: SQL*Plus's .lst
+    EXPECT_FALSE(contains(r.out, "create table generated")) << r.out; // TERMOUT OFF
+    EXPECT_EQ(query("SELECT COUNT(*) FROM USER_TAB_COLUMNS WHERE TABLE_NAME = 'GENERATED'"),
+              (Rows{{"1"}}));
+}
+
+TEST_F(SqlPlusTest, HostIsRefusedOnItsOwnLineAndTheScriptGoesOn) {
+    const Outcome r = run("! rm -rf important\n"
+                          "$ del important\n"
+                          "host touch made-by-host\n"
+                          "create table after_host (a number);\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.err, "main.sql:1: HOST not run")) << r.err;
+    EXPECT_TRUE(contains(r.err, "main.sql:3: HOST not run")) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(m_env.path("made-by-host")));
+    EXPECT_EQ(query("SELECT COUNT(*) FROM USER_OBJECTS WHERE OBJECT_NAME = 'AFTER_HOST'"),
+              (Rows{{"1"}}));
+}
+
+TEST_F(SqlPlusTest, ShowErrorsListsTheLastUnitOrTheNamedOne) {
+    const Outcome r = run("create or replace procedure p is\n"
+                          "begin\n"
+                          "  x := 1;\n"
+                          "end;\n"
+                          "/\n"
+                          "--@error 3:3 PLS-00201: identifier 'X' must be declared\n"
+                          "--@error 3:3 PL/SQL: Statement ignored\n"
+                          "show errors\n"
+                          "create or replace procedure q is begin null; end;\n"
+                          "/\n"
+                          "show errors\n"
+                          "show errors procedure dev.p\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string listing = "Errors for PROCEDURE P:\n"
+                                "\n"
+                                "LINE/COL ERROR\n"
+                                "-------- ---------------------------------------------------"
+                                "--------------\n"
+                                "3/3      PLS-00201: identifier 'X' must be declared\n"
+                                "3/3      PL/SQL: Statement ignored\n";
+    EXPECT_TRUE(contains(r.out, "Warning: Procedure created with compilation errors.\n" + listing +
+                                    "Procedure created.\nNo errors.\n" + listing))
+        << r.out;
+}
+
+TEST_F(SqlPlusTest, WheneverSqlErrorExitAndContinue) {
+    const Outcome stop = run("create table t (a number);\n"
+                             "whenever sqlerror exit 3\n"
+                             "begin null; end;\n" // refused, not an error of the script
+                             "/\n"
+                             "insert into missing values (1);\n"
+                             "insert into t values (1);\n");
+    EXPECT_EQ(stop.status, 3) << stop.err;
+    EXPECT_TRUE(contains(stop.err, "main.sql:3: ORA-03001")) << stop.err;
+    EXPECT_TRUE(contains(stop.err, "main.sql:5: ORA-00942")) << stop.err;
+    EXPECT_EQ(query("SELECT COUNT(*) FROM T"), (Rows{{"0"}}));
+
+    const Outcome goOn = run("whenever sqlerror exit failure\n"
+                             "whenever sqlerror continue\n"
+                             "insert into missing values (1);\n"
+                             "insert into t values (1);\n");
+    EXPECT_EQ(goOn.status, 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM T"), (Rows{{"1"}}));
+}
+
+TEST_F(SqlPlusTest, ExitEndsWithItsCode) {
+    EXPECT_EQ(run("create table t (a number);\nexit 4\ncreate table u (a number);\n").status, 4);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM USER_OBJECTS WHERE OBJECT_NAME = 'U'"), (Rows{{"0"}}));
+    EXPECT_EQ(run("exit success\n").status, 0);
+    EXPECT_EQ(run("define code = 7\nexit code\n").status, 7);
+}
+
+TEST_F(SqlPlusTest, PromptRemarkSetAndShowPassOver) {
+    const Outcome r = run("rem a remark & no variable\n"
+                          "set echo on linesize 120 timing off sqlblanklines on\n"
+                          "set autotrace off\n"
+                          "show all\n"
+                          "show user\n"
+                          "prompt done\n"
+                          "set frobnicate on\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "USER is \"DEV\"\ndone\n0 statement(s) run, 1 failed.\n");
+    EXPECT_TRUE(contains(r.err, "main.sql:7: SP2-0158: unknown SET option \"FROBNICATE\""))
+        << r.err;
+}
+
+TEST_F(SqlPlusTest, QueriesPrintInSqlPlusLayout) {
+    const Outcome r = run("create table t (name varchar2(6), n number(5));\n"
+                          "insert into t values ('abc', 12);\n"
+                          "insert into t values ('longer', 3);\n"
+                          "set feedback 1\n"
+                          "column name format a4 heading 'Nm'\n"
+                          "select name, n from t order by n;\n"
+                          "select name from t where 1 = 0;\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.out, "\n"
+                                "Nm            N\n"
+                                "---- ----------\n"
+                                "long          3\n"
+                                "er\n"
+                                "abc          12\n"
+                                "\n"
+                                "2 rows selected.\n"
+                                "\n"
+                                "no rows selected\n"))
+        << r.out;
+}
+
+TEST_F(SqlPlusTest, ExecuteAndBlocksAreRefusedAsNotSupported) {
+    const Outcome r = run("exec dbms_output.put_line('x')\n"
+                          "declare\n  n number;\nbegin\n  n := 1;\nend;\n/\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "main.sql:1: ORA-03001")) << r.err;
+    EXPECT_TRUE(contains(r.err, "main.sql:2: ORA-03001")) << r.err;
+    EXPECT_TRUE(contains(r.err, "not supported by the embedded database")) << r.err;
+    EXPECT_TRUE(contains(r.out, "2 not supported by the embedded database")) << r.out;
+}
+
+} // namespace
+} // namespace ocilite
