@@ -57,7 +57,8 @@ PACKAGE dbms_utility AUTHID CURRENT_USER AS
   FUNCTION format_error_backtrace RETURN VARCHAR2;
   FUNCTION format_error_stack RETURN VARCHAR2;
   FUNCTION get_cpu_time RETURN NUMBER;
-  PROCEDURE get_dependency(type IN VARCHAR2, schema IN VARCHAR2, name IN VARCHAR2);
+  -- TYPE is a reserved word; the manual's parameter name is written quoted.
+  PROCEDURE get_dependency("TYPE" IN VARCHAR2, schema IN VARCHAR2, name IN VARCHAR2);
   FUNCTION get_endianness RETURN NUMBER;
   FUNCTION get_hash_value(name IN VARCHAR2, base IN NUMBER, hash_size IN NUMBER)
     RETURN NUMBER;

@@ -23,7 +23,8 @@ PACKAGE utl_encode AUTHID DEFINER AS
   FUNCTION text_encode(buf IN VARCHAR2, encode_charset IN VARCHAR2 DEFAULT NULL,
                        encoding IN PLS_INTEGER DEFAULT NULL) RETURN VARCHAR2;
   FUNCTION uudecode(r IN RAW) RETURN RAW;
-  FUNCTION uuencode(r IN RAW, type IN PLS_INTEGER DEFAULT 1,
+  -- TYPE is a reserved word; the manual's parameter name is written quoted.
+  FUNCTION uuencode(r IN RAW, "TYPE" IN PLS_INTEGER DEFAULT 1,
                     filename IN VARCHAR2 DEFAULT NULL,
                     permission IN VARCHAR2 DEFAULT NULL) RETURN RAW;
 
