@@ -8,7 +8,8 @@ PACKAGE standard AUTHID CURRENT_USER AS
   -- subtype of itself so that resolution finds the name here (also as STANDARD.<name>).
   ---------------------------------------------------------------------------------------
   SUBTYPE number IS NUMBER;
-  SUBTYPE binary_integer IS BINARY_INTEGER; -- documented as INTEGER RANGE -2147483647 .. 2147483647
+  -- BINARY_INTEGER is documented as INTEGER RANGE -2147483647 .. 2147483647.
+  SUBTYPE binary_integer IS BINARY_INTEGER;
   SUBTYPE binary_float IS BINARY_FLOAT;
   SUBTYPE binary_double IS BINARY_DOUBLE;
   SUBTYPE boolean IS BOOLEAN; -- (FALSE, TRUE); TRUE, FALSE and NULL are literals
@@ -453,7 +454,6 @@ PACKAGE standard AUTHID CURRENT_USER AS
   FUNCTION dbtimezone RETURN VARCHAR2;
   FUNCTION sessiontimezone RETURN VARCHAR2;
   FUNCTION add_months(left DATE, right NUMBER) RETURN DATE;
-  FUNCTION add_months(left NUMBER, right DATE) RETURN DATE;
   FUNCTION last_day(right DATE) RETURN DATE;
   FUNCTION months_between(left DATE, right DATE) RETURN NUMBER;
   FUNCTION new_time(right DATE, middle VARCHAR2, left VARCHAR2) RETURN DATE;
