@@ -281,10 +281,12 @@ void TfmList::cmbTypeChange() {
 }
 
 void TfmList::pbViewClick() {
-    if (Loading || !m_view)
+    // The list keeps a name selected whenever it can act; an empty name never reaches the view.
+    const QString name = lbName->selectedText();
+    if (Loading || !m_view || name.isEmpty())
         return;
     m_view->close();
-    m_view->ObjName = toClientText(lbName->selectedText());
+    m_view->ObjName = toClientText(name);
     m_view->ObjType = toClientText(cmbType->currentText());
     m_view->show();
     m_view->activateWindow();

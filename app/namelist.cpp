@@ -43,6 +43,25 @@ NameListBox::NameListBox(QWidget *parent) : QListView(parent), m_model(new NameL
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true); // keeps layout cost flat for long lists
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &NameListBox::keepSelection);
+}
+
+QItemSelectionModel::SelectionFlags NameListBox::selectionCommand(const QModelIndex &index,
+                                                                  const QEvent *) const {
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    return QItemSelectionModel::ClearAndSelect;
+}
+
+// Whatever else empties the selection of a list that still holds names (the style's own
+// handling of a key or a click, say) puts the name back.
+void NameListBox::keepSelection(const QItemSelection &, const QItemSelection &deselected) {
+    if (!selectionModel()->selectedIndexes().isEmpty() || deselected.isEmpty())
+        return;
+    const QModelIndex previous = deselected.indexes().value(0);
+    if (previous.isValid() && previous.row() < m_model->rowCount())
+        selectionModel()->select(previous, QItemSelectionModel::ClearAndSelect);
 }
 
 QString NameListBox::selectedText() const {

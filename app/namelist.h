@@ -1,7 +1,9 @@
 #pragma once
 // The object-name list of the main window: a list view over an append-only model of
 // names. Names appended during a load are handed to the view in batches (flushPending), so a
-// load of many thousand names does not repaint the list once per name.
+// load of many thousand names does not repaint the list once per name. Like a single-choice
+// list box, it never drops its selection by a click: a name stays selected whenever the list
+// holds names and one was selected, so the show button always has a name to hand over.
 
 #include <QAbstractListModel>
 #include <QListView>
@@ -43,6 +45,13 @@ public:
     QString selectedText() const;
     void selectRow(int row);
 
+protected:
+    // A click below the last name changes nothing; Ctrl does not toggle the selected name off.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
+
 private:
+    void keepSelection(const QItemSelection &selected, const QItemSelection &deselected);
+
     NameListModel *m_model;
 };

@@ -9,10 +9,12 @@
 #include "modal_answerer.h"
 #include "session/toci.h"
 #include "test_environment.h"
+#include "viewer/fmview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
@@ -249,6 +251,60 @@ TEST_F(Startup, ReconnectDuringLoadEndsTheLoadBeforeLoggingOff) {
     EXPECT_LT(w.lbName->count(), 400);
     EXPECT_TRUE(waitUntil([&] { return !w.OCI->Connected(); })); // then the reconnect ran
     EXPECT_EQ(w.lbName->count(), 0);
+}
+
+// Whatever the user does with mouse and keys in the name list, a name stays selected while
+// the show button can act, and the view is handed that name, never an empty one.
+TEST_F(Startup, ANameStaysSelectedWhateverTheClickSoTheViewNeverGetsAnEmptyName) {
+    scriptBrowser({"PACKAGE"}, {"ALPHA", "BETA", "GAMMA"});
+    answers.logOn("SCOTT", "TIGER", "");
+    TfmList w;
+    TfmView view(w.OCIcur, w.OCI);
+    w.setView(&view);
+    w.show();
+    QListView *list = w.lbName;
+    const auto rowCentre = [list](int row) {
+        return list->visualRect(list->model()->index(row, 0)).center();
+    };
+    const QPoint belowLastName(rowCentre(2).x(), rowCentre(2).y() + 3 * list->sizeHintForRow(0));
+    ASSERT_FALSE(list->indexAt(belowLastName).isValid());
+    struct Action {
+        const char *what;
+        std::function<void()> act;
+        QString selected;
+    } actions[] = {
+        {"click below the last name",
+         [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, belowLastName); }, "ALPHA"},
+        {"Ctrl+click on the selected name",
+         [&] {
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(0));
+         },
+         "ALPHA"},
+        {"Ctrl+Space on the selected name",
+         [&] { QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier); }, "ALPHA"},
+        {"click on another name",
+         [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(1)); }, "BETA"},
+        {"Ctrl+click below the last name",
+         [&] {
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                               belowLastName);
+         },
+         "BETA"},
+        {"double click below the last name",
+         [&] { QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, belowLastName); }, "BETA"},
+    };
+    for (const Action &action : actions) {
+        SCOPED_TRACE(action.what);
+        list->setFocus();
+        action.act();
+        EXPECT_EQ(w.lbName->selectedText(), action.selected);
+        ASSERT_TRUE(w.pbView->isEnabled());
+        fakeoci::setResult({Column{"LINE", 2, 22}, Column{"SOURCE_TEXT", 1, 4000}}, {});
+        w.pbView->click();
+        EXPECT_EQ(view.ObjName, action.selected.toUtf8());
+    }
+    for (const std::string &statement : fakeoci::parsedStatements())
+        EXPECT_EQ(statement.find("USER_SOURCE.NAME = ''"), std::string::npos) << statement;
 }
 
 } // namespace
