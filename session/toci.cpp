@@ -114,10 +114,12 @@ void TOCIctrl::bindEntryPoints() {
     }
 }
 
+// No address into a released library is kept: every caller tests the binding first anyway.
 void TOCIctrl::releaseLibrary() {
     platform::freeLibrary(m_libHandle);
     m_libHandle = nullptr;
     m_libActive = false;
+    m_entry = {};
 }
 
 bool TOCIctrl::Active() {
@@ -145,7 +147,9 @@ QByteArray TOCIctrl::err_report(cda_def *area) {
     if (area != nullptr && area->fc != 0)
         message = kOciFunctionError;
     char buffer[kErrorBufferSize] = {};
-    if (area != nullptr && m_entry.oerhms != nullptr)
+    // Only a bound library is asked: after a release, or while a refused one is still loaded,
+    // the text is the start and the line feed alone.
+    if (area != nullptr && m_libActive)
         m_entry.oerhms(&m_lda, static_cast<sb2>(area->rc), reinterpret_cast<OraText *>(buffer),
                        kErrorBufferSize);
     message += '\n';

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace sessiontest {
@@ -20,6 +21,28 @@ std::string activationError(TOCIctrl &oci) {
     }
     return "(no error)";
 }
+
+// Moves a library file of the variant folder (the one LD_LIBRARY_PATH names, this test's
+// own) out of the loader's way for as long as it lives.
+class LibraryFileAway {
+public:
+    explicit LibraryFileAway(const std::string &name) {
+        const char *folder = std::getenv("LD_LIBRARY_PATH");
+        m_path = std::string(folder ? folder : ".") + "/" + name;
+        m_moved = std::rename(m_path.c_str(), (m_path + ".away").c_str()) == 0;
+        EXPECT_TRUE(m_moved) << m_path;
+    }
+    ~LibraryFileAway() {
+        if (m_moved)
+            std::rename((m_path + ".away").c_str(), m_path.c_str());
+    }
+    LibraryFileAway(const LibraryFileAway &) = delete;
+    LibraryFileAway &operator=(const LibraryFileAway &) = delete;
+
+private:
+    std::string m_path;
+    bool m_moved = false;
+};
 
 // Calls of the library, by file, made by a logon and logoff.
 std::vector<std::string> servingLibraries() {
@@ -77,8 +100,19 @@ TEST_F(SessionTest, ActivationRefusesALibraryWithoutAnEntryPoint) {
     EXPECT_TRUE(fakeoci::unloadedLibraries().empty());
     EXPECT_FALSE(oci->Connect());
     EXPECT_EQ(str(oci->ErrMsg), "DLLが使用不可能です。");
+    // A refused library is loaded but not bound: nothing calls into it.
+    tryEveryCallingPath(*oci);
     // A later attempt loads the file again and fails the same way.
     EXPECT_EQ(activationError(*oci), expected);
+    tryEveryCallingPath(*oci);
+    {
+        // The file is gone before the next attempt, which releases the refused library and
+        // then finds none: nothing may call into what was released.
+        LibraryFileAway away("libOCI.so");
+        EXPECT_EQ(activationError(*oci), "OCIW32.DLL or OCI.DLLのロードに失敗しました。");
+        EXPECT_EQ(fakeoci::unloadedLibraries(), fakeoci::loadedLibraries()); // all released
+        tryEveryCallingPath(*oci);
+    }
     EXPECT_EQ(fakeoci::totalCalls(), 0);
 }
 

@@ -51,6 +51,21 @@ TEST_F(SessionTest, ActivationIsIdempotentAndDeactivationReleasesTheLibrary) {
     EXPECT_EQ(fakeoci::totalCalls(), 0);
 }
 
+// After the release nothing calls into the library (its code is gone: a call would crash);
+// the error text is then the line feed alone.
+TEST_F(SessionTest, NothingCallsIntoAReleasedLibrary) {
+    connectSession();
+    ASSERT_TRUE(oci->UnActive());
+    ASSERT_EQ(fakeoci::unloadedLibraries(), std::vector<std::string>{"libOCI.so"});
+    fakeoci::reset();
+    tryEveryCallingPath(*oci);
+    EXPECT_EQ(fakeoci::totalCalls(), 0);
+    cda_def area{};
+    area.rc = 1017;
+    EXPECT_EQ(str(oci->err_report(&area)), "\n");
+    EXPECT_FALSE(oci->Connected());
+}
+
 struct ErrReportCase {
     int fc;
     int rc;
