@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using velmora::platform::fromClientText;
 
 namespace {
@@ -222,12 +224,15 @@ void TfmView::LoadSource() {
     m_cursor->SQL = sourceStatement(ObjName, ObjType);
     sgSource->setRowCount(2);
     if (!m_cursor->Execute()) {
+        fitLineNumberColumn();
         showPlainMessage(m_session ? m_session->ErrMsg : QByteArray());
         return;
     }
     const bool complete = fillGrid();
     const QByteArray fetchError = complete ? QByteArray() : m_cursor->ErrMsg;
+    fitLineNumberColumn();
     moveToFirstError();
+    startAtLeftEdgeIfNew();
     if (!complete) {
         showPlainMessage(QByteArray("ソースを最後まで読み込めませんでした。"
                                     "表示しているのは途中までです。\n") +
@@ -300,6 +305,22 @@ void TfmView::tidyAndSizeColumns() {
         sgSource->setColWidth(columns[k], sgSource->textWidth(longest[k]) + WidthMargin);
 }
 
+// Column 0 keeps its 50 pixels while the widest line number fits, and widens otherwise: a
+// number cut short ("1000" for 100000) would be a wrong number on screen.
+void TfmView::fitLineNumberColumn() {
+    sgSource->setColWidth(
+        0, std::max(LineColumnWidth, sgSource->widestLineNumberWidth() + WidthMargin));
+}
+
+// A different object opens scrolled fully left; a refresh of the same one stays where it was.
+void TfmView::startAtLeftEdgeIfNew() {
+    const QByteArrayList object{ObjType, ObjName};
+    if (object == m_shownObject)
+        return;
+    m_shownObject = object;
+    sgSource->scrollToLeftEdge();
+}
+
 void TfmView::moveToFirstError() {
     const int rows = sgSource->rowCount();
     for (int r = 1; r < rows; ++r) {
@@ -347,6 +368,7 @@ void TfmView::setGridFont(const TFontAttributes &font) {
     m_gridFont = font;
     sgSource->setGridFont(toQFont(font), toQColor(font.Color));
     sgSource->setDefaultRowHeight(2 * font.Size());
+    fitLineNumberColumn();
 }
 
 void TfmView::setGridColor(TColor background) {

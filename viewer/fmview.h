@@ -7,6 +7,7 @@
 #include "settings/fontsave.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QColor>
 #include <QWidget>
 
@@ -84,6 +85,8 @@ private:
     bool deferWhileCursorBusy();
     bool fillGrid();
     void tidyAndSizeColumns();
+    void fitLineNumberColumn();
+    void startAtLeftEdgeIfNew();
     void moveToFirstError();
     void showPlainMessage(const QByteArray &text);
     void openHelp();
@@ -93,6 +96,7 @@ private:
     std::function<bool()> m_cursorBusy;
     std::function<void()> m_endLoad;
     bool m_reloadPending = false;
+    QByteArrayList m_shownObject; // type and name of the object last loaded
     TFontAttributes m_gridFont;
     TColor m_gridColor = 0;
     QColor m_lastChosenColor = Qt::black;

@@ -6,6 +6,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -255,6 +256,31 @@ void SourceGrid::setGridFont(const QFont &font, const QColor &textColor) {
 
 int SourceGrid::textWidth(const QByteArray &text) const {
     return fontMetrics().horizontalAdvance(fromClientText(text));
+}
+
+int SourceGrid::widestLineNumberWidth() const {
+    const QByteArray *longest = nullptr;
+    for (int row = 1; row < rowCount(); ++row) {
+        const QByteArray &text = cell(0, row);
+        if (!longest || text.size() > longest->size())
+            longest = &text;
+    }
+    if (!longest)
+        return 0;
+    const QFontMetrics metrics = fontMetrics();
+    int width = metrics.horizontalAdvance(fromClientText(*longest));
+    if (std::all_of(longest->begin(), longest->end(),
+                    [](char c) { return c >= '0' && c <= '9'; })) {
+        int digit = 0;
+        for (char c = '0'; c <= '9'; ++c)
+            digit = std::max(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+        width = std::max(width, digit * static_cast<int>(longest->size()));
+    }
+    return width;
+}
+
+void SourceGrid::scrollToLeftEdge() {
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }
 
 int SourceGrid::currentRow() const {

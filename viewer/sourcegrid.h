@@ -97,6 +97,11 @@ public:
     QColor fixedColor() const { return m_fixedColor; }
     // Rendered width of a text in the grid's font.
     int textWidth(const QByteArray &text) const;
+    // Rendered width of the widest text of the fixed column (the line numbers): the longest
+    // one, or as many of the widest digit when it is a number, whichever is wider.
+    int widestLineNumberWidth() const;
+    // Scrolls to the first column, keeping the rows where they are.
+    void scrollToLeftEdge();
 
     // The current cell in grid coordinates; -1 when the grid has no data row.
     int currentRow() const;

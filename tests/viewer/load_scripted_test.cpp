@@ -11,7 +11,9 @@
 #include "viewer/sourcegrid.h"
 
 #include <QClipboard>
+#include <QFontDialog>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -268,6 +270,89 @@ TEST_F(ScriptedLoad, EveryHandOverLoadsAfresh) {
     ASSERT_EQ(fakeoci::parsedStatements().size(), 2u);
     EXPECT_NE(fakeoci::parsedStatements().back().find("'SECOND_PKG'"), std::string::npos);
     EXPECT_EQ(view->edObjName->text(), "SECOND_PKG");
+}
+
+// Line numbers are never shown cut: column 0 keeps its 50 pixels while the widest number fits
+// the fixed cell's text area, and widens to fit it otherwise, after each load and each change
+// of font.
+TEST_F(ScriptedLoad, TheLineNumberColumnWidensForNumbersThatWouldNotFit) {
+    struct Case {
+        int points;
+        std::vector<int> lines;
+    } cases[] = {
+        {9, {1, 2, 9}},         {9, {99995, 99996}},   {16, {1, 2, 9}},
+        {16, {99995, 99996}},   {16, {99999, 100000}}, {24, {999999, 1000000}},
+        {9, {999999, 1000000}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.points) + " pt, last line " + std::to_string(c.lines.back()));
+        answerer.answerNext([&](QDialog *dialog) {
+            auto *fontDialog = qobject_cast<QFontDialog *>(dialog);
+            QFont font = fontDialog->currentFont();
+            font.setPointSize(c.points);
+            fontDialog->setCurrentFont(font);
+            dialog->accept();
+        });
+        view->pbFontClick();
+        fakeoci::Rows rows;
+        for (int number : c.lines)
+            rows.push_back(line(number, "x\n"));
+        fakeoci::setResult(sourceColumns(), rows);
+        load("BIG", "PACKAGE BODY");
+        ASSERT_EQ(grid->rowCount(), static_cast<int>(c.lines.size()) + 1);
+        // The fixed cell draws its text 2 pixels in and keeps 1 for the grid line.
+        const QFontMetrics metrics(grid->font());
+        int widest = 0;
+        for (int number : c.lines)
+            widest = std::max(widest, metrics.horizontalAdvance(QString::number(number)));
+        EXPECT_GE(grid->colWidth(0) - 3, widest);
+        if (widest + 5 <= 50)
+            EXPECT_EQ(grid->colWidth(0), 50);
+        else
+            EXPECT_LE(grid->colWidth(0), widest + 5 + metrics.maxWidth());
+    }
+    // A smaller font after a load narrows the column again without a reload.
+    answerer.answerNext([](QDialog *dialog) {
+        auto *fontDialog = qobject_cast<QFontDialog *>(dialog);
+        QFont font = fontDialog->currentFont();
+        font.setPointSize(6);
+        fontDialog->setCurrentFont(font);
+        dialog->accept();
+    });
+    view->pbFontClick();
+    EXPECT_EQ(grid->colWidth(0), 50);
+}
+
+// Each load of a different object starts scrolled fully left, its first error's row scrolled
+// into view however far down it is; a refresh of the same object is not sent back there.
+TEST_F(ScriptedLoad, ANewObjectOpensAtItsLeftEdge) {
+    view->show();
+    const std::string wide(600, 'w');
+    fakeoci::Rows rows = numberedLines(300);
+    rows.push_back(error(301, wide + "\n", 1, 590, "PLS-00103: " + wide));
+    fakeoci::setResult(sourceColumns(), rows);
+    QScrollBar *across = grid->horizontalScrollBar();
+    load("FIRST", "PACKAGE BODY");
+    QCoreApplication::processEvents(); // the scroll bars follow the new column widths
+    struct Step {
+        const char *name;
+        bool sameObject;
+    } steps[] = {{"FIRST", true}, {"SECOND", false}, {"SECOND", true}, {"FIRST", false}};
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.name);
+        ASSERT_GT(across->maximum(), 0);
+        grid->setCurrentCell(4, 5);
+        across->setValue(across->maximum());
+        load(step.name, "PACKAGE BODY");
+        QCoreApplication::processEvents();
+        if (step.sameObject)
+            EXPECT_GT(across->value(), across->minimum());
+        else
+            EXPECT_EQ(across->value(), across->minimum());
+        ASSERT_EQ(grid->currentRow(), 301);
+        const QRect errorRow = grid->visualRect(grid->model()->index(301, 1));
+        EXPECT_TRUE(errorRow.top() >= 0 && errorRow.bottom() <= grid->viewport()->height());
+    }
 }
 
 } // namespace
