@@ -1,5 +1,6 @@
 #include "app/fmlist.h"
 
+#include "app/controls.h"
 #include "app/namelist.h"
 #include "app/objectqueries.h"
 #include "cursor/tocicur.h"
@@ -31,6 +32,7 @@ namespace {
 
 const char kSettingsKey[] = "Software\\KORVEN\\Tarnwick\\List-1";
 const QSize kClientSize(306, 363);
+constexpr int kItemHeight = 12;
 // A long name load hands its rows to the list at most this often, so the list repaints a
 // few times a second instead of once per name.
 const qint64 kListFlushMs = 40;
@@ -41,9 +43,13 @@ QByteArray readStringOrEmpty(const RegistryKey *key, const char *name) {
     return QByteArray::fromStdString(key->readString(name).value_or(std::string()));
 }
 
+// An edit field fills with the Base role, a drop-down list that cannot be edited with the
+// Button role (under Fusion, for one): both are set, so each shows the colour asked for.
 void setFieldBackground(QWidget *field, QPalette::ColorRole source) {
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, QApplication::palette().color(source));
+    const QColor colour = QApplication::palette().color(source);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
     field->setPalette(palette);
 }
 
@@ -87,10 +93,12 @@ void TfmList::buildControls() {
     cbInv->setChecked(true);
     cmbType = new QComboBox(this);
     cmbType->setEditable(false);
+    cmbType->setItemDelegate(new FixedHeightItems(kItemHeight, cmbType));
     pbReload = new QPushButton("&Reload", this);
-    edSearch = new QLineEdit(this);
+    edSearch = new UnselectedOnFocusEdit(this);
     pbSearch = new QPushButton(QString::fromUtf8("&検索(&F)"), this);
     lbName = new NameListBox(this);
+    lbName->setItemDelegate(new FixedHeightItems(kItemHeight, lbName));
     pbView = new QPushButton(QString::fromUtf8("表示(&V)"), this);
     pbEnd = new QPushButton(QString::fromUtf8("終了(&E)"), this);
     pbLogin = new QPushButton(QString::fromUtf8("再接続(&C)"), this);

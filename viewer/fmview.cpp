@@ -38,6 +38,9 @@ const char *const LookKeyPath = "Software\\KORVEN\\Tarnwick\\List-1";
 const char *const HelpFileName = "TARNWICK.HLP";
 constexpr int HelpContext = 30;
 
+// The size of the window when it is not maximized, its frame included.
+const QSize RestoredOuterSize(736, 414);
+
 constexpr int ColumnCount = 5;
 constexpr int LayoutRowCount = 5;
 constexpr int LineColumnWidth = 50;
@@ -94,7 +97,7 @@ TfmView::TfmView(TOCIcur *cursor, TOCIctrl *session, QWidget *parent)
     setObjectName(QStringLiteral("fmView"));
     setWindowTitle(QStringLiteral("Object Source"));
     setFont(windowFont());
-    resize(736, 414);
+    resize(RestoredOuterSize);
     setWindowState(Qt::WindowMaximized);
 
     buildPanel();
@@ -353,6 +356,22 @@ void TfmView::showEvent(QShowEvent *event) {
         return;
     FormShow();
     sgSource->setFocus(Qt::OtherFocusReason);
+}
+
+// The restored size is the window's outer size. The frame's size is known only once the
+// window system has framed the window, so the size is corrected the first time the window is
+// restored with a frame around it.
+void TfmView::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || m_restoredSizeFitted)
+        return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() <= 0 && frame.height() <= 0)
+        return;
+    m_restoredSizeFitted = true;
+    resize(RestoredOuterSize - frame);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -72,6 +72,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -96,6 +97,7 @@ private:
     std::function<bool()> m_cursorBusy;
     std::function<void()> m_endLoad;
     bool m_reloadPending = false;
+    bool m_restoredSizeFitted = false;
     QByteArrayList m_shownObject; // type and name of the object last loaded
     TFontAttributes m_gridFont;
     TColor m_gridColor = 0;

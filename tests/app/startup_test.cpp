@@ -11,11 +11,15 @@
 #include "test_environment.h"
 #include "viewer/fmview.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -305,6 +309,74 @@ TEST_F(Startup, ANameStaysSelectedWhateverTheClickSoTheViewNeverGetsAnEmptyName)
     }
     for (const std::string &statement : fakeoci::parsedStatements())
         EXPECT_EQ(statement.find("USER_SOURCE.NAME = ''"), std::string::npos) << statement;
+}
+
+// Details of the window description that Qt does differently unless told: the filter's text
+// is not selected when the focus arrives, the type selector shows the window colour when
+// enabled and the button face when disabled (also under Fusion, which paints such a list with
+// the button colour), and the items of both lists are 12 pixels high.
+TEST_F(Startup, LayoutDetailsOfTheSelectors) {
+    scriptBrowser({"PACKAGE", "FUNCTION"}, {"ALPHA", "BETA"});
+    answers.logOn("SCOTT", "TIGER", "");
+    TfmList w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+
+    w.edSearch->setText("PK%");
+    w.edSearch->setCursorPosition(1);
+    struct Focus {
+        const char *how;
+        std::function<void()> move;
+    } arrivals[] = {
+        {"Tab from the reload button",
+         [&] {
+             w.pbReload->setFocus();
+             QTest::keyClick(w.pbReload, Qt::Key_Tab);
+         }},
+        {"Shift+Tab from the search button",
+         [&] {
+             w.pbSearch->setFocus();
+             QTest::keyClick(w.pbSearch, Qt::Key_Backtab);
+         }},
+        {"Alt+S, the label's accelerator",
+         [&] {
+             w.cbInv->setFocus();
+             QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
+         }},
+    };
+    for (const Focus &arrival : arrivals) {
+        SCOPED_TRACE(arrival.how);
+        arrival.move();
+        ASSERT_EQ(QApplication::focusWidget(), w.edSearch);
+        EXPECT_FALSE(w.edSearch->hasSelectedText());
+        EXPECT_EQ(w.edSearch->text(), "PK%");
+    }
+
+    // Colours far apart, so that the style's shading cannot blur which one is shown.
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Button, QColor(96, 96, 96));
+    QApplication::setPalette(palette);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    w.cmbType->setStyle(fusion.get());
+    const auto fillOf = [&w] {
+        const QImage image = w.cmbType->grab().toImage();
+        return QColor(image.pixel(image.width() / 3, image.height() / 2));
+    };
+    for (bool enabled : {true, false, true}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
+        w.EnableControls(enabled);
+        const QColor expected = enabled ? Qt::white : QColor(96, 96, 96);
+        const QColor shown = fillOf();
+        EXPECT_LT(std::abs(shown.lightness() - expected.lightness()), 24)
+            << shown.name().toStdString();
+    }
+    w.cmbType->setStyle(nullptr);
+    QApplication::setPalette(QPalette());
+
+    EXPECT_EQ(w.lbName->sizeHintForRow(0), 12);
+    EXPECT_EQ(w.lbName->visualRect(w.lbName->model()->index(1, 0)).height(), 12);
+    EXPECT_EQ(w.cmbType->view()->sizeHintForRow(0), 12);
 }
 
 } // namespace
