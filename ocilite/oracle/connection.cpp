@@ -147,8 +147,13 @@ BridgeError Connection::lastError(sword status) const {
     if (m_err)
         m_oci.errorGet(m_err, 1, nullptr, &code, reinterpret_cast<OraText *>(text), sizeof text,
                        oci::kHtypeError);
+    // The end of the rows is 1403 whatever an earlier call left in the error handle.
+    if (status == oci::kNoData && code != kOraNoDataFound) {
+        code = kOraNoDataFound;
+        text[0] = '\0';
+    }
     if (code == 0)
-        code = status == oci::kNoData ? kOraNoDataFound : kOraInternal;
+        code = kOraInternal;
     ub2 offset = 0;
     ub4 size = sizeof offset;
     int parseOffset = -1;

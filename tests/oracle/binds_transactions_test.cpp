@@ -78,6 +78,29 @@ TEST_F(BindsTest, UnknownOrMissingPlaceholdersGiveOraclesErrors) {
     EXPECT_EQ("ORA-01008: not all variables bound\n", message(lda, 1008));
 }
 
+TEST_F(BindsTest, ArrayBindWithActualLengthBindsOneValue) {
+    Statement st;
+    st.match = "INSERT";
+    st.type = 4;
+    st.placeholders = {":NAME"};
+    scriptedoci::addStatement(st);
+    ASSERT_EQ(0, parse("INSERT INTO T VALUES (:NAME)"));
+    char value[16] = "ABCDEFGH";
+    ub2 length = 3, code = 99;
+    ASSERT_EQ(0,
+              v7::obndra(&cur, txt(":NAME"), -1, reinterpret_cast<ub1 *>(value), sizeof value,
+                         OCIV7_EXT_CHR, -1, nullptr, &length, &code, 0, nullptr, nullptr, -1, -1));
+    EXPECT_EQ(0, code);
+    ASSERT_EQ(0, v7::oexec(&cur));
+    EXPECT_EQ(std::vector<std::string>{":NAME=ABC"}, boundAtLastExecute());
+    ub4 current = 2;
+    EXPECT_EQ(3001,
+              v7::obndra(&cur, txt(":NAME"), -1, reinterpret_cast<ub1 *>(value), 8, OCIV7_EXT_CHR,
+                         -1, nullptr, &length, &code, 4, &current, nullptr, -1, -1))
+        << "PL/SQL table binds are not served on this side yet";
+    EXPECT_EQ(62, cur.fc);
+}
+
 std::vector<std::string> transactionCalls() {
     std::vector<std::string> seen;
     for (const auto &call : scriptedoci::calls()) {
