@@ -5,8 +5,9 @@
 namespace ocilite::oracle {
 
 Areas &areas() {
-    static Areas *registry = new Areas; // never destroyed: areas may outlive static teardown
-    return *registry;
+    // A plain static: the client library may be unloaded, and with it everything it holds.
+    static Areas registry;
+    return registry;
 }
 
 Logon *logonOf(const Cda_Def *lda) {
