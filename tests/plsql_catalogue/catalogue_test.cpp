@@ -238,6 +238,48 @@ void expectSubprogramTypesResolve(const std::string &unit, const std::vector<Tok
     }
 }
 
+using Resolver = bool (*)(const std::string &, const std::vector<Token> &, size_t);
+
+// The element type of a collection (TABLE OF t, VARRAY(n) OF t) and the type of every
+// field of a record or attribute of an object type declared by d (TYPE name IS|AS ...).
+void expectComponentTypesResolve(const std::string &unit, const Declaration &d, Resolver resolves) {
+    static const std::set<std::string> methodWords = {
+        "MEMBER", "STATIC", "CONSTRUCTOR", "MAP", "ORDER", "FINAL", "NOT", "OVERRIDING"};
+    int depth = 0;
+    bool atItem = false;
+    for (size_t i = 2; i < d.size(); ++i) {
+        if (depth == 0 && isWord(d[i], "OF")) {
+            EXPECT_TRUE(resolves(unit, d, i + 1)) << "element type line " << d[i].line;
+            return;
+        }
+        depth += isSymbol(d[i], "(") - isSymbol(d[i], ")");
+        if (depth == 1 && (isSymbol(d[i], "(") || isSymbol(d[i], ","))) {
+            atItem = true;
+            continue;
+        }
+        if (atItem && depth == 1 && d[i].kind == Token::Word && !methodWords.count(d[i].text)) {
+            EXPECT_TRUE(resolves(unit, d, i + 1)) << d[i].text << " line " << d[i].line;
+        }
+        atItem = false;
+    }
+}
+
+TEST_F(Catalogue, TypesOfFieldsElementsAndAttributesAreDeclared) {
+    for (const fs::path &file : catalogueFiles(".pks")) {
+        SCOPED_TRACE(file.filename().string());
+        for (const Declaration &d : packageBody(tokensOf(file))) {
+            if (d.size() > 4 && isWord(d[0], "TYPE") && !isWord(d[3], "REF"))
+                expectComponentTypesResolve(stem(file), d, &Catalogue::resolves);
+        }
+    }
+    for (const fs::path &file : catalogueFiles(".tps")) {
+        SCOPED_TRACE(file.filename().string());
+        const auto statements = splitDeclarations(tokensOf(file));
+        ASSERT_FALSE(statements.empty());
+        expectComponentTypesResolve(stem(file), statements.front(), &Catalogue::resolves);
+    }
+}
+
 TEST_F(Catalogue, TypesOfParametersResultsAndConstantsAreDeclared) {
     for (const char *ext : {".pks", ".tps"}) {
         for (const fs::path &file : catalogueFiles(ext)) {
