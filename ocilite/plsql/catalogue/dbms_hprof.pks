@@ -1,5 +1,6 @@
 -- DBMS_HPROF: the hierarchical profiler of PL/SQL: start and stop collecting raw
 -- profiler output, and analyse it into the DBMSHP_* tables or an HTML report.
+-- PARTIAL: the calls of 19c; later releases add more.
 PACKAGE dbms_hprof AUTHID CURRENT_USER AS
 
   PROCEDURE start_profiling(location IN VARCHAR2 DEFAULT NULL,

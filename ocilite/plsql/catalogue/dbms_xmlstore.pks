@@ -1,5 +1,6 @@
 -- DBMS_XMLSTORE: inserting, updating and deleting table rows from XML in the canonical
 -- ROWSET/ROW form.
+-- PARTIAL: rarely used settings may be missing.
 PACKAGE dbms_xmlstore AUTHID CURRENT_USER AS
 
   SUBTYPE ctxtype IS NUMBER;

@@ -1,4 +1,5 @@
 -- XDBURITYPE: a URI of a resource in the Oracle XML DB repository.
+-- PARTIAL: methods beyond those of URITYPE may be missing.
 TYPE xdburitype UNDER uritype (
   CONSTRUCTOR FUNCTION xdburitype(url IN VARCHAR2, spec IN VARCHAR2 DEFAULT NULL)
     RETURN SELF AS RESULT,

@@ -1,6 +1,7 @@
 -- XS$ACE_TYPE: an access control entry (privileges granted or denied to a principal),
 -- as DBMS_NETWORK_ACL_ADMIN.APPEND_HOST_ACE and the Real Application Security packages
 -- take it.
+-- PARTIAL: methods added after 19c may be missing.
 TYPE xs$ace_type AS OBJECT (
   privileges xs$name_list,
   granted NUMBER,
