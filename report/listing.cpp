@@ -7,9 +7,11 @@ namespace velmora::report {
 SourcePosition Unit::filePosition(const Diagnostic &d) const {
     if (!fromFile())
         return {d.line, d.column};
+    // A row about the unit as a whole (Oracle's 0/0) points at the unit's first character.
+    const int line = d.line < 1 ? 1 : d.line;
+    const int column = d.column < 1 ? 1 : d.column;
     // The unit's line 1 starts part-way into its script line (after "CREATE OR REPLACE ").
-    const int column = d.line == 1 ? d.column + fileColumnOffset : d.column;
-    return {fileLine + d.line - 1, column};
+    return {fileLine + line - 1, line == 1 ? column + fileColumnOffset : column};
 }
 
 int Listing::invalidCount() const {

@@ -1,5 +1,6 @@
 #include "ocilite/admin/admin_tool.h"
 
+#include "ocilite/admin/lint_command.h"
 #include "ocilite/admin/password_prompt.h"
 #include "ocilite/demo/demo_schema.h"
 #include "ocilite/demo/schema_generator.h"
@@ -200,7 +201,7 @@ using Command = std::function<int(const Args &, std::ostream &, std::ostream &)>
 const std::map<std::string, Command> &commands() {
     static const std::map<std::string, Command> table = {
         {"create", cmdCreate}, {"adduser", cmdAddUser},   {"run", cmdRun},
-        {"demo", cmdDemo},     {"generate", cmdGenerate},
+        {"demo", cmdDemo},     {"generate", cmdGenerate}, {"lint", runLint},
     };
     return table;
 }
@@ -227,6 +228,8 @@ std::string adminUsage() {
            "                          [--prefix P]\n"
            "                          add N generated units of M lines to USER's schema; a\n"
            "                          share F (0..1, default 1) of them get K compile errors\n"
+           "" +
+           lintUsage() +
            "  help, --help            show this text\n"
            "\n"
            "DB is a database file, an alias from " +

@@ -263,6 +263,8 @@ void ScriptRunner::storeNewValues(const QueryPrinter &printer) {
 }
 
 void ScriptRunner::unitCreated(Place at, const std::string &sql, const ScriptItem &item) {
+    if (m_observer.unitCreated)
+        m_observer.unitCreated(at.path, item);
     if (!applyErrors(at, sql, item))
         return;
     UnitHeader header;
@@ -342,6 +344,8 @@ void ScriptRunner::sqlError(Place at, const std::string &message) {
     if (code == kOraUnimplemented) {
         ++m_refused;
         m_err << at.path << ':' << at.line << ": " << message << '\n';
+        if (m_observer.failed)
+            m_observer.failed(at.path, at.line, message);
         return;
     }
     m_lastErrorCode = code;
@@ -351,6 +355,8 @@ void ScriptRunner::sqlError(Place at, const std::string &message) {
 void ScriptRunner::fail(Place at, const std::string &message) {
     ++m_failures;
     m_err << at.path << ':' << at.line << ": " << message << '\n';
+    if (m_observer.failed)
+        m_observer.failed(at.path, at.line, message);
     if (m_exitOnError) {
         m_stopped = true;
         m_exitCode = m_errorExitCode;

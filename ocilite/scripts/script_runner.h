@@ -13,6 +13,7 @@
 #include "ocilite/scripts/sqlplus_settings.h"
 #include "ocilite/scripts/substitution.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -55,6 +56,15 @@ public:
     bool runFile(const std::string &path, const std::vector<std::string> &arguments = {});
     // Runs script text; `name` stands for the file in reports and for @@ includes.
     bool runText(const std::string &name, std::string_view text);
+
+    // Told about every program unit a script created (the script's path and the unit's item,
+    // whose line and column say where its text begins) and about every failure as it is
+    // reported. Both are optional.
+    struct Observer {
+        std::function<void(const std::string &path, const ScriptItem &item)> unitCreated;
+        std::function<void(const std::string &path, int line, const std::string &message)> failed;
+    };
+    void setObserver(Observer observer) { m_observer = std::move(observer); }
 
     int executed() const { return m_executed; }
     int failures() const { return m_failures; }
@@ -124,6 +134,7 @@ private:
     int m_errorExitCode = 1;
     bool m_stopped = false;
     std::optional<int> m_exitCode;
+    Observer m_observer;
 };
 
 } // namespace ocilite

@@ -169,6 +169,7 @@ private:
     std::vector<ScriptItem> m_items;
     std::string m_buffer;
     int m_bufferLine = 0;
+    int m_bufferColumn = 0;
     bool m_plsql = false; // the buffer is a block or unit: only a '/' line ends it
     Lex m_lex = Lex::Code;
     char m_qClose = 0;
@@ -384,6 +385,14 @@ void Splitter::scanQuoted(std::string_view line, size_t &i) {
     }
 }
 
+// Columns count characters, as Oracle's POSITION does: a multi-byte UTF-8 character is one.
+int characterCount(std::string_view s) {
+    int n = 0;
+    for (const char c : s)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return n;
+}
+
 char closerOf(char open) {
     switch (open) {
     case '[':
@@ -428,8 +437,10 @@ bool Splitter::scanCodeChar(std::string_view line, size_t &i, int n) {
         }
         m_plsql = true;
     }
-    if (m_buffer.empty())
+    if (m_buffer.empty()) {
         m_bufferLine = n;
+        m_bufferColumn = characterCount(line.substr(0, i));
+    }
     const bool wordStart = i == 0 || !isIdentChar(line[i - 1]);
     if ((c == 'q' || c == 'Q') && wordStart && line.substr(i + 1, 1) == "'" &&
         i + 2 < line.size()) {
@@ -466,6 +477,7 @@ void Splitter::finishStatement() {
         emit(ScriptItemKind::AnonymousBlock, std::move(text), m_bufferLine);
         break;
     }
+    m_items.back().column = m_bufferColumn;
 }
 
 void Splitter::emit(ScriptItemKind kind, std::string text, int line) {

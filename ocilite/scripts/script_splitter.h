@@ -33,6 +33,7 @@ enum class ScriptItemKind {
 struct ScriptItem {
     ScriptItemKind kind = ScriptItemKind::Ignored;
     int line = 0;                       // script line where the item begins
+    int column = 0;                     // characters before the item's text on that line
     std::string text;                   // statement, command arguments, include or reason
     std::string command;                // Command: "PROMPT", "SET", "HOST", "EXECUTE" ...
     bool relativeToScript = false;      // Include: @@ rather than @

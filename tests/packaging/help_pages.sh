@@ -26,7 +26,7 @@ done
 for language in en ja; do
   all=$(cat "$help/$language"/*.html)
   for topic in SCOTT TIGER 'LIKE' 'ERROR_MESSAGE' 'F8' 'Ctrl</kbd>+<kbd>C' 'registry.reg' \
-               'velmora-check' 'VELMORA_PASSWORD' 'ocilite'; do
+               'velmora-check' 'VELMORA_PASSWORD' 'ocilite lint' 'pre-commit'; do
     grep -qF -- "$topic" <<<"$all" || complain "$language: nothing on $topic"
   done
 done

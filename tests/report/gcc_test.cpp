@@ -34,6 +34,14 @@ TEST(GccLines, OneLinePerErrorAtTheUnitOrTheFilePosition) {
                       error(4, 1, "PLS-00103: Encountered the symbol \"END\"\n\n   ; begin\n")}),
          "PROCEDURE P:3:5: warning: PLW-06002: Unreachable code\n"
          "PROCEDURE P:4:1: error: PLS-00103: Encountered the symbol \"END\" ; begin\n"},
+        // Oracle's 0/0 rows are about the unit as a whole: its first character in the script.
+        {"unit-wide row in a script",
+         fileUnit(invalidUnit("PACKAGE", "K",
+                              {error(0, 0,
+                                     "PL/SQL: Compilation unit analysis "
+                                     "terminated")}),
+                  "k.pks", 3, 18),
+         "k.pks:3:19: error: PL/SQL: Compilation unit analysis terminated\n"},
         {"invalid without errors", invalidUnit("FUNCTION", "F", {}),
          "FUNCTION F: error: the unit is INVALID but holds no compile errors; compile it again to "
          "see why\n"},
