@@ -1,7 +1,8 @@
 /*
  * The version-7 Oracle Call Interface as Velmora uses it: the cursor/logon data area
- * (cda_def), the host data area size, the column description record, the twenty entry
- * points (prototypes and pointer types) and the return codes the callers steer by.
+ * (cda_def), the host data area size, the column description record, the codes of types,
+ * statements, calls and returns, and the twenty entry points written once as a list from
+ * which their prototypes and pointer types are made.
  * Plain C so that any client library, ours included, can be built against it.
  */
 #ifndef VELMORA_OCI_OCIV7_H
@@ -179,68 +180,84 @@ enum {
 #define OCIV7_API
 #endif
 
-/* The twenty entry points, in the order the session binds them. */
-OCIV7_API sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
-                     OraText *conn, sword connl, ub4 mode);
-OCIV7_API sword oclose(Cda_Def *cursor);
-OCIV7_API sword ologof(Cda_Def *lda);
-OCIV7_API sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsize,
-                      OraText *uid, sword uidl);
-OCIV7_API sword oparse(Cda_Def *cursor, OraText *sqlstm, sb4 sqllen, sword defflg, ub4 lngflg);
-OCIV7_API sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword ftype, sword scale,
-                       sb2 *indp, OraText *fmt, sword fmtl, sword fmtt, ub2 *rlen, ub2 *rcode);
-OCIV7_API sword oexec(Cda_Def *cursor);
-OCIV7_API sword ofetch(Cda_Def *cursor);
-OCIV7_API sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz);
-OCIV7_API sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb4 *cbufl,
-                       sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok);
-OCIV7_API sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, sword ftype,
-                       sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt);
-OCIV7_API sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl,
-                       sword ftype, sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt);
-OCIV7_API sword ocan(Cda_Def *cursor);
-OCIV7_API sword ocon(Cda_Def *lda);
-OCIV7_API sword ocof(Cda_Def *lda);
-OCIV7_API sword ocom(Cda_Def *lda);
-OCIV7_API sword orol(Cda_Def *lda);
-OCIV7_API sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl,
-                       sword ftype, sword scale, sb2 *indp, ub2 *alen, ub2 *arcode, ub4 maxsiz,
-                       ub4 *cursiz, OraText *fmt, sword fmtl, sword fmtt);
-OCIV7_API sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1, size_t rsv1ln,
-                       ub1 *rsv2, size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level, OraText **argnam,
-                       ub2 *arnlen, ub2 *dtype, ub1 *defsup, ub1 *mode, ub4 *dtsiz, sb2 *prec,
-                       sb2 *scale, ub1 *radix, ub4 *spare, ub4 *arrsiz);
-OCIV7_API sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp);
+/*
+ * The twenty entry points, in the order the session binds them: X(name, parameters, arguments)
+ * with the parameters as declared and the same names as an argument list, for code that
+ * forwards a call. Everything that lists the entry points (these prototypes and pointer types,
+ * the session's binding table, the export maps, the scripted test library) is generated from
+ * this one list.
+ */
+#define OCIV7_ENTRY_POINTS(X)                                                                      \
+    X(olog,                                                                                        \
+      (Cda_Def * lda, ub1 * hda, OraText * uid, sword uidl, OraText * pswd, sword pswdl,           \
+       OraText * conn, sword connl, ub4 mode),                                                     \
+      (lda, hda, uid, uidl, pswd, pswdl, conn, connl, mode))                                       \
+    X(oclose, (Cda_Def * cursor), (cursor))                                                        \
+    X(ologof, (Cda_Def * lda), (lda))                                                              \
+    X(oopen,                                                                                       \
+      (Cda_Def * cursor, Cda_Def * lda, OraText * dbn, sword dbnl, sword arsize, OraText * uid,    \
+       sword uidl),                                                                                \
+      (cursor, lda, dbn, dbnl, arsize, uid, uidl))                                                 \
+    X(oparse, (Cda_Def * cursor, OraText * sqlstm, sb4 sqllen, sword defflg, ub4 lngflg),          \
+      (cursor, sqlstm, sqllen, defflg, lngflg))                                                    \
+    X(odefin,                                                                                      \
+      (Cda_Def * cursor, sword pos, ub1 * buf, sword bufl, sword ftype, sword scale, sb2 * indp,   \
+       OraText * fmt, sword fmtl, sword fmtt, ub2 * rlen, ub2 * rcode),                            \
+      (cursor, pos, buf, bufl, ftype, scale, indp, fmt, fmtl, fmtt, rlen, rcode))                  \
+    X(oexec, (Cda_Def * cursor), (cursor))                                                         \
+    X(ofetch, (Cda_Def * cursor), (cursor))                                                        \
+    X(oerhms, (Cda_Def * lda, sb2 rcode, OraText * buf, sword bufsiz), (lda, rcode, buf, bufsiz))  \
+    X(odescr,                                                                                      \
+      (Cda_Def * cursor, sword pos, sb4 * dbsize, sb2 * dbtype, sb1 * cbuf, sb4 * cbufl,           \
+       sb4 * dsize, sb2 * prec, sb2 * scale, sb2 * nullok),                                        \
+      (cursor, pos, dbsize, dbtype, cbuf, cbufl, dsize, prec, scale, nullok))                      \
+    X(obndrn,                                                                                      \
+      (Cda_Def * cursor, sword sqlvn, ub1 * progv, sword progvl, sword ftype, sword scale,         \
+       sb2 * indp, OraText * fmt, sword fmtl, sword fmtt),                                         \
+      (cursor, sqlvn, progv, progvl, ftype, scale, indp, fmt, fmtl, fmtt))                         \
+    X(obndrv,                                                                                      \
+      (Cda_Def * cursor, OraText * sqlvar, sword sqlvl, ub1 * progv, sword progvl, sword ftype,    \
+       sword scale, sb2 * indp, OraText * fmt, sword fmtl, sword fmtt),                            \
+      (cursor, sqlvar, sqlvl, progv, progvl, ftype, scale, indp, fmt, fmtl, fmtt))                 \
+    X(ocan, (Cda_Def * cursor), (cursor))                                                          \
+    X(ocon, (Cda_Def * lda), (lda))                                                                \
+    X(ocof, (Cda_Def * lda), (lda))                                                                \
+    X(ocom, (Cda_Def * lda), (lda))                                                                \
+    X(orol, (Cda_Def * lda), (lda))                                                                \
+    X(obndra,                                                                                      \
+      (Cda_Def * cursor, OraText * sqlvar, sword sqlvl, ub1 * progv, sword progvl, sword ftype,    \
+       sword scale, sb2 * indp, ub2 * alen, ub2 * arcode, ub4 maxsiz, ub4 * cursiz, OraText * fmt, \
+       sword fmtl, sword fmtt),                                                                    \
+      (cursor, sqlvar, sqlvl, progv, progvl, ftype, scale, indp, alen, arcode, maxsiz, cursiz,     \
+       fmt, fmtl, fmtt))                                                                           \
+    X(odessp,                                                                                      \
+      (Cda_Def * cursor, OraText * objnam, size_t onlen, ub1 * rsv1, size_t rsv1ln, ub1 * rsv2,    \
+       size_t rsv2ln, ub2 * ovrld, ub2 * pos, ub2 * level, OraText * *argnam, ub2 * arnlen,        \
+       ub2 * dtype, ub1 * defsup, ub1 * mode, ub4 * dtsiz, sb2 * prec, sb2 * scale, ub1 * radix,   \
+       ub4 * spare, ub4 * arrsiz),                                                                 \
+      (cursor, objnam, onlen, rsv1, rsv1ln, rsv2, rsv2ln, ovrld, pos, level, argnam, arnlen,       \
+       dtype, defsup, mode, dtsiz, prec, scale, radix, spare, arrsiz))                             \
+    X(ogetpi, (Cda_Def * cursor, ub1 * piecep, void **ctxpp, ub4 *iterp, ub4 *indexp),             \
+      (cursor, piecep, ctxpp, iterp, indexp))
 
-/* Pointer types for binding the entry points by name at run time. */
-typedef sword (*olog_fn)(Cda_Def *, ub1 *, OraText *, sword, OraText *, sword, OraText *, sword,
-                         ub4);
-typedef sword (*oclose_fn)(Cda_Def *);
-typedef sword (*ologof_fn)(Cda_Def *);
-typedef sword (*oopen_fn)(Cda_Def *, Cda_Def *, OraText *, sword, sword, OraText *, sword);
-typedef sword (*oparse_fn)(Cda_Def *, OraText *, sb4, sword, ub4);
-typedef sword (*odefin_fn)(Cda_Def *, sword, ub1 *, sword, sword, sword, sb2 *, OraText *, sword,
-                           sword, ub2 *, ub2 *);
-typedef sword (*oexec_fn)(Cda_Def *);
-typedef sword (*ofetch_fn)(Cda_Def *);
-typedef sword (*oerhms_fn)(Cda_Def *, sb2, OraText *, sword);
-typedef sword (*odescr_fn)(Cda_Def *, sword, sb4 *, sb2 *, sb1 *, sb4 *, sb4 *, sb2 *, sb2 *,
-                           sb2 *);
-typedef sword (*obndrn_fn)(Cda_Def *, sword, ub1 *, sword, sword, sword, sb2 *, OraText *, sword,
-                           sword);
-typedef sword (*obndrv_fn)(Cda_Def *, OraText *, sword, ub1 *, sword, sword, sword, sb2 *,
-                           OraText *, sword, sword);
-typedef sword (*ocan_fn)(Cda_Def *);
-typedef sword (*ocon_fn)(Cda_Def *);
-typedef sword (*ocof_fn)(Cda_Def *);
-typedef sword (*ocom_fn)(Cda_Def *);
-typedef sword (*orol_fn)(Cda_Def *);
-typedef sword (*obndra_fn)(Cda_Def *, OraText *, sword, ub1 *, sword, sword, sword, sb2 *, ub2 *,
-                           ub2 *, ub4, ub4 *, OraText *, sword, sword);
-typedef sword (*odessp_fn)(Cda_Def *, OraText *, size_t, ub1 *, size_t, ub1 *, size_t, ub2 *, ub2 *,
-                           ub2 *, OraText **, ub2 *, ub2 *, ub1 *, ub1 *, ub4 *, sb2 *, sb2 *,
-                           ub1 *, ub4 *, ub4 *);
-typedef sword (*ogetpi_fn)(Cda_Def *, ub1 *, void **, ub4 *, ub4 *);
+/* The number of entry points in the list. */
+#define OCIV7_COUNT_ONE(name, params, args) +1
+enum { OCIV7_ENTRY_POINT_COUNT = 0 OCIV7_ENTRY_POINTS(OCIV7_COUNT_ONE) };
+#undef OCIV7_COUNT_ONE
+
+/* The prototypes. */
+#define OCIV7_PROTOTYPE(name, params, args) OCIV7_API sword name params;
+OCIV7_ENTRY_POINTS(OCIV7_PROTOTYPE)
+#undef OCIV7_PROTOTYPE
+
+/* Declares the twenty calls with the entry points' signatures, e.g. inside the C++ namespace
+ * of code that serves them: OCIV7_ENTRY_POINTS(OCIV7_DECLARE) */
+#define OCIV7_DECLARE(name, params, args) sword name params;
+
+/* Pointer types for binding the entry points by name at run time: olog_fn, oclose_fn, ... */
+#define OCIV7_POINTER_TYPE(name, params, args) typedef sword(*name##_fn) params;
+OCIV7_ENTRY_POINTS(OCIV7_POINTER_TYPE)
+#undef OCIV7_POINTER_TYPE
 
 #ifdef __cplusplus
 }

@@ -22,12 +22,6 @@ constexpr std::array<const char *, 2> kLibraryNames = {"OCI.DLL", "OCIW32.DLL"};
 constexpr std::array<const char *, 2> kLibraryNames = {"libOCI.so", "libOCIW32.so"};
 #endif
 
-// Binding order; activation names the first missing one in this order.
-constexpr std::array<const char *, 20> kEntryNames = {
-    "olog",   "oclose", "ologof", "oopen",  "oparse", "odefin", "oexec",
-    "ofetch", "oerhms", "odescr", "obndrn", "obndrv", "ocan",   "ocon",
-    "ocof",   "ocom",   "orol",   "obndra", "odessp", "ogetpi"};
-
 constexpr const char *kLoadFailed = "OCIW32.DLL or OCI.DLLのロードに失敗しました。";
 constexpr const char *kCannotDisconnect = "セッションを切断できません。";
 constexpr const char *kCannotEndSession = "セッションを終了できません。";
@@ -36,10 +30,6 @@ constexpr const char *kAutoCommitOff = "Auto-CommitをOFFにできません。";
 constexpr const char *kOciFunctionError = "-- ORACLE error when processing OCI function";
 
 constexpr int kErrorBufferSize = 512;
-
-template <typename Fn> Fn entryAt(const std::array<void *, 20> &found, std::size_t i) {
-    return reinterpret_cast<Fn>(found[i]);
-}
 
 OraText *text(const QByteArray &bytes) {
     // constData() of a QByteArray is always zero-terminated, even when empty; the library
@@ -85,33 +75,16 @@ void TOCIctrl::activate() {
 }
 
 void TOCIctrl::bindEntryPoints() {
-    std::array<void *, 20> found{};
-    for (std::size_t i = 0; i < kEntryNames.size(); ++i)
-        found[i] = platform::findSymbol(m_libHandle, kEntryNames[i]);
-    m_entry.olog = entryAt<olog_fn>(found, 0);
-    m_entry.oclose = entryAt<oclose_fn>(found, 1);
-    m_entry.ologof = entryAt<ologof_fn>(found, 2);
-    m_entry.oopen = entryAt<oopen_fn>(found, 3);
-    m_entry.oparse = entryAt<oparse_fn>(found, 4);
-    m_entry.odefin = entryAt<odefin_fn>(found, 5);
-    m_entry.oexec = entryAt<oexec_fn>(found, 6);
-    m_entry.ofetch = entryAt<ofetch_fn>(found, 7);
-    m_entry.oerhms = entryAt<oerhms_fn>(found, 8);
-    m_entry.odescr = entryAt<odescr_fn>(found, 9);
-    m_entry.obndrn = entryAt<obndrn_fn>(found, 10);
-    m_entry.obndrv = entryAt<obndrv_fn>(found, 11);
-    m_entry.ocan = entryAt<ocan_fn>(found, 12);
-    m_entry.ocon = entryAt<ocon_fn>(found, 13);
-    m_entry.ocof = entryAt<ocof_fn>(found, 14);
-    m_entry.ocom = entryAt<ocom_fn>(found, 15);
-    m_entry.orol = entryAt<orol_fn>(found, 16);
-    m_entry.obndra = entryAt<obndra_fn>(found, 17);
-    m_entry.odessp = entryAt<odessp_fn>(found, 18);
-    m_entry.ogetpi = entryAt<ogetpi_fn>(found, 19);
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        if (found[i] == nullptr)
-            throw EOCIError(QByteArray("エントリ") + kEntryNames[i] + "のロードに失敗しました。");
-    }
+    // Every entry point is looked up; activation names the first missing one in binding order.
+#define VELMORA_BIND_ENTRY(name, params, args)                                                     \
+    m_entry.name = reinterpret_cast<name##_fn>(platform::findSymbol(m_libHandle, #name));
+    OCIV7_ENTRY_POINTS(VELMORA_BIND_ENTRY)
+#undef VELMORA_BIND_ENTRY
+#define VELMORA_CHECK_ENTRY(name, params, args)                                                    \
+    if (m_entry.name == nullptr)                                                                   \
+        throw EOCIError(QByteArray("エントリ") + #name + "のロードに失敗しました。");
+    OCIV7_ENTRY_POINTS(VELMORA_CHECK_ENTRY)
+#undef VELMORA_CHECK_ENTRY
 }
 
 // No address into a released library is kept: every caller tests the binding first anyway.

@@ -23,26 +23,9 @@ public:
 
 // The twenty entry points, in binding order.
 struct OCIEntryPoints {
-    olog_fn olog = nullptr;
-    oclose_fn oclose = nullptr;
-    ologof_fn ologof = nullptr;
-    oopen_fn oopen = nullptr;
-    oparse_fn oparse = nullptr;
-    odefin_fn odefin = nullptr;
-    oexec_fn oexec = nullptr;
-    ofetch_fn ofetch = nullptr;
-    oerhms_fn oerhms = nullptr;
-    odescr_fn odescr = nullptr;
-    obndrn_fn obndrn = nullptr;
-    obndrv_fn obndrv = nullptr;
-    ocan_fn ocan = nullptr;
-    ocon_fn ocon = nullptr;
-    ocof_fn ocof = nullptr;
-    ocom_fn ocom = nullptr;
-    orol_fn orol = nullptr;
-    obndra_fn obndra = nullptr;
-    odessp_fn odessp = nullptr;
-    ogetpi_fn ogetpi = nullptr;
+#define VELMORA_ENTRY_MEMBER(name, params, args) name##_fn name = nullptr;
+    OCIV7_ENTRY_POINTS(VELMORA_ENTRY_MEMBER)
+#undef VELMORA_ENTRY_MEMBER
 };
 
 class TOCIctrl : public QObject {

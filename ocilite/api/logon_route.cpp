@@ -1,7 +1,7 @@
-#include "logon_route.h"
+#include "ocilite/api/logon_route.h"
 
+#include "oci/ociv7_args.h"
 #include "ocilite/engine/connect_string.h"
-#include "ocilite/oracle/oracle_side.h"
 
 #include <atomic>
 #include <cctype>
@@ -11,13 +11,6 @@ namespace ocilite::api {
 namespace {
 
 std::atomic<LogonSide> g_lastSide{LogonSide::Embedded};
-
-std::string text(const OraText *p, sword length) {
-    if (!p)
-        return std::string();
-    const char *c = reinterpret_cast<const char *>(p);
-    return length < 0 ? std::string(c) : std::string(c, strnlen(c, static_cast<size_t>(length)));
-}
 
 std::string trimmed(const std::string &s) {
     size_t b = 0, e = s.size();
@@ -54,8 +47,9 @@ LogonSide logonSide(const std::string &connect) {
 
 LogonSide routeLogon(OraText *uid, sword uidl, OraText *pswd, sword pswdl, OraText *conn,
                      sword connl) {
-    std::string user = text(uid, uidl), password = text(pswd, pswdl), connect = text(conn, connl);
-    oracle::splitLogonText(user, password, connect);
+    std::string user = ociv7::text(uid, uidl), password = ociv7::text(pswd, pswdl),
+                connect = ociv7::text(conn, connl);
+    ociv7::splitLogonText(user, password, connect);
     std::fill(password.begin(), password.end(), '\0');
     const LogonSide side = logonSide(connect);
     g_lastSide = side;

@@ -1,5 +1,7 @@
 #include "areas.h"
 
+#include "oci/ociv7_args.h"
+
 #include <cstring>
 
 namespace ocilite::oracle {
@@ -31,12 +33,7 @@ sword finish(Cda_Def *area, Connection *connection, const Outcome &o, ub1 fc) {
 }
 
 std::string text(const OraText *p, sword length) {
-    if (!p)
-        return std::string();
-    const char *c = reinterpret_cast<const char *>(p);
-    if (length < 0)
-        return std::string(c);
-    return std::string(c, strnlen(c, static_cast<size_t>(length)));
+    return ociv7::text(p, length);
 }
 
 void closeCursor(Cursor *cursor) {

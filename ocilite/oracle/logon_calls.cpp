@@ -4,6 +4,8 @@
 
 #include "areas.h"
 
+#include "oci/ociv7_args.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -37,20 +39,6 @@ void forgetCursor(Cda_Def *cda) {
     if (Cursor *cursor = cursorOf(cda)) {
         closeCursor(cursor);
         cda->rcsp = nullptr;
-    }
-}
-void splitLogonText(std::string &user, std::string &password, std::string &connect) {
-    const auto at = user.find('@');
-    if (at != std::string::npos) {
-        if (connect.empty())
-            connect = user.substr(at + 1);
-        user.erase(at);
-    }
-    const auto slash = user.find('/');
-    if (slash != std::string::npos) {
-        if (password.empty())
-            password = user.substr(slash + 1);
-        user.erase(slash);
     }
 }
 sword logon(Cda_Def *lda, const std::string &user, const std::string &password,
@@ -88,7 +76,7 @@ sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, swor
     (void)hda; // the host area is never written: all state lives behind rcsp
     (void)mode;
     std::string user = text(uid, uidl), password = text(pswd, pswdl), connect = text(conn, connl);
-    splitLogonText(user, password, connect);
+    ociv7::splitLogonText(user, password, connect);
     const sword rc = logon(lda, user, password, connect);
     wipe(password);
     return rc;

@@ -21,8 +21,9 @@
 //     recorded Call, sets rpc to setRowsProcessed()'s value and rewinds the fetch;
 //   - ofetch writes each value of the next row as zero-terminated text into the buffer
 //     defined for its column (columns without a buffer are skipped); a value longer than
-//     the buffer is cut to fit and the call ends with rc 1406; a NULL writes "" and the
-//     call ends with rc 1405 (1406 wins when both happen); past the last row: rc 1403.
+//     the buffer is cut to fit and the call ends with rc 1406; a NULL leaves the buffer
+//     untouched (Oracle promises nothing about it) and the call ends with rc 1405 (1406 wins when
+//     both happen); past the last row: rc 1403.
 //     Each fetched row adds 1 to rpc;
 //   - oerhms writes errorText(code) ("ORA-%05d: scripted error" unless setErrorText was
 //     called for the code), cut to the buffer size, zero-terminated.

@@ -421,8 +421,11 @@ sword ofetch(const char *lib, Cda_Def *cursor) {
         auto d = cs.defines.find(static_cast<int>(i) + 1);
         if (d == cs.defines.end())
             continue;
-        sawNull = sawNull || !row[i].has_value();
-        cut = writeValue(d->second, row[i].value_or(std::string())) || cut;
+        // A NULL leaves the buffer as it was: clearing it is the caller's business.
+        if (!row[i].has_value())
+            sawNull = true;
+        else
+            cut = writeValue(d->second, *row[i]) || cut;
     }
     cursor->rpc += 1;
     if (cut)
@@ -447,11 +450,44 @@ sword oerhms(const char *lib, Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsi
     return 0;
 }
 
-sword simple(const char *lib, const char *entry, Cda_Def *area) {
+// Entries whose only behaviour is to be recorded and succeed (or fail as programmed).
+sword recordedOnly(const char *lib, const char *entry, Cda_Def *area) {
     Call &c = record(lib, entry, area, {arg(area)});
     if (programmedFailure(entry, area))
         return failed(c);
     return finish(c, area, 0);
+}
+
+sword obndrv(const char *lib, Cda_Def *cursor, OraText *, sword, ub1 *, sword, sword, sword, sb2 *,
+             OraText *, sword, sword) {
+    return recordedOnly(lib, "obndrv", cursor);
+}
+sword ocan(const char *lib, Cda_Def *cursor) {
+    return recordedOnly(lib, "ocan", cursor);
+}
+sword ocon(const char *lib, Cda_Def *lda) {
+    return recordedOnly(lib, "ocon", lda);
+}
+sword ocof(const char *lib, Cda_Def *lda) {
+    return recordedOnly(lib, "ocof", lda);
+}
+sword ocom(const char *lib, Cda_Def *lda) {
+    return recordedOnly(lib, "ocom", lda);
+}
+sword orol(const char *lib, Cda_Def *lda) {
+    return recordedOnly(lib, "orol", lda);
+}
+sword obndra(const char *lib, Cda_Def *cursor, OraText *, sword, ub1 *, sword, sword, sword, sb2 *,
+             ub2 *, ub2 *, ub4, ub4 *, OraText *, sword, sword) {
+    return recordedOnly(lib, "obndra", cursor);
+}
+sword odessp(const char *lib, Cda_Def *cursor, OraText *, size_t, ub1 *, size_t, ub1 *, size_t,
+             ub2 *, ub2 *, ub2 *, OraText **, ub2 *, ub2 *, ub1 *, ub1 *, ub4 *, sb2 *, sb2 *,
+             ub1 *, ub4 *, ub4 *) {
+    return recordedOnly(lib, "odessp", cursor);
+}
+sword ogetpi(const char *lib, Cda_Def *cursor, ub1 *, void **, ub4 *, ub4 *) {
+    return recordedOnly(lib, "ogetpi", cursor);
 }
 
 } // namespace detail

@@ -194,6 +194,9 @@ TEST_F(OciTest, GeneralSelects) {
         {"select nvl(comm, -1), upper('x''y'), 'a(+)b--c' from emp where empno = 7369",
          {{"-1", "X'Y", "a(+)b--c"}}},
         {"select count(*) from emp where comm = ''", {{"0"}}},
+        // '' is NULL, as in Oracle.
+        {"select nvl('', 'x'), nvl('a', 'x'), 'a' || '' || 'b' from dual", {{"x", "a", "ab"}}},
+        {"select count(*) from dual where '' is null", {{"1"}}},
         {"select count(*) from emp where comm is null", {{"2"}}},
         {"select e.ename, d.loc from emp e, dept d where e.deptno = d.deptno and d.loc = "
          "'DALLAS'",

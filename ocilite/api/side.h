@@ -1,0 +1,28 @@
+// A side that serves the version-7 calls: the embedded database (api/embedded/) or a real
+// Oracle database (ocilite/oracle/). A logon area belongs to the side that logged it on and
+// every cursor area opened under it to the same side; entry_points.cpp routes each call by
+// its area. A side is a table of the twenty calls, each with the entry point's signature and
+// meaning, plus what the router needs to know about the areas.
+#pragma once
+
+#include "oci/ociv7.h"
+
+namespace ocilite::api {
+
+struct Side {
+    // Whether the area holds a logon / a cursor of this side.
+    bool (*ownsLogon)(const Cda_Def *lda);
+    bool (*ownsCursor)(const Cda_Def *cda);
+    // Lets go of the logon / cursor the area holds, when the area is about to serve the other
+    // side (no commit: the area is being reused, as a second olog on it does).
+    void (*forgetLogon)(Cda_Def *lda);
+    void (*forgetCursor)(Cda_Def *cda);
+#define OCILITE_SIDE_CALL(name, params, args) sword(*name) params;
+    OCIV7_ENTRY_POINTS(OCILITE_SIDE_CALL)
+#undef OCILITE_SIDE_CALL
+};
+
+const Side &embeddedSide();
+const Side &oracleSide();
+
+} // namespace ocilite::api
