@@ -28,6 +28,8 @@ void Catalogue::addSpec(std::string_view source) {
         return;
     CataloguePackage pkg;
     pkg.name = nodeName(*unit, unit->root);
+    pkg.partial =
+        source.starts_with("-- PARTIAL:") || source.find("\n-- PARTIAL:") != std::string_view::npos;
     const Node *items = unit->root->child;
     if (items && items->kind == NK::DeclList)
         items = items->child;

@@ -13,6 +13,7 @@ namespace ocilite::plsql {
 struct CataloguePackage {
     std::string name;
     std::unordered_set<std::string> members; // every name the specification declares
+    bool partial = false; // "-- PARTIAL:" in the file: a name missing here is undecidable
 };
 
 class Catalogue {

@@ -124,6 +124,8 @@ int Checker::name(const Scope &scope, const Node *n) {
     const Catalogue &cat = Catalogue::instance();
     if (const CataloguePackage *pkg = cat.package(id); pkg && id != "STANDARD") {
         depend("PUBLIC", id, "SYNONYM");
+        if (pkg->partial)
+            return 0; // the catalogue lists only some of its members
         const std::vector<std::string> members(pkg->members.begin(), pkg->members.end());
         return member(members, first->next);
     }
