@@ -61,10 +61,15 @@ echo TIGER | velmora-check --user SCOTT --format gcc >"$work/check.out" || code=
 [ "$code" -eq 1 ] || fail "velmora-check on the demo database exited $code"
 echo "velmora-check listed $(wc -l <"$work/check.out") errors of the demo database"
 
-export DISPLAY=:$((500 + RANDOM % 400))
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and reports it once it accepts clients.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+display_number=
+read -r -t 60 -u "$display_fd" display_number || true
+exec {display_fd}>&-
+[ -n "$display_number" ] || fail "the virtual display did not start"
+export DISPLAY=:$display_number
 /usr/bin/velmora >"$work/velmora.log" 2>&1 &
 app_pid=$!
 login=

@@ -10,20 +10,31 @@ export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data HOME=$work/home
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$HOME"
 unset LD_LIBRARY_PATH QT_QPA_PLATFORM
 
-display_number=$((100 + RANDOM % 400))
-export DISPLAY=:$display_number
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+xvfb_pid=
 app_pid=
-
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# Xvfb picks a free display itself and writes its number to the pipe once it accepts
+# clients, so parallel runs never share a display and nothing starts before it is ready.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display_number=
+read -r -t 60 -u "$display_fd" display_number || true
+exec {display_fd}>&-
+if [ -z "$display_number" ]; then
+  echo "FAIL: the virtual display did not start within 60 s" >&2
+  cat "$work/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=:$display_number
+
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 fail() {
   echo "FAIL: $*" >&2
