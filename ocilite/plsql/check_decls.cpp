@@ -23,11 +23,12 @@ void Checker::declarations(Scope &scope, const Node *list) {
         declaration(scope, d);
 }
 
-std::shared_ptr<std::vector<std::string>> Checker::recordFields(const Node *record) {
+std::shared_ptr<std::vector<std::string>> Checker::recordFields(const ParsedUnit &unit,
+                                                                const Node *record) {
     auto fields = std::make_shared<std::vector<std::string>>();
     for (const Node *f = record->child; f; f = f->next)
         if (f->kind == NK::Field)
-            fields->push_back(text(f->tok));
+            fields->push_back(nodeName(unit, f));
     return fields;
 }
 
@@ -46,7 +47,7 @@ void Checker::declaration(Scope &scope, const Node *d) {
         break;
     case NK::RecordType:
         sym.kind = SymKind::Type;
-        sym.fields = recordFields(d);
+        sym.fields = recordFields(m_unit, d);
         for (const Node *f = d->child; f && !errors; f = f->next)
             errors = typeRef(scope, f->child, nullptr) ? 0 : 1;
         break;

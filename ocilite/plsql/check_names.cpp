@@ -12,6 +12,52 @@
 namespace ocilite::plsql {
 namespace {
 
+// Built-ins whose argument lists are syntax rather than parameters; STANDARD does not
+// declare them (catalogue/README.md, "SYNTAX:").
+bool isSyntaxFunction(const std::string &id) {
+    static const char *const kNames[] = {"CAST",
+                                         "TREAT",
+                                         "EXTRACT",
+                                         "TRIM",
+                                         "TRANSLATE",
+                                         "CHR",
+                                         "COALESCE",
+                                         "GREATEST",
+                                         "LEAST",
+                                         "NULLIF",
+                                         "CARDINALITY",
+                                         "SET",
+                                         "NVL",
+                                         "CURRENT_DATE",
+                                         "CURRENT_TIMESTAMP",
+                                         "LOCALTIMESTAMP",
+                                         "MULTISET",
+                                         "TO_NUMBER",
+                                         "TO_DATE",
+                                         "TO_TIMESTAMP",
+                                         "TO_TIMESTAMP_TZ",
+                                         "TO_DSINTERVAL",
+                                         "TO_YMINTERVAL",
+                                         "TO_BINARY_FLOAT",
+                                         "TO_BINARY_DOUBLE",
+                                         "VALIDATE_CONVERSION",
+                                         "SQLCODE",
+                                         "SQLERRM",
+                                         "SYSDATE",
+                                         "SYSTIMESTAMP",
+                                         "USER",
+                                         "UID",
+                                         "DECODE",
+                                         "DUMP",
+                                         "VSIZE",
+                                         "NVL2",
+                                         "LNNVL"};
+    for (const char *n : kNames)
+        if (id == n)
+            return true;
+    return id.rfind("JSON_", 0) == 0 || id.rfind("XML", 0) == 0;
+}
+
 bool contains(const std::vector<std::string> &list, const std::string &id) {
     return std::find(list.begin(), list.end(), id) != list.end();
 }
@@ -129,7 +175,8 @@ int Checker::name(const Scope &scope, const Node *n) {
         const std::vector<std::string> members(pkg->members.begin(), pkg->members.end());
         return member(members, first->next);
     }
-    if (cat.isStandard(id) || id == "SQL" || id == "SELF")
+    if (cat.isStandard(id) || cat.isSqlFunction(id) || isSyntaxFunction(id) || id == "SQL" ||
+        id == "SELF")
         return 0;
     return schemaName(n, first, id);
 }

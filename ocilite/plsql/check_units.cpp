@@ -70,6 +70,7 @@ bool Checker::loadSpec(const std::string &name, Scope &scope,
     const ParsedUnit &spec = *m_specs.back();
     if (!spec.root || spec.root->kind != NK::PackageSpec)
         return false;
+    m_ownSpec = &spec;
     for (const Node *d = spec.root->child ? spec.root->child->child : nullptr; d; d = d->next) {
         if (d->kind == NK::Pragma)
             continue;
@@ -82,7 +83,7 @@ bool Checker::loadSpec(const std::string &name, Scope &scope,
             d->kind == NK::RefCursorType)
             sym.kind = SymKind::Type;
         if (d->kind == NK::RecordType)
-            sym.fields = recordFields(d);
+            sym.fields = recordFields(spec, d);
         scope.names.emplace(id, sym);
     }
     return true;
@@ -163,9 +164,9 @@ std::string signature(const ParsedUnit &unit, const Node *decl) {
 // PLS-00323 for each subprogram or cursor of the specification with no body here, at its
 // place in the specification.
 void Checker::definedInBody(const std::vector<const Node *> &specSubprograms, const Node *body) {
-    if (!body || m_specs.empty())
+    if (!body || !m_ownSpec)
         return;
-    const ParsedUnit &spec = *m_specs.back();
+    const ParsedUnit &spec = *m_ownSpec;
     std::vector<std::string> defined;
     for (const Node *d = body->child; d; d = d->next)
         if (d->kind == NK::SubprogBody || (d->kind == NK::Cursor && d->child))

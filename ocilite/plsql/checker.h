@@ -59,7 +59,8 @@ private:
     void declaration(Scope &scope, const Node *d);
     void parameters(Scope &scope, const Node *heading);
     bool typeRef(const Scope &scope, const Node *type, Symbol *into);
-    std::shared_ptr<std::vector<std::string>> recordFields(const Node *record);
+    static std::shared_ptr<std::vector<std::string>> recordFields(const ParsedUnit &unit,
+                                                                  const Node *record);
     // statements (check_stmts.cpp)
     void statements(Scope &scope, const Node *list);
     void statement(Scope &scope, const Node *s);
@@ -90,6 +91,7 @@ private:
     CompileResult &m_result;
     Diagnostics m_diags;
     std::vector<std::unique_ptr<ParsedUnit>> m_specs;
+    const ParsedUnit *m_ownSpec = nullptr; // a package body's specification
     std::deque<std::string> m_specSources; // stable: parsed specs point into them
     std::unordered_map<std::string, std::vector<std::string>> m_memberCache;
 };
