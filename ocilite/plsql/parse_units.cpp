@@ -97,7 +97,14 @@ Node *Parser::standaloneSubprogram(uint32_t first, bool function) {
     }
     heading->child = parts.head;
     unitClauses(function);
-    Node *body = subprogramRest(finish(heading), false);
+    const bool assumeIs = !isKw(Kw::IS) && !isKw(Kw::AS);
+    if (assumeIs) {
+        if (!isKw(Kw::BEGIN))
+            fail(Expect::SubprogramHeading);
+        // Oracle reads the heading as if IS stood before BEGIN and goes on.
+        failSubstituted(Expect::SubprogramHeading, "is");
+    }
+    Node *body = subprogramRest(finish(heading), false, assumeIs);
     if (!acceptOp(';') && !atEof())
         fail(Expect::AfterEnd);
     unit->child = body;
@@ -159,13 +166,14 @@ Node *Parser::subprogramHeading(NK kind, bool function, bool method) {
 }
 
 // After a heading: ';' (a declaration) or IS/AS and a body, LANGUAGE or EXTERNAL.
-Node *Parser::subprogramRest(Node *heading, bool method) {
+Node *Parser::subprogramRest(Node *heading, bool method, bool assumeIs) {
     (void)method;
-    if (!isKw(Kw::IS) && !isKw(Kw::AS)) {
+    if (!assumeIs && !isKw(Kw::IS) && !isKw(Kw::AS)) {
         heading->end = static_cast<uint32_t>(m_i);
         return heading;
     }
-    ++m_i;
+    if (!assumeIs)
+        ++m_i;
     Node *body = mk(NK::SubprogBody, heading->first);
     body->tok = heading->tok;
     body->flags = heading->flags;

@@ -102,7 +102,7 @@ private:
     Node *parameter();
     void subprogramClauses(bool function, bool body);
     Node *subprogram(bool method);
-    Node *subprogramRest(Node *heading, bool method);
+    Node *subprogramRest(Node *heading, bool method, bool assumeIs = false);
     void typeMember(ChildList &members);
     void typeModifiers();
 

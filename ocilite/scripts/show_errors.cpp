@@ -10,7 +10,8 @@ constexpr size_t kLineColWidth = 8;
 constexpr size_t kErrorWidth = 65;
 
 // Cuts a message into lines of at most `width` characters at blanks (SQL*Plus's
-// WORD_WRAPPED), keeping the message's own line breaks.
+// WORD_WRAPPED), keeping the message's own line breaks but not its empty lines (the blank
+// line after PLS-00103's "following:" does not show).
 std::vector<std::string> wordWrapped(const std::string &text, size_t width) {
     std::vector<std::string> lines;
     std::istringstream paragraphs(text);
@@ -33,7 +34,8 @@ std::vector<std::string> wordWrapped(const std::string &text, size_t width) {
             }
             line += (line.empty() ? "" : " ") + word;
         }
-        lines.push_back(line);
+        if (!line.empty())
+            lines.push_back(line);
     }
     if (lines.empty())
         lines.emplace_back();

@@ -213,7 +213,9 @@ void ScriptRunner::showErrors(Place at, const std::string &text) {
     const bool ok = fetchRows(
         m_db, m_schema,
         "SELECT LINE, POSITION, TEXT FROM USER_ERRORS WHERE NAME = " + sqlLiteral(unit->name) +
-            " AND TYPE = " + sqlLiteral(unit->type) + " ORDER BY SEQUENCE",
+            " AND TYPE = " + sqlLiteral(unit->type) +
+            // SQL*Plus's own order: by place, a companion row (number 0) before its error.
+            " ORDER BY LINE, POSITION, ATTRIBUTE, MESSAGE_NUMBER, SEQUENCE",
         [](const std::vector<PrintedColumn> &) {},
         [&](const PrintedRow &row) {
             errors.push_back({std::atoi(row[0].value_or("0").c_str()),

@@ -199,8 +199,9 @@ TEST_F(SqlPlusTest, ShowErrorsListsTheLastUnitOrTheNamedOne) {
                                 "LINE/COL ERROR\n"
                                 "-------- ---------------------------------------------------"
                                 "--------------\n"
-                                "3/3      PLS-00201: identifier 'X' must be declared\n"
-                                "3/3      PL/SQL: Statement ignored\n";
+                                // SQL*Plus orders by place, the companion row first.
+                                "3/3      PL/SQL: Statement ignored\n"
+                                "3/3      PLS-00201: identifier 'X' must be declared\n";
     EXPECT_TRUE(contains(r.out, "Warning: Procedure created with compilation errors.\n" + listing +
                                     "Procedure created.\nNo errors.\n" + listing))
         << r.out;
