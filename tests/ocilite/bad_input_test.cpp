@@ -1,5 +1,5 @@
 // Bad statements: a clear Oracle error every time, never a crash, and the cursor still works.
-#include "oci_harness.h"
+#include "oci_client.h"
 
 namespace ocilite::test {
 namespace {

@@ -1,6 +1,6 @@
 // Binds by name and number, deferred parse, cancel, and Oracle's transactions: auto-commit
 // off after logon, commit, rollback, auto-commit on, and DDL's implicit commit.
-#include "oci_harness.h"
+#include "oci_client.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // The engine below the entry points: the error table, text forms, date models, LIKE, the
 // tokenizer, and the Database API the admin tool and the demo schema use.
-#include "oci_harness.h"
+#include "oci_client.h"
 
 #include "ocilite/dialect/sql_functions.h"
 #include "ocilite/dialect/text_form.h"

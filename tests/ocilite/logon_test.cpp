@@ -1,5 +1,5 @@
 // Logon and logoff, connect strings, and what happens to areas that hold no logon or cursor.
-#include "oci_harness.h"
+#include "oci_client.h"
 
 #include "ocilite/engine/connect_string.h"
 #include "ocilite/engine/database.h"

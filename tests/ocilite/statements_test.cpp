@@ -1,5 +1,5 @@
 // The statements the program sends, exactly as it builds them, and the dialect around them.
-#include "oci_harness.h"
+#include "oci_client.h"
 
 #include "ocilite/engine/database.h"
 

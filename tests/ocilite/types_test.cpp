@@ -1,6 +1,6 @@
 // Describe of every type, the text forms of fetched values, NULL, truncation and the
 // external types a version-7 program defines its buffers with.
-#include "oci_harness.h"
+#include "oci_client.h"
 
 #include <cstring>
 

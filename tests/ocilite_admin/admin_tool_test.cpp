@@ -1,7 +1,7 @@
 // The admin tool end to end, as a separate process: exit status, messages, passwords read
 // from standard input, and a script with one failing statement.
-#include "oci_query.h"
-#include "temp_env.h"
+#include "oci_client.h"
+#include "temp_home.h"
 #include "tool_process.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ using test::runTool;
 class AdminToolTest : public ::testing::Test {
 protected:
     std::string db() const { return m_env.path("tool.db"); }
-    test::TempEnv m_env;
+    test::TempHome m_env;
 };
 
 TEST_F(AdminToolTest, HelpAndUsageErrors) {
@@ -63,7 +63,7 @@ TEST_F(AdminToolTest, CreateAddUserAndRunAScriptWithOneFailure) {
     EXPECT_NE(run.out.find("loading\n"), std::string::npos) << run.out;
     EXPECT_NE(run.err.find("load.sql:4: ORA-00942"), std::string::npos) << run.err;
 
-    test::OciSession oci;
+    test::Oci oci;
     std::string error;
     ASSERT_TRUE(oci.logon("DEV", "s3cret", db(), error)) << error;
     EXPECT_EQ(oci.rows("SELECT A FROM T ORDER BY A"), (test::Rows{{"1"}, {"3"}}));
@@ -85,7 +85,7 @@ TEST_F(AdminToolTest, DemoThenLogOnAsScott) {
     const Outcome demo = runTool({"demo", db()});
     ASSERT_EQ(demo.status, 0) << demo.err;
     EXPECT_EQ(runTool({"demo", db()}).status, 1);
-    test::OciSession oci;
+    test::Oci oci;
     std::string error;
     ASSERT_TRUE(oci.logon("SCOTT", "TIGER", db(), error)) << error;
     EXPECT_GE(oci.rows("SELECT OBJECT_NAME FROM USER_OBJECTS WHERE STATUS = 'INVALID'").size(), 5u);

@@ -1,9 +1,9 @@
 // The demo schema as the program sees it through the client library: tables, program
 // units of all four types, and compile errors that point at real tokens of the source.
-#include "oci_query.h"
+#include "oci_client.h"
 #include "ocilite/demo/demo_schema.h"
 #include "ocilite/engine/database.h"
-#include "temp_env.h"
+#include "temp_home.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +15,13 @@
 namespace ocilite {
 namespace {
 
-using test::OciSession;
+using test::Oci;
 using test::Rows;
 
 class DemoSchemaTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        s_env = new test::TempEnv;
+        s_env = new test::TempHome;
         s_path = s_env->path("demo.db");
         std::string error;
         std::unique_ptr<Database> db = Database::open(s_path, true, error);
@@ -37,12 +37,12 @@ protected:
         ASSERT_TRUE(m_oci.logon("SCOTT", "TIGER", s_path, error)) << error;
     }
 
-    static test::TempEnv *s_env;
+    static test::TempHome *s_env;
     static std::string s_path;
-    OciSession m_oci;
+    Oci m_oci;
 };
 
-test::TempEnv *DemoSchemaTest::s_env = nullptr;
+test::TempHome *DemoSchemaTest::s_env = nullptr;
 std::string DemoSchemaTest::s_path;
 
 const char *const kUnitTypes[] = {"PACKAGE", "PACKAGE BODY", "PROCEDURE", "FUNCTION"};
@@ -197,15 +197,15 @@ TEST_F(DemoSchemaTest, JapaneseCommentsKeptAsUtf8) {
 }
 
 TEST(DemoDefaultDatabase, EmptyConnectStringReachesTheDemoOnFirstUse) {
-    test::TempEnv env;
-    OciSession oci;
+    test::TempHome env;
+    Oci oci;
     std::string error;
     ASSERT_TRUE(oci.logon("scott", "TIGER", "", error)) << error;
     const Rows invalid =
         oci.rows("SELECT DISTINCT OBJECT_TYPE FROM USER_OBJECTS WHERE OBJECT_TYPE IN('PACKAGE', "
                  "'PACKAGE BODY', 'PROCEDURE', 'FUNCTION') AND STATUS = 'INVALID'");
     EXPECT_EQ(invalid.size(), 4u);
-    OciSession wrong;
+    Oci wrong;
     EXPECT_FALSE(wrong.logon("SCOTT", "LION", "", error));
     EXPECT_NE(error.find("ORA-01017"), std::string::npos) << error;
 }

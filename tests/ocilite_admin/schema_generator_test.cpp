@@ -1,9 +1,9 @@
 // The large-schema generator: counts of units, invalid units, errors and lines, and errors
 // that point at the generated statements.
-#include "oci_query.h"
+#include "oci_client.h"
 #include "ocilite/demo/schema_generator.h"
 #include "ocilite/engine/database.h"
-#include "temp_env.h"
+#include "temp_home.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +23,13 @@ protected:
         ASSERT_TRUE(m_db->addUser("BENCH", "pw", error)) << error;
     }
     Rows query(const std::string &sql) {
-        test::OciSession oci;
+        test::Oci oci;
         std::string error;
         EXPECT_TRUE(oci.logon("BENCH", "pw", m_env.path("gen.db"), error)) << error;
         return oci.rows(sql);
     }
 
-    test::TempEnv m_env;
+    test::TempHome m_env;
     std::unique_ptr<Database> m_db;
 };
 

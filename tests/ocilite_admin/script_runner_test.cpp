@@ -1,10 +1,10 @@
 // The script runner over a real database: failing statements reported with their script
 // line while the rest still runs, includes, WHENEVER SQLERROR EXIT, and compile errors
 // declared by --@error directives.
-#include "oci_query.h"
+#include "oci_client.h"
 #include "ocilite/engine/database.h"
 #include "ocilite/scripts/script_runner.h"
-#include "temp_env.h"
+#include "temp_home.h"
 
 #include <gtest/gtest.h>
 
@@ -37,13 +37,13 @@ protected:
         return ok;
     }
     Rows query(const std::string &sql) {
-        test::OciSession oci;
+        test::Oci oci;
         std::string error;
         EXPECT_TRUE(oci.logon("DEV", "secret", m_env.path("run.db"), error)) << error;
         return oci.rows(sql);
     }
 
-    test::TempEnv m_env;
+    test::TempHome m_env;
     std::unique_ptr<Database> m_db;
     FileScriptSource m_source;
     std::ostringstream m_out;

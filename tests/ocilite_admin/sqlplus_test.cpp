@@ -1,8 +1,8 @@
 // SQL*Plus scripting through the admin tool, one test per feature, as a user runs scripts:
 // "ocilite run DB USER script.sql arg...", answers on standard input, files in the working
 // folder. Each test checks what SQL*Plus would print or leave behind.
-#include "oci_query.h"
-#include "temp_env.h"
+#include "oci_client.h"
+#include "temp_home.h"
 #include "tool_process.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ protected:
     }
 
     Rows query(const std::string &sql) {
-        test::OciSession oci;
+        test::Oci oci;
         std::string error;
         EXPECT_TRUE(oci.logon("DEV", "pw", db(), error)) << error;
         return oci.rows(sql);
@@ -48,7 +48,7 @@ protected:
         return text.str();
     }
 
-    test::TempEnv m_env;
+    test::TempHome m_env;
 };
 
 bool contains(const std::string &text, const std::string &part) {

@@ -1,8 +1,10 @@
-// Test harness: a throw-away ocilite database with the SCOTT schema, and a logon that
-// calls the library's C entry points the way the session and the cursor call them.
+// The one OCI test harness of the ocilite tests: a logon that calls the library's C entry
+// points the way the session and the cursor call them, a throw-away database with the SCOTT
+// schema, and the fixture that gives each test its own home, database and logon.
 #pragma once
 
 #include "oci/ociv7.h"
+#include "temp_home.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +12,6 @@
 #include <vector>
 
 namespace ocilite::test {
-
-// A fresh temporary folder used as HOME, XDG_DATA_HOME and XDG_CONFIG_HOME.
-class TempHome {
-public:
-    TempHome();
-    ~TempHome();
-    const std::string &path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 // Creates <dir>/test.db with SCOTT/TIGER, DEPT and EMP, and a few program units.
 std::string createTestDatabase(const std::string &dir);
@@ -35,10 +26,12 @@ struct Column {
     int nullok = 0;
 };
 
+using Rows = std::vector<std::vector<std::string>>;
+
 struct Result {
     int rc = 0; // first failing call's rc, 0 when all worked
     std::vector<Column> columns;
-    std::vector<std::vector<std::string>> rows; // NULL arrives as ""
+    Rows rows; // NULL arrives as ""
     unsigned rpc = 0;
 };
 
@@ -46,8 +39,13 @@ class Oci {
 public:
     Oci();
     ~Oci();
-    // olog as the session calls it: (text, -1) for each part, mode 0.
+    Oci(const Oci &) = delete;
+    Oci &operator=(const Oci &) = delete;
+    // olog as the session calls it: (text, -1) for each part, mode 0; then opens the cursor.
     int logon(const std::string &user, const std::string &password, const std::string &connect);
+    // The same; false with the "ORA-..." text in error.
+    bool logon(const std::string &user, const std::string &password, const std::string &connect,
+               std::string &error);
     void logoff();
     // The cursor's Execute and Fetch loop: open, parse, describe until 1007, define each
     // column as a string of dbsize+1 (DATE: 23), execute, fetch until 1403 (1405 counts).
@@ -55,6 +53,8 @@ public:
     // The cursor's ExecuteSQL / InsertData: parse, bind :1.. as strings, execute.
     int run(const std::string &sql, const std::vector<std::string> &values = {});
     std::string message(int rc); // oerhms on the logon area
+    // A query's rows, recording a test failure (with the error text) when it fails.
+    Rows rows(const std::string &sql);
 
     Cda_Def lda{};
     ub1 hda[OCIV7_HDA_SIZE]{};

@@ -1,5 +1,6 @@
-// A temporary folder for one test, with XDG_DATA_HOME and XDG_CONFIG_HOME pointed into it
-// so no test touches the user's real default database or alias file.
+// The one temporary folder helper of the ocilite tests: a fresh folder used as HOME with
+// XDG_DATA_HOME and XDG_CONFIG_HOME below it, so no test touches the user's default
+// database or alias file; removed with everything in it at the end.
 #pragma once
 
 #include <filesystem>
@@ -7,14 +8,16 @@
 
 namespace ocilite::test {
 
-class TempEnv {
+class TempHome {
 public:
-    TempEnv();
-    ~TempEnv();
-    TempEnv(const TempEnv &) = delete;
-    TempEnv &operator=(const TempEnv &) = delete;
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome &) = delete;
+    TempHome &operator=(const TempHome &) = delete;
 
     const std::filesystem::path &dir() const { return m_dir; }
+    std::string path() const { return m_dir.string(); }
+    // A path below the folder.
     std::string path(const std::string &name) const { return (m_dir / name).string(); }
     // Writes a file below the folder (creating sub-folders) and returns its path.
     std::string write(const std::string &name, const std::string &text) const;

@@ -1,24 +1,8 @@
-#include "oci_harness.h"
+#include "oci_client.h"
 
 #include "ocilite/engine/database.h"
 
-#include <cstdlib>
-#include <filesystem>
-
 namespace ocilite::test {
-
-TempHome::TempHome() {
-    char pattern[] = "/tmp/ocilite-test-XXXXXX";
-    m_path = ::mkdtemp(pattern);
-    ::setenv("HOME", m_path.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (m_path + "/data").c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (m_path + "/config").c_str(), 1);
-}
-
-TempHome::~TempHome() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
 
 std::string createTestDatabase(const std::string &dir) {
     const std::string path = dir + "/test.db";
@@ -75,6 +59,20 @@ int Oci::logon(const std::string &user, const std::string &password, const std::
     if (loggedOn)
         openCursor();
     return rc;
+}
+
+bool Oci::logon(const std::string &user, const std::string &password, const std::string &connect,
+                std::string &error) {
+    const int rc = logon(user, password, connect);
+    if (rc != 0)
+        error = message(rc);
+    return rc == 0;
+}
+
+Rows Oci::rows(const std::string &sql) {
+    const Result r = query(sql);
+    EXPECT_EQ(0, r.rc) << sql << "\n" << message(r.rc);
+    return r.rows;
 }
 
 void Oci::openCursor() {
