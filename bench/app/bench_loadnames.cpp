@@ -6,6 +6,7 @@
 
 #include "app/fmlist.h"
 #include "app/namelist.h"
+#include "bench_support.h"
 #include "ocilite/engine/database.h"
 #include "platform/registry.h"
 #include "session/toci.h"
@@ -14,12 +15,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTimer>
-
-#include <sqlite3.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,37 +30,14 @@ bool createNames(const std::string &path, long count) {
     std::string error;
     auto db = ocilite::Database::open(path, true, error);
     if (!db || !db->addUser(kSchema, kSchema, error) || !db->begin(error))
-        return std::fprintf(stderr, "%s\n", error.c_str()), false;
+        return bench::fail(error);
     char sql[128];
     for (long i = 0; i < count; ++i) {
         std::snprintf(sql, sizeof sql, "CREATE PROCEDURE P%07ld AS\nBEGIN\n  NULL;\nEND;", i);
         if (!db->execute(kSchema, sql, error))
-            return std::fprintf(stderr, "%s\n", error.c_str()), false;
+            return bench::fail(error);
     }
-    return db->commit(error) || (std::fprintf(stderr, "%s\n", error.c_str()), false);
-}
-
-// The rows the name query returns, read straight from the dictionary table.
-double rawSeconds(const std::string &path, long *rows) {
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    QElapsedTimer timer;
-    timer.start();
-    sqlite3_prepare_v2(db,
-                       "SELECT OBJECT_NAME FROM OCILITE_OBJECTS WHERE OWNER = 'BENCH' AND "
-                       "OBJECT_TYPE = 'PROCEDURE'",
-                       -1, &stmt, nullptr);
-    *rows = 0;
-    std::string last;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        last = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0));
-        ++*rows;
-    }
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return seconds;
+    return db->commit(error) || bench::fail(error);
 }
 
 // Answers the login dialog with the bench schema's password.
@@ -84,15 +58,14 @@ void answerLogin() {
 
 int main(int argc, char *argv[]) {
     const long count = argc > 1 ? std::atol(argv[1]) : 100000;
-    QTemporaryDir work;
-    qputenv("XDG_CONFIG_HOME", (work.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (work.path() + "/data").toLocal8Bit());
+    bench::setProgramName("bench_loadnames");
+    bench::BenchHome work;
     if (qgetenv("QT_QPA_PLATFORM").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("Velmora");
 
-    const std::string path = (work.path() + "/bench.db").toStdString();
+    const std::string path = work.path("bench.db");
     std::printf("creating %ld procedures...\n", count);
     if (!createNames(path, count))
         return 1;
@@ -111,16 +84,19 @@ int main(int argc, char *argv[]) {
     }
     window.cbInv->setChecked(false);
     window.LoadTypes(false); // lists the procedures once, warming the caches
-    QElapsedTimer timer;
-    timer.start();
+    const auto start = bench::Clock::now();
     window.LoadNames(false, "");
-    const double loadSeconds = timer.nsecsElapsed() / 1e9;
+    const double loadSeconds = bench::secondsSince(start);
 
-    long rawRows = 0;
-    const double raw = rawSeconds(path, &rawRows);
-    std::printf("LoadNames: %d names in %.3f s (%.0f names/s)\n", window.lbName->count(),
-                loadSeconds, window.lbName->count() / loadSeconds);
-    std::printf("raw SQLite: %ld names in %.3f s (%.0f names/s)\n", rawRows, raw, rawRows / raw);
-    std::printf("LoadNames / raw: %.1fx; target: LoadNames under 1 s\n", loadSeconds / raw);
-    return window.lbName->count() == rawRows ? 0 : 1;
+    // The rows the name query returns, read straight from the dictionary table.
+    bench::Pass raw;
+    if (!bench::rawPass(path,
+                        "SELECT OBJECT_NAME FROM OCILITE_OBJECTS WHERE OWNER = 'BENCH' AND "
+                        "OBJECT_TYPE = 'PROCEDURE'",
+                        raw))
+        return 1;
+    bench::report("LoadNames", {window.lbName->count(), 0, loadSeconds});
+    bench::report("raw SQLite", raw);
+    std::printf("LoadNames / raw: %.1fx; target: LoadNames under 1 s\n", loadSeconds / raw.seconds);
+    return window.lbName->count() == raw.rows ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 //
 // Usage: bench_cursor [rows]   (default 1000000). Runs in a private XDG_DATA_HOME.
 
+#include "bench_support.h"
 #include "cursor/tocicur.h"
 #include "ocilite/demo/demo_schema.h"
 #include "ocilite/engine/connect_string.h"
@@ -12,31 +13,23 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::fail;
+using bench::Pass;
+using bench::secondsSince;
 
 const char *kTable = "BENCH_ROWS";
 const char *kQuery = "select id, name, amount, created, note from bench_rows";
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-bool fail(const std::string &what) {
-    std::fprintf(stderr, "bench_cursor: %s\n", what.c_str());
-    return false;
-}
 
 bool runRaw(sqlite3 *db, const std::string &sql) {
     char *message = nullptr;
@@ -45,19 +38,6 @@ bool runRaw(sqlite3 *db, const std::string &sql) {
     const std::string text = message ? message : "unknown SQLite error";
     sqlite3_free(message);
     return fail(sql + ": " + text);
-}
-
-// The SQLite table that holds SCOTT's BENCH_ROWS, whatever the engine names it.
-std::string sqliteTableOf(sqlite3 *db) {
-    sqlite3_stmt *st = nullptr;
-    std::string name;
-    const char *sql = "select name from sqlite_master where type = 'table' and "
-                      "upper(name) like '%BENCH_ROWS' order by length(name) limit 1";
-    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        name = reinterpret_cast<const char *>(sqlite3_column_text(st, 0));
-    sqlite3_finalize(st);
-    return name;
 }
 
 // A seed of rows goes in through the engine's own statement path, so every value is stored
@@ -84,7 +64,7 @@ bool seedRows(ocilite::Database &db, long rows) {
 }
 
 bool doubleRows(sqlite3 *db, long rows) {
-    const std::string table = sqliteTableOf(db);
+    const std::string table = bench::storageTable(db, kTable);
     if (table.empty())
         return fail("no SQLite table for BENCH_ROWS");
     const std::string t = "\"" + table + "\"";
@@ -108,36 +88,11 @@ bool loadRows(long rows, std::string &dbPath) {
     return seedRows(*db, rows) && doubleRows(db->handle(), rows);
 }
 
-struct Pass {
-    long rows = 0;
-    long long bytes = 0; // keeps the reads from being optimised away
-    double seconds = 0;
-};
-
 bool rawPass(const std::string &path, Pass &pass) {
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        return fail("cannot open " + path);
-    const std::string table = sqliteTableOf(db);
-    sqlite3_stmt *st = nullptr;
-    const std::string sql = "select * from \"" + table + "\"";
-    if (table.empty() || sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
+    const std::string table = bench::storageTable(path, kTable);
+    if (table.empty())
         return fail("no SQLite table for " + std::string(kTable));
-    }
-    const int columns = sqlite3_column_count(st);
-    const auto start = Clock::now();
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        ++pass.rows;
-        for (int c = 0; c < columns; ++c) {
-            sqlite3_column_text(st, c);
-            pass.bytes += sqlite3_column_bytes(st, c);
-        }
-    }
-    pass.seconds = secondsSince(start);
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return true;
+    return bench::rawPass(path, "select * from \"" + table + "\"", pass);
 }
 
 bool cursorPass(Pass &pass) {
@@ -164,21 +119,15 @@ bool cursorPass(Pass &pass) {
     return true;
 }
 
-void report(const char *name, const Pass &pass) {
-    std::printf("%-28s %9ld rows %8.3f s %12.0f rows/s %12lld bytes\n", name, pass.rows,
-                pass.seconds, pass.rows / pass.seconds, pass.bytes);
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
+    bench::setProgramName("bench_cursor");
     const long rows = argc > 1 ? std::atol(argv[1]) : 1000000;
-    QTemporaryDir home;
-    if (!home.isValid() || rows <= 0)
+    if (rows <= 0)
         return 2;
-    qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+    bench::BenchHome home;
 
     std::string path;
     const auto loadStart = Clock::now();
@@ -194,8 +143,8 @@ int main(int argc, char **argv) {
         return 1;
     if (rawAgain.seconds < raw.seconds)
         raw = rawAgain;
-    report("raw sqlite3_step + text", raw);
-    report("TOCIcur Execute/Fetch", cursor);
+    bench::report("raw sqlite3_step + text", raw);
+    bench::report("TOCIcur Execute/Fetch", cursor);
     std::printf("TOCIcur / raw throughput: %.2f (target >= 0.33)\n",
                 (cursor.rows / cursor.seconds) / (raw.rows / raw.seconds));
     return cursor.rows == raw.rows ? 0 : 1;

@@ -2,24 +2,19 @@
 // VARCHAR2, VARCHAR2, DATE, NUMBER(10,2)), fetches every row through olog / oopen / oparse /
 // odescr / odefin (external type 5) / oexec / ofetch, and then reads the same rows from the
 // same file with raw sqlite3_step + sqlite3_column_text. Prints rows per second and the ratio.
+#include "bench_support.h"
 #include "oci/ociv7.h"
 #include "ocilite/engine/database.h"
 
-#include <sqlite3.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
 
 constexpr int kColumns = 5;
 constexpr const char *kUser = "BENCH";
@@ -30,7 +25,7 @@ OraText *ot(const char *s) {
 }
 
 [[noreturn]] void die(const std::string &what) {
-    std::fprintf(stderr, "bench_ocilite: %s\n", what.c_str());
+    bench::fail(what);
     std::exit(1);
 }
 
@@ -38,10 +33,6 @@ std::string oraError(Cda_Def &lda, const Cda_Def &cda) {
     char text[512] = {};
     oerhms(&lda, static_cast<sb2>(cda.rc), reinterpret_cast<OraText *>(text), sizeof text);
     return text;
-}
-
-double seconds(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 void createTable(const std::string &path) {
@@ -123,55 +114,16 @@ long fetchThroughOci(Cda_Def &lda, size_t &bytes) {
     return rows;
 }
 
-// The SQLite table the engine keeps BENCH.BENCH_ROWS in.
-std::string storageTable(sqlite3 *db) {
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                       "upper(name) LIKE '%BENCH_ROWS%'",
-                       -1, &stmt, nullptr);
-    std::string name;
-    if (stmt && sqlite3_step(stmt) == SQLITE_ROW)
-        name = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0));
-    sqlite3_finalize(stmt);
-    if (name.empty())
-        die("cannot find the table's storage in the SQLite file");
-    return name;
-}
-
-long fetchRaw(const std::string &path, size_t &bytes) {
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        die(sqlite3_errmsg(db));
-    const std::string sql = "SELECT \"ID\", \"NAME\", \"CITY\", \"CREATED\", \"AMOUNT\" FROM \"" +
-                            storageTable(db) + "\"";
-    sqlite3_stmt *stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
-        die(sqlite3_errmsg(db));
-    long rows = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        ++rows;
-        for (int i = 0; i < kColumns; ++i) {
-            const unsigned char *text = sqlite3_column_text(stmt, i);
-            bytes += text ? text[0] : 0;
-        }
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return rows;
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
+    bench::setProgramName("bench_ocilite");
     const long rows = argc > 1 ? std::atol(argv[1]) : 1'000'000;
     if (rows <= 0)
         die("usage: bench_ocilite [ROWS] [DB-FILE]");
-    const std::string path = argc > 2 ? argv[2]
-                                      : (std::filesystem::temp_directory_path() /
-                                         ("bench_ocilite_" + std::to_string(getpid()) + ".db"))
-                                            .string();
-    std::filesystem::remove(path);
+    bench::BenchHome home;
+    const std::string path = argc > 2 ? argv[2] : home.path("bench.db");
+    std::remove(path.c_str());
     createTable(path);
 
     Cda_Def lda{};
@@ -180,30 +132,31 @@ int main(int argc, char **argv) {
         die(oraError(lda, lda));
     auto start = Clock::now();
     insertRows(lda, rows);
-    const double insertSeconds = seconds(start);
+    const double insertSeconds = bench::secondsSince(start);
 
-    size_t ociBytes = 0, rawBytes = 0;
+    bench::Pass oci, raw;
+    size_t ociBytes = 0;
     start = Clock::now();
-    const long ociRows = fetchThroughOci(lda, ociBytes);
-    const double ociSeconds = seconds(start);
+    oci.rows = fetchThroughOci(lda, ociBytes);
+    oci.seconds = bench::secondsSince(start);
     ologof(&lda);
 
-    start = Clock::now();
-    const long rawRows = fetchRaw(path, rawBytes);
-    const double rawSeconds = seconds(start);
-    if (argc <= 2)
-        std::filesystem::remove(path);
-    if (ociRows != rows || rawRows != rows)
-        die("row counts differ: " + std::to_string(ociRows) + " / " + std::to_string(rawRows));
+    const std::string table = bench::storageTable(path, "BENCH_ROWS");
+    if (table.empty() ||
+        !bench::rawPass(path,
+                        "SELECT \"ID\", \"NAME\", \"CITY\", \"CREATED\", \"AMOUNT\" FROM \"" +
+                            table + "\"",
+                        raw))
+        die("cannot read the table's storage in the SQLite file");
+    if (oci.rows != rows || raw.rows != rows)
+        die("row counts differ: " + std::to_string(oci.rows) + " / " + std::to_string(raw.rows));
 
     std::printf("rows: %ld, five columns (NUMBER, VARCHAR2, VARCHAR2, DATE, NUMBER(10,2))\n", rows);
     std::printf("insert through oexec:                  %10.0f rows/s  (%.2f s)\n",
                 rows / insertSeconds, insertSeconds);
-    std::printf("fetch through the entry points:        %10.0f rows/s  (%.2f s)\n",
-                rows / ociSeconds, ociSeconds);
-    std::printf("raw sqlite3_step + sqlite3_column_text: %10.0f rows/s  (%.2f s)\n",
-                rows / rawSeconds, rawSeconds);
-    std::printf("overhead: %.2fx raw (target: at most 2x)   [checksums %zu %zu]\n",
-                ociSeconds / rawSeconds, ociBytes, rawBytes);
+    bench::report("fetch through the entry points", oci);
+    bench::report("raw sqlite3_step + column_text", raw);
+    std::printf("overhead: %.2fx raw (target: at most 2x)   [%zu %lld]\n",
+                oci.seconds / raw.seconds, ociBytes, raw.bytes);
     return 0;
 }

@@ -6,6 +6,7 @@
 // Usage: bench_loadsource [lines] [errors] [runs]   (default 100000 1000 1). Runs in private
 // XDG_DATA_HOME and XDG_CONFIG_HOME folders, on the offscreen platform unless told otherwise.
 
+#include "bench_support.h"
 #include "cursor/tocicur.h"
 #include "ocilite/demo/schema_generator.h"
 #include "ocilite/engine/connect_string.h"
@@ -16,13 +17,9 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTemporaryDir>
 #include <QTimer>
 
-#include <sqlite3.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -30,19 +27,13 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::fail;
+using bench::Pass;
+using bench::secondsSince;
 
 const char *const kPrefix = "BENCH";
 const char *const kUnit = "BENCH_PKG_000001"; // the generator's first unit is a package body
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-bool fail(const std::string &what) {
-    std::fprintf(stderr, "bench_loadsource: %s\n", what.c_str());
-    return false;
-}
 
 bool logOn(TOCIctrl &ctrl) {
     if (!ctrl.Active())
@@ -79,40 +70,14 @@ bool createUnit(long lines, long errors, std::string &path) {
     return true;
 }
 
-struct Pass {
-    long rows = 0;
-    long long bytes = 0; // keeps the reads from being optimised away
-    double seconds = 0;
-};
-
 bool rawPass(const std::string &path, Pass &pass) {
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        return fail("cannot open " + path);
-    const char *sql =
+    return bench::rawPass(
+        path,
         "select s.LINE, s.TEXT, e.SEQUENCE, e.POSITION, e.TEXT from OCILITE_SOURCE s "
         "left join OCILITE_ERRORS e on e.OWNER = s.OWNER and e.NAME = s.NAME and "
         "e.TYPE = s.TYPE and e.LINE = s.LINE "
-        "where s.OWNER = 'SCOTT' and s.NAME = ?1 and s.TYPE = 'PACKAGE BODY' order by s.LINE";
-    sqlite3_stmt *st = nullptr;
-    const auto start = Clock::now();
-    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
-        std::string message = sqlite3_errmsg(db);
-        sqlite3_close(db);
-        return fail("raw query: " + message);
-    }
-    sqlite3_bind_text(st, 1, kUnit, -1, SQLITE_STATIC);
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        ++pass.rows;
-        for (int c = 0; c < 5; ++c) {
-            sqlite3_column_text(st, c);
-            pass.bytes += sqlite3_column_bytes(st, c);
-        }
-    }
-    pass.seconds = secondsSince(start);
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return true;
+        "where s.OWNER = 'SCOTT' and s.NAME = ?1 and s.TYPE = 'PACKAGE BODY' order by s.LINE",
+        pass, {kUnit});
 }
 
 // Message boxes would stop the run: a failed load is reported instead.
@@ -152,18 +117,6 @@ bool viewPass(TfmView &view, Pass &pass) {
     return true;
 }
 
-void report(const char *name, const Pass &pass) {
-    std::printf("%-26s %8ld rows %8.3f s %12.0f rows/s\n", name, pass.rows, pass.seconds,
-                pass.rows / pass.seconds);
-}
-
-double best(const std::vector<Pass> &passes) {
-    double seconds = passes.front().seconds;
-    for (const Pass &p : passes)
-        seconds = std::min(seconds, p.seconds);
-    return seconds;
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -171,11 +124,8 @@ int main(int argc, char **argv) {
     const long errors = argc > 2 ? std::atol(argv[2]) : 1000;
     const int runs = std::max(1, argc > 3 ? std::atoi(argv[3]) : 1);
 
-    QTemporaryDir home;
-    if (!home.isValid())
-        return fail("no temporary folder"), 1;
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+    bench::setProgramName("bench_loadsource");
+    bench::BenchHome home;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -202,9 +152,9 @@ int main(int argc, char **argv) {
         Pass r, c, v;
         if (!rawPass(path, r) || !cursorPass(*cur, c) || !viewPass(view, v))
             return 1;
-        report("raw SQLite join", r);
-        report("TOCIcur fetch only", c);
-        report("TfmView::LoadSource", v);
+        bench::report("raw SQLite join", r);
+        bench::report("TOCIcur fetch only", c);
+        bench::report("TfmView::LoadSource", v);
         raw.push_back(r);
         fetches.push_back(c);
         loads.push_back(v);
@@ -213,6 +163,7 @@ int main(int argc, char **argv) {
         return fail("LoadSource did not show every row"), 1;
     std::printf("best of %d: raw %.3f s, fetch only %.3f s, LoadSource %.3f s; "
                 "LoadSource / raw: %.2fx (target: at most 3x)\n",
-                runs, best(raw), best(fetches), best(loads), best(loads) / best(raw));
+                runs, bench::bestSeconds(raw), bench::bestSeconds(fetches),
+                bench::bestSeconds(loads), bench::bestSeconds(loads) / bench::bestSeconds(raw));
     return 0;
 }
