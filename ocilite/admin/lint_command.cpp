@@ -21,6 +21,7 @@ constexpr int kUsage = 2;
 struct LintOptions {
     velmora::report::Format format = velmora::report::Format::Gcc;
     std::vector<std::string> names;
+    bool help = false;
 };
 
 int usageError(std::ostream &err, const std::string &message) {
@@ -36,6 +37,8 @@ bool parseLintOptions(const std::vector<std::string> &args, LintOptions &o, std:
             o.names.push_back(arg);
         } else if (arg == "--") {
             optionsEnd = true;
+        } else if (arg == "--help" || arg == "-h") {
+            o.help = true;
         } else if (arg == "--format" || arg == "-f" || arg.rfind("--format=", 0) == 0) {
             std::string value = arg.size() > 9 && arg[8] == '=' ? arg.substr(9) : "";
             if (value.empty() && (arg == "--format" || arg == "-f")) {
@@ -53,9 +56,9 @@ bool parseLintOptions(const std::vector<std::string> &args, LintOptions &o, std:
             return (error = "unknown option '" + arg + "'"), false;
         }
     }
-    if (o.names.empty())
+    if (o.names.empty() && !o.help)
         error = "lint needs at least one script file or folder";
-    return !o.names.empty();
+    return !o.names.empty() || o.help;
 }
 
 velmora::report::Unit reportUnit(const lint::StoredUnit &stored, const lint::UnitPlaces &places) {
@@ -102,8 +105,13 @@ int runLint(const std::vector<std::string> &args, std::ostream &out, std::ostrea
     LintOptions options;
     std::string error;
     std::vector<std::string> scripts;
-    if (!parseLintOptions(args, options, error) ||
-        !lint::collectScripts(options.names, scripts, error))
+    if (!parseLintOptions(args, options, error))
+        return usageError(err, error);
+    if (options.help) {
+        out << "Usage: ocilite lint [--format FORMAT] FILE|DIR...\n" << lintUsage();
+        return kNoneInvalid;
+    }
+    if (!lint::collectScripts(options.names, scripts, error))
         return usageError(err, error);
     lint::LintDatabase db;
     if (!db.create(error))

@@ -162,6 +162,12 @@ TEST_F(Lint, WrongUsageExitsWithTwo) {
     }
 }
 
+TEST_F(Lint, HelpExitsWithZero) {
+    const Outcome o = lint("--help");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out.rfind("Usage: ocilite lint", 0), 0u) << o.out;
+}
+
 TEST_F(Lint, NothingIsWrittenBesideTheScriptsOrLeftInTheTemporaryFolder) {
     writeBrokenPackage();
     auto listing = [&](const fs::path &folder) {
