@@ -63,11 +63,11 @@ Rows rowsOf(Database &db, const std::string &sql) {
 
 // The name as a statement spells it: bare when Oracle would fold it to itself, else quoted.
 std::string spelledName(const std::string &name) {
-    const bool bare = !name.empty() && std::isupper(static_cast<unsigned char>(name[0])) &&
-                      std::all_of(name.begin(), name.end(), [](unsigned char c) {
-                          return std::isupper(c) || std::isdigit(c) || c == '_' || c == '$' ||
-                                 c == '#';
-                      });
+    const bool bare =
+        !name.empty() && std::isupper(static_cast<unsigned char>(name[0])) &&
+        std::all_of(name.begin(), name.end(), [](unsigned char c) {
+            return std::isupper(c) || std::isdigit(c) || c == '_' || c == '$' || c == '#';
+        });
     if (bare)
         return name;
     std::string quoted = "\"";
@@ -108,9 +108,7 @@ bool LintDatabase::create(std::string &error) {
 void LintDatabase::run(const std::vector<std::string> &scripts, UnitPlaces &places,
                        std::vector<ScriptProblem> &problems) {
     FileScriptSource source;
-    std::ostringstream ignoredOut;
-    std::ostringstream ignoredErr;
-    ScriptRunner runner(*m_db, kSchema, source, ignoredOut, ignoredErr);
+    std::ostringstream ignored;
     int order = 0;
     ScriptRunner::Observer observer;
     observer.unitCreated = [&](const std::string &path, const ScriptItem &item) {
@@ -121,8 +119,11 @@ void LintDatabase::run(const std::vector<std::string> &scripts, UnitPlaces &plac
     observer.failed = [&](const std::string &path, int line, const std::string &message) {
         problems.push_back({path, line, message});
     };
-    runner.setObserver(observer);
+    // Each script runs as SQL*Plus would run it on its own: an EXIT or WHENEVER in one
+    // does not reach the next.
     for (const std::string &script : scripts) {
+        ScriptRunner runner(*m_db, kSchema, source, ignored, ignored);
+        runner.setObserver(observer);
         runner.runFile(script);
         ++order;
     }

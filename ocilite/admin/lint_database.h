@@ -44,8 +44,8 @@ public:
     // Creates the folder, the database and its one schema; false with a reason.
     bool create(std::string &error);
 
-    // Runs the scripts in order (their @ includes too), noting where each unit stands and
-    // every statement that failed.
+    // Runs the scripts in order, each on its own as SQL*Plus would (their @ includes too),
+    // noting where each unit stands and every statement that failed.
     void run(const std::vector<std::string> &scripts, UnitPlaces &places,
              std::vector<ScriptProblem> &problems);
 

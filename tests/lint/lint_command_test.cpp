@@ -153,6 +153,16 @@ TEST_F(Lint, CleanScriptsExitWithZeroAndFailingStatementsAreWarnings) {
     EXPECT_NE(o.err.find("ok.sql:4: warning: ORA-"), std::string::npos) << o.err;
 }
 
+TEST_F(Lint, AnExitInOneScriptDoesNotEndTheOthers) {
+    write("a_setup.sql", "WHENEVER SQLERROR EXIT FAILURE\nCREATE TABLE t (n NUMBER);\nEXIT\n");
+    write("b_proc.sql",
+          "CREATE OR REPLACE PROCEDURE p IS BEGIN INSERT INTO t VALUES (1); not_there; END;\n/\n");
+    const Outcome o = lint(".");
+    EXPECT_EQ(o.status, 1) << o.err;
+    EXPECT_NE(o.out.find(at("b_proc.sql", "not_there") + ": error: PLS-00201"), std::string::npos)
+        << o.out;
+}
+
 TEST_F(Lint, WrongUsageExitsWithTwo) {
     write("ok.sql", "SELECT 1 FROM dual;\n");
     for (const char *args : {"", "missing.sql", "--format xml ok.sql", "--verbose ok.sql", "-f"}) {
