@@ -2,6 +2,7 @@
 
 #include "platform/busy_pointer.h"
 #include "platform/client_text.h"
+#include "session/component_texts.h"
 #include "session/toci.h"
 
 #include <QString>
@@ -13,35 +14,8 @@
 
 namespace {
 
-// The component's own messages, in the client's code page like every other text it holds.
-QByteArray localText(const char *utf8) {
-    return velmora::platform::toClientText(QString::fromUtf8(utf8));
-}
-
-const QByteArray &notBoundText() {
-    static const QByteArray text = localText("OCI-Controlにバインドされていません");
-    return text;
-}
-const QByteArray &notConnectedText() {
-    static const QByteArray text = localText("接続されていません。");
-    return text;
-}
-const QByteArray &unfetchableText() {
-    static const QByteArray text = localText("抽出不可能なカラムが選択されました。");
-    return text;
-}
-const QByteArray &noTableText() {
-    static const QByteArray text = localText("INSERTするテーブルが指定されていません。");
-    return text;
-}
-const QByteArray &noColumnsText() {
-    static const QByteArray text = localText("INSERTする列が指定されていません。");
-    return text;
-}
-const QByteArray &noSuchColumnText() {
-    static const QByteArray text = localText("項目がテーブルに存在しません。");
-    return text;
-}
+using velmora::session::componentText;
+using velmora::session::ComponentText;
 
 // Oracle reports a DATE as 7 bytes; as text it needs room for the default date format.
 constexpr sb4 kDateTextSize = 22;
@@ -140,14 +114,14 @@ bool TOCIcur::fail(const QByteArray &message) {
 }
 
 bool TOCIcur::failNotBound() {
-    return fail(notBoundText());
+    return fail(componentText(ComponentText::NotBound));
 }
 
 // The error text of the last call on the cursor area. A session that is not logged on made no
 // call (and may have no library loaded), so it is not asked for one.
 bool TOCIcur::failFromDatabase() {
     if (!m_ctrl->Connected())
-        return fail(notConnectedText());
+        return fail(componentText(ComponentText::NotConnected));
     return fail(m_ctrl->err_report(&m_cda));
 }
 
@@ -174,7 +148,7 @@ bool TOCIcur::GoExecute() {
     if (SQL.endsWith(';'))
         SQL.chop(1);
     if (!m_ctrl->Connected())
-        return fail(notConnectedText());
+        return fail(componentText(ComponentText::NotConnected));
     if (!m_ctrl->Parse(&m_cda, SQL))
         return failFromDatabase();
     if (!describeSelectList() || !defineColumns())
@@ -195,7 +169,7 @@ bool TOCIcur::describeSelectList() {
             return failFromDatabase();
         }
         if (!DataAttr::fetchable(d.dbtype))
-            return fail(unfetchableText());
+            return fail(componentText(ComponentText::Unfetchable));
         d.cbufl = std::clamp<sb4>(d.cbufl, 0, OCIV7_NAME_CAPACITY);
         if (d.dbtype == OCIV7_TYPE_DATE)
             d.dbsize = kDateTextSize;
@@ -230,7 +204,7 @@ bool TOCIcur::Fetch() {
         return failNotBound();
     if (!m_ctrl->Connected()) {
         blankRow();
-        return fail(notConnectedText());
+        return fail(componentText(ComponentText::NotConnected));
     }
     // A NULL fetched without an indicator may leave the buffer as it was; clearing it first
     // makes it arrive as the empty string instead of the previous row's value.
@@ -325,11 +299,11 @@ bool TOCIcur::GoInsert(const QByteArray &table, const QByteArrayList &columns) {
     if (!m_ctrl)
         return failNotBound();
     if (!m_ctrl->Connected())
-        return fail(notConnectedText());
+        return fail(componentText(ComponentText::NotConnected));
     if (table.isEmpty())
-        return fail(noTableText());
+        return fail(componentText(ComponentText::NoInsertTable));
     if (columns.isEmpty())
-        return fail(noColumnsText());
+        return fail(componentText(ComponentText::NoInsertColumns));
     // Parsed only to learn the table's columns; never executed.
     if (!m_ctrl->Parse(&m_cda, "select * from " + table))
         return failFromDatabase();
@@ -339,7 +313,7 @@ bool TOCIcur::GoInsert(const QByteArray &table, const QByteArrayList &columns) {
     bool found = false;
     const QByteArray statement = insertStatement(table, columns, tableColumns, &found);
     if (!found)
-        return fail(noSuchColumnText());
+        return fail(componentText(ComponentText::NoSuchColumn));
     for (qsizetype i = 0; i < columns.size(); ++i)
         Row.append(QByteArray());
     if (!m_ctrl->Parse(&m_cda, statement))
@@ -396,7 +370,7 @@ bool TOCIcur::GoExecuteSQL(const QByteArray &sql) {
     if (!m_ctrl)
         return failNotBound();
     if (!m_ctrl->Connected())
-        return fail(notConnectedText());
+        return fail(componentText(ComponentText::NotConnected));
     if (!m_ctrl->Parse(&m_cda, sql))
         return failFromDatabase();
     if (!m_ctrl->Exec(&m_cda))

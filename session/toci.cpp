@@ -4,7 +4,7 @@
 
 #include "platform/busy_pointer.h"
 #include "platform/dynlib.h"
-#include "session/toci_messages.h"
+#include "session/component_texts.h"
 
 #include <QMetaObject>
 
@@ -15,6 +15,8 @@
 namespace {
 
 namespace platform = velmora::platform;
+using velmora::session::componentText;
+using velmora::session::ComponentText;
 
 #ifdef _WIN32
 constexpr std::array<const char *, 2> kLibraryNames = {"OCI.DLL", "OCIW32.DLL"};
@@ -22,11 +24,6 @@ constexpr std::array<const char *, 2> kLibraryNames = {"OCI.DLL", "OCIW32.DLL"};
 constexpr std::array<const char *, 2> kLibraryNames = {"libOCI.so", "libOCIW32.so"};
 #endif
 
-constexpr const char *kLoadFailed = "OCIW32.DLL or OCI.DLLのロードに失敗しました。";
-constexpr const char *kCannotDisconnect = "セッションを切断できません。";
-constexpr const char *kCannotEndSession = "セッションを終了できません。";
-constexpr const char *kAutoCommitOn = "Auto-CommitをONにできません。";
-constexpr const char *kAutoCommitOff = "Auto-CommitをOFFにできません。";
 constexpr const char *kOciFunctionError = "-- ORACLE error when processing OCI function";
 
 constexpr int kErrorBufferSize = 512;
@@ -55,7 +52,7 @@ void TOCIctrl::SetActive(bool value) {
         return;
     }
     if (m_connected && !DisConnect())
-        throw EOCIError(kCannotEndSession);
+        throw EOCIError(componentText(ComponentText::CannotEndSession));
     releaseLibrary();
 }
 
@@ -68,7 +65,7 @@ void TOCIctrl::activate() {
     if (lib == nullptr)
         lib = platform::loadLibrary(kLibraryNames[1]);
     if (lib == nullptr)
-        throw EOCIError(kLoadFailed);
+        throw EOCIError(componentText(ComponentText::LoadFailed));
     m_libHandle = lib;
     bindEntryPoints();
     m_libActive = true;
@@ -82,7 +79,7 @@ void TOCIctrl::bindEntryPoints() {
 #undef VELMORA_BIND_ENTRY
 #define VELMORA_CHECK_ENTRY(name, params, args)                                                    \
     if (m_entry.name == nullptr)                                                                   \
-        throw EOCIError(QByteArray("エントリ") + #name + "のロードに失敗しました。");
+        throw EOCIError(velmora::session::missingEntryText(#name));
     OCIV7_ENTRY_POINTS(VELMORA_CHECK_ENTRY)
 #undef VELMORA_CHECK_ENTRY
 }
@@ -198,7 +195,7 @@ bool TOCIctrl::Bind(cda_def *cur, const QByteArrayList &values, int count) {
 
 bool TOCIctrl::Connect() {
     if (!m_libActive && !Active()) {
-        ErrMsg = velmora::session::kDllUnusable;
+        ErrMsg = componentText(ComponentText::DllUnusable);
         return false;
     }
     if (m_connected && !DisConnect())
@@ -215,7 +212,7 @@ bool TOCIctrl::Connect() {
 
 bool TOCIctrl::DisConnect() {
     if (!m_libActive) {
-        ErrMsg = velmora::session::kDllUnusable;
+        ErrMsg = componentText(ComponentText::DllUnusable);
         return false;
     }
     if (!m_connected)
@@ -224,7 +221,7 @@ bool TOCIctrl::DisConnect() {
     if (!CleanUP())
         return false;
     if (m_entry.ologof(&m_lda) != 0) {
-        ErrMsg = kCannotDisconnect;
+        ErrMsg = componentText(ComponentText::CannotDisconnect);
         return false;
     }
     m_connected = false;
@@ -262,7 +259,8 @@ void TOCIctrl::SetAutoCommit(bool value) {
     const auto call = value ? m_entry.ocon : m_entry.ocof;
     if (call(&m_lda) != 0) {
         err_report(&m_lda);
-        throw EOCIError(value ? kAutoCommitOn : kAutoCommitOff);
+        throw EOCIError(
+            componentText(value ? ComponentText::AutoCommitOn : ComponentText::AutoCommitOff));
     }
     m_autoCommit = value;
 }

@@ -1,5 +1,6 @@
 // TOCIctrl's column type lookup through user_tab_columns.
 
+#include "session/component_texts.h"
 #include "session/sql_text.h"
 #include "session/toci.h"
 
@@ -8,10 +9,8 @@
 
 namespace {
 
-constexpr const char *kSizeMismatch =
-    "OCIクラス内部エラー：カラム配列とタイプ配列の数が合いません。";
-constexpr const char *kNotConnected = "接続されていません。";
-constexpr const char *kNoCursor = "OCIクラス内部エラー：カーソルが指定されていません。";
+using velmora::session::componentText;
+using velmora::session::ComponentText;
 
 // Room for the longest identifier and type name the dictionary holds (128 bytes since
 // Oracle 12.2) and the terminator; a value cut short would end the fetch loop early.
@@ -36,17 +35,17 @@ QByteArray fetched(const NameBuffer &buffer) {
 bool TOCIctrl::ChkColType(const QByteArray &table, const QByteArrayList &columns,
                           QByteArrayList &types, cda_def *cur) {
     if (columns.size() != types.size()) {
-        ErrMsg = kSizeMismatch;
+        ErrMsg = componentText(ComponentText::ColumnCountMismatch);
         return false;
     }
     // The lookup calls the library directly, so it must not run without a logon (the
     // library may not even be loaded).
     if (!m_libActive || !m_connected) {
-        ErrMsg = kNotConnected;
+        ErrMsg = componentText(ComponentText::NotConnected);
         return false;
     }
     if (cur == nullptr) {
-        ErrMsg = kNoCursor;
+        ErrMsg = componentText(ComponentText::NoCursor);
         return false;
     }
     return lookUpColumnTypes(table, columns, types, cur);

@@ -4,8 +4,8 @@
 #include "session/toci.h"
 
 #include "platform/client_text.h"
+#include "session/component_texts.h"
 #include "session/login.h"
-#include "session/toci_messages.h"
 
 #include <QLineEdit>
 
@@ -13,12 +13,14 @@
 
 namespace {
 namespace platform = velmora::platform;
+using velmora::session::componentText;
+using velmora::session::ComponentText;
 } // namespace
 
 bool TOCIctrl::Login() {
     ErrMsg.clear();
     if (!m_libActive && !Active()) {
-        ErrMsg = velmora::session::kDllUnusable;
+        ErrMsg = componentText(ComponentText::DllUnusable);
         return false;
     }
     std::unique_ptr<TfmLogin> dialog;
