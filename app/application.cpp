@@ -2,7 +2,9 @@
 
 #include "packaging/desktop_identity.h"
 #include "platform/client_text.h"
+#include "platform/qt_translations.h"
 
+#include <QLocale>
 #include <QMessageBox>
 
 #include <exception>

@@ -1,6 +1,7 @@
 #pragma once
-// The application object: an exception that escapes an event handler is shown in a message
-// box with its text, and the message loop goes on.
+// The application object: Qt's standard dialogs speak the user's language, and an exception
+// that escapes an event handler is shown in a message box with its text while the message loop
+// goes on.
 
 #include <QApplication>
 
