@@ -77,9 +77,11 @@ sword finish(Cda_Def *area, Logon *logon, int code, const std::string &text, ub1
         area->fc = code == 0 ? 0 : fc;
         area->peo = 0;
     }
+    // The text is made when oerhms asks for it: a fetch that reports a NULL (1405) on nearly
+    // every row must not format a message each time.
     if (logon && code != 0) {
         logon->lastCode = code;
-        logon->lastText = text.empty() ? oraText(code) : text;
+        logon->lastText = text;
     }
     return code;
 }
