@@ -28,55 +28,37 @@ typedef unsigned char OraText;
 enum { OCIV7_CDA_SIZE = 64, OCIV7_HDA_SIZE = 256 };
 
 /* The fields every cursor or logon area begins with, in Oracle's published order. */
-struct cda_head {
-    sb2 v2_rc; /* version-2 return code */
-    ub2 ft;    /* SQL function type of the parsed statement */
-    ub4 rpc;   /* rows processed count */
-    ub2 peo;   /* parse error offset */
-    ub1 fc;    /* OCI function code of the last failing call */
-    ub1 rcs1;
-    ub2 rc;  /* version-7 return code (Oracle error number) */
-    ub1 wrn; /* warning flags */
-    ub1 rcs2;
-    sword rcs3;
-    struct {
-        struct {
-            ub4 rcs4;
-            ub2 rcs5;
-            ub1 rcs6;
-        } rd;
-        ub4 rcs7;
-        ub2 rcs8;
-    } rid;
-    sword ose; /* operating-system dependent error */
-    ub1 chk;
+#define OCIV7_CDA_HEAD_FIELDS                                                                      \
+    sb2 v2_rc; /* version-2 return code */                                                         \
+    ub2 ft;    /* SQL function type of the parsed statement */                                     \
+    ub4 rpc;   /* rows processed count */                                                          \
+    ub2 peo;   /* parse error offset */                                                            \
+    ub1 fc;    /* OCI function code of the last failing call */                                    \
+    ub1 rcs1;                                                                                      \
+    ub2 rc;  /* version-7 return code (Oracle error number) */                                     \
+    ub1 wrn; /* warning flags */                                                                   \
+    ub1 rcs2;                                                                                      \
+    sword rcs3;                                                                                    \
+    struct {                                                                                       \
+        struct {                                                                                   \
+            ub4 rcs4;                                                                              \
+            ub2 rcs5;                                                                              \
+            ub1 rcs6;                                                                              \
+        } rd;                                                                                      \
+        ub4 rcs7;                                                                                  \
+        ub2 rcs8;                                                                                  \
+    } rid;                                                                                         \
+    sword ose; /* operating-system dependent error */                                              \
+    ub1 chk;                                                                                       \
     void *rcsp; /* pointer to the library's reserved area */
+
+struct cda_head {
+    OCIV7_CDA_HEAD_FIELDS
 };
 
 /* Cursor data area; the logon data area has the same shape. */
 typedef struct cda_def {
-    sb2 v2_rc;
-    ub2 ft;
-    ub4 rpc;
-    ub2 peo;
-    ub1 fc;
-    ub1 rcs1;
-    ub2 rc;
-    ub1 wrn;
-    ub1 rcs2;
-    sword rcs3;
-    struct {
-        struct {
-            ub4 rcs4;
-            ub2 rcs5;
-            ub1 rcs6;
-        } rd;
-        ub4 rcs7;
-        ub2 rcs8;
-    } rid;
-    sword ose;
-    ub1 chk;
-    void *rcsp;
+    OCIV7_CDA_HEAD_FIELDS
     ub1 rcs9[OCIV7_CDA_SIZE - sizeof(struct cda_head)];
 } Cda_Def;
 typedef struct cda_def Lda_Def;

@@ -1,12 +1,15 @@
-// How the text arguments of the version-7 calls read, for C++ code on either side of the
-// interface: a (text, length) pair where a negative length means zero-terminated, and olog's
-// user name that may carry the password and connect string as "user/password@connect".
+// How the arguments of the version-7 calls read and are written, for C++ code on either side
+// of the interface: a (text, length) pair where a negative length means zero-terminated, olog's
+// user name that may carry the password and connect string as "user/password@connect", and
+// odescr's output parameters.
 #pragma once
 
 #include "oci/ociv7.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace ociv7 {
 
@@ -36,6 +39,42 @@ inline void splitLogonText(std::string &user, std::string &password, std::string
             password = user.substr(slash + 1);
         user.erase(slash);
     }
+}
+
+// One select-list column as odescr reports it.
+struct ColumnDescription {
+    sb4 dbsize = 0;
+    sb2 dbtype = 0;
+    std::string_view name;
+    sb4 dsize = 0;
+    sb2 prec = 0;
+    sb2 scale = 0;
+    sb2 nullok = 1;
+};
+
+// Fills odescr's output parameters, any of which may be null. The name is cut to the
+// capacity the caller passed in *cbufl, which receives the length written.
+inline void describeInto(const ColumnDescription &c, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf,
+                         sb4 *cbufl, sb4 *dsize, sb2 *prec, sb2 *scale, sb2 *nullok) {
+    if (dbsize)
+        *dbsize = c.dbsize;
+    if (dbtype)
+        *dbtype = c.dbtype;
+    if (cbufl) {
+        const size_t room = *cbufl > 0 ? static_cast<size_t>(*cbufl) : 0;
+        const size_t n = cbuf ? std::min(room, c.name.size()) : 0;
+        if (n)
+            std::memcpy(cbuf, c.name.data(), n);
+        *cbufl = static_cast<sb4>(n);
+    }
+    if (dsize)
+        *dsize = c.dsize;
+    if (prec)
+        *prec = c.prec;
+    if (scale)
+        *scale = c.scale;
+    if (nullok)
+        *nullok = c.nullok;
 }
 
 } // namespace ociv7

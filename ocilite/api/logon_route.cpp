@@ -12,15 +12,6 @@ namespace {
 
 std::atomic<LogonSide> g_lastSide{LogonSide::Embedded};
 
-std::string trimmed(const std::string &s) {
-    size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
-        ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
-        --e;
-    return s.substr(b, e - b);
-}
-
 // "/db/file", "~/x.db", "./x.db", "../x.db", "C:\x.db", "C:/x.db" -- but not Easy Connect's
 // "//host".
 bool writtenAsPath(const std::string &s) {
@@ -36,7 +27,7 @@ bool writtenAsPath(const std::string &s) {
 } // namespace
 
 LogonSide logonSide(const std::string &connect) {
-    const std::string name = trimmed(connect);
+    const std::string name = trimBlanks(connect);
     if (name.empty() || writtenAsPath(name))
         return LogonSide::Embedded;
     if (name[0] == '(')

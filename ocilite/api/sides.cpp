@@ -6,24 +6,21 @@
 
 namespace ocilite::api {
 
+// The table of the side whose calls and area functions are in the namespace aliased `ns`.
+#define OCILITE_SIDE_CALL(name, params, args) ns::name,
+#define OCILITE_SIDE_TABLE                                                                         \
+    static const Side side = {ns::ownsLogon, ns::ownsCursor, ns::forgetLogon, ns::forgetCursor,    \
+                              OCIV7_ENTRY_POINTS(OCILITE_SIDE_CALL)};                              \
+    return side
+
 const Side &embeddedSide() {
-    static const Side side = {embedded::ownsLogon, embedded::ownsCursor, embedded::forgetLogon,
-                              embedded::forgetCursor,
-#define OCILITE_EMBEDDED_CALL(name, params, args) embedded::name,
-                              OCIV7_ENTRY_POINTS(OCILITE_EMBEDDED_CALL)
-#undef OCILITE_EMBEDDED_CALL
-    };
-    return side;
+    namespace ns = embedded;
+    OCILITE_SIDE_TABLE;
 }
 
 const Side &oracleSide() {
-    static const Side side = {oracle::ownsLogon, oracle::ownsCursor, oracle::forgetLogon,
-                              oracle::forgetCursor,
-#define OCILITE_ORACLE_CALL(name, params, args) oracle::name,
-                              OCIV7_ENTRY_POINTS(OCILITE_ORACLE_CALL)
-#undef OCILITE_ORACLE_CALL
-    };
-    return side;
+    namespace ns = oracle;
+    OCILITE_SIDE_TABLE;
 }
 
 } // namespace ocilite::api

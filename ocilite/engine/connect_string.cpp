@@ -25,15 +25,6 @@ std::string xdgDir(const char *variable, const char *fallback) {
     return homeDir() + "/" + fallback;
 }
 
-std::string trim(const std::string &s) {
-    size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
-        ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
-        --e;
-    return s.substr(b, e - b);
-}
-
 bool isFile(const std::string &path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
@@ -63,8 +54,8 @@ std::string aliasTarget(const std::string &name) {
         const auto eq = line.find('=');
         if (eq == std::string::npos)
             continue;
-        if (foldName(trim(line.substr(0, eq))) == wanted)
-            return expandHome(trim(line.substr(eq + 1)));
+        if (foldName(trimBlanks(line.substr(0, eq))) == wanted)
+            return expandHome(trimBlanks(line.substr(eq + 1)));
     }
     return std::string();
 }
@@ -101,6 +92,15 @@ std::unique_ptr<Database> createDefault(const std::string &path, const SeedDatab
 
 } // namespace
 
+std::string trimBlanks(const std::string &s) {
+    size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return s.substr(b, e - b);
+}
+
 std::string defaultDatabasePath() {
     return xdgDir("XDG_DATA_HOME", ".local/share") + "/velmora/demo.db";
 }
@@ -110,7 +110,7 @@ std::string aliasFilePath() {
 }
 
 bool resolveConnectString(const std::string &connect, std::string &path, std::string &error) {
-    const std::string name = trim(connect);
+    const std::string name = trimBlanks(connect);
     if (name.empty()) {
         path = defaultDatabasePath();
         return true;
@@ -134,7 +134,7 @@ std::unique_ptr<Database> openConnectString(const std::string &connect, const Se
     std::string path;
     if (!resolveConnectString(connect, path, error))
         return nullptr;
-    if (trim(connect).empty() && !isFile(path))
+    if (trimBlanks(connect).empty() && !isFile(path))
         return createDefault(path, seed, error);
     if (!isFile(path)) {
         error = oraText(kOraServiceNotResolved);

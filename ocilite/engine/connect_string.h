@@ -11,6 +11,9 @@ namespace ocilite {
 
 class Database;
 
+// The text without the blanks around it, as connect strings and alias lines are read.
+std::string trimBlanks(const std::string &s);
+
 // $XDG_DATA_HOME/velmora/demo.db (default ~/.local/share/velmora/demo.db).
 std::string defaultDatabasePath();
 // $XDG_CONFIG_HOME/velmora/ocilite.aliases (default ~/.config/velmora/ocilite.aliases):

@@ -3,6 +3,8 @@
 
 #include "areas.h"
 
+#include "oci/ociv7_args.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -62,25 +64,9 @@ sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb
         const std::optional<Version7Column> column = c.describe(pos, name);
         if (!column)
             return static_cast<int>(kOraNotInSelectList);
-        if (dbsize)
-            *dbsize = column->dbsize;
-        if (dbtype)
-            *dbtype = column->dbtype;
-        if (cbufl) {
-            const size_t room = *cbufl > 0 ? static_cast<size_t>(*cbufl) : 0;
-            const size_t n = cbuf ? std::min(room, name.size()) : 0;
-            if (n)
-                std::memcpy(cbuf, name.data(), n);
-            *cbufl = static_cast<sb4>(n);
-        }
-        if (dsize)
-            *dsize = column->dsize;
-        if (prec)
-            *prec = column->prec;
-        if (scale)
-            *scale = column->scale;
-        if (nullok)
-            *nullok = column->nullok;
+        ociv7::describeInto({column->dbsize, column->dbtype, name, column->dsize, column->prec,
+                             column->scale, column->nullok},
+                            dbsize, dbtype, cbuf, cbufl, dsize, prec, scale, nullok);
         return 0;
     });
 }

@@ -72,13 +72,9 @@ sword ocan(Cda_Def *cursor) {
     });
 }
 
-sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1, size_t rsv1ln, ub1 *rsv2,
-             size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level, OraText **argnam, ub2 *arnlen,
-             ub2 *dtype, ub1 *defsup, ub1 *mode, ub4 *dtsiz, sb2 *prec, sb2 *scale, ub1 *radix,
-             ub4 *spare, ub4 *arrsiz) {
-    (void)objnam, (void)onlen, (void)rsv1, (void)rsv1ln, (void)rsv2, (void)rsv2ln, (void)ovrld;
-    (void)pos, (void)level, (void)argnam, (void)arnlen, (void)dtype, (void)defsup, (void)mode;
-    (void)dtsiz, (void)prec, (void)scale, (void)radix, (void)spare, (void)arrsiz;
+// The arguments are never read: the call fails for every procedure.
+sword odessp(Cda_Def *cursor, OraText *, size_t, ub1 *, size_t, ub1 *, size_t, ub2 *, ub2 *, ub2 *,
+             OraText **, ub2 *, ub2 *, ub1 *, ub1 *, ub4 *, sb2 *, sb2 *, ub1 *, ub4 *, ub4 *) {
     return cursorCall(cursor, OCIV7_FC_NONE, [](Cursor &) -> int {
         throw OraError(kOraUnimplemented,
                        "the embedded database does not compile PL/SQL, so it cannot describe "
@@ -86,8 +82,7 @@ sword odessp(Cda_Def *cursor, OraText *objnam, size_t onlen, ub1 *rsv1, size_t r
     });
 }
 
-sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp) {
-    (void)piecep, (void)ctxpp, (void)iterp, (void)indexp;
+sword ogetpi(Cda_Def *cursor, ub1 *, void **, ub4 *, ub4 *) {
     return cursorCall(cursor, OCIV7_FC_GETPI, [](Cursor &) -> int {
         throw OraError(kOraUnimplemented, "piecewise operations");
     });

@@ -6,8 +6,6 @@
 
 #include "oci/ociv7_args.h"
 
-#include <cstring>
-
 namespace ocilite::embedded {
 namespace {
 
@@ -36,15 +34,6 @@ long runStatement(Cursor &c, Statement &s) {
     if (c.logon->autoCommit)
         db.commitWork();
     return rows;
-}
-
-// The column name, cut to the caller's buffer; *cbufl receives the length written.
-void describeName(const std::string &name, sb1 *cbuf, sb4 *cbufl) {
-    const size_t room = *cbufl > 0 ? static_cast<size_t>(*cbufl) : 0;
-    const size_t n = cbuf ? std::min(room, name.size()) : 0;
-    if (n)
-        std::memcpy(cbuf, name.data(), n);
-    *cbufl = static_cast<sb4>(n);
 }
 
 } // namespace
@@ -120,20 +109,15 @@ sword odescr(Cda_Def *cursor, sword pos, sb4 *dbsize, sb2 *dbtype, sb1 *cbuf, sb
         if (!column)
             return static_cast<int>(kOraNotInSelectList);
         const OraType &t = column->type;
-        if (dbsize)
-            *dbsize = t.size;
-        if (dbtype)
-            *dbtype = static_cast<sb2>(t.code);
-        if (cbufl)
-            describeName(column->name, cbuf, cbufl);
-        if (dsize)
-            *dsize = t.displaySize();
-        if (prec)
-            *prec = static_cast<sb2>(t.precision);
-        if (scale)
-            *scale = static_cast<sb2>(t.scale);
-        if (nullok)
-            *nullok = column->nullable ? 1 : 0;
+        ociv7::ColumnDescription d;
+        d.dbsize = t.size;
+        d.dbtype = static_cast<sb2>(t.code);
+        d.name = column->name;
+        d.dsize = t.displaySize();
+        d.prec = static_cast<sb2>(t.precision);
+        d.scale = static_cast<sb2>(t.scale);
+        d.nullok = column->nullable ? 1 : 0;
+        ociv7::describeInto(d, dbsize, dbtype, cbuf, cbufl, dsize, prec, scale, nullok);
         return 0;
     });
 }
