@@ -5,6 +5,8 @@
 #include "ocilite/engine/sqlite_util.h"
 #include "ocilite/plsql/compiler.h"
 
+#include <map>
+
 namespace ocilite {
 namespace {
 
@@ -28,8 +30,18 @@ class DictionarySchema : public plsql::SchemaLookup {
 public:
     explicit DictionarySchema(sqlite3 *db) : m_db(db) {}
 
+    // One compile asks for the same few names again and again: each is read once.
     std::optional<plsql::SchemaObject> object(const std::string &owner,
                                               const std::string &name) const override {
+        const std::string key = owner + '.' + name;
+        const auto it = m_objects.find(key);
+        if (it != m_objects.end())
+            return it->second;
+        return m_objects[key] = readObject(owner, name);
+    }
+
+    std::optional<plsql::SchemaObject> readObject(const std::string &owner,
+                                                  const std::string &name) const {
         Prepared q(m_db, "SELECT OBJECT_TYPE, STATUS, EXISTS (SELECT 1 FROM main.OCILITE_ERRORS e "
                          "WHERE e.OWNER = o.OWNER AND e.NAME = o.OBJECT_NAME AND e.TYPE = "
                          "o.OBJECT_TYPE) FROM main.OCILITE_OBJECTS o WHERE OWNER = ?1 AND "
@@ -80,6 +92,7 @@ public:
 
 private:
     sqlite3 *m_db;
+    mutable std::map<std::string, std::optional<plsql::SchemaObject>> m_objects;
 };
 
 void storeDependencies(sqlite3 *db, const std::string &owner, const std::string &type,
@@ -108,11 +121,15 @@ void createDependencyView(sqlite3 *db) {
 
 void compileStoredUnit(sqlite3 *db, Catalog &catalog, const std::string &owner,
                        const std::string &type, const std::string &name) {
+    const std::optional<std::string> source = DictionarySchema(db).source(owner, name, type);
+    if (source)
+        compileUnitSource(db, catalog, owner, type, name, *source);
+}
+
+void compileUnitSource(sqlite3 *db, Catalog &catalog, const std::string &owner,
+                       const std::string &type, const std::string &name, std::string_view source) {
     DictionarySchema schema(db);
-    const std::optional<std::string> source = schema.source(owner, name, type);
-    if (!source)
-        return;
-    const plsql::CompileResult result = plsql::compileUnit(owner, type, *source, schema);
+    const plsql::CompileResult result = plsql::compileUnit(owner, type, source, schema);
     std::vector<CompileError> errors;
     errors.reserve(result.errors.size());
     for (const plsql::Diagnostic &d : result.errors)

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <string>
+#include <string_view>
 
 namespace ocilite {
 
@@ -19,6 +20,10 @@ void createDependencyView(sqlite3 *db);
 // Compiles the stored unit and records its errors, status and dependencies.
 void compileStoredUnit(sqlite3 *db, Catalog &catalog, const std::string &owner,
                        const std::string &type, const std::string &name);
+
+// The same for a unit just stored from `source` (its stored text), without reading it back.
+void compileUnitSource(sqlite3 *db, Catalog &catalog, const std::string &owner,
+                       const std::string &type, const std::string &name, std::string_view source);
 
 // Every unit that depends on the object, directly or through others, becomes INVALID.
 void invalidateDependents(sqlite3 *db, const std::string &owner, const std::string &name,

@@ -152,6 +152,20 @@ bool Database::checkPassword(const std::string &user, const std::string &passwor
     }
 }
 
+// A unit's text as USER_SOURCE holds it, its lines joined (without the last line feed).
+static std::string storedText(const std::vector<std::string> &lines) {
+    std::string text;
+    size_t size = 0;
+    for (const std::string &l : lines)
+        size += l.size();
+    text.reserve(size);
+    for (const std::string &l : lines)
+        text += l;
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
 void Database::runDdl(const Translation &tr) {
     // Oracle commits before and after every DDL statement; inside a generator's own
     // transaction the DDL simply joins it.
@@ -171,7 +185,8 @@ void Database::runDdl(const Translation &tr) {
             break;
         case StatementKind::CreateUnit:
             m_catalog->storeUnit(m_schema, tr);
-            compileStoredUnit(m_db, *m_catalog, m_schema, tr.objectType, tr.objectName);
+            compileUnitSource(m_db, *m_catalog, m_schema, tr.objectType, tr.objectName,
+                              storedText(tr.sourceLines));
             invalidateDependents(m_db, m_schema, tr.objectName, tr.objectType);
             break;
         case StatementKind::DropUnit:

@@ -48,6 +48,7 @@ public:
     Node *parseTriggerBlock();
     bool syntaxError() const { return m_syntaxError; }
     const std::vector<Token> &tokens() const { return m_t; }
+    std::vector<Token> takeTokens() { return std::move(m_t); }
 
 private:
     // tokens (parser.cpp)

@@ -15,7 +15,7 @@ std::unique_ptr<ParsedUnit> parse(std::string_view source, bool triggerBody) {
     Parser parser(source, std::move(tokens), unit->arena, unit->diags);
     unit->root = triggerBody ? parser.parseTriggerBlock() : parser.parseUnit();
     unit->syntaxError = parser.syntaxError();
-    unit->tokens = parser.tokens();
+    unit->tokens = parser.takeTokens();
     return unit;
 }
 
