@@ -43,7 +43,8 @@ Translation alterCompile(const std::vector<Token> &t, const std::string &schema)
     if (!kind)
         throw OraError(kOraUnimplemented, "this ALTER statement");
     ++i;
-    if (i >= t.size() || t[i].kind != TokenKind::Identifier)
+    if (i >= t.size() ||
+        (t[i].kind != TokenKind::Identifier && t[i].kind != TokenKind::QuotedIdentifier))
         throw OraError(kOraInvalidSql);
     tr.objectName = t[i++].text;
     if (i + 1 < t.size() && t[i].isOp(".")) {

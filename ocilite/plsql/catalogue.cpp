@@ -64,9 +64,10 @@ const CataloguePackage *Catalogue::package(const std::string &name) const {
 
 bool Catalogue::isSuppliedName(std::string_view name) {
     static constexpr std::string_view kPrefixes[] = {
-        "DBMS_", "UTL_",  "OWA_",   "APEX_", "CTX_", "SDO_",  "XDB_",  "WPG_",  "WWV_",
-        "SYS_",  "JSON_", "DEBUG_", "OLAP_", "ORA_", "V$",    "GV$",   "USER_", "ALL_",
-        "DBA_",  "CDB_",  "KU$",    "LCR$_", "AQ$",  "JAVA_", "SODA_", "OWM_",  "ORD_"};
+        "DBMS_", "UTL_",     "OWA_",   "APEX_",     "CTX_",     "SDO_",   "XDB_",  "WPG_",  "WWV_",
+        "SYS_",  "JSON_",    "DEBUG_", "OLAP_",     "ORA_",     "V$",     "GV$",   "USER_", "ALL_",
+        "DBA_",  "CDB_",     "KU$",    "LCR$_",     "AQ$",      "JAVA_",  "SODA_", "OWM_",  "ORD_",
+        "NLS_",  "SESSION_", "ROLE_",  "DATABASE_", "PRODUCT_", "GLOBAL_"};
     static constexpr std::string_view kNames[] = {"SYS",
                                                   "OWA",
                                                   "HTP",

@@ -5,6 +5,8 @@
 
 #include "ocilite/plsql/catalogue.h"
 
+#include <cstdlib>
+
 namespace ocilite::plsql {
 namespace {
 
@@ -15,6 +17,35 @@ const Node *typeName(const Node *type) {
 }
 
 } // namespace
+
+// PLS-00215 for VARCHAR2, VARCHAR, NVARCHAR2 and RAW without a length, and for a length
+// outside 1 .. 32767 (CHAR alone means CHAR(1)).
+int Checker::stringLength(const Node *type) {
+    const Node *n = typeName(type);
+    if (!n || !n->child || n->child->next)
+        return 0;
+    const std::string id = text(n->child);
+    const bool needsLength =
+        id == "VARCHAR2" || id == "VARCHAR" || id == "NVARCHAR2" || id == "RAW";
+    const bool character = needsLength || id == "CHAR" || id == "NCHAR";
+    if (!character)
+        return 0;
+    const Node *length = n->next;
+    if (!length) {
+        if (!needsLength)
+            return 0;
+        add(Msg::StringLength, n);
+        return 1;
+    }
+    const Token &t = tok(length);
+    if (t.kind != Tok::Number)
+        return 0;
+    const double value = std::atof(std::string(tokenText(m_unit.source, t)).c_str());
+    if (value >= 1 && value <= 32767)
+        return 0;
+    addAt(Msg::StringLength, t);
+    return 1;
+}
 
 void Checker::declarations(Scope &scope, const Node *list) {
     if (!list || list->kind != NK::DeclList)
@@ -67,9 +98,16 @@ void Checker::declaration(Scope &scope, const Node *d) {
     default:
         return;
     }
+    if (!errors && d->kind == NK::Variable)
+        errors = stringLength(d->child);
     if (errors)
         add(Msg::ItemIgnored, d);
-    if (!scope.names.count(id) || d->kind == NK::SubprogBody)
+    sym.readOnly = d->kind == NK::Variable && (d->flags & kFlagConstant);
+    const auto known = scope.names.find(id);
+    const bool subprogram = d->kind == NK::SubprogDecl || d->kind == NK::SubprogBody;
+    if (known != scope.names.end() && !subprogram && known->second.kind != SymKind::Subprogram)
+        sym.duplicate = true;
+    if (known == scope.names.end() || d->kind == NK::SubprogBody || sym.duplicate)
         scope.names[id] = sym;
     if (d->kind == NK::SubprogDecl) {
         Scope params{&scope, {}};
@@ -97,6 +135,7 @@ void Checker::parameters(Scope &scope, const Node *heading) {
             Symbol sym;
             if (!typeRef(scope, p->child, &sym))
                 throw AnalysisTerminated{};
+            sym.readOnly = !(p->flags & kFlagOut);
             scope.names[text(p->tok)] = sym;
         }
     }

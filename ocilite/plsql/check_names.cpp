@@ -159,6 +159,10 @@ int Checker::name(const Scope &scope, const Node *n) {
         return errors;
     const std::string id = text(first);
     if (const Symbol *s = scope.find(id)) {
+        if (s->duplicate) {
+            addAt(Msg::OneDeclaration, tok(first), {id});
+            return 1;
+        }
         const Node *next = first->next;
         if (s->fields && !s->fields->empty() && next && next->kind == NK::Part &&
             !contains(*s->fields, text(next))) {
@@ -181,15 +185,38 @@ int Checker::name(const Scope &scope, const Node *n) {
     return schemaName(n, first, id);
 }
 
+// PLS-00049 once per distinct bad bind variable of a trigger: a bind that is not NEW, OLD
+// or PARENT (or their REFERENCING names), or a column its table does not have. Adds no
+// "Statement ignored": the statement's other errors decide that.
+int Checker::bindVariable(const Node *bind, const Node *field) {
+    if (!m_trigger)
+        return 0;
+    std::string id = text(bind->first).substr(1);
+    const bool known = contains(m_trigger->binds, id);
+    const bool hasField = field && field->kind == NK::Part;
+    if (known && (!hasField || !m_trigger->columns || contains(*m_trigger->columns, text(field))))
+        return 0;
+    if (hasField)
+        id += "." + text(field);
+    if (contains(m_badBinds, id))
+        return 0;
+    m_badBinds.push_back(id);
+    addAt(Msg::BadBind, tok(bind), {id});
+    return 0;
+}
+
 // Every name in an expression tree (not inside SQL, which resolves against columns first).
 int Checker::expressions(const Scope &scope, const Node *n) {
     if (!n)
         return 0;
     switch (n->kind) {
     case NK::Name:
+        if (n->child && n->child->kind == NK::BindVar)
+            return bindVariable(n->child, n->child->next) + expressions(scope, n->child->next);
         return name(scope, n);
-    case NK::Literal:
     case NK::BindVar:
+        return bindVariable(n, nullptr);
+    case NK::Literal:
     case NK::Star:
     case NK::Subquery:
     case NK::Select:

@@ -4,6 +4,7 @@
 #include "ocilite/plsql/checker.h"
 
 #include "ocilite/plsql/catalogue.h"
+#include "ocilite/plsql/keywords.h"
 
 #include <algorithm>
 
@@ -58,7 +59,43 @@ int Checker::sql(const Scope &scope, const Node *root, const Node *stmt) {
     // Only this statement's own subtree: its siblings are other parts of the parent.
     Node copy = *root;
     copy.next = nullptr;
-    return tableRefs(&copy, ctes);
+    if (tableRefs(&copy, ctes))
+        return 1;
+    return stmt && stmt->kind == NK::SqlStmt && stmt->op == uint16_t(Kw::INSERT) ? valueCount(root)
+                                                                                 : 0;
+}
+
+// ORA-00947 / ORA-00913 when INSERT ... VALUES (...) has fewer / more values than the
+// columns it names (or than the table has), at the table's name as Oracle reports it.
+int Checker::valueCount(const Node *insert) {
+    const Node *table = insert->child;
+    if (!table || table->kind != NK::TableRef || table->flags || !table->child)
+        return 0;
+    const Node *cols = table->next && table->next->kind == NK::ExprList ? table->next : nullptr;
+    const Node *values = cols ? cols->next : table->next;
+    if (!values || values->kind != NK::Values || !values->child || values->child->kind != NK::Paren)
+        return 0;
+    auto count = [](const Node *n) {
+        size_t k = 0;
+        for (const Node *c = n ? n->child : nullptr; c; c = c->next)
+            ++k;
+        return k;
+    };
+    size_t expected = count(cols);
+    const Node *name = table->child->child;
+    if (!cols) {
+        if (!name || name->next)
+            return 0;
+        const auto columns = m_schema.columns(m_owner, text(name));
+        if (!columns)
+            return 0;
+        expected = columns->size();
+    }
+    const size_t given = count(values->child);
+    if (given == expected || !name)
+        return 0;
+    addAt(given < expected ? Msg::NotEnoughValues : Msg::TooManyValues, tok(name));
+    return 1;
 }
 
 } // namespace ocilite::plsql

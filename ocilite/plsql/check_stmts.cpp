@@ -13,6 +13,35 @@ bool nested(NK k) {
 
 } // namespace
 
+// PLS-00428: a SELECT statement of PL/SQL must have INTO.
+bool Checker::selectWithoutInto(const Node *s) const {
+    const Node *select = s->child;
+    if (!select || select->kind != NK::Select)
+        return false;
+    const Node *block = select->child;
+    while (block && block->kind == NK::WithClause)
+        block = block->next;
+    if (!block || block->kind != NK::QueryBlock)
+        return false;
+    for (const Node *c = block->child; c; c = c->next)
+        if (c->kind == NK::Into)
+            return false;
+    return true;
+}
+
+// PLS-00363 when an assignment's target is an IN parameter, a constant or a loop index.
+int Checker::assignTarget(const Scope &scope, const Node *target) {
+    if (!target || target->kind != NK::Name || !target->child || target->child->kind != NK::Part ||
+        target->child->next)
+        return 0;
+    const std::string id = text(target->child);
+    const Symbol *s = scope.find(id);
+    if (!s || !s->readOnly || s->duplicate)
+        return 0;
+    addAt(Msg::NotAssignable, tok(target->child), {id});
+    return 1;
+}
+
 void Checker::statements(Scope &outer, const Node *list) {
     if (!list || list->kind != NK::StmtList)
         return;
@@ -45,7 +74,9 @@ void Checker::loop(Scope &outer, const Node *s) {
     if (s->kind == NK::ForNum || s->kind == NK::ForCursor) {
         for (const Node *c = s->child; c && c->kind != NK::StmtList; c = c->next)
             errors += c->kind == NK::Select ? sql(outer, c, s) : expressions(outer, c);
-        scope.names[text(s->tok)] = Symbol{};
+        Symbol index;
+        index.readOnly = s->kind == NK::ForNum;
+        scope.names[text(s->tok)] = index;
     } else if (s->kind == NK::While) {
         errors = expressions(outer, s->child);
     }
@@ -70,9 +101,17 @@ void Checker::statement(Scope &scope, const Node *s) {
         loop(scope, s);
         return;
     case NK::SqlStmt:
-        if (sql(scope, s->child, s))
+        if (selectWithoutInto(s))
+            add(Msg::IntoExpected, s);
+        else if (sql(scope, s->child, s))
             add(Msg::SqlStatementIgnored, s);
         return;
+    case NK::Assign:
+        if (assignTarget(scope, s->child)) {
+            add(Msg::StatementIgnored, s);
+            return;
+        }
+        break;
     case NK::Label:
     case NK::Null:
     case NK::Goto:

@@ -9,8 +9,9 @@
 namespace ocilite::plsql {
 
 Checker::Checker(const ParsedUnit &unit, std::string owner, const SchemaLookup &schema,
-                 CompileResult &result)
-    : m_unit(unit), m_owner(std::move(owner)), m_schema(schema), m_result(result) {}
+                 CompileResult &result, const TriggerInfo *trigger)
+    : m_unit(unit), m_owner(std::move(owner)), m_schema(schema), m_result(result),
+      m_trigger(trigger) {}
 
 void Checker::run() {
     const Node *root = m_unit.root;

@@ -21,6 +21,8 @@ struct Symbol {
     SymKind kind = SymKind::Item;
     // For records: the field / column names; empty when the compiler cannot tell.
     std::shared_ptr<std::vector<std::string>> fields;
+    bool readOnly = false;  // an IN parameter, a constant, a FOR loop's index (PLS-00363)
+    bool duplicate = false; // declared twice in one declare section (PLS-00371 when used)
 };
 
 struct Scope {
@@ -36,13 +38,20 @@ struct Scope {
     }
 };
 
+// What a trigger's heading tells its body: the names its binds may use (NEW, OLD, PARENT
+// or their REFERENCING names) and its table's columns when known.
+struct TriggerInfo {
+    std::vector<std::string> binds{"NEW", "OLD", "PARENT"};
+    std::optional<std::vector<std::string>> columns;
+};
+
 // Thrown to stop analysis where Oracle writes "Compilation unit analysis terminated".
 struct AnalysisTerminated {};
 
 class Checker {
 public:
     Checker(const ParsedUnit &unit, std::string owner, const SchemaLookup &schema,
-            CompileResult &result);
+            CompileResult &result, const TriggerInfo *trigger = nullptr);
     void run();
 
 private:
@@ -59,6 +68,7 @@ private:
     void declaration(Scope &scope, const Node *d);
     void parameters(Scope &scope, const Node *heading);
     bool typeRef(const Scope &scope, const Node *type, Symbol *into);
+    int stringLength(const Node *type);
     static std::shared_ptr<std::vector<std::string>> recordFields(const ParsedUnit &unit,
                                                                   const Node *record);
     // statements (check_stmts.cpp)
@@ -67,15 +77,19 @@ private:
     void loop(Scope &scope, const Node *s);
     void block(Scope &scope, const Node *b);
     int expressions(const Scope &scope, const Node *n);
+    bool selectWithoutInto(const Node *s) const;
+    int assignTarget(const Scope &scope, const Node *target);
     // names (check_names.cpp)
     int name(const Scope &scope, const Node *n);
     int schemaName(const Node *n, const Node *first, const std::string &id);
     int member(const std::vector<std::string> &members, const Node *part);
     int undeclared(const Node *first);
+    int bindVariable(const Node *bind, const Node *field);
     // SQL (check_sql.cpp)
     int sql(const Scope &scope, const Node *root, const Node *stmt);
     int tableRefs(const Node *n, std::vector<std::string> &ctes);
     int tableRef(const Node *ref, const std::vector<std::string> &ctes);
+    int valueCount(const Node *insert);
 
     std::string text(const Node *n) const;
     std::string text(uint32_t tok) const;
@@ -94,6 +108,8 @@ private:
     const ParsedUnit *m_ownSpec = nullptr; // a package body's specification
     std::deque<std::string> m_specSources; // stable: parsed specs point into them
     std::unordered_map<std::string, std::vector<std::string>> m_memberCache;
+    const TriggerInfo *m_trigger;
+    std::vector<std::string> m_badBinds;
 };
 
 } // namespace ocilite::plsql

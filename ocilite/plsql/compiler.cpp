@@ -21,21 +21,57 @@ size_t triggerBlockOffset(std::string_view source) {
     return std::string_view::npos;
 }
 
+namespace {
+
+// The bind names and the table's columns a trigger's heading gives its body: ON
+// [schema.]table, and REFERENCING NEW AS n OLD AS o PARENT AS p.
+TriggerInfo triggerInfo(const std::string &owner, std::string_view heading,
+                        const SchemaLookup &schema) {
+    TriggerInfo info;
+    const std::vector<Token> t = tokenize(heading);
+    for (size_t i = 0; i + 1 < t.size(); ++i) {
+        const Kw k = t[i].kind == Tok::Word ? Kw(t[i].kw) : Kw::None;
+        if (k == Kw::ON && !info.columns) {
+            size_t at = i + 1;
+            std::string name = identName(heading, t[at]);
+            std::string schemaName = owner;
+            if (at + 2 < t.size() && tokenText(heading, t[at + 1]) == ".") {
+                schemaName = name;
+                name = identName(heading, t[at + 2]);
+            }
+            if (schemaName == owner)
+                info.columns = schema.columns(owner, name);
+            if (!info.columns)
+                info.columns = std::vector<std::string>{}; // unknown: columns not checked
+        } else if ((k == Kw::NEW || k == Kw::OLD || k == Kw::PARENT) && i + 2 < t.size() &&
+                   t[i + 1].kw == uint16_t(Kw::AS)) {
+            info.binds[k == Kw::NEW ? 0 : k == Kw::OLD ? 1 : 2] = identName(heading, t[i + 2]);
+        }
+    }
+    if (info.columns && info.columns->empty())
+        info.columns.reset();
+    return info;
+}
+
+} // namespace
+
 CompileResult compileUnit(const std::string &owner, const std::string &type,
                           std::string_view source, const SchemaLookup &schema) {
     CompileResult result;
     std::unique_ptr<ParsedUnit> unit;
+    std::optional<TriggerInfo> trigger;
     if (type == "TRIGGER") {
         const size_t at = triggerBlockOffset(source);
         if (at == std::string_view::npos)
             return result; // CALL triggers and headings the compiler does not read
+        trigger = triggerInfo(owner, source.substr(0, at), schema);
         unit = parseTriggerBody(source.substr(at));
     } else {
         unit = parseUnit(source);
     }
     std::vector<Diagnostic> early = unit->diags.take();
     if (unit->root && !unit->syntaxError) {
-        Checker checker(*unit, owner, schema, result);
+        Checker checker(*unit, owner, schema, result, trigger ? &*trigger : nullptr);
         checker.run();
     }
     early.insert(early.end(), result.errors.begin(), result.errors.end());

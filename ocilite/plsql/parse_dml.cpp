@@ -141,7 +141,15 @@ void Parser::joinClauses(ChildList &list) {
 
 Node *Parser::insertTarget() {
     expectKw(Kw::INTO, Expect::Generic);
-    Node *t = tableExpression();
+    // INSERT INTO t (a, b): a column list, not a table function's arguments.
+    Node *t;
+    if (isAnyName() && !isKw(Kw::TABLE)) {
+        t = mk(NK::TableRef, static_cast<uint32_t>(m_i));
+        t->child = sqlTableName();
+        finish(t);
+    } else {
+        t = tableExpression();
+    }
     tableAlias();
     if (isOp('(') && !peekKw(1, Kw::SELECT) && !peekKw(1, Kw::WITH)) {
         Node *cols = parenthesised();

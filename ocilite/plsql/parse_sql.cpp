@@ -52,13 +52,14 @@ bool Parser::startsSql() const {
     case Kw::INSERT:
     case Kw::UPDATE:
     case Kw::MERGE:
-    case Kw::COMMIT:
-    case Kw::ROLLBACK:
     case Kw::SAVEPOINT:
     case Kw::LOCK:
         return !peekOp2(1, ":=") && !peekOp(1, '.') && !peekOp(1, ';');
     case Kw::DELETE:
         return !peekOp2(1, ":=") && !peekOp(1, '.') && !peekOp(1, '(') && !peekOp(1, ';');
+    case Kw::COMMIT:
+    case Kw::ROLLBACK: // COMMIT; alone is the statement
+        return !peekOp2(1, ":=") && !peekOp(1, '.') && !peekOp(1, '(');
     case Kw::SET:
         return peek().kind == Tok::Word && identName(m_src, peek()) == "TRANSACTION";
     default:

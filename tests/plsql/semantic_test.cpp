@@ -179,6 +179,60 @@ TEST(PlsqlSemantic, PackageBodyAgainstItsSpecification) {
     });
 }
 
+TEST(PlsqlSemantic, AssignmentTargetsAndDeclarations) {
+    runCases({
+        {"IN parameter, constant and loop index",
+         "PROCEDURE",
+         "PROCEDURE p (a IN NUMBER, b IN OUT NUMBER) IS\n  c CONSTANT NUMBER := 1;\nBEGIN\n"
+         "  a := 2;\n  b := 2;\n  c := 3;\n  FOR i IN 1 .. 2 LOOP\n    i := 5;\n  END LOOP;\nEND;",
+         {{4, 3, "PLS-00363: expression 'A' cannot be used as an assignment target"},
+          {4, 3, "PL/SQL: Statement ignored"},
+          {6, 3, "PLS-00363: expression 'C' cannot be used as an assignment target"},
+          {6, 3, "PL/SQL: Statement ignored"},
+          {8, 5, "PLS-00363: expression 'I' cannot be used as an assignment target"},
+          {8, 5, "PL/SQL: Statement ignored"}}},
+        {"a name declared twice, reported where it is used",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  v NUMBER;\n  v DATE;\n  w NUMBER;\nBEGIN\n  w := 1;\n  v := 1;\nEND;",
+         {{7, 3, "PLS-00371: at most one declaration for 'V' is permitted"},
+          {7, 3, "PL/SQL: Statement ignored"}}},
+        {"string lengths",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  v VARCHAR2;\n  w VARCHAR2(40000);\n  c CHAR;\n  r RAW(16);\nBEGIN\n"
+         "  NULL;\nEND;",
+         {{2, 5, "PLS-00215: String length constraints must be in range (1 .. 32767)"},
+          {2, 3, "PL/SQL: Item ignored"},
+          {3, 14, "PLS-00215: String length constraints must be in range (1 .. 32767)"},
+          {3, 3, "PL/SQL: Item ignored"}}},
+        {"SELECT without INTO",
+         "PROCEDURE",
+         "PROCEDURE p IS\nBEGIN\n  SELECT 1 FROM dual;\n  FOR r IN (SELECT 1 x FROM dual) LOOP "
+         "NULL; END LOOP;\nEND;",
+         {{3, 3, "PLS-00428: an INTO clause is expected in this SELECT statement"}}},
+    });
+}
+
+TEST(PlsqlSemantic, TriggerBindsAndInsertValues) {
+    runCases({
+        {"bad bind variables, each once; lines count from the block",
+         "TRIGGER",
+         "TRIGGER t BEFORE INSERT ON emp\nREFERENCING OLD AS prior_row FOR EACH ROW\nBEGIN\n"
+         "  :new.salary := 1;\n  :new.salary := 2;\n  :old.sal := 3;\n  :new.sal := "
+         ":prior_row.sal;\nEND;",
+         {{2, 3, "PLS-00049: bad bind variable 'NEW.SALARY'"},
+          {4, 3, "PLS-00049: bad bind variable 'OLD.SAL'"}}},
+        {"value counts of INSERT",
+         "PROCEDURE",
+         "PROCEDURE p IS\nBEGIN\n  INSERT INTO dept VALUES (1, 'X');\n"
+         "  INSERT INTO dept (deptno) VALUES (1, 2);\n  INSERT INTO dept VALUES (1, 'X', "
+         "'Y');\nEND;",
+         {{3, 15, "PL/SQL: ORA-00947: not enough values"},
+          {3, 3, "PL/SQL: SQL Statement ignored"},
+          {4, 15, "PL/SQL: ORA-00913: too many values"},
+          {4, 3, "PL/SQL: SQL Statement ignored"}}},
+    });
+}
+
 TEST(PlsqlSemantic, Dependencies) {
     const MemorySchema schema = demoSchema();
     const CompileResult r =
