@@ -10,12 +10,24 @@
 #include <fstream>
 #include <random>
 
+#if !defined(_WIN32)
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace ocilite {
 namespace {
 
+// $HOME, else the account's home folder, as the settings file finds it; the working folder
+// only when neither is known, since the default database needs a place.
 std::string homeDir() {
-    const char *home = std::getenv("HOME");
-    return home && *home ? home : ".";
+    if (const char *home = std::getenv("HOME"); home && *home)
+        return home;
+#if !defined(_WIN32)
+    if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir)
+        return entry->pw_dir;
+#endif
+    return ".";
 }
 
 std::string xdgDir(const char *variable, const char *fallback) {

@@ -225,3 +225,84 @@ TEST_F(DefineTest, DescribeNameIsCutToItsBufferAndNotTerminated) {
 
 } // namespace
 } // namespace ocilite::test
+
+namespace ocilite::test {
+namespace {
+
+// Every external type a program binds with goes in and comes back out unchanged.
+class ExternalTypes : public OciTest {
+protected:
+    void SetUp() override {
+        OciTest::SetUp();
+        ASSERT_EQ(0, oci.run("CREATE TABLE XT (S NUMBER, BIG NUMBER, F NUMBER, D DATE, V "
+                             "VARCHAR2(10))"));
+    }
+
+    int bind(int position, void *value, int length, int type) {
+        return obndrn(&oci.cur, position, static_cast<ub1 *>(value), length, type, -1, nullptr,
+                      nullptr, -1, -1);
+    }
+
+    int define(int position, void *buffer, int length, int type) {
+        return odefin(&oci.cur, position, static_cast<ub1 *>(buffer), length, type, -1, nullptr,
+                      nullptr, -1, -1, nullptr, nullptr);
+    }
+};
+
+TEST_F(ExternalTypes, BindAndFetchRoundTrip) {
+    const char *insert = "INSERT INTO XT VALUES (:1, :2, :3, :4, :5)";
+    ASSERT_EQ(0, oparse(&oci.cur, (OraText *)insert, -1, 0, 2));
+    short s = -7;
+    long long big = 9000000000LL;
+    float f = 2.5f;
+    // 2024-02-29 13:14:15 in Oracle's 7-byte form.
+    unsigned char d[7] = {120, 124, 2, 29, 14, 15, 16};
+    char v[4] = {'a', 'b', 'c', 'd'}; // CHR: the length says where it ends
+    ASSERT_EQ(0, bind(1, &s, sizeof s, OCIV7_EXT_INT));
+    ASSERT_EQ(0, bind(2, &big, sizeof big, OCIV7_EXT_INT));
+    ASSERT_EQ(0, bind(3, &f, sizeof f, OCIV7_EXT_FLT));
+    ASSERT_EQ(0, bind(4, d, sizeof d, OCIV7_EXT_DAT));
+    ASSERT_EQ(0, bind(5, v, 3, OCIV7_EXT_CHR));
+    ASSERT_EQ(0, oexec(&oci.cur)) << oci.message(oci.cur.rc);
+
+    const Result text = oci.query("SELECT S, BIG, F, TO_CHAR(D, 'YYYY-MM-DD HH24:MI:SS'), V "
+                                  "FROM XT");
+    EXPECT_EQ((Rows{{"-7", "9000000000", "2.5", "2024-02-29 13:14:15", "abc"}}), text.rows);
+
+    const char *select = "SELECT S, BIG, F, D FROM XT";
+    ASSERT_EQ(0, oparse(&oci.cur, (OraText *)select, -1, 0, 2));
+    signed char tiny = 0;
+    long long wide = 0;
+    double real = 0;
+    unsigned char date[7] = {};
+    ASSERT_EQ(0, define(1, &tiny, 1, OCIV7_EXT_INT));
+    ASSERT_EQ(0, define(2, &wide, sizeof wide, OCIV7_EXT_INT));
+    ASSERT_EQ(0, define(3, &real, sizeof real, OCIV7_EXT_FLT));
+    ASSERT_EQ(0, define(4, date, sizeof date, OCIV7_EXT_DAT));
+    ASSERT_EQ(0, oexec(&oci.cur));
+    ASSERT_EQ(0, ofetch(&oci.cur)) << oci.message(oci.cur.rc);
+    EXPECT_EQ(-7, tiny);
+    EXPECT_EQ(big, wide);
+    EXPECT_DOUBLE_EQ(2.5, real);
+    EXPECT_EQ(0, std::memcmp(d, date, sizeof d));
+}
+
+TEST_F(ExternalTypes, TypesThatCannotServeAreRefused) {
+    const char *select = "SELECT V FROM XT WHERE S = :1";
+    ASSERT_EQ(0, oparse(&oci.cur, (OraText *)select, -1, 0, 2));
+    char buf[8];
+    EXPECT_EQ(932, define(1, buf, sizeof buf, 2)); // Oracle's internal NUMBER
+    EXPECT_EQ(932, bind(1, buf, sizeof buf, 99));
+    // A DATE buffer for a character column fails at the fetch, as the value arrives.
+    ASSERT_EQ(0, oci.run("INSERT INTO XT (S, V) VALUES (1, 'x')"));
+    const char *text = "SELECT V FROM XT";
+    ASSERT_EQ(0, oparse(&oci.cur, (OraText *)text, -1, 0, 2));
+    unsigned char date[7];
+    ASSERT_EQ(0, define(1, date, sizeof date, OCIV7_EXT_DAT));
+    ASSERT_EQ(0, oexec(&oci.cur));
+    EXPECT_NE(0, ofetch(&oci.cur));
+    EXPECT_EQ(932, oci.cur.rc);
+}
+
+} // namespace
+} // namespace ocilite::test

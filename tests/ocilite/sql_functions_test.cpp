@@ -1,0 +1,117 @@
+// Oracle's SQL functions as the embedded database computes them, one expression per case,
+// with the values Oracle's SQL Reference gives; and the errors of a bad argument.
+#include "oci_client.h"
+
+namespace ocilite::test {
+namespace {
+
+struct Case {
+    const char *expression;
+    const char *value; // as fetched into a string buffer; NULL reads ""
+};
+
+void expectValues(Oci &oci, const Case *begin, const Case *end) {
+    for (const Case *c = begin; c != end; ++c) {
+        const std::string sql = std::string("select ") + c->expression + " from dual";
+        const Result r = oci.query(sql);
+        ASSERT_EQ(0, r.rc) << sql << "\n" << oci.message(r.rc);
+        ASSERT_EQ(1u, r.rows.size()) << sql;
+        EXPECT_EQ(c->value, r.rows[0].at(0)) << sql;
+    }
+}
+
+TEST_F(OciTest, CharacterFunctions) {
+    const Case cases[] = {
+        {"substr('ABCDEFG', 3, 4)", "CDEF"},
+        {"substr('ABCDEFG', -3, 2)", "EF"},
+        {"substr('ABC', 0)", "ABC"},
+        {"substr('ABC', 5)", ""},
+        {"substr('ABC', 2, 0)", ""},
+        {"substr('日本語テキスト', 2, 3)", "本語テ"},
+        {"instr('CORPORATE FLOOR', 'OR', 3, 2)", "14"},
+        {"instr('CORPORATE FLOOR', 'OR', -3, 2)", "2"},
+        {"instr('ABC', 'X')", "0"},
+        {"instr('日本語日本', '本', 1, 2)", "5"},
+        {"lpad('abc', 6, 'xy')", "xyxabc"},
+        {"rpad('abc', 2)", "ab"},
+        {"lpad('日本', 4, '*')", "**日本"},
+        {"rpad('a', 3) || '|'", "a  |"},
+        {"initcap('the soap')", "The Soap"},
+        {"initcap('hELLO wORLD-foo')", "Hello World-Foo"},
+        {"length('日本')", "2"},
+        {"chr(65) || chr(97)", "Aa"},
+        {"concat('a', null)", "a"},
+        {"upper('abc') || lower('ABC')", "ABCabc"},
+    };
+    expectValues(oci, std::begin(cases), std::end(cases));
+}
+
+TEST_F(OciTest, NumberFunctionsAndFormats) {
+    const Case cases[] = {
+        {"trunc(15.79, 1)", "15.7"},
+        {"trunc(-15.79)", "-15"},
+        {"trunc(15.79, -1)", "10"},
+        {"mod(11, 4)", "3"},
+        {"mod(11, 0)", "11"},
+        {"mod(-11, 4)", "-3"},
+        {"to_number(' 12.5 ')", "12.5"},
+        {"to_number('1e3')", "1000"},
+        {"to_char(0.5)", ".5"},
+        {"to_char(-0.5, 'FM0.00')", "-0.50"},
+        {"to_char(1234.5, '9,999.99')", " 1,234.50"},
+        {"to_char(123, '99')", "###"},
+        {"to_char(5, '009')", " 005"},
+    };
+    expectValues(oci, std::begin(cases), std::end(cases));
+}
+
+TEST_F(OciTest, DateFunctions) {
+    const Case cases[] = {
+        {"add_months(to_date('2024-01-31', 'YYYY-MM-DD'), 1)", "29-FEB-24"},
+        {"add_months(to_date('2024-03-15', 'YYYY-MM-DD'), -13)", "15-FEB-23"},
+        {"to_char(trunc(to_date('2024-02-29 13:14:15', 'YYYY-MM-DD HH24:MI:SS')), 'HH24:MI:SS')",
+         "00:00:00"},
+        {"to_char(to_date('2024-02-29', 'YYYY-MM-DD'), 'DY DD MON YYYY')", "THU 29 FEB 2024"},
+        {"to_char(to_date('2024-02-29 13:05', 'YYYY-MM-DD HH24:MI'), 'HH12:MI AM')", "01:05 PM"},
+        {"to_char(to_date('01-JAN-00') - 1, 'YYYY-MM-DD')", "1999-12-31"},
+        {"to_date('2024-03-01', 'YYYY-MM-DD') - to_date('2024-02-28 12:00', 'YYYY-MM-DD HH24:MI')",
+         "1.5"},
+    };
+    expectValues(oci, std::begin(cases), std::end(cases));
+}
+
+TEST_F(OciTest, NullHandlingFunctions) {
+    const Case cases[] = {
+        {"nvl2(null, 'a', 'b')", "b"},
+        {"nvl2('x', 'a', 'b')", "a"},
+        {"decode(null, null, 'nulls match', 'x')", "nulls match"},
+        {"decode(2, 1, 'one')", ""},
+        {"decode('2', 2, 'two', 'other')", "two"},
+        {"coalesce(null, '', 'c')", "c"},
+        {"nvl(to_char(null), 'none')", "none"},
+    };
+    expectValues(oci, std::begin(cases), std::end(cases));
+}
+
+TEST_F(OciTest, BadArgumentsGetOraclesErrors) {
+    const std::pair<const char *, int> cases[] = {
+        {"to_number('abc')", 1722},
+        {"to_date('31-02-2024', 'DD-MM-YYYY')", 1847},
+        {"to_date('2024-13-01', 'YYYY-MM-DD')", 1843},
+        {"to_date('2024-01-01', 'YYYY-QQ')", 1821},
+        {"to_date('2024-01-01 x', 'YYYY-MM-DD')", 1830},
+        {"to_char(sysdate, 'QQQ')", 1821},
+        {"decode(1)", 938},
+        {"substr('a')", 909},
+        {"no_such_function(1)", 904},
+        {"add_months('not a date', 1)", 1861},
+    };
+    for (const auto &[expression, code] : cases) {
+        const std::string sql = std::string("select ") + expression + " from dual";
+        EXPECT_EQ(code, oci.query(sql).rc) << sql;
+    }
+    EXPECT_EQ(1425, oci.query("select 1 from dual where 'x' like 'x' escape 'ab'").rc);
+}
+
+} // namespace
+} // namespace ocilite::test
