@@ -249,9 +249,11 @@ std::string adminUsage() {
            "prints; SHOW ERRORS lists a unit's errors; WHENEVER SQLERROR EXIT stops at the\n"
            "first failure; EXIT ends. HOST, ! and $ are not run. Anonymous PL/SQL blocks\n"
            "and EXECUTE are refused: the embedded database does not run PL/SQL.\n"
-           "The embedded database does not compile PL/SQL. A unit's compile errors are\n"
-           "declared after its '/' line, one per line, in its stored source's line and\n"
-           "column, and make it INVALID:\n"
+           "Units are compiled as Oracle compiles them when created and by ALTER ...\n"
+           "COMPILE: USER_ERRORS gets Oracle's rows, STATUS is VALID or INVALID, and\n"
+           "replacing or dropping what a unit uses makes it INVALID. Rows declared after a\n"
+           "unit's '/' line, one per line, in its stored source's line and column, replace\n"
+           "the compiler's:\n"
            "  --@error 12:5 PLS-00201: identifier 'X' must be declared\n"
            "  --@+ a further line of the same message\n";
 }

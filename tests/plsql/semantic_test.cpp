@@ -250,3 +250,39 @@ TEST(PlsqlSemantic, Dependencies) {
 }
 
 } // namespace
+
+namespace {
+
+// Every prefix of a valid unit, and the unit with each byte replaced, compiles without
+// crashing; a cut unit always gets at least one row (it cannot be complete).
+TEST(PlsqlRobustness, CutAndDamagedUnits) {
+    const std::string unit =
+        "PACKAGE BODY payroll_pkg AS\n  CURSOR c(p NUMBER) IS SELECT ename FROM emp WHERE sal > "
+        "p;\n"
+        "  PROCEDURE print_slip (p_empno IN NUMBER) IS\n    r emp%ROWTYPE; s VARCHAR2(20) := "
+        "q'[x]';\n"
+        "  BEGIN\n    $IF DBMS_DB_VERSION.VERSION > 11 $THEN NULL; $END\n"
+        "    FOR i IN REVERSE 1 .. 3 LOOP CONTINUE WHEN i = 2; END LOOP;\n"
+        "    SELECT * INTO r FROM emp WHERE empno = p_empno FOR UPDATE NOWAIT;\n"
+        "    CASE WHEN r.sal > 0 THEN s := TO_CHAR(r.sal, '999'); ELSE RAISE NO_DATA_FOUND; END "
+        "CASE;\n"
+        "    EXECUTE IMMEDIATE 'begin null; end;' USING OUT s;\n"
+        "  EXCEPTION WHEN OTHERS THEN RAISE;\n  END print_slip;\n"
+        "  FUNCTION total_payroll (p_deptno IN NUMBER) RETURN NUMBER IS\n  BEGIN\n"
+        "    RETURN (SELECT 1 FROM dual);\n  END;\nEND payroll_pkg;";
+    const MemorySchema schema = demoSchema();
+    for (size_t cut = 0; cut < unit.size(); ++cut) {
+        const std::string prefix = unit.substr(0, cut);
+        const CompileResult r = compileUnit("SCOTT", "PACKAGE BODY", prefix, schema);
+        if (prefix.find("END payroll_pkg") == std::string::npos)
+            EXPECT_FALSE(r.errors.empty()) << cut;
+    }
+    for (size_t at = 0; at < unit.size(); ++at)
+        for (const char c : {'(', ';', '\'', 'x', '\0', '\xff'}) {
+            std::string damaged = unit;
+            damaged[at] = c;
+            compileUnit("SCOTT", "PACKAGE BODY", damaged, schema);
+        }
+}
+
+} // namespace
