@@ -12,6 +12,12 @@
 namespace ocilite::plsql {
 namespace {
 
+bool contains(const std::vector<std::string> &list, const std::string &id) {
+    return std::find(list.begin(), list.end(), id) != list.end();
+}
+
+} // namespace
+
 // Built-ins whose argument lists are syntax rather than parameters; STANDARD does not
 // declare them (catalogue/README.md, "SYNTAX:").
 bool isSyntaxFunction(const std::string &id) {
@@ -57,12 +63,6 @@ bool isSyntaxFunction(const std::string &id) {
             return true;
     return id.rfind("JSON_", 0) == 0 || id.rfind("XML", 0) == 0;
 }
-
-bool contains(const std::vector<std::string> &list, const std::string &id) {
-    return std::find(list.begin(), list.end(), id) != list.end();
-}
-
-} // namespace
 
 std::string Checker::text(const Node *n) const {
     return text(n->kind == NK::Part || n->kind == NK::Attr ? n->first : n->tok);

@@ -51,8 +51,6 @@ int Checker::tableRefs(const Node *n, std::vector<std::string> &ctes) {
 }
 
 int Checker::sql(const Scope &scope, const Node *root, const Node *stmt) {
-    (void)scope;
-    (void)stmt;
     if (!root)
         return 0;
     std::vector<std::string> ctes;
@@ -61,8 +59,9 @@ int Checker::sql(const Scope &scope, const Node *root, const Node *stmt) {
     copy.next = nullptr;
     if (tableRefs(&copy, ctes))
         return 1;
-    return stmt && stmt->kind == NK::SqlStmt && stmt->op == uint16_t(Kw::INSERT) ? valueCount(root)
-                                                                                 : 0;
+    if (stmt && stmt->kind == NK::SqlStmt && stmt->op == uint16_t(Kw::INSERT))
+        return valueCount(root);
+    return columns(scope, root);
 }
 
 // ORA-00947 / ORA-00913 when INSERT ... VALUES (...) has fewer / more values than the

@@ -45,6 +45,16 @@ struct TriggerInfo {
     std::optional<std::vector<std::string>> columns;
 };
 
+// A table of a SQL statement as its column names are checked against it.
+struct SqlTable {
+    std::string name;
+    std::string alias; // the alias, or the name when there is none
+    std::vector<std::string> columns;
+};
+
+// Built-ins written as syntax rather than declared in STANDARD (check_names.cpp).
+bool isSyntaxFunction(const std::string &id);
+
 // Thrown to stop analysis where Oracle writes "Compilation unit analysis terminated".
 struct AnalysisTerminated {};
 
@@ -90,6 +100,10 @@ private:
     int tableRefs(const Node *n, std::vector<std::string> &ctes);
     int tableRef(const Node *ref, const std::vector<std::string> &ctes);
     int valueCount(const Node *insert);
+    int columns(const Scope &scope, const Node *root);
+    int columnNames(const Scope &scope, const Node *n, const std::vector<SqlTable> &tables);
+    int columnName(const Scope &scope, const Node *n, const std::vector<SqlTable> &tables);
+    bool columnTable(const Node *ref, SqlTable &table);
 
     std::string text(const Node *n) const;
     std::string text(uint32_t tok) const;

@@ -6,22 +6,22 @@
 namespace ocilite::plsql {
 
 // [AS] alias, unless the next word starts a clause.
-void Parser::tableAlias() {
-    if (acceptKw(Kw::AS)) {
-        ++m_i;
-        return;
-    }
+// The alias's token index, or 0 when none follows.
+uint32_t Parser::tableAlias() {
+    if (acceptKw(Kw::AS))
+        return static_cast<uint32_t>(m_i++);
     if (cur().kind == Tok::QuotedIdent)
-        ++m_i;
-    else if (cur().kind == Tok::Word && !isReserved(Kw(cur().kw)) && !isKw(Kw::JOIN) &&
-             !isKw(Kw::INNER) && !isKw(Kw::LEFT) && !isKw(Kw::RIGHT) && !isKw(Kw::FULL) &&
-             !isKw(Kw::CROSS) && !isKw(Kw::NATURAL) && !isKw(Kw::OUTER) && !isKw(Kw::PIVOT) &&
-             !isKw(Kw::UNPIVOT) && !isKw(Kw::RETURNING) && !isKw(Kw::RETURN) && !isKw(Kw::LOG) &&
-             !isKw(Kw::FETCH) && !isKw(Kw::OFFSET) && !isKw(Kw::SAMPLE) && !isKw(Kw::PARTITION) &&
-             !isKw(Kw::VERSIONS) && !isKw(Kw::LIMIT) && !isKw(Kw::EXCEPT) && !isKw(Kw::MODEL) &&
-             !isKw(Kw::BULK) && !isKw(Kw::USING) && !isKw(Kw::WINDOW) && !isKw(Kw::APPLY) &&
-             !isKw(Kw::SET))
-        ++m_i;
+        return static_cast<uint32_t>(m_i++);
+    if (cur().kind == Tok::Word && !isReserved(Kw(cur().kw)) && !isKw(Kw::JOIN) &&
+        !isKw(Kw::INNER) && !isKw(Kw::LEFT) && !isKw(Kw::RIGHT) && !isKw(Kw::FULL) &&
+        !isKw(Kw::CROSS) && !isKw(Kw::NATURAL) && !isKw(Kw::OUTER) && !isKw(Kw::PIVOT) &&
+        !isKw(Kw::UNPIVOT) && !isKw(Kw::RETURNING) && !isKw(Kw::RETURN) && !isKw(Kw::LOG) &&
+        !isKw(Kw::FETCH) && !isKw(Kw::OFFSET) && !isKw(Kw::SAMPLE) && !isKw(Kw::PARTITION) &&
+        !isKw(Kw::VERSIONS) && !isKw(Kw::LIMIT) && !isKw(Kw::EXCEPT) && !isKw(Kw::MODEL) &&
+        !isKw(Kw::BULK) && !isKw(Kw::USING) && !isKw(Kw::WINDOW) && !isKw(Kw::APPLY) &&
+        !isKw(Kw::SET))
+        return static_cast<uint32_t>(m_i++);
+    return 0;
 }
 
 Node *Parser::fromClause() {
@@ -99,13 +99,15 @@ Node *Parser::tableReference() {
             break;
         }
     }
-    tableAlias();
+    if (const uint32_t alias = tableAlias())
+        t->tok = alias;
     if (isKw(Kw::PIVOT) || isKw(Kw::UNPIVOT)) {
         ++m_i;
         if (isKw(Kw::INCLUDE) || isKw(Kw::EXCLUDE))
             m_i += 2;
         skipBalanced();
         tableAlias();
+        t->flags = 1; // the pivoted rows' columns are not the table's
     }
     return t;
 }
@@ -150,7 +152,8 @@ Node *Parser::insertTarget() {
     } else {
         t = tableExpression();
     }
-    tableAlias();
+    if (const uint32_t alias = tableAlias())
+        t->tok = alias;
     if (isOp('(') && !peekKw(1, Kw::SELECT) && !peekKw(1, Kw::WITH)) {
         Node *cols = parenthesised();
         t->next = cols;
@@ -200,8 +203,10 @@ Node *Parser::updateStatement() {
     Node *n = mk(NK::Other, static_cast<uint32_t>(m_i));
     ++m_i;
     ChildList parts;
-    parts.add(tableExpression());
-    tableAlias();
+    Node *target = tableExpression();
+    if (const uint32_t alias = tableAlias())
+        target->tok = alias;
+    parts.add(target);
     expectKw(Kw::SET, Expect::Generic);
     do {
         Node *s = mk(NK::SetClause, static_cast<uint32_t>(m_i));
@@ -243,8 +248,10 @@ Node *Parser::deleteStatement() {
     ++m_i;
     acceptKw(Kw::FROM);
     ChildList parts;
-    parts.add(tableExpression());
-    tableAlias();
+    Node *target = tableExpression();
+    if (const uint32_t alias = tableAlias())
+        target->tok = alias;
+    parts.add(target);
     if (acceptKw(Kw::WHERE)) {
         Node *w = mk(NK::Where, static_cast<uint32_t>(m_i - 1));
         if (acceptKw(Kw::CURRENT)) {
@@ -269,8 +276,10 @@ Node *Parser::mergeStatement() {
     ++m_i;
     expectKw(Kw::INTO, Expect::Generic);
     ChildList parts;
-    parts.add(tableExpression());
-    tableAlias();
+    Node *target = tableExpression();
+    if (const uint32_t alias = tableAlias())
+        target->tok = alias;
+    parts.add(target);
     expectKw(Kw::USING, Expect::Generic);
     parts.add(tableReference());
     expectKw(Kw::ON, Expect::Generic);

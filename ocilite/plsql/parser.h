@@ -173,7 +173,7 @@ private:
     Node *returningClause();
     Node *simpleSql();
     Node *sqlTableName();
-    void tableAlias();
+    uint32_t tableAlias();
     void skipToSemicolon();
 
     // expressions (parse_expr.cpp)

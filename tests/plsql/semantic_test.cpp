@@ -132,6 +132,24 @@ TEST(PlsqlSemantic, SqlChecks) {
          "     WHERE department_id = p_deptno;\n    RETURN v_count;\nEND dept_headcount;",
          {{6, 12, "PL/SQL: ORA-00942: table or view does not exist"},
           {4, 5, "PL/SQL: SQL Statement ignored"}}},
+        {"invalid identifiers in a query and an UPDATE; variables, functions and aliases are "
+         "found",
+         "PROCEDURE",
+         "PROCEDURE p (p_deptno NUMBER) IS\n  v NUMBER;\nBEGIN\n"
+         "  SELECT COUNT(*), MAX(e.sal) INTO v FROM emp e, dept d\n"
+         "   WHERE e.deptno = d.deptno AND d.dname = 'X' AND e.deptno = p_deptno AND ROWNUM < 2;\n"
+         "  SELECT salary INTO v FROM emp WHERE empno = 1;\n"
+         "  SELECT e.salary INTO v FROM emp e;\n"
+         "  UPDATE emp SET bonus = 1 WHERE deptno = p_deptno;\n"
+         "  SELECT 1 INTO v FROM emp WHERE EXISTS (SELECT anything FROM elsewhere_unknown);\nEND;",
+         {{6, 10, "PL/SQL: ORA-00904: \"SALARY\": invalid identifier"},
+          {6, 3, "PL/SQL: SQL Statement ignored"},
+          {7, 10, "PL/SQL: ORA-00904: \"E\".\"SALARY\": invalid identifier"},
+          {7, 3, "PL/SQL: SQL Statement ignored"},
+          {8, 18, "PL/SQL: ORA-00904: \"BONUS\": invalid identifier"},
+          {8, 3, "PL/SQL: SQL Statement ignored"},
+          {9, 63, "PL/SQL: ORA-00942: table or view does not exist"},
+          {9, 3, "PL/SQL: SQL Statement ignored"}}},
         {"missing table in UPDATE; CTEs and the dictionary are found",
          "PROCEDURE",
          "PROCEDURE p IS\nBEGIN\n  FOR r IN (WITH x AS (SELECT 1 a FROM dual) SELECT * FROM x, "
