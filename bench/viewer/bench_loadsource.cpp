@@ -1,7 +1,9 @@
 // LoadSource of one package body of 100,000 lines with 1,000 compile errors, through the
 // source view over the embedded client library, beside the same outer join read straight from
 // SQLite in the same run (every value fetched as text), and the cursor's fetch loop alone.
-// Target: LoadSource at most 3x raw.
+// Target: LoadSource at most 1.5x raw. Then a second process does what the program does with
+// the unit, nothing else (log on, show the view with the unit in it), and the benchmark prints
+// that process's peak resident memory beside the size of the unit's text.
 //
 // Usage: bench_loadsource [lines] [errors] [runs]   (default 100000 1000 1). Runs in private
 // XDG_DATA_HOME and XDG_CONFIG_HOME folders, on the offscreen platform unless told otherwise.
@@ -17,11 +19,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -117,9 +121,73 @@ bool viewPass(TfmView &view, Pass &pass) {
     return true;
 }
 
+// The peak resident set of this process (VmHWM), in bytes; 0 where the system does not say.
+long long peakResidentBytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atoll(line.c_str() + 6) * 1024;
+    }
+    return 0;
+}
+
+// The process showing the unit: logs on, shows the view, loads the unit into it, and prints
+// its peak resident memory and the bytes of text the grid holds.
+int showOnly(TOCIctrl &ctrl, TOCIcur &cur) {
+    TfmView view(&cur, &ctrl);
+    view.ObjName = kUnit;
+    view.ObjType = "PACKAGE BODY";
+    view.show(); // loads the unit
+    QCoreApplication::processEvents();
+    long long text = 0;
+    for (int r = 1; r < view.sgSource->rowCount(); ++r) {
+        for (int c = 0; c < view.sgSource->colCount(); ++c)
+            text += view.sgSource->cell(c, r).size();
+    }
+    std::printf("%ld rows %lld text %lld peak\n", static_cast<long>(view.sgSource->rowCount() - 1),
+                text, peakResidentBytes());
+    return 0;
+}
+
+double megabytes(long long bytes) {
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+// Runs this program again in show-only mode over the same database.
+bool reportShowingProcess(const char *self) {
+    QProcess child;
+    child.start(QString::fromLocal8Bit(self), {QStringLiteral("--show-only")});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        return fail("the show-only process failed");
+    long rows = 0;
+    long long text = 0, peak = 0;
+    if (std::sscanf(child.readAllStandardOutput().constData(), "%ld rows %lld text %lld peak",
+                    &rows, &text, &peak) != 3)
+        return fail("the show-only process said nothing");
+    std::printf("process showing the unit (%ld rows): peak resident memory %.1f MB; the grid's "
+                "text %.1f MB (%lld bytes)\n",
+                rows, megabytes(peak), megabytes(text), text);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    const bool showOnlyMode = argc > 1 && std::string(argv[1]) == "--show-only";
+    if (showOnlyMode) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QCoreApplication::setApplicationName("Velmora");
+        QObject owner;
+        auto *ctrl = new TOCIctrl(&owner);
+        auto *cur = new TOCIcur(&owner);
+        if (!logOn(*ctrl))
+            return 1;
+        cur->SetParent(ctrl);
+        return showOnly(*ctrl, *cur);
+    }
     const long lines = argc > 1 ? std::atol(argv[1]) : 100000;
     const long errors = argc > 2 ? std::atol(argv[2]) : 1000;
     const int runs = std::max(1, argc > 3 ? std::atoi(argv[3]) : 1);
@@ -162,8 +230,8 @@ int main(int argc, char **argv) {
     if (modals > 0 || loads.back().rows != raw.back().rows)
         return fail("LoadSource did not show every row"), 1;
     std::printf("best of %d: raw %.3f s, fetch only %.3f s, LoadSource %.3f s; "
-                "LoadSource / raw: %.2fx (target: at most 3x)\n",
+                "LoadSource / raw: %.2fx (target: at most 1.5x)\n",
                 runs, bench::bestSeconds(raw), bench::bestSeconds(fetches),
                 bench::bestSeconds(loads), bench::bestSeconds(loads) / bench::bestSeconds(raw));
-    return 0;
+    return reportShowingProcess(argv[0]) ? 0 : 1;
 }
