@@ -4,11 +4,12 @@
 // two functions are the one place where one becomes the other.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace velmora::platform {
 
-inline QString fromClientText(const QByteArray &bytes) {
+inline QString fromClientText(QByteArrayView bytes) {
     return QString::fromLocal8Bit(bytes);
 }
 inline QByteArray toClientText(const QString &text) {

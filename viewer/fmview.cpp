@@ -287,21 +287,17 @@ bool TfmView::fillGrid() {
 }
 
 // Tabs and line feeds are shown as blanks (a line keeps its length in bytes); the text and
-// error columns become as wide as their longest text, measured once.
+// error columns become as wide as their longest text, measured once, as it was fetched.
 void TfmView::tidyAndSizeColumns() {
-    QByteArray longest[2];
     const int columns[2] = {SourceColumn, MessageColumn};
+    QByteArray longest[2];
     const int rows = sgSource->rowCount();
     for (int r = 0; r < rows; ++r) {
         for (int k = 0; k < 2; ++k) {
-            const QByteArray s = sgSource->cell(columns[k], r); // shares, does not copy
-            if (s.contains('\t') || s.contains('\n')) {
-                QByteArray shown = s;
-                shown.replace('\t', ' ').replace('\n', ' ');
-                sgSource->setCell(columns[k], r, shown);
-            }
+            const QByteArrayView s = sgSource->cell(columns[k], r);
             if (s.size() > longest[k].size())
-                longest[k] = s;
+                longest[k] = s.toByteArray(); // before the tidying, which keeps the length
+            sgSource->replaceBytes(columns[k], r, "\t\n", ' ');
         }
     }
     for (int k = 0; k < 2; ++k)

@@ -16,15 +16,14 @@ using velmora::platform::fromClientText;
 // GridCellModel
 
 GridCellModel::GridCellModel(int columns, int rows, QObject *parent)
-    : QAbstractTableModel(parent), m_columns(std::max(columns, 1)), m_rows(std::max(rows, 1)),
-      m_cells(static_cast<size_t>(m_columns) * static_cast<size_t>(m_rows)) {}
+    : QAbstractTableModel(parent), m_store(std::max(columns, 1), std::max(rows, 1)) {}
 
 int GridCellModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : m_rows;
+    return parent.isValid() ? 0 : m_store.rows();
 }
 
 int GridCellModel::columnCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : m_columns;
+    return parent.isValid() ? 0 : m_store.columns();
 }
 
 QVariant GridCellModel::data(const QModelIndex &index, int role) const {
@@ -37,8 +36,8 @@ QVariant GridCellModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole || section < 0)
         return {};
     if (orientation == Qt::Horizontal)
-        return section < m_columns ? fromClientText(cell(section, 0)) : QVariant();
-    return section < m_rows ? fromClientText(cell(0, section)) : QVariant();
+        return section < m_store.columns() ? fromClientText(cell(section, 0)) : QVariant();
+    return section < m_store.rows() ? fromClientText(cell(0, section)) : QVariant();
 }
 
 Qt::ItemFlags GridCellModel::flags(const QModelIndex &index) const {
@@ -50,44 +49,37 @@ Qt::ItemFlags GridCellModel::flags(const QModelIndex &index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-const QByteArray &GridCellModel::cell(int col, int row) const {
-    static const QByteArray none;
-    if (col < 0 || col >= m_columns || row < 0 || row >= m_rows)
-        return none;
-    return m_cells[static_cast<size_t>(row) * m_columns + col];
-}
-
-void GridCellModel::setCell(int col, int row, const QByteArray &text) {
-    if (col < 0 || col >= m_columns || row < 0 || row >= m_rows)
+void GridCellModel::setCell(int col, int row, QByteArrayView text) {
+    if (col < 0 || col >= m_store.columns() || row < 0 || row >= m_store.rows())
         return;
-    m_cells[static_cast<size_t>(row) * m_columns + col] = text;
+    m_store.setCell(col, row, text);
     announceChange(row, row);
 }
 
 void GridCellModel::setRowTexts(int row, const QByteArrayList &texts) {
-    if (row < 0 || row >= m_rows)
+    if (row < 0 || row >= m_store.rows())
         return;
-    const int n = std::min(static_cast<int>(texts.size()), m_columns);
-    const size_t base = static_cast<size_t>(row) * m_columns;
-    for (int c = 0; c < n; ++c)
-        m_cells[base + c] = texts[c];
+    m_store.setRow(row, texts);
     announceChange(row, row);
+}
+
+void GridCellModel::replaceBytes(int col, int row, QByteArrayView from, char to) {
+    if (m_store.replaceBytes(col, row, from, to))
+        announceChange(row, row);
 }
 
 void GridCellModel::setRows(int rows) {
     rows = std::max(rows, 1);
-    if (rows == m_rows)
+    const int current = m_store.rows();
+    if (rows == current)
         return;
-    const size_t cells = static_cast<size_t>(rows) * m_columns;
-    if (rows > m_rows) {
-        beginInsertRows({}, m_rows, rows - 1);
-        m_cells.resize(cells);
-        m_rows = rows;
+    if (rows > current) {
+        beginInsertRows({}, current, rows - 1);
+        m_store.resize(rows);
         endInsertRows();
     } else {
-        beginRemoveRows({}, rows, m_rows - 1);
-        m_cells.resize(cells);
-        m_rows = rows;
+        beginRemoveRows({}, rows, current - 1);
+        m_store.resize(rows);
         endRemoveRows();
     }
 }
@@ -101,7 +93,7 @@ void GridCellModel::endUpdate() {
         return;
     if (m_changedWhileUpdating) {
         m_changedWhileUpdating = false;
-        announceChange(0, m_rows - 1);
+        announceChange(0, m_store.rows() - 1);
     }
 }
 
@@ -110,9 +102,10 @@ void GridCellModel::announceChange(int firstRow, int lastRow) {
         m_changedWhileUpdating = true;
         return;
     }
-    emit dataChanged(index(firstRow, 0), index(lastRow, m_columns - 1), {Qt::DisplayRole});
+    const int lastColumn = m_store.columns() - 1;
+    emit dataChanged(index(firstRow, 0), index(lastRow, lastColumn), {Qt::DisplayRole});
     if (firstRow == 0)
-        emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+        emit headerDataChanged(Qt::Horizontal, 0, lastColumn);
     emit headerDataChanged(Qt::Vertical, firstRow, lastRow);
 }
 
@@ -254,27 +247,26 @@ void SourceGrid::setGridFont(const QFont &font, const QColor &textColor) {
     applyPalette();
 }
 
-int SourceGrid::textWidth(const QByteArray &text) const {
+int SourceGrid::textWidth(QByteArrayView text) const {
     return fontMetrics().horizontalAdvance(fromClientText(text));
 }
 
 int SourceGrid::widestLineNumberWidth() const {
-    const QByteArray *longest = nullptr;
+    QByteArrayView longest;
     for (int row = 1; row < rowCount(); ++row) {
-        const QByteArray &text = cell(0, row);
-        if (!longest || text.size() > longest->size())
-            longest = &text;
+        const QByteArrayView text = cell(0, row);
+        if (text.size() > longest.size())
+            longest = text;
     }
-    if (!longest)
+    if (longest.isEmpty())
         return 0;
     const QFontMetrics metrics = fontMetrics();
-    int width = metrics.horizontalAdvance(fromClientText(*longest));
-    if (std::all_of(longest->begin(), longest->end(),
-                    [](char c) { return c >= '0' && c <= '9'; })) {
+    int width = metrics.horizontalAdvance(fromClientText(longest));
+    if (std::all_of(longest.begin(), longest.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         int digit = 0;
         for (char c = '0'; c <= '9'; ++c)
             digit = std::max(digit, metrics.horizontalAdvance(QLatin1Char(c)));
-        width = std::max(width, digit * static_cast<int>(longest->size()));
+        width = std::max(width, digit * static_cast<int>(longest.size()));
     }
     return width;
 }

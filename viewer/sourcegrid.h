@@ -2,16 +2,17 @@
 // SourceGrid: a read-only string grid on QTableView with one fixed header row and one fixed
 // line-number column, addressed like a classic string grid (cell(col, row), row 0 and column 0
 // being the fixed cells). The fixed cells are shown in the view's headers so they stay in place
-// while the rest scrolls; the text lives in GridCellModel, a flat table of byte strings.
+// while the rest scrolls; the text lives in GridCellModel, packed row by row (CellStore).
+
+#include "viewer/cellstore.h"
 
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QByteArrayView>
 #include <QColor>
 #include <QHeaderView>
 #include <QTableView>
-
-#include <vector>
 
 // The cells of the grid, row-major, in the client's code page. Row 0 and column 0 are the
 // fixed cells; the model serves them as header data as well as cell data.
@@ -28,10 +29,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    const QByteArray &cell(int col, int row) const;
-    void setCell(int col, int row, const QByteArray &text);
+    // A cell's text, valid until the cells next change; empty outside the grid.
+    QByteArrayView cell(int col, int row) const { return m_store.cell(col, row); }
+    void setCell(int col, int row, QByteArrayView text);
     // Puts the first min(texts, columns) entries into the row; cells beyond keep their text.
     void setRowTexts(int row, const QByteArrayList &texts);
+    // Every byte of the cell that is one of `from` becomes `to`; the text keeps its length.
+    void replaceBytes(int col, int row, QByteArrayView from, char to);
     // New rows are empty; rows cut off are dropped. At least one row (the header) remains.
     void setRows(int rows);
 
@@ -42,9 +46,7 @@ public:
 private:
     void announceChange(int firstRow, int lastRow);
 
-    int m_columns;
-    int m_rows;
-    std::vector<QByteArray> m_cells;
+    CellStore m_store;
     int m_updateDepth = 0;
     bool m_changedWhileUpdating = false;
 };
@@ -77,9 +79,12 @@ public:
     int rowCount() const { return m_model->rowCount(); }
     void setRowCount(int rows);
 
-    const QByteArray &cell(int col, int row) const { return m_model->cell(col, row); }
-    void setCell(int col, int row, const QByteArray &text) { m_model->setCell(col, row, text); }
+    QByteArrayView cell(int col, int row) const { return m_model->cell(col, row); }
+    void setCell(int col, int row, QByteArrayView text) { m_model->setCell(col, row, text); }
     void setRowTexts(int row, const QByteArrayList &texts) { m_model->setRowTexts(row, texts); }
+    void replaceBytes(int col, int row, QByteArrayView from, char to) {
+        m_model->replaceBytes(col, row, from, to);
+    }
     void beginUpdate() { m_model->beginUpdate(); }
     void endUpdate() { m_model->endUpdate(); }
 
@@ -96,7 +101,7 @@ public:
     void setGridFont(const QFont &font, const QColor &textColor);
     QColor fixedColor() const { return m_fixedColor; }
     // Rendered width of a text in the grid's font.
-    int textWidth(const QByteArray &text) const;
+    int textWidth(QByteArrayView text) const;
     // Rendered width of the widest text of the fixed column (the line numbers): the longest
     // one, or as many of the widest digit when it is a number, whichever is wider.
     int widestLineNumberWidth() const;

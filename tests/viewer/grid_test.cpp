@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 namespace {
 
 QByteArrayList texts(std::initializer_list<const char *> list) {
@@ -25,7 +27,7 @@ QByteArrayList texts(std::initializer_list<const char *> list) {
 QByteArrayList rowOf(const SourceGrid &grid, int row) {
     QByteArrayList out;
     for (int c = 0; c < grid.colCount(); ++c)
-        out << grid.cell(c, row);
+        out << grid.cell(c, row).toByteArray();
     return out;
 }
 
@@ -197,6 +199,65 @@ TEST(SourceGrid, TypingDoesNotJumpToAMatchingCell) {
     grid.setCurrentCell(1, 1);
     QTest::keyClicks(&grid, "1:7");
     EXPECT_EQ(grid.currentRow(), 1);
+}
+
+// Heap bytes in use (small blocks and mapped ones); 0 where the allocator does not say (under
+// AddressSanitizer, for one).
+std::size_t heapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// A long unit costs little more than its text: the grid keeps its cells packed, not one heap
+// string per cell. Texts are changed in place and elsewhere, and read back whole, as the view
+// does; the space of replaced texts is given back once it outweighs the rest.
+TEST(SourceGrid, ALongUnitCostsLittleMoreThanItsText) {
+    constexpr int kLines = 200000;
+    const std::size_t before = heapInUse();
+    if (before == 0)
+        GTEST_SKIP() << "the allocator does not report its use here";
+    std::size_t textBytes = 0;
+    {
+        SourceGrid grid(5, 2);
+        grid.setRowTexts(0,
+                         texts({"LINE", "SOURCE_TEXT", "SEQUENCE", "POSITION", "ERROR_MESSAGE"}));
+        grid.beginUpdate();
+        for (int i = 1; i <= kLines; ++i) {
+            if (grid.rowCount() < i + 1)
+                grid.setRowCount(i + 1000);
+            const QByteArray line = QByteArray::number(i);
+            const QByteArray text = "    v_total := v_total + p_amount(" + line + ");\t-- add\n";
+            const QByteArrayList row =
+                i % 100 == 0
+                    ? QByteArrayList{line, text, "1", "9", "PLS-00201: identifier must be declared"}
+                    : QByteArrayList{line, text, "", "", ""};
+            for (const QByteArray &cell : row)
+                textBytes += static_cast<std::size_t>(cell.size());
+            grid.setRowTexts(i, row);
+        }
+        grid.setRowCount(kLines + 1);
+        grid.endUpdate();
+        const std::size_t held = heapInUse() - before;
+        EXPECT_LT(held, textBytes * 3 / 2 + std::size_t(kLines) * 24)
+            << held / kLines << " bytes a line for " << textBytes / kLines << " of text";
+
+        // In place, the same length: tidying a line costs nothing.
+        grid.replaceBytes(1, 7, "\t\n", ' ');
+        EXPECT_EQ(grid.cell(1, 7), "    v_total := v_total + p_amount(7); -- add ");
+        // Another length: the cell moves, the row keeps its other texts.
+        grid.setCell(4, 7, "a longer text than the empty one it replaces");
+        EXPECT_EQ(rowOf(grid, 7), texts({"7", "    v_total := v_total + p_amount(7); -- add ", "",
+                                         "", "a longer text than the empty one it replaces"}));
+        // Replacing every text leaves the old ones behind; they are given back as it goes.
+        for (int i = 1; i <= kLines; ++i)
+            grid.setCell(1, i, "    null; -- replaced, " + QByteArray::number(i));
+        EXPECT_EQ(grid.cell(1, kLines), "    null; -- replaced, " + QByteArray::number(kLines));
+        EXPECT_EQ(grid.cell(4, 7), "a longer text than the empty one it replaces");
+        EXPECT_LT(heapInUse() - before, textBytes * 3 / 2 + std::size_t(kLines) * 24);
+        grid.setRowCount(2);
+        EXPECT_EQ(grid.cell(0, 1), "1");
+        EXPECT_LT(heapInUse() - before, std::size_t(8) << 20);
+    }
 }
 
 } // namespace

@@ -134,7 +134,8 @@ TEST_F(DemoLoad, ALineWithTwoErrorsTakesTwoRowsAndSequenceOneIsCurrent) {
     ASSERT_EQ(line4.size(), 2u);
     for (int r : line4)
         EXPECT_EQ(grid->cell(1, r), "    x := y; ");
-    QByteArrayList sequences = {grid->cell(2, line4[0]), grid->cell(2, line4[1])};
+    QByteArrayList sequences = {grid->cell(2, line4[0]).toByteArray(),
+                                grid->cell(2, line4[1]).toByteArray()};
     std::sort(sequences.begin(), sequences.end());
     EXPECT_EQ(sequences, (QByteArrayList{"2", "3"}));
     const std::vector<int> line5 = rowsOfLine("5");
@@ -185,7 +186,7 @@ TEST_F(DemoLoad, AQuoteInTheNameFindsNothingInsteadOfBreakingTheStatement) {
 
 TEST_F(DemoLoad, AFailedLoadKeepsTheHeaderAndFirstRowAndShowsTheSessionsText) {
     load("TWO_ERRS", "PACKAGE BODY");
-    const QByteArray firstRow = grid->cell(1, 1);
+    const QByteArray firstRow = grid->cell(1, 1).toByteArray();
     ASSERT_FALSE(firstRow.isEmpty());
     // The connection is lost while the view is open.
     ASSERT_TRUE(ctrl->DisConnect());

@@ -57,7 +57,7 @@ fakeoci::Rows numberedLines(int count) {
 QByteArrayList gridRow(const SourceGrid *grid, int row) {
     QByteArrayList out;
     for (int c = 0; c < grid->colCount(); ++c)
-        out << grid->cell(c, row);
+        out << grid->cell(c, row).toByteArray();
     return out;
 }
 
