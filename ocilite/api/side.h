@@ -1,8 +1,8 @@
 // A side that serves the version-7 calls (private to the client library): the embedded
-// database (api/embedded/) or a real Oracle database (ocilite/oracle/). A logon area belongs to the side that logged it on and
-// every cursor area opened under it to the same side; entry_points.cpp routes each call by
-// its area. A side is a table of the twenty calls, each with the entry point's signature and
-// meaning, plus what the router needs to know about the areas.
+// database (api/embedded/) or a real Oracle database (ocilite/oracle/). A logon area belongs to the
+// side that logged it on and every cursor area opened under it to the same side; entry_points.cpp
+// routes each call by its area. A side is a table of the twenty calls, each with the entry point's
+// signature and meaning, plus what the router needs to know about the areas.
 #pragma once
 
 #include "oci/ociv7.h"
