@@ -155,7 +155,17 @@ private:
             return;
         if (m_t[i].isWord("ROWID"))
             return rowid(qualified);
-        put(m_t[i].text);
+        const bool call = i + 1 < m_t.size() && m_t[i + 1].isOp("(");
+        put(!call && isSqliteKeyword(m_t[i].text) ? quoteName(m_t[i].text) : m_t[i].text);
+    }
+
+    // Names Oracle allows (USER_CONSTRAINTS.DEFERRABLE ...) that SQLite reads as keywords.
+    static bool isSqliteKeyword(const std::string &word) {
+        for (const char *k : {"DEFERRABLE", "NOTHING", "RAISE", "AUTOINCREMENT", "ISNULL",
+                              "NOTNULL", "TRANSACTION", "LIMIT"})
+            if (word == k)
+                return true;
+        return false;
     }
 
     // An unqualified word with a meaning of its own; false when it is an ordinary name.
@@ -173,7 +183,12 @@ private:
         } else if (t.isWord("SYSDATE")) {
             put("SYSDATE()");
         } else if (t.isWord("USER")) {
-            put(quoteText(m_schema));
+            put("OCILITE_SCHEMA()");
+        } else if (t.isWord("SYSTIMESTAMP") || t.isWord("CURRENT_TIMESTAMP") ||
+                   t.isWord("LOCALTIMESTAMP")) {
+            put("SYSTIMESTAMP()");
+        } else if (t.isWord("CURRENT_DATE")) {
+            put("SYSDATE()");
         } else if (t.isWord("MINUS")) {
             put("EXCEPT");
         } else if (t.isWord("ROWNUM") || t.isWord("LEVEL") || t.isWord("PRIOR")) {

@@ -62,6 +62,8 @@ void checkSelectHasFrom(const Tokens &tokens);
 // so that "order by LINE" finds the select-list column as Oracle does. Records the items'
 // ranges in st.items; returns the items, none when the list has a '*' (select_list.cpp).
 std::vector<SelectItem> nameSelectList(const std::string &sql, StatementTokens &st);
+// sequence.NEXTVAL / CURRVAL as calls of the engine's sequence functions (sequences.cpp).
+void rewriteSequences(StatementTokens &st, const std::string &schema, const NameResolver &resolver);
 // Oracle's || treats NULL as an empty string: each operand becomes IFNULL(operand, '')
 // (concatenation.cpp).
 void wrapConcatenations(StatementTokens &st);

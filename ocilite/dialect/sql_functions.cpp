@@ -107,9 +107,45 @@ void fnLike(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     sqlite3_result_int(ctx, likeMatch(pattern.c_str(), text.c_str(), escape) ? 1 : 0);
 }
 
+const SqlSession *session(sqlite3_context *ctx) {
+    return static_cast<const SqlSession *>(sqlite3_user_data(ctx));
+}
+
+// The session's NLS_DATE_FORMAT, Oracle's default without one.
+std::string sessionDateFormat(sqlite3_context *ctx) {
+    const SqlSession *s = session(ctx);
+    return s && s->dateFormat && !s->dateFormat->empty() ? *s->dateFormat : kDefaultDateFormat;
+}
+
 void fnSchema(sqlite3_context *ctx, int, sqlite3_value **) {
-    const auto *schema = static_cast<const std::string *>(sqlite3_user_data(ctx));
-    sqlite3_result_text(ctx, schema->c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_result_text(ctx, session(ctx)->user->c_str(), -1, SQLITE_TRANSIENT);
+}
+
+// SYS_CONTEXT('USERENV', parameter): the parameters scripts ask for.
+void fnSysContext(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    const SqlSession *s = session(ctx);
+    std::string ns = isNull(argv[0]) ? "" : argText(argv[0]);
+    std::string name = isNull(argv[1]) ? "" : argText(argv[1]);
+    for (std::string *t : {&ns, &name})
+        for (char &c : *t)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (ns != "USERENV")
+        return sqlite3_result_null(ctx);
+    std::string value;
+    if (name == "CURRENT_SCHEMA")
+        value = *s->currentSchema;
+    else if (name == "SESSION_USER" || name == "CURRENT_USER" || name == "AUTHENTICATED_IDENTITY")
+        value = *s->user;
+    else if (name == "DB_NAME" || name == "INSTANCE_NAME" || name == "SERVICE_NAME" ||
+             name == "CON_NAME")
+        value = "OCILITE";
+    else if (name == "LANGUAGE")
+        value = "AMERICAN_AMERICA.AL32UTF8";
+    else if (name == "NLS_DATE_FORMAT")
+        value = sessionDateFormat(ctx);
+    else
+        return sqlite3_result_null(ctx);
+    sqlite3_result_text(ctx, value.c_str(), -1, SQLITE_TRANSIENT);
 }
 
 void fnNvl(sqlite3_context *ctx, int, sqlite3_value **argv) {
@@ -152,7 +188,7 @@ void fnToDate(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     guarded(ctx, [&] {
         if (auto stored = argDate(argv[0]); stored && argc == 1)
             return resultText(ctx, storedDate(*stored));
-        const std::string format = argc > 1 ? argText(argv[1]) : kDefaultDateFormat;
+        const std::string format = argc > 1 ? argText(argv[1]) : sessionDateFormat(ctx);
         resultText(ctx, storedDate(parseDate(argText(argv[0]), format)));
     });
 }
@@ -172,7 +208,8 @@ void fnToChar(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
             return resultText(ctx, formatNumber(v, format));
         }
         if (auto date = argDate(argv[0]))
-            return resultText(ctx, formatDate(*date, format.empty() ? kDefaultDateFormat : format));
+            return resultText(ctx,
+                              formatDate(*date, format.empty() ? sessionDateFormat(ctx) : format));
         if (!format.empty())
             return resultText(ctx, formatNumber(argNumber(argv[0]), format));
         resultText(ctx, argText(argv[0]));
@@ -489,7 +526,7 @@ bool likeMatch(const char *pattern, const char *text, int escape) {
     return *text == '\0';
 }
 
-void registerSqlFunctions(sqlite3 *db, const std::string *currentSchema) {
+void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
     static const Function kFunctions[] = {
         {"LIKE", 2, fnLike},
         {"LIKE", 3, fnLike},
@@ -523,14 +560,30 @@ void registerSqlFunctions(sqlite3 *db, const std::string *currentSchema) {
         {"OCILITE_DATE_DIFF", 2, fnDateDiff},
     };
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    auto *data = const_cast<SqlSession *>(session);
     for (const Function &f : kFunctions)
-        sqlite3_create_function_v2(db, f.name, f.args, flags, nullptr, f.fn, nullptr, nullptr,
+        sqlite3_create_function_v2(db, f.name, f.args, flags, data, f.fn, nullptr, nullptr,
                                    nullptr);
+    sqlite3_create_function_v2(db, "SYS_CONTEXT", 2, SQLITE_UTF8, data, fnSysContext, nullptr,
+                               nullptr, nullptr);
+    sqlite3_create_function_v2(
+        db, "SYS_GUID", 0, SQLITE_UTF8, nullptr,
+        [](sqlite3_context *ctx, int, sqlite3_value **) {
+            unsigned char raw[16];
+            sqlite3_randomness(sizeof raw, raw);
+            sqlite3_result_blob(ctx, raw, sizeof raw, SQLITE_TRANSIENT);
+        },
+        nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "SYSDATE", 0, SQLITE_UTF8, nullptr, fnSysdate, nullptr, nullptr,
                                nullptr);
-    sqlite3_create_function_v2(db, "OCILITE_SCHEMA", 0, SQLITE_UTF8,
-                               const_cast<std::string *>(currentSchema), fnSchema, nullptr, nullptr,
-                               nullptr);
+    sqlite3_create_function_v2(
+        db, "SYSTIMESTAMP", 0, SQLITE_UTF8, nullptr,
+        [](sqlite3_context *ctx, int, sqlite3_value **) {
+            resultText(ctx, storedDate(currentDate()) + ".000000");
+        },
+        nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "OCILITE_SCHEMA", 0, SQLITE_UTF8, data, fnSchema, nullptr,
+                               nullptr, nullptr);
 }
 
 } // namespace ocilite

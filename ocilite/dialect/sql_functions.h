@@ -9,8 +9,17 @@
 
 namespace ocilite {
 
-// Registers every function on the connection; currentSchema is read by OCILITE_SCHEMA().
-void registerSqlFunctions(sqlite3 *db, const std::string *currentSchema);
+// What the functions read of the session: its user (OCILITE_SCHEMA(), USER), its current
+// schema (SYS_CONTEXT('USERENV', 'CURRENT_SCHEMA')) and its NLS_DATE_FORMAT (TO_CHAR and
+// TO_DATE without a format). The strings are the database's own and outlive the connection.
+struct SqlSession {
+    const std::string *user = nullptr;
+    const std::string *currentSchema = nullptr;
+    const std::string *dateFormat = nullptr;
+};
+
+// Registers every function on the connection; `session` must outlive it.
+void registerSqlFunctions(sqlite3 *db, const SqlSession *session);
 
 // Oracle's LIKE: case-sensitive, '_' one character, '%' any run, optional escape.
 bool likeMatch(const char *pattern, const char *text, int escape);

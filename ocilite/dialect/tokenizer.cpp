@@ -16,7 +16,7 @@ bool isIdentPart(unsigned char c) {
 
 class Lexer {
 public:
-    explicit Lexer(std::string_view sql) : m_sql(sql) {}
+    Lexer(std::string_view sql, bool lenient) : m_sql(sql), m_lenient(lenient) {}
 
     std::vector<Token> run() {
         std::vector<Token> tokens;
@@ -195,14 +195,15 @@ private:
             }
         }
         const char c = m_sql[pos];
-        static const std::string_view kSingle = "()+-*/,.=<>";
-        if (kSingle.find(c) == std::string_view::npos || c == '\0')
+        static const std::string_view kSingle = "()+-*/,.=<>@";
+        if (!m_lenient && (kSingle.find(c) == std::string_view::npos || c == '\0'))
             throw OraError(kOraInvalidCharacter);
         ++pos;
         return make(TokenKind::Operator, std::string(1, c), start, pos);
     }
 
     std::string_view m_sql;
+    bool m_lenient;
 };
 
 int sequenceLength(unsigned char lead) {
@@ -264,7 +265,13 @@ size_t skipBlanksAndComments(std::string_view sql, size_t pos) {
 std::vector<Token> tokenize(std::string_view sql) {
     if (!isValidUtf8(sql))
         throw OraError(kOraPartialMultibyte);
-    return Lexer(sql).run();
+    return Lexer(sql, false).run();
+}
+
+std::vector<Token> tokenizeLenient(std::string_view sql) {
+    if (!isValidUtf8(sql))
+        throw OraError(kOraPartialMultibyte);
+    return Lexer(sql, true).run();
 }
 
 } // namespace ocilite

@@ -25,6 +25,9 @@ struct Token {
 // Throws OraError: ORA-01756 unterminated literal, ORA-01740 / ORA-01741 bad quoted
 // identifier, ORA-00911 invalid character (a ';' included), ORA-29275 invalid UTF-8.
 std::vector<Token> tokenize(std::string_view sql);
+// The same for PL/SQL declarations read by the SQL tokenizer (a type's specification, a
+// trigger's header): characters SQL has no use for ('%', ';', '$' ...) become operators.
+std::vector<Token> tokenizeLenient(std::string_view sql);
 
 // True when the bytes are valid UTF-8.
 bool isValidUtf8(std::string_view text);

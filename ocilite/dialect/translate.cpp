@@ -2,7 +2,7 @@
 // Queries and DML go through the token passes (outer joins, select-list naming, ||, DATE
 // arithmetic, emission, select-list typing); DDL and COMMIT / ROLLBACK are described for the
 // catalog and the database.
-#include "ocilite/dialect/passes.h"
+#include "ocilite/dialect/ddl/ddl.h"
 
 #include "oci/ociv7.h"
 #include "ocilite/engine/errors.h"
@@ -29,6 +29,7 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     rewriteOuterJoins(st.tokens);
     checkSelectHasFrom(st.tokens);
     tr.items = nameSelectList(sql, st);
+    rewriteSequences(st, schema, resolver);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
     Emitted emitted = emit(sql, st.tokens, tr.kind, schema, resolver);
@@ -50,6 +51,7 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
         t.insert(t.begin() + 1, word("FROM", t[1].offset));
     if (kind == StatementKind::Insert && (t.size() < 2 || !t[1].isWord("INTO")))
         throw OraError(kOraMissingInto);
+    rewriteSequences(st, schema, resolver);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
     Emitted emitted = emit(sql, t, kind, schema, resolver);
@@ -88,7 +90,19 @@ Translation translate(const std::string &sql, const std::string &schema,
     if (lead.isWord("DROP"))
         return translateDrop(st.tokens, schema);
     if (lead.isWord("ALTER"))
-        return alterCompile(st.tokens, schema);
+        return translateAlter(sql, st.tokens, schema);
+    if (lead.isWord("SET") && st.tokens.size() > 1 &&
+        (st.tokens[1].isWord("TRANSACTION") || st.tokens[1].isWord("ROLE") ||
+         st.tokens[1].isWord("CONSTRAINT") || st.tokens[1].isWord("CONSTRAINTS"))) {
+        Translation tr; // nothing the embedded database keeps changes
+        tr.kind = StatementKind::SessionControl;
+        return tr;
+    }
+    for (const char *w : {"GRANT", "REVOKE", "COMMENT", "TRUNCATE", "RENAME", "ANALYZE", "AUDIT",
+                          "NOAUDIT", "PURGE", "ASSOCIATE", "DISASSOCIATE", "LOCK", "CALL",
+                          "EXPLAIN", "FLASHBACK", "ADMINISTER"})
+        if (lead.isWord(w))
+            return translateOther(sql, st.tokens, schema);
     if (lead.isWord("COMMIT") || lead.isWord("ROLLBACK"))
         return translateTransaction(st.tokens);
     throw OraError(kOraInvalidSql);

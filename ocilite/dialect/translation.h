@@ -5,8 +5,10 @@
 // translate() is the driver; the passes it runs in order are declared in passes.h.
 #pragma once
 
+#include "ocilite/dialect/ddl/schema_ddl.h"
 #include "ocilite/dialect/types.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +25,14 @@ public:
     // Column names and types of a table or view given by its SQLite name.
     virtual std::vector<std::pair<std::string, OraType>>
     columnsOf(const std::string &sqliteName) const = 0;
+    // The sequence a name stands for (directly or through synonyms): owner and name; nothing
+    // when there is none the session may use (ORA-02289).
+    virtual std::optional<std::pair<std::string, std::string>>
+    sequenceFor(const std::string &owner, const std::string &name) const {
+        (void)owner;
+        (void)name;
+        return std::nullopt;
+    }
 };
 
 enum class StatementKind {
@@ -34,7 +44,9 @@ enum class StatementKind {
     DropTable,
     CreateUnit,
     DropUnit,
-    AlterCompile, // ALTER PACKAGE / PROCEDURE / FUNCTION / TYPE / TRIGGER ... COMPILE
+    AlterCompile,   // ALTER PACKAGE / PROCEDURE / FUNCTION / TYPE / TRIGGER ... COMPILE
+    SchemaDdl,      // the other DDL families: Translation::ddl says what to do
+    SessionControl, // ALTER SESSION SET ...: Translation::session
     Commit,
     Rollback,
 };
@@ -68,6 +80,11 @@ struct Translation {
     std::vector<std::string> tableKey; // PRIMARY KEY (...) of the table
     std::vector<std::string> sourceLines;
     bool orReplace = false;
+    bool editionable = true;                           // CREATE ... NONEDITIONABLE: false
+    std::shared_ptr<const ddl::Statement> ddl;         // SchemaDdl
+    std::shared_ptr<const ddl::TypeSpec> typeSpec;     // CreateUnit of a TYPE
+    std::shared_ptr<const ddl::TriggerHeader> trigger; // CreateUnit of a TRIGGER
+    std::vector<ddl::SessionSetting> session;          // SessionControl
 
     bool isQuery() const { return kind == StatementKind::Select; }
     bool isDml() const {
@@ -77,7 +94,8 @@ struct Translation {
     bool isDdl() const {
         return kind == StatementKind::CreateTable || kind == StatementKind::DropTable ||
                kind == StatementKind::CreateUnit || kind == StatementKind::DropUnit ||
-               kind == StatementKind::AlterCompile;
+               kind == StatementKind::AlterCompile || kind == StatementKind::SchemaDdl ||
+               kind == StatementKind::SessionControl; // carried out by the database too
     }
 };
 

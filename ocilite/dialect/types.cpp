@@ -1,6 +1,7 @@
 #include "ocilite/dialect/types.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <sstream>
 #include <vector>
 
@@ -111,6 +112,58 @@ std::optional<OraType> plainType(const std::string &, const std::vector<int> &ar
     return OraType{Code, Size, Precision, Scale};
 }
 
+std::optional<OraType> urowidType(const std::string &, const std::vector<int> &args) {
+    const auto n = length(args, 4000, 4000);
+    return n ? std::optional(OraType{kTypeUrowid, *n, 0, 0}) : std::nullopt;
+}
+
+// "TIMESTAMP(6) [WITH [LOCAL] TIME ZONE]", "INTERVAL YEAR(2) TO MONTH", "INTERVAL DAY(2) TO
+// SECOND(6)": the words around the parentheses decide the type.
+std::optional<OraType> datetimeType(const std::string &text) {
+    std::string upper;
+    for (const char c : text)
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    auto digitsAfter = [&](const std::string &key, int fallback) {
+        const size_t at = upper.find(key + "(");
+        return at == std::string::npos ? fallback : std::atoi(upper.c_str() + at + key.size() + 1);
+    };
+    // SQLite's declared form keeps the words first: "TIMESTAMPWITHTIMEZONE(3)",
+    // "INTERVALDAYSECOND(2,6)" (SQLite reads TO as a keyword).
+    const size_t open = upper.find('(');
+    if (open != std::string::npos && upper.back() == ')' &&
+        (upper.rfind("TIMESTAMPWITH", 0) == 0 || upper.rfind("INTERVAL", 0) == 0)) {
+        const std::string base = upper.substr(0, open);
+        const int first = std::atoi(upper.c_str() + open + 1);
+        const size_t comma = upper.find(',', open);
+        const int second = comma == std::string::npos ? 6 : std::atoi(upper.c_str() + comma + 1);
+        if (base == "TIMESTAMPWITHTIMEZONE")
+            return OraType{kTypeTimestampTz, 13, 0, first};
+        if (base == "TIMESTAMPWITHLOCALTIMEZONE")
+            return OraType{kTypeTimestampLtz, first == 0 ? 7 : 11, 0, first};
+        if (base == "INTERVALYEARMONTH")
+            return OraType{kTypeIntervalYm, 5, first, 0};
+        if (base == "INTERVALDAYSECOND")
+            return OraType{kTypeIntervalDs, 11, first, second};
+    }
+    if (upper.rfind("TIMESTAMP", 0) == 0) {
+        const int fraction = digitsAfter("TIMESTAMP", 6);
+        if (fraction < 0 || fraction > 9)
+            return std::nullopt;
+        const int size = fraction == 0 ? 7 : 11;
+        if (upper.find("WITHLOCALTIMEZONE") != std::string::npos)
+            return OraType{kTypeTimestampLtz, size, 0, fraction};
+        if (upper.find("WITHTIMEZONE") != std::string::npos)
+            return OraType{kTypeTimestampTz, 13, 0, fraction};
+        return OraType{kTypeTimestamp, size, 0, fraction};
+    }
+    if (upper.rfind("INTERVALYEAR", 0) == 0)
+        return OraType{kTypeIntervalYm, 5, digitsAfter("YEAR", 2), 0};
+    if (upper.rfind("INTERVALDAY", 0) == 0)
+        return OraType{kTypeIntervalDs, 11, digitsAfter("DAY", 2), digitsAfter("SECOND", 6)};
+    return std::nullopt;
+}
+
 struct DeclaredKind {
     const char *name;
     std::optional<OraType> (*make)(const std::string &name, const std::vector<int> &args);
@@ -137,10 +190,20 @@ constexpr DeclaredKind kDeclaredKinds[] = {
     {"DATE", plainType<OCIV7_TYPE_DATE, 7>},
     {"LONG", plainType<OCIV7_TYPE_LONG, 0>},
     {"LONG RAW", plainType<OCIV7_TYPE_LONG_RAW, 0>},
+    {"LONG VARCHAR", plainType<OCIV7_TYPE_LONG, 0>},
     {"ROWID", plainType<OCIV7_TYPE_ROWID, 18>},
     {"CLOB", plainType<OCIV7_TYPE_CLOB, 4000>},
     {"NCLOB", plainType<OCIV7_TYPE_CLOB, 4000>},
     {"BLOB", plainType<OCIV7_TYPE_BLOB, 4000>},
+    {"BFILE", plainType<kTypeBfile, 530>},
+    {"BINARY_FLOAT", plainType<kTypeBinaryFloat, 4>},
+    {"BINARY_DOUBLE", plainType<kTypeBinaryDouble, 8>},
+    {"XMLTYPE", plainType<kTypeObject, 2000>},
+    {"OBJECT", plainType<kTypeObject, 2000>},
+    {"REF", plainType<kTypeRef, 36>},
+    {"NESTED TABLE", plainType<kTypeNestedTable, 16>},
+    {"VARRAY", plainType<kTypeVarray, 2000>},
+    {"UROWID", urowidType},
 };
 
 const DeclaredKind *declaredKind(const std::string &name) {
@@ -165,6 +228,18 @@ int OraType::displaySize() const {
     case OCIV7_TYPE_RAW:
     case OCIV7_TYPE_LONG_RAW:
         return size * 2;
+    case kTypeBinaryFloat:
+    case kTypeBinaryDouble:
+        return 40;
+    case kTypeTimestamp:
+    case kTypeTimestampLtz:
+        return 22 + scale; // DD-MON-RR HH.MI.SSXFF AM
+    case kTypeTimestampTz:
+        return 29 + scale; // ... TZR
+    case kTypeIntervalYm:
+        return precision + 4;
+    case kTypeIntervalDs:
+        return precision + scale + 11;
     default:
         return size;
     }
@@ -192,6 +267,25 @@ std::string OraType::dataTypeName() const {
         return "CLOB";
     case OCIV7_TYPE_BLOB:
         return "BLOB";
+    case kTypeBinaryFloat:
+        return "BINARY_FLOAT";
+    case kTypeBinaryDouble:
+        return "BINARY_DOUBLE";
+    case kTypeBfile:
+        return "BFILE";
+    case kTypeUrowid:
+        return "UROWID";
+    case kTypeTimestamp:
+        return "TIMESTAMP(" + std::to_string(scale) + ")";
+    case kTypeTimestampTz:
+        return "TIMESTAMP(" + std::to_string(scale) + ") WITH TIME ZONE";
+    case kTypeTimestampLtz:
+        return "TIMESTAMP(" + std::to_string(scale) + ") WITH LOCAL TIME ZONE";
+    case kTypeIntervalYm:
+        return "INTERVAL YEAR(" + std::to_string(precision) + ") TO MONTH";
+    case kTypeIntervalDs:
+        return "INTERVAL DAY(" + std::to_string(precision) + ") TO SECOND(" +
+               std::to_string(scale) + ")";
     default:
         return "UNDEFINED";
     }
@@ -208,6 +302,8 @@ std::string OraType::declaration() const {
 }
 
 std::optional<OraType> parseDeclaredType(const std::string &text) {
+    if (auto datetime = datetimeType(text))
+        return datetime;
     std::string name;
     std::vector<int> args;
     if (!splitDeclaration(text, name, args) || args.size() > 2)

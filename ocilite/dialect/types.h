@@ -10,6 +10,23 @@
 
 namespace ocilite {
 
+// Internal type codes of the types newer than version 7 (DUMP's Typ=, OCI's describe).
+enum LaterTypeCode : int {
+    kTypeBinaryFloat = 100,
+    kTypeBinaryDouble = 101,
+    kTypeObject = 108, // object types, XMLTYPE
+    kTypeRef = 111,
+    kTypeBfile = 114,
+    kTypeNestedTable = 122,
+    kTypeVarray = 123,
+    kTypeTimestamp = 180,
+    kTypeTimestampTz = 181,
+    kTypeIntervalYm = 182,
+    kTypeIntervalDs = 183,
+    kTypeUrowid = 208,
+    kTypeTimestampLtz = 231,
+};
+
 struct OraType {
     int code = OCIV7_TYPE_VARCHAR2; // internal type code (OCIV7_TYPE_...)
     int size = 4000;                // dbsize
@@ -22,7 +39,9 @@ struct OraType {
     static OraType charType(int n) { return {OCIV7_TYPE_CHAR, n, 0, 0}; }
     static OraType rowid() { return {OCIV7_TYPE_ROWID, 18, 0, 0}; }
 
-    bool isNumber() const { return code == OCIV7_TYPE_NUMBER; }
+    bool isNumber() const {
+        return code == OCIV7_TYPE_NUMBER || code == kTypeBinaryFloat || code == kTypeBinaryDouble;
+    }
     bool isDate() const { return code == OCIV7_TYPE_DATE; }
     bool isCharacter() const {
         return code == OCIV7_TYPE_VARCHAR2 || code == OCIV7_TYPE_CHAR || code == OCIV7_TYPE_LONG ||
@@ -36,8 +55,10 @@ struct OraType {
     std::string declaration() const;
 };
 
-// Parses a declared type ("varchar2 ( 30 )", "NUMBER(7,2)", "LONG RAW", "INTEGER");
-// nothing for a type Oracle does not know.
+// Parses a declared type ("varchar2 ( 30 )", "NUMBER(7,2)", "LONG RAW", "INTEGER",
+// "TIMESTAMP(6) WITH TIME ZONE", "INTERVAL DAY(2) TO SECOND(6)", and the declared types of
+// columns of user-defined types: "OBJECT", "NESTED TABLE", "VARRAY", "REF"); nothing for a
+// type Oracle does not know.
 std::optional<OraType> parseDeclaredType(const std::string &text);
 
 } // namespace ocilite

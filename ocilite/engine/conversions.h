@@ -21,10 +21,11 @@ void fetchNull(const DefineSpec &spec);
 void fetchBinaryNumber(sqlite3_stmt *stmt, int col, const DefineSpec &spec);
 // A stored date into Oracle's 7-byte form; ORA-01861 when the text is not a date.
 void fetchInternalDate(std::string_view stored, const DefineSpec &spec);
-// The value's text as Oracle shows it: numbers in Oracle's text form, dates as DD-MON-RR,
-// CHAR(n) blank-padded. `scratch` holds the text when it is not SQLite's own.
+// The value's text as Oracle shows it: numbers in Oracle's text form, dates in the
+// session's NLS_DATE_FORMAT (DD-MON-RR when empty), CHAR(n) blank-padded. `scratch` holds
+// the text when it is not SQLite's own.
 std::string_view fetchedText(sqlite3_stmt *stmt, int col, int sqliteType, const OraType &type,
-                             std::string &scratch);
+                             const std::string &dateFormat, std::string &scratch);
 // Text into a character buffer (CHR, STR, AFC, AVC); cut is set when it did not fit.
 void fetchText(std::string_view text, const DefineSpec &spec, bool &cut);
 

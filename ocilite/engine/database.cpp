@@ -4,6 +4,7 @@
 #include "ocilite/dialect/text_form.h"
 #include "ocilite/dialect/translation.h"
 #include "ocilite/dictionary/catalog.h"
+#include "ocilite/dictionary/ddl_families.h"
 #include "ocilite/dictionary/unit_compiler.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
@@ -47,7 +48,11 @@ std::string foldName(const std::string &name) {
 }
 
 Database::Database(sqlite3 *db, std::string path)
-    : m_db(db), m_path(std::move(path)), m_catalog(std::make_unique<Catalog>(db)) {}
+    : m_db(db), m_path(std::move(path)), m_catalog(std::make_unique<Catalog>(db, m_schema)) {
+    m_session.user = &m_schema;
+    m_session.currentSchema = &m_currentSchema;
+    m_session.dateFormat = &m_dateFormat;
+}
 
 Database::~Database() {
     if (m_db && !sqlite3_get_autocommit(m_db))
@@ -82,7 +87,7 @@ std::unique_ptr<Database> Database::open(const std::string &path, bool create, s
 void Database::setUp(bool create) {
     sqlite3_busy_timeout(m_db, 5000);
     sqlite3_extended_result_codes(m_db, 1);
-    registerSqlFunctions(m_db, &m_schema);
+    registerSqlFunctions(m_db, &m_session);
     long long id = 0, objects = 0;
     {
         Prepared appId(m_db, "PRAGMA application_id");
@@ -100,9 +105,29 @@ void Database::setUp(bool create) {
         Catalog::createDictionary(m_db);
         exec(m_db, "PRAGMA application_id = " + std::to_string(kApplicationId));
         exec(m_db, "COMMIT");
+    } else if (!Catalog::dictionaryIsCurrent(m_db)) {
+        exec(m_db, "BEGIN IMMEDIATE");
+        Catalog::createDictionary(m_db);
+        exec(m_db, "COMMIT");
     }
     Catalog::createViews(m_db);
+    m_catalog->registerFunctions();
+    exec(m_db, "PRAGMA foreign_keys = ON");
 }
+
+namespace {
+
+// Passwords compare without regard to case, as Oracle's did before 11g.
+std::string passwordHash(const std::string &password) {
+    const std::string folded = foldName(password);
+    char hash[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(hash, folded.data(), folded.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                          crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
+        throw OraError(kOraInternal, "out of memory while hashing the password");
+    return hash;
+}
+
+} // namespace
 
 bool Database::addUser(const std::string &user, const std::string &password, std::string &error) {
     return reportErrors(error, [&] {
@@ -112,20 +137,18 @@ bool Database::addUser(const std::string &user, const std::string &password, std
             throw OraError(kOraInvalidIdentifier, "\"" + name + "\"");
         if (userExists(name))
             throw OraError(kOraUserExists, name);
-        // Passwords compare without regard to case, as Oracle's did before 11g.
-        const std::string folded = foldName(password);
-        char hash[crypto_pwhash_STRBYTES];
-        if (crypto_pwhash_str(hash, folded.data(), folded.size(),
-                              crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                              crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
-            throw OraError(kOraInternal, "out of memory while hashing the password");
         Prepared q(m_db,
                    "INSERT INTO main.OCILITE_USERS(USERNAME, PASSWORD_HASH, USER_ID, CREATED) "
                    "VALUES (?1, ?2, (SELECT IFNULL(MAX(USER_ID), 100) + 1 FROM "
                    "main.OCILITE_USERS), ?3)");
-        q.bind(1, name).bind(2, std::string(hash)).bind(3, storedDate(currentDate()));
+        q.bind(1, name).bind(2, passwordHash(password)).bind(3, storedDate(currentDate()));
         q.run();
     });
+}
+
+void Database::setPassword(const std::string &user, const std::string &password) {
+    Prepared q(m_db, "UPDATE main.OCILITE_USERS SET PASSWORD_HASH = ?2 WHERE USERNAME = ?1");
+    q.bind(1, user).bind(2, passwordHash(password)).run();
 }
 
 bool Database::userExists(const std::string &user) const {
@@ -167,46 +190,65 @@ static std::string storedText(const std::vector<std::string> &lines) {
 }
 
 void Database::runDdl(const Translation &tr) {
+    if (tr.kind == StatementKind::SessionControl) {
+        alterSession(tr.session); // not DDL: no commit
+        return;
+    }
     // Oracle commits before and after every DDL statement; inside a generator's own
-    // transaction the DDL simply joins it.
+    // transaction the DDL simply joins it. SQLite's foreign keys are off while the DDL
+    // makes tables again (a parent table made again must not cascade to its children).
     const bool own = !m_explicitTransaction;
     if (own) {
         commitWork();
+        exec(m_db, "PRAGMA foreign_keys = OFF");
         exec(m_db, "BEGIN IMMEDIATE");
     }
     try {
-        switch (tr.kind) {
-        case StatementKind::CreateTable:
-            m_catalog->createTable(m_schema, tr);
-            break;
-        case StatementKind::DropTable:
-            m_catalog->dropTable(m_schema, tr.objectName);
-            invalidateDependents(m_db, m_schema, tr.objectName, "TABLE");
-            break;
-        case StatementKind::CreateUnit:
-            m_catalog->storeUnit(m_schema, tr);
-            compileUnitSource(m_db, *m_catalog, m_schema, tr.objectType, tr.objectName,
-                              storedText(tr.sourceLines));
-            invalidateDependents(m_db, m_schema, tr.objectName, tr.objectType);
-            break;
-        case StatementKind::DropUnit:
-            m_catalog->dropUnit(m_schema, tr.objectType, tr.objectName);
-            invalidateDependents(m_db, m_schema, tr.objectName, tr.objectType);
-            break;
-        case StatementKind::AlterCompile:
-            alterCompile(tr);
-            break;
-        default:
-            throw OraError(kOraInvalidSql);
-        }
+        carryOutDdl(tr);
     } catch (...) {
-        if (own)
+        if (own) {
             sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_exec(m_db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
+        }
         m_catalog->invalidate();
         throw;
     }
-    if (own)
+    if (own) {
         exec(m_db, "COMMIT");
+        exec(m_db, "PRAGMA foreign_keys = ON");
+    }
+}
+
+void Database::carryOutDdl(const Translation &tr) {
+    const DdlContext ctx{m_schema, m_currentSchema};
+    const std::string &owner = m_currentSchema;
+    switch (tr.kind) {
+    case StatementKind::DropTable:
+        dropTable(*m_catalog, ctx, owner, tr.objectName, tr.orReplace);
+        invalidateDependents(m_db, owner, tr.objectName, "TABLE");
+        break;
+    case StatementKind::CreateUnit:
+        m_catalog->storeUnit(ctx, owner, tr);
+        compileUnitSource(m_db, *m_catalog, owner, tr.objectType, tr.objectName,
+                          storedText(tr.sourceLines));
+        invalidateDependents(m_db, owner, tr.objectName, tr.objectType);
+        break;
+    case StatementKind::DropUnit:
+        m_catalog->dropUnit(ctx, owner, tr.objectType, tr.objectName, tr.orReplace);
+        invalidateDependents(m_db, owner, tr.objectName, tr.objectType);
+        break;
+    case StatementKind::AlterCompile:
+        alterCompile(tr);
+        break;
+    case StatementKind::SchemaDdl:
+        if (const auto *user = std::get_if<ddl::UserStatement>(tr.ddl.get()))
+            userStatement(*user);
+        else
+            m_catalog->apply(ctx, *tr.ddl);
+        break;
+    default:
+        throw OraError(kOraInvalidSql);
+    }
 }
 
 // ALTER ... COMPILE: each named unit that exists is compiled again (ORA-04043 when none).
@@ -215,11 +257,11 @@ void Database::alterCompile(const Translation &tr) {
     for (const std::string &type : tr.compileTypes) {
         Prepared q(m_db, "SELECT 1 FROM main.OCILITE_OBJECTS WHERE OWNER = ?1 AND OBJECT_NAME = ?2 "
                          "AND OBJECT_TYPE = ?3");
-        q.bind(1, m_schema).bind(2, tr.objectName).bind(3, type);
+        q.bind(1, m_currentSchema).bind(2, tr.objectName).bind(3, type);
         if (!q.step())
             continue;
         any = true;
-        compileStoredUnit(m_db, *m_catalog, m_schema, type, tr.objectName);
+        compileStoredUnit(m_db, *m_catalog, m_currentSchema, type, tr.objectName);
     }
     if (!any)
         throw OraError(kOraObjectNotFound, tr.objectName);
@@ -231,8 +273,10 @@ void Database::beginWork() {
 }
 
 void Database::commitWork() {
-    if (!sqlite3_get_autocommit(m_db))
+    if (!sqlite3_get_autocommit(m_db)) {
+        m_catalog->afterCommit();
         exec(m_db, "COMMIT");
+    }
     m_explicitTransaction = false;
 }
 
@@ -241,6 +285,7 @@ void Database::rollbackWork() {
         exec(m_db, "ROLLBACK");
     m_explicitTransaction = false;
     m_catalog->invalidate();
+    m_catalog->afterRollback();
 }
 
 bool Database::execute(const std::string &schema, const std::string &oracleSql, std::string &error,
@@ -248,13 +293,13 @@ bool Database::execute(const std::string &schema, const std::string &oracleSql, 
     return reportErrors(error, [&] {
         if (!userExists(schema))
             throw OraError(kOraNotLoggedOn);
-        m_schema = foldName(schema);
+        setSchema(foldName(schema));
         executeOne(oracleSql, rowsProcessed);
     });
 }
 
 bool Database::executeOne(const std::string &oracleSql, long *rowsProcessed) {
-    const Translation tr = translate(oracleSql, m_schema, *m_catalog);
+    const Translation tr = translate(oracleSql, m_currentSchema, *m_catalog);
     if (rowsProcessed)
         *rowsProcessed = 0;
     if (tr.isDdl()) {

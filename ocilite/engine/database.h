@@ -4,6 +4,8 @@
 // between threads. The admin tool, the demo schema and the client library all go through it.
 #pragma once
 
+#include "ocilite/dialect/sql_functions.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +16,10 @@ namespace ocilite {
 
 class Catalog;
 struct Translation;
+namespace ddl {
+struct SessionSetting;
+struct UserStatement;
+} // namespace ddl
 
 // One compile error of a stored program unit, as USER_ERRORS shows it.
 struct CompileError {
@@ -62,10 +68,15 @@ public:
     const std::string &path() const { return m_path; }
     sqlite3 *handle() const { return m_db; }
 
-    // For the engine (these throw OraError): the schema the statements run as, the
-    // dictionary, DDL with Oracle's implicit commits, and the session's transaction.
-    void setSchema(const std::string &schema) { m_schema = schema; }
+    // For the engine (these throw OraError): the session's user (a new user starts in its
+    // own schema; ALTER SESSION SET CURRENT_SCHEMA changes where unqualified names are
+    // looked up), the dictionary, DDL with Oracle's implicit commits, and the session's
+    // transaction.
+    void setSchema(const std::string &user);
     const std::string &schema() const { return m_schema; }
+    const std::string &currentSchema() const { return m_currentSchema; }
+    // The session's NLS_DATE_FORMAT (ALTER SESSION).
+    const std::string &dateFormat() const { return m_dateFormat; }
     Catalog &catalog() { return *m_catalog; }
     void runDdl(const Translation &tr);
     void alterCompile(const Translation &tr);
@@ -77,10 +88,19 @@ private:
     Database(sqlite3 *db, std::string path);
     void setUp(bool create);
     bool executeOne(const std::string &oracleSql, long *rowsProcessed);
+    void carryOutDdl(const Translation &tr);
+    // session_control.cpp: ALTER SESSION, and CREATE / ALTER / DROP USER.
+    void alterSession(const std::vector<ddl::SessionSetting> &settings);
+    void userStatement(const ddl::UserStatement &u);
+    void dropUserObjects(const std::string &user, bool cascade);
+    void setPassword(const std::string &user, const std::string &password);
 
     sqlite3 *m_db = nullptr;
     std::string m_path;
     std::string m_schema;
+    std::string m_currentSchema;
+    std::string m_dateFormat;
+    SqlSession m_session;
     std::unique_ptr<Catalog> m_catalog;
     bool m_explicitTransaction = false;
 };

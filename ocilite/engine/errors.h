@@ -20,16 +20,22 @@ namespace ocilite {
     X(kOraInvalidDatatype, 902, "invalid datatype")                                                \
     X(kOraInvalidTableName, 903, "invalid table name")                                             \
     X(kOraInvalidIdentifier, 904, "%s: invalid identifier")                                        \
+    X(kOraMissingKeyword, 905, "missing keyword")                                                  \
     X(kOraMissingLeftParen, 906, "missing left parenthesis")                                       \
     X(kOraMissingRightParen, 907, "missing right parenthesis")                                     \
     X(kOraArgumentCount, 909, "invalid number of arguments")                                       \
+    X(kOraMaxLengthExceeded, 910, "specified length too long for its datatype")                    \
     X(kOraInvalidCharacter, 911, "invalid character")                                              \
     X(kOraTooManyValues, 913, "too many values")                                                   \
     X(kOraColumnAmbiguous, 918, "column ambiguously defined")                                      \
     X(kOraInvalidRelationalOperator, 920, "invalid relational operator")                           \
     X(kOraUnexpectedEnd, 921, "unexpected end of SQL command")                                     \
+    X(kOraInvalidOption, 922, "missing or invalid option")                                         \
     X(kOraFromNotFound, 923, "FROM keyword not found where expected")                              \
     X(kOraMissingInto, 925, "missing INTO keyword")                                                \
+    X(kOraMissingValuesKeyword, 926, "missing VALUES keyword")                                     \
+    X(kOraMissingEquals, 927, "missing equal sign")                                                \
+    X(kOraMissingSelectKeyword, 928, "missing SELECT keyword")                                     \
     X(kOraInconsistentDatatypes, 932, "inconsistent datatypes")                                    \
     X(kOraNotProperlyEnded, 933, "SQL command not properly ended")                                 \
     X(kOraMissingExpression, 936, "missing expression")                                            \
@@ -40,7 +46,9 @@ namespace ocilite {
     X(kOraNameInUse, 955, "name is already used by an existing object")                            \
     X(kOraDuplicateColumn, 957, "duplicate column name")                                           \
     X(kOraAmbiguousSelectName, 960, "ambiguous column naming in select list")                      \
+    X(kOraMissingOnKeyword, 969, "missing ON keyword")                                             \
     X(kOraIdentifierTooLong, 972, "identifier is too long")                                        \
+    X(kOraMissingOrInvalidPrivilege, 990, "missing or invalid privilege")                          \
     X(kOraInvalidCursor, 1001, "invalid cursor")                                                   \
     X(kOraFetchOutOfSequence, 1002, "fetch out of sequence")                                       \
     X(kOraNoStatementParsed, 1003, "no statement parsed")                                          \
@@ -56,23 +64,51 @@ namespace ocilite {
     X(kOraNotAvailable, 1034, "ORACLE not available")                                              \
     X(kOraIllegalVariable, 1036, "illegal variable name/number")                                   \
     X(kOraInsertNull, 1400, "cannot insert NULL into (%s)")                                        \
+    X(kOraCheckOptionViolation, 1402, "view WITH CHECK OPTION where-clause violation")             \
     X(kOraNoDataFound, 1403, "no data found")                                                      \
     X(kOraNullFetched, 1405, "fetched column value is NULL")                                       \
     X(kOraTruncated, 1406, "fetched column value was truncated")                                   \
+    X(kOraCannotUpdateToNull, 1407, "cannot update (%s) to NULL")                                  \
+    X(kOraColumnListIndexed, 1408, "such column list already indexed")                             \
     X(kOraOuterJoinCycle, 1416, "two tables cannot be outer-joined to each other")                 \
     X(kOraOuterJoinTwoTables, 1417, "a table may be outer joined to at most one other table")      \
+    X(kOraIndexNotFound, 1418, "specified index does not exist")                                   \
     X(kOraEscapeCharacter, 1425, "escape character must be character string of length 1")          \
+    X(kOraColumnExists, 1430, "column being added already exists in table")                        \
+    X(kOraPublicSynonymNotFound, 1432, "public synonym to be dropped does not exist")              \
+    X(kOraPrivateSynonymNotFound, 1434, "private synonym to be dropped does not exist")            \
+    X(kOraUserDoesNotExist, 1435, "user does not exist")                                           \
     X(kOraPrecisionExceeded, 1438,                                                                 \
       "value larger than specified precision allowed for this column")                             \
+    X(kOraModifyNotEmpty, 1439, "column to be modified must be empty to change datatype")          \
+    X(kOraAlreadyNotNull, 1442, "column to be modified to NOT NULL is already NOT NULL")           \
+    X(kOraColumnHasNulls, 1449, "column contains NULL values; cannot alter to NOT NULL")           \
+    X(kOraCannotModifyToNull, 1451, "column to be modified to NULL cannot be modified to NULL")    \
+    X(kOraDuplicateKeysFound, 1452, "cannot CREATE UNIQUE INDEX; duplicate keys found")            \
     X(kOraUnsupportedConversion, 1460, "unimplemented or unreasonable conversion requested")       \
+    X(kOraModifyWithConstraints, 1463, "cannot modify column datatype with current constraint(s)") \
     X(kOraOuterJoinPredicate, 1468, "a predicate may reference only one outer-joined table")       \
+    X(kOraSynonymSameName, 1471, "cannot create a synonym with same name as object")               \
     X(kOraDivisorZero, 1476, "divisor is equal to zero")                                           \
     X(kOraStringTooLong, 1704, "string literal too long")                                          \
     X(kOraOuterJoinOr, 1719, "outer join operator (+) not allowed in operand of OR or IN")         \
     X(kOraInvalidNumber, 1722, "invalid number")                                                   \
+    X(kOraZeroLengthColumn, 1723, "zero-length columns are not allowed")                           \
+    X(kOraFloatPrecisionOutOfRange, 1724, "floating point precision is out of range (1 to 126)")   \
+    X(kOraPrecisionOutOfRange, 1727, "numeric precision specifier is out of range (1 to 38)")      \
+    X(kOraScaleOutOfRange, 1728, "numeric scale specifier is out of range (-84 to 127)")           \
+    X(kOraColumnNamesCount, 1730, "invalid number of column names specified")                      \
+    X(kOraCircularView, 1731, "circular view definition encountered")                              \
+    X(kOraIllegalOnView, 1732, "data manipulation operation not legal on this view")               \
+    X(kOraVirtualColumnNotAllowed, 1733, "virtual column not allowed here")                        \
     X(kOraMissingDoubleQuote, 1740, "missing double quote in identifier")                          \
     X(kOraZeroLengthIdentifier, 1741, "illegal zero-length identifier")                            \
+    X(kOraSimpleColumnNamesOnly, 1748, "only simple column names allowed here")                    \
+    X(kOraGrantToYourself, 1749, "you may not GRANT/REVOKE privileges to/from yourself")           \
+    X(kOraOneLongColumn, 1754, "a table may contain only one column of type LONG")                 \
     X(kOraUnterminatedString, 1756, "quoted string not properly terminated")                       \
+    X(kOraMandatoryColumnNotEmpty, 1758, "table must be empty to add mandatory (NOT NULL) column") \
+    X(kOraSynonymLoop, 1775, "looping chain of synonyms")                                          \
     X(kOraDateFormatNotRecognized, 1821, "date format not recognized")                             \
     X(kOraDateFormatEnds, 1830, "date format picture ends before converting entire input string")  \
     X(kOraDateNotLongEnough, 1840, "input value not long enough for date format")                  \
@@ -84,15 +120,71 @@ namespace ocilite {
     X(kOraInvalidSecond, 1852, "seconds must be between 0 and 59")                                 \
     X(kOraNonNumeric, 1858, "a non-numeric character was found where a numeric was expected")      \
     X(kOraLiteralMismatch, 1861, "literal does not match format string")                           \
+    X(kOraUserOrRoleNotFound, 1917, "user or role '%s' does not exist")                            \
+    X(kOraUserNotFound, 1918, "user '%s' does not exist")                                          \
+    X(kOraRoleNotFound, 1919, "role '%s' does not exist")                                          \
     X(kOraUserExists, 1920, "user name '%s' conflicts with another user or role name")             \
+    X(kOraCascadeToDropUser, 1922, "CASCADE must be specified to drop '%s'")                       \
+    X(kOraRevokeNotGranted, 1927, "cannot REVOKE privileges you did not grant")                    \
+    X(kOraUserConnected, 1940, "cannot drop a user that is currently connected")                   \
+    X(kOraMissingKeywordNamed, 2000, "missing %s keyword")                                         \
+    X(kOraRemoteDatabaseNotFound, 2019, "connection description for remote database not found")    \
+    X(kOraInvalidSessionOption, 2248, "invalid option for ALTER SESSION")                          \
+    X(kOraOnePrimaryKey, 2260, "table can have only one primary key")                              \
+    X(kOraKeyAlreadyExists, 2261, "such unique or primary key already exists in the table")        \
+    X(kOraConstraintNameInUse, 2264, "name already used by an existing constraint")                \
+    X(kOraReferencedByEnabledKeys, 2266,                                                           \
+      "unique/primary keys in table referenced by enabled foreign keys")                           \
+    X(kOraNoPrimaryKey, 2268, "referenced table does not have a primary key")                      \
+    X(kOraNoMatchingKey, 2270, "no matching unique or primary key for this column-list")           \
+    X(kOraKeyReferenced, 2273, "this unique/primary key is referenced by some foreign keys")       \
+    X(kOraCannotAlterStart, 2283, "cannot alter starting sequence number")                         \
+    X(kOraSequenceNotFound, 2289, "sequence does not exist")                                       \
+    X(kOraCheckViolated, 2290, "check constraint (%s) violated")                                   \
+    X(kOraParentKeyNotFound, 2291, "integrity constraint (%s) violated - parent key not found")    \
+    X(kOraChildRecordFound, 2292, "integrity constraint (%s) violated - child record found")       \
+    X(kOraCannotValidateCheck, 2293, "cannot validate (%s) - check constraint violated")           \
+    X(kOraCannotEnableNulls, 2296, "cannot enable (%s) - null values found")                       \
+    X(kOraCannotValidateParent, 2298, "cannot validate (%s) - parent keys not found")              \
+    X(kOraCannotValidateDuplicates, 2299, "cannot validate (%s) - duplicate keys found")           \
+    X(kOraTypeHasDependents, 2303, "cannot drop or replace a type with type or table dependents")  \
+    X(kOraIndexExpressionType, 2327, "cannot create index on expression with datatype %s")         \
+    X(kOraIndexEnforcesKey, 2429, "cannot drop index used for enforcement of unique/primary key")  \
+    X(kOraCannotEnableConstraint, 2430, "cannot enable constraint (%s) - no such constraint")      \
+    X(kOraCannotDisableConstraint, 2431, "cannot disable constraint (%s) - no such constraint")    \
+    X(kOraCannotValidatePrimaryKey, 2437, "cannot validate (%s) - primary key violated")           \
+    X(kOraNoPrimaryKeyToDrop, 2441, "Cannot drop nonexistent primary key")                         \
+    X(kOraNoUniqueKeyToDrop, 2442, "Cannot drop nonexistent unique key")                           \
+    X(kOraNoConstraintToDrop, 2443, "Cannot drop constraint  - nonexistent constraint")            \
+    X(kOraReferencedByForeignKeys, 2449,                                                           \
+      "unique/primary keys in table referenced by foreign keys")                                   \
     X(kOraUnimplemented, 3001, "unimplemented feature")                                            \
+    X(kOraSequenceIncrementZero, 4002, "INCREMENT must be a non-zero integer")                     \
+    X(kOraMinValueNotBelowMax, 4004, "MINVALUE must be less than MAXVALUE")                        \
+    X(kOraStartBelowMinValue, 4006, "START WITH cannot be less than MINVALUE")                     \
+    X(kOraStartAboveMaxValue, 4008, "START WITH cannot be more than MAXVALUE")                     \
+    X(kOraMaxBelowCurrent, 4009, "MAXVALUE cannot be made to be less than the current value")      \
+    X(kOraCacheTooLarge, 4013, "number to CACHE must be less than one cycle")                      \
     X(kOraOutOfMemory, 4030, "out of process memory")                                              \
     X(kOraObjectNotFound, 4043, "object %s does not exist")                                        \
+    X(kOraNotAView, 4045, "errors during recompilation/revalidation of %s")                        \
+    X(kOraHasErrors, 4063, "%s has errors")                                                        \
+    X(kOraTriggerNotFound, 4080, "trigger '%s' does not exist")                                    \
+    X(kOraCurrvalNotDefined, 8002, "sequence %s.CURRVAL is not yet defined in this session")       \
+    X(kOraNextvalExceedsMax, 8004, "sequence %s")                                                  \
     X(kOraServiceNotResolved, 12154, "TNS:could not resolve service name")                         \
     X(kOraValueTooLarge, 12899, "value too large for column %s")                                   \
+    X(kOraCannotDropAllColumns, 12983, "cannot drop all columns in a table")                       \
+    X(kOraTemporaryTableUnsupported, 14451, "unsupported feature with temporary table")            \
     X(kOraOuterJoinWithAnsi, 25156, "old style outer join (+) cannot be used with ANSI joins")     \
     X(kOraPartialMultibyte, 29275, "partial multibyte character")                                  \
-    X(kOraOuterJoinNotAllowed, 30563, "outer join operator (+) is not allowed here")
+    X(kOraDatetimePrecisionOutOfRange, 30088, "datetime/interval precision is out of range")       \
+    X(kOraOuterJoinNotAllowed, 30563, "outer join operator (+) is not allowed here")               \
+    X(kOraMergeUnstableRows, 30926, "unable to get a stable set of rows in the source tables")     \
+    X(kOraIdentityAlways, 32795, "cannot insert into a generated always identity column")          \
+    X(kOraMergeOnColumnUpdated, 38104, "Columns referenced in the ON Clause cannot be updated")    \
+    X(kOraReadOnlyView, 42399, "cannot perform a DML operation on a read-only view")               \
+    X(kOraVirtualColumnInsert, 54013, "INSERT operation disallowed on virtual columns")
 
 enum OraCode : int {
 #define OCILITE_ORA_CODE(name, number, text) name = number,

@@ -112,7 +112,7 @@ void fetchInternalDate(std::string_view stored, const DefineSpec &spec) {
 }
 
 std::string_view fetchedText(sqlite3_stmt *stmt, int col, int sqliteType, const OraType &type,
-                             std::string &scratch) {
+                             const std::string &dateFormat, std::string &scratch) {
     if (sqliteType == SQLITE_INTEGER) {
         char number[24];
         const auto r = std::to_chars(number, number + sizeof number,
@@ -126,6 +126,13 @@ std::string_view fetchedText(sqlite3_stmt *stmt, int col, int sqliteType, const 
     }
     const std::string_view text(reinterpret_cast<const char *>(sqlite3_column_text(stmt, col)),
                                 static_cast<size_t>(sqlite3_column_bytes(stmt, col)));
+    if (type.isDate() && !dateFormat.empty()) {
+        const auto date = parseStoredDate(std::string(text));
+        if (!date)
+            return text;
+        scratch = formatDate(*date, dateFormat);
+        return scratch;
+    }
     if (type.isDate())
         return defaultDateText(text, scratch) ? std::string_view(scratch) : text;
     if (type.code == OCIV7_TYPE_CHAR && text.size() < static_cast<size_t>(type.size)) {

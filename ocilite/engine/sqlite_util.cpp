@@ -19,7 +19,7 @@ bool startsWith(const std::string &s, const char *prefix) {
         const int code = std::atoi(message.c_str() + at + 3);
         const auto column = message.find('_', at);
         const std::string detail = column == std::string::npos ? "" : message.substr(column + 1);
-        if (code == kOraValueTooLarge)
+        if (code == kOraValueTooLarge || code == kOraCheckViolated)
             throw OraError(code, detail);
         throw OraError(code);
     }
@@ -29,6 +29,8 @@ bool startsWith(const std::string &s, const char *prefix) {
         throw OraError(kOraUniqueViolated,
                        colon == std::string::npos ? "" : message.substr(colon + 2));
     }
+    if (message.find("FOREIGN KEY") != std::string::npos)
+        throw OraError(kOraParentKeyNotFound);
     if (message.find("NOT NULL") != std::string::npos) {
         const auto colon = message.find(": ");
         std::string column = colon == std::string::npos ? "" : message.substr(colon + 2);

@@ -29,7 +29,7 @@ bool validExternalType(int type) {
 } // namespace
 
 Statement::Statement(Database &db, const std::string &oracleSql)
-    : m_db(db), m_tr(translate(oracleSql, db.schema(), db.catalog())) {
+    : m_db(db), m_tr(translate(oracleSql, db.currentSchema(), db.catalog())) {
     if (m_tr.isQuery() || m_tr.isDml())
         prepare();
 }
@@ -233,7 +233,7 @@ bool Statement::convert(int col, const DefineSpec &spec, bool &cut) {
             spec);
         return true;
     default:
-        fetchText(fetchedText(m_stmt, col, type, columnType, m_text), spec, cut);
+        fetchText(fetchedText(m_stmt, col, type, columnType, m_db.dateFormat(), m_text), spec, cut);
         return true;
     }
 }

@@ -1,5 +1,6 @@
-// CREATE [OR REPLACE] PACKAGE [BODY] / PROCEDURE / FUNCTION: the unit's source kept as
-// Oracle keeps it, from the type keyword on, each line with its LF.
+// CREATE [OR REPLACE] PACKAGE [BODY] / PROCEDURE / FUNCTION / TYPE [BODY] / TRIGGER: the
+// unit's source kept as Oracle keeps it, from the type keyword on, each line with its LF; a
+// type's specification and a trigger's header read for the dictionary.
 #include "ocilite/dialect/ddl/ddl.h"
 
 #include "oci/ociv7.h"
@@ -49,18 +50,26 @@ std::vector<std::string> sourceLines(const std::string &text) {
 
 } // namespace
 
+// Oracle's command codes of CREATE / DROP TYPE, TYPE BODY and TRIGGER.
 constexpr UnitKind kPackageBody{"PACKAGE BODY", OCIV7_FT_CREATE_PACKAGE_BODY,
                                 OCIV7_FT_DROP_PACKAGE_BODY};
+constexpr UnitKind kTypeBody{"TYPE BODY", 81, 83};
 constexpr UnitKind kUnits[] = {
     {"PACKAGE", OCIV7_FT_CREATE_PACKAGE, OCIV7_FT_DROP_PACKAGE},
     {"PROCEDURE", OCIV7_FT_CREATE_PROCEDURE, OCIV7_FT_DROP_PROCEDURE},
     {"FUNCTION", OCIV7_FT_CREATE_FUNCTION, OCIV7_FT_DROP_FUNCTION},
+    {"TYPE", 77, 78},
+    {"TRIGGER", 59, 63},
 };
 
 const UnitKind *unitKind(const Tokens &t, size_t &i) {
     if (t[i].isWord("PACKAGE") && i + 1 < t.size() && t[i + 1].isWord("BODY")) {
         i += 2;
         return &kPackageBody;
+    }
+    if (t[i].isWord("TYPE") && i + 1 < t.size() && t[i + 1].isWord("BODY")) {
+        i += 2;
+        return &kTypeBody;
     }
     for (const UnitKind &kind : kUnits)
         if (t[i].isWord(kind.type)) {
@@ -81,6 +90,22 @@ Translation translateCreateUnit(const std::string &sql, const Tokens &head, size
     tr.objectType = kind->type;
     tr.objectName = ownObjectName(head, nameAt, schema, kOraInvalidSql);
     tr.sourceLines = sourceLines(storedText(sql, head[typeAt].offset));
+    // A specification or header the dictionary cannot read is still stored: its errors are
+    // the compiler's to report.
+    try {
+        if (tr.objectType == "TYPE")
+            tr.typeSpec = std::make_shared<const ddl::TypeSpec>(
+                ddl::typeSpecification(sql, head[typeAt].offset, schema));
+        else if (tr.objectType == "TRIGGER")
+            tr.trigger = std::make_shared<const ddl::TriggerHeader>(
+                ddl::triggerHeader(sql, head[typeAt].offset, schema));
+    } catch (const OraError &) {
+        if (tr.objectType == "TYPE") {
+            ddl::TypeSpec spec;
+            spec.name = {schema, tr.objectName, "", false};
+            tr.typeSpec = std::make_shared<const ddl::TypeSpec>(spec);
+        }
+    }
     return tr;
 }
 
