@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace ocilite {
 
@@ -20,6 +21,9 @@ enum ObjectNamespace : int {
 };
 
 struct NewObject {
+    NewObject(std::string o, std::string n, std::string t, int ns = kNamespaceObjects)
+        : owner(std::move(o)), name(std::move(n)), type(std::move(t)), nameSpace(ns) {}
+
     std::string owner;
     std::string name;
     std::string type;
