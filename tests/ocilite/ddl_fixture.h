@@ -2,7 +2,7 @@
 // those that must not, and read dictionary rows as text.
 #pragma once
 
-#include "oci_harness.h"
+#include "oci_client.h"
 
 #include <string>
 #include <vector>
