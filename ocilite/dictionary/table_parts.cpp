@@ -44,6 +44,22 @@ std::string translatedOrEmpty(const Catalog &catalog, const std::string &owner,
     }
 }
 
+// A DEFAULT may not name a column (ORA-00984).
+std::string defaultExpression(const Catalog &catalog, const std::string &owner,
+                              const std::string &oracle) {
+    const std::string sql = translatedOrEmpty(catalog, owner, oracle);
+    if (sql.empty())
+        return sql;
+    sqlite3_stmt *probe = nullptr;
+    const std::string select = "SELECT " + sql;
+    const int rc = sqlite3_prepare_v2(catalog.db(), select.c_str(), -1, &probe, nullptr);
+    const std::string message = rc == SQLITE_OK ? "" : sqlite3_errmsg(catalog.db());
+    sqlite3_finalize(probe);
+    if (message.rfind("no such column", 0) == 0)
+        throw OraError(kOraColumnNotAllowed);
+    return rc == SQLITE_OK ? sql : std::string();
+}
+
 std::string nextSystemName(sqlite3 *db, const TableModel &t) {
     std::string name = systemName(db);
     long long n = std::atoll(name.c_str() + 5);
@@ -137,7 +153,7 @@ ColumnRecord columnRecord(const Catalog &catalog, const std::string &owner,
     } else if (column.hasDefault) {
         c.hasDefault = true;
         c.dataDefault = column.defaultText;
-        c.sqliteDefault = translatedOrEmpty(catalog, owner, column.defaultText);
+        c.sqliteDefault = defaultExpression(catalog, owner, column.defaultText);
     }
     return c;
 }

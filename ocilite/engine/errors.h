@@ -48,6 +48,7 @@ namespace ocilite {
     X(kOraAmbiguousSelectName, 960, "ambiguous column naming in select list")                      \
     X(kOraMissingOnKeyword, 969, "missing ON keyword")                                             \
     X(kOraIdentifierTooLong, 972, "identifier is too long")                                        \
+    X(kOraColumnNotAllowed, 984, "column not allowed here")                                        \
     X(kOraMissingOrInvalidPrivilege, 990, "missing or invalid privilege")                          \
     X(kOraInvalidCursor, 1001, "invalid cursor")                                                   \
     X(kOraFetchOutOfSequence, 1002, "fetch out of sequence")                                       \
