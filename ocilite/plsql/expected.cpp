@@ -21,83 +21,77 @@ namespace {
 //  AfterEnd        t8y2/dbx issue 2405 (end-of-file after END)
 //  SubprogramHeading  howtosop "Missing IS" listing (19c)
 //  VariableType    ":= ; not null default character" (declaration missing its ';')
+struct ExpectList {
+    Expect situation;
+    const char *symbols;
+};
+
+constexpr ExpectList kLists[] = {
+    {Expect::AfterName,
+     ". ( * @ % & = - + ; < / > at in is mod remainder not rem <an exponent (**)> "
+     "<> or != or ~= >= <= <> and or like like2 like4 likec between || multiset "
+     "member submultiset"},
+    {Expect::AfterValue,
+     "* & = - + ; < / > at in is mod remainder not rem <an exponent (**)> <> or != "
+     "or ~= >= <= <> and or like like2 like4 likec between || multiset member "
+     "submultiset"},
+    {Expect::StatementStart,
+     "( begin case declare end exception exit for goto if loop mod null pragma "
+     "raise return select update while with <an identifier> "
+     "<a double-quoted delimited-identifier> <a bind variable> << continue close "
+     "current delete fetch lock insert open rollback savepoint set sql execute "
+     "commit forall merge pipe purge json_exists json_value json_query "
+     "json_object json_array"},
+    {Expect::FirstStatement,
+     "( begin case declare exit for goto if loop mod null pragma raise return "
+     "select update while with <an identifier> "
+     "<a double-quoted delimited-identifier> <a bind variable> << continue close "
+     "current delete fetch lock insert open rollback savepoint set sql execute "
+     "commit forall merge pipe purge json_exists json_value json_query "
+     "json_object json_array"},
+    {Expect::AfterNameStatement, ":= . ( @ % ;"},
+    {Expect::Declaration,
+     "begin function pragma procedure subtype type <an identifier> "
+     "<a double-quoted delimited-identifier> current cursor delete exists prior"},
+    {Expect::AfterSubprogram, "begin function pragma procedure"},
+    {Expect::AfterSubprogramPkg, "begin end function pragma procedure"},
+    {Expect::PackageItem,
+     "end function pragma procedure subtype type <an identifier> "
+     "<a double-quoted delimited-identifier> current cursor delete exists prior"},
+    {Expect::EndIf, "if"},
+    {Expect::EndLoop, "loop"},
+    {Expect::EndCase, "case"},
+    {Expect::AfterEnd, "; <an identifier> <a double-quoted delimited-identifier>"},
+    {Expect::SubprogramHeading,
+     "( ; is with default authid as cluster compress order using compiled wrapped "
+     "external deterministic parallel_enable pipelined result_cache accessible "
+     "rewrite"},
+    {Expect::SpecHeading,
+     "( ; is with default authid as cluster compress order using compiled wrapped "
+     "external deterministic parallel_enable pipelined result_cache accessible "
+     "rewrite"},
+    {Expect::VariableType, ":= ; not null default character"},
+    {Expect::VariableTypeName, ":= . ( @ % ; not null range default character"},
+    {Expect::Then, "* & - + / at mod remainder rem then <an exponent (**)> and or || multiset"},
+    {Expect::Loop, "* & - + / at loop mod remainder rem <an exponent (**)> and or || multiset"},
+    {Expect::Identifier, "<an identifier> <a double-quoted delimited-identifier>"},
+    {Expect::Expression,
+     "( - + case mod new not null <an identifier> "
+     "<a double-quoted delimited-identifier> <a bind variable> continue avg count "
+     "current exists max min prior sql stddev sum variance execute forall merge "
+     "time timestamp interval date <a string literal with character set "
+     "specification> <a number> <a single-quoted SQL string> pipe "
+     "<an alternatively-quoted string literal with character set specification> "
+     "<an alternatively-quoted SQL string>"},
+    {Expect::Semicolon, ";"},
+    {Expect::Into, "into from"},
+    {Expect::Generic, ";"},
+};
+
 const char *listFor(Expect e) {
-    switch (e) {
-    case Expect::AfterName:
-        return ". ( * @ % & = - + ; < / > at in is mod remainder not rem <an exponent (**)> "
-               "<> or != or ~= >= <= <> and or like like2 like4 likec between || multiset "
-               "member submultiset";
-    case Expect::AfterValue:
-        return "* & = - + ; < / > at in is mod remainder not rem <an exponent (**)> <> or != "
-               "or ~= >= <= <> and or like like2 like4 likec between || multiset member "
-               "submultiset";
-    case Expect::StatementStart:
-        return "( begin case declare end exception exit for goto if loop mod null pragma "
-               "raise return select update while with <an identifier> "
-               "<a double-quoted delimited-identifier> <a bind variable> << continue close "
-               "current delete fetch lock insert open rollback savepoint set sql execute "
-               "commit forall merge pipe purge json_exists json_value json_query "
-               "json_object json_array";
-    case Expect::FirstStatement:
-        return "( begin case declare exit for goto if loop mod null pragma raise return "
-               "select update while with <an identifier> "
-               "<a double-quoted delimited-identifier> <a bind variable> << continue close "
-               "current delete fetch lock insert open rollback savepoint set sql execute "
-               "commit forall merge pipe purge json_exists json_value json_query "
-               "json_object json_array";
-    case Expect::AfterNameStatement:
-        return ":= . ( @ % ;";
-    case Expect::Declaration:
-        return "begin function pragma procedure subtype type <an identifier> "
-               "<a double-quoted delimited-identifier> current cursor delete exists prior";
-    case Expect::AfterSubprogram:
-        return "begin function pragma procedure";
-    case Expect::AfterSubprogramPkg:
-        return "begin end function pragma procedure";
-    case Expect::PackageItem:
-        return "end function pragma procedure subtype type <an identifier> "
-               "<a double-quoted delimited-identifier> current cursor delete exists prior";
-    case Expect::EndIf:
-        return "if";
-    case Expect::EndLoop:
-        return "loop";
-    case Expect::EndCase:
-        return "case";
-    case Expect::AfterEnd:
-        return "; <an identifier> <a double-quoted delimited-identifier>";
-    case Expect::SubprogramHeading:
-        return "( ; is with default authid as cluster compress order using compiled wrapped "
-               "external deterministic parallel_enable pipelined result_cache accessible "
-               "rewrite";
-    case Expect::SpecHeading:
-        return "( ; is with default authid as cluster compress order using compiled wrapped "
-               "external deterministic parallel_enable pipelined result_cache accessible "
-               "rewrite";
-    case Expect::VariableType:
-        return ":= ; not null default character";
-    case Expect::VariableTypeName:
-        return ":= . ( @ % ; not null range default character";
-    case Expect::Then:
-        return "* & - + / at mod remainder rem then <an exponent (**)> and or || multiset";
-    case Expect::Loop:
-        return "* & - + / at loop mod remainder rem <an exponent (**)> and or || multiset";
-    case Expect::Identifier:
-        return "<an identifier> <a double-quoted delimited-identifier>";
-    case Expect::Expression:
-        return "( - + case mod new not null <an identifier> "
-               "<a double-quoted delimited-identifier> <a bind variable> continue avg count "
-               "current exists max min prior sql stddev sum variance execute forall merge "
-               "time timestamp interval date <a string literal with character set "
-               "specification> <a number> <a single-quoted SQL string> pipe "
-               "<an alternatively-quoted string literal with character set specification> "
-               "<an alternatively-quoted SQL string>";
-    case Expect::Semicolon:
-        return ";";
-    case Expect::Into:
-        return "into from";
-    case Expect::Generic:
-        return ";";
-    }
+    for (const ExpectList &l : kLists)
+        if (l.situation == e)
+            return l.symbols;
     return ";";
 }
 

@@ -54,6 +54,26 @@ void Parser::typeConstraint(Node *type) {
     }
 }
 
+// TABLE OF t [NOT NULL] [INDEX BY t] | VARRAY (n) OF t | VARYING ARRAY (n) OF t
+Node *Parser::collectionType(Node *type) {
+    if (acceptKw(Kw::VARYING))
+        ++m_i; // ARRAY
+    else if (acceptKw(Kw::VARRAY))
+        skipBalanced();
+    else
+        ++m_i;
+    expectKw(Kw::OF, Expect::Generic);
+    type->child = datatype();
+    if (acceptKw(Kw::NOT))
+        expectKw(Kw::NULL_, Expect::Generic);
+    if (acceptKw(Kw::INDEX)) {
+        expectKw(Kw::BY, Expect::Generic);
+        type->child->next = datatype();
+    }
+    type->op = 1;
+    return finish(type);
+}
+
 Node *Parser::datatype() {
     Node *type = mk(NK::TypeRef, static_cast<uint32_t>(m_i));
     if (isKw(Kw::REF) && peekKw(1, Kw::CURSOR)) {
@@ -63,24 +83,8 @@ Node *Parser::datatype() {
         type->op = 1;
         return finish(type);
     }
-    if (isKw(Kw::TABLE) || isKw(Kw::VARRAY) || isKw(Kw::VARYING)) {
-        if (acceptKw(Kw::VARYING))
-            ++m_i; // ARRAY
-        else if (acceptKw(Kw::VARRAY))
-            skipBalanced();
-        else
-            ++m_i;
-        expectKw(Kw::OF, Expect::Generic);
-        type->child = datatype();
-        if (acceptKw(Kw::NOT))
-            expectKw(Kw::NULL_, Expect::Generic);
-        if (acceptKw(Kw::INDEX)) {
-            expectKw(Kw::BY, Expect::Generic);
-            type->child->next = datatype();
-        }
-        type->op = 1;
-        return finish(type);
-    }
+    if (isKw(Kw::TABLE) || isKw(Kw::VARRAY) || isKw(Kw::VARYING))
+        return collectionType(type);
     acceptKw(Kw::REF);
     Node *n = mk(NK::Name, static_cast<uint32_t>(m_i));
     ChildList parts;

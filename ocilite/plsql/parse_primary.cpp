@@ -23,6 +23,22 @@ void Parser::skipBalanced() {
         fail(Expect::Generic);
 }
 
+// DATE 'x', TIMESTAMP 'x', INTERVAL 'x' DAY [(n)] TO SECOND [(n)] ...
+Node *Parser::datetimeLiteral() {
+    const uint32_t first = static_cast<uint32_t>(m_i);
+    const bool interval = isKw(Kw::INTERVAL);
+    m_i += 2;
+    while (interval && (isKw(Kw::YEAR) || isKw(Kw::MONTH) || isKw(Kw::DAY) || isKw(Kw::TO) ||
+                        isKw(Kw::SECOND) ||
+                        (cur().kind == Tok::Word && (identName(m_src, cur()) == "HOUR" ||
+                                                     identName(m_src, cur()) == "MINUTE")))) {
+        ++m_i;
+        if (isOp('('))
+            skipBalanced();
+    }
+    return finish(mk(NK::Literal, first));
+}
+
 Node *Parser::literal() {
     Node *n = mk(NK::Literal, static_cast<uint32_t>(m_i++));
     return finish(n);
@@ -56,22 +72,8 @@ Node *Parser::primary() {
     }
     if (isKw(Kw::NULL_) || isKw(Kw::TRUE_) || isKw(Kw::FALSE_))
         return literal();
-    if ((isKw(Kw::DATE) || isKw(Kw::TIMESTAMP)) && peek().kind == Tok::String) {
-        m_i += 2;
-        return finish(mk(NK::Literal, first));
-    }
-    if (isKw(Kw::INTERVAL) && peek().kind == Tok::String) {
-        m_i += 2;
-        while (isKw(Kw::YEAR) || isKw(Kw::MONTH) || isKw(Kw::DAY) || isKw(Kw::TO) ||
-               (cur().kind == Tok::Word &&
-                (identName(m_src, cur()) == "HOUR" || identName(m_src, cur()) == "MINUTE" ||
-                 isKw(Kw::SECOND)))) {
-            ++m_i;
-            if (isOp('('))
-                skipBalanced();
-        }
-        return finish(mk(NK::Literal, first));
-    }
+    if ((isKw(Kw::DATE) || isKw(Kw::TIMESTAMP) || isKw(Kw::INTERVAL)) && peek().kind == Tok::String)
+        return datetimeLiteral();
     if (isKw(Kw::CASE))
         return caseExpression();
     if (isKw(Kw::EXISTS) && peekOp(1, '(')) {

@@ -116,6 +116,7 @@ private:
     Node *cursorDecl();
     Node *pragma();
     Node *datatype();
+    Node *collectionType(Node *type);
     void typeConstraint(Node *type);
     Node *recordFields();
     Node *defaultValue();
@@ -195,6 +196,7 @@ private:
     Node *caseExpression();
     Node *parenthesised();
     Node *literal();
+    Node *datetimeLiteral();
     Node *specialFunction(Node *n);
     Node *analyticClause();
     Node *conditionExpr() { return expr(); }
