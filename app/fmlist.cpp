@@ -6,6 +6,7 @@
 #include "cursor/tocicur.h"
 #include "platform/client_text.h"
 #include "platform/help_file.h"
+#include "platform/program_names.h"
 #include "platform/registry.h"
 #include "session/toci.h"
 #include "viewer/fmview.h"
@@ -30,7 +31,6 @@ using velmora::platform::toClientText;
 
 namespace {
 
-const char kSettingsKey[] = "Software\\KORVEN\\Tarnwick\\List-1";
 const QSize kClientSize(306, 363);
 constexpr int kItemHeight = 12;
 // A long name load hands its rows to the list at most this often, so the list repaints a
@@ -178,8 +178,8 @@ void TfmList::showError(const QString &text) {
 
 void TfmList::OpenSession() {
     {
-        const auto key =
-            RegistryKey::openOrCreate(velmora::platform::currentUserRoot(), kSettingsKey);
+        const auto key = RegistryKey::openOrCreate(velmora::platform::currentUserRoot(),
+                                                   velmora::platform::kSettingsKeyPath);
         OCI->UserID = readStringOrEmpty(key.get(), "USER");
         OCI->Password.clear();
         OCI->ConnStr = readStringOrEmpty(key.get(), "CONN");
@@ -188,8 +188,8 @@ void TfmList::OpenSession() {
     if (OCI->Login()) {
         LoadTypes(cbInv->isChecked());
         EnableControls(true);
-        const auto key =
-            RegistryKey::openOrCreate(velmora::platform::currentUserRoot(), kSettingsKey);
+        const auto key = RegistryKey::openOrCreate(velmora::platform::currentUserRoot(),
+                                                   velmora::platform::kSettingsKeyPath);
         if (key) {
             // A failed write is not reported and does not stop the other one.
             key->writeString("USER", OCI->UserID.toStdString());
@@ -343,7 +343,7 @@ bool TfmList::eventFilter(QObject *watched, QEvent *event) {
     if (watched == edSearch)
         edSearchKeyPress(key);
     if (key == Qt::Key_F1 && watched == focusWidget())
-        velmora::platform::openHelpFile("TARNWICK.HLP", 20);
+        velmora::platform::openHelpFile(velmora::platform::kHelpFileName, 20);
     return false; // keys are never consumed here
 }
 

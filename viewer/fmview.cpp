@@ -4,6 +4,7 @@
 #include "platform/busy_pointer.h"
 #include "platform/client_text.h"
 #include "platform/help_file.h"
+#include "platform/program_names.h"
 #include "platform/registry.h"
 #include "session/sql_text.h"
 #include "session/toci.h"
@@ -34,8 +35,6 @@ using velmora::platform::fromClientText;
 
 namespace {
 
-const char *const LookKeyPath = "Software\\KORVEN\\Tarnwick\\List-1";
-const char *const HelpFileName = "TARNWICK.HLP";
 constexpr int HelpContext = 30;
 
 // The size of the window when it is not maximized, its frame included.
@@ -128,7 +127,8 @@ TfmView::TfmView(TOCIcur *cursor, TOCIctrl *session, QWidget *parent)
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, &TfmView::openHelp);
 
-    if (oFontSave->Load(velmora::platform::currentUserRoot(), QByteArray(LookKeyPath)))
+    if (oFontSave->Load(velmora::platform::currentUserRoot(),
+                        QByteArray(velmora::platform::kSettingsKeyPath)))
         applyLook(oFontSave->Font, oFontSave->Color);
     else
         applyLook(StdFont, StdColor);
@@ -394,7 +394,8 @@ void TfmView::setGridColor(TColor background) {
 void TfmView::rememberLook() {
     oFontSave->Font = m_gridFont;
     oFontSave->Color = m_gridColor;
-    oFontSave->Save(velmora::platform::currentUserRoot(), QByteArray(LookKeyPath));
+    oFontSave->Save(velmora::platform::currentUserRoot(),
+                    QByteArray(velmora::platform::kSettingsKeyPath));
 }
 
 // The dialog lists the faces installed here and finds the preset's style by its name. A face
@@ -478,5 +479,6 @@ bool TfmView::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TfmView::openHelp() {
-    velmora::platform::openHelpFile(QString::fromLatin1(HelpFileName), HelpContext);
+    velmora::platform::openHelpFile(QString::fromLatin1(velmora::platform::kHelpFileName),
+                                    HelpContext);
 }

@@ -8,6 +8,7 @@
 #include "app/namelist.h"
 #include "bench_support.h"
 #include "ocilite/engine/database.h"
+#include "platform/program_names.h"
 #include "platform/registry.h"
 #include "session/toci.h"
 
@@ -71,7 +72,7 @@ int main(int argc, char *argv[]) {
         return 1;
     {
         auto key = velmora::platform::RegistryKey::openOrCreate(
-            velmora::platform::currentUserRoot(), "Software\\KORVEN\\Tarnwick\\List-1");
+            velmora::platform::currentUserRoot(), velmora::platform::kSettingsKeyPath);
         key->writeString("USER", kSchema);
         key->writeString("CONN", path);
     }

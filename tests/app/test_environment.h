@@ -2,6 +2,7 @@
 // Each test starts from an empty settings hive in the temporary folder ctest points
 // XDG_CONFIG_HOME at.
 
+#include "platform/program_names.h"
 #include "platform/registry.h"
 #include "tests/common/settings_hive.h"
 
@@ -18,7 +19,7 @@ using testsupport::clearSettingsHive;
 using testsupport::settingsHiveText;
 
 inline const char *settingsKeyPath() {
-    return "Software\\KORVEN\\Tarnwick\\List-1";
+    return velmora::platform::kSettingsKeyPath;
 }
 
 inline std::optional<std::string> storedString(const char *name) {

@@ -1,6 +1,7 @@
 // The file-backed registry through its public interface: what the program reads back, what the
 // file holds, and how it behaves with several processes and with a damaged file.
 
+#include "platform/program_names.h"
 #include "platform/registry.h"
 #include "tests/platform/temp_config_home.h"
 
@@ -21,7 +22,7 @@ using velmora::testing::TempConfigHome;
 
 namespace {
 
-const std::string kKey = "Software\\KORVEN\\Tarnwick\\List-1";
+const std::string kKey = velmora::platform::kSettingsKeyPath;
 
 std::unique_ptr<RegistryKey> open(const std::string &path = kKey) {
     return RegistryKey::openOrCreate(currentUserRoot(), path);

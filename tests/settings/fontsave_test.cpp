@@ -1,6 +1,7 @@
 // TFontSave over the file-backed registry: the values it writes, what Load restores, and what
 // a partly damaged or missing set leaves behind.
 
+#include "platform/program_names.h"
 #include "settings/fontsave.h"
 #include "tests/platform/temp_config_home.h"
 
@@ -17,7 +18,7 @@ using velmora::testing::TempConfigHome;
 
 namespace {
 
-const QByteArray kPath = "Software\\KORVEN\\Tarnwick\\List-1";
+const QByteArray kPath = velmora::platform::kSettingsKeyPath;
 
 std::unique_ptr<RegistryKey> existing(const char *subkey) {
     return RegistryKey::openExisting(currentUserRoot(), (kPath + subkey).toStdString());

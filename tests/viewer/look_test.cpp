@@ -3,6 +3,8 @@
 
 #include "view_fixture.h"
 
+#include "platform/program_names.h"
+
 #include "settings/fontsave.h"
 #include "viewer/fmview.h"
 #include "viewer/sourcegrid.h"
@@ -131,7 +133,7 @@ TEST_F(ViewLook, F1OpensTheHelpFileOnlyWhenItIsThere) {
     view->show();
     QApplication::setActiveWindow(view.get());
     OpenedUrls opened;
-    const QString helpFile = QDir::current().filePath("TARNWICK.HLP");
+    const QString helpFile = QDir::current().filePath(velmora::platform::kHelpFileName);
     QFile::remove(helpFile);
     QTest::keyClick(view->sgSource, Qt::Key_F1);
     EXPECT_TRUE(opened.urls.isEmpty());

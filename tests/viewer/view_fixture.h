@@ -3,6 +3,7 @@
 // and answering the modal dialogs and message boxes a test provokes from a timer that runs
 // inside their modal loops.
 
+#include "platform/program_names.h"
 #include "platform/registry.h"
 #include "tests/common/modal_answerer.h"
 #include "tests/common/settings_hive.h"
@@ -16,7 +17,7 @@
 namespace viewtest {
 
 inline const char *lookKeyPath() {
-    return "Software\\KORVEN\\Tarnwick\\List-1";
+    return velmora::platform::kSettingsKeyPath;
 }
 
 // A subkey of the look's key ("Font", "BackGroundColor"); null when it does not exist.
