@@ -7,6 +7,8 @@
 #include "platform/registry.h"
 #include "platform/registry_hive.h"
 
+#include "base/xdg_folders.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +16,6 @@
 #include <functional>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,24 +33,8 @@ struct HivePaths {
     std::string lock;
 };
 
-std::string homeFolder() {
-    if (const char *home = std::getenv("HOME"); home && *home)
-        return home;
-    if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_dir)
-        return entry->pw_dir;
-    return {};
-}
-
-// As the XDG base directory rules say: a relative $XDG_CONFIG_HOME is ignored.
-std::string configHome() {
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
-        return config;
-    const std::string home = homeFolder();
-    return home.empty() ? std::string() : home + "/.config";
-}
-
 std::optional<HivePaths> hivePaths() {
-    const std::string config = configHome();
+    const std::string config = base::configHome();
     if (config.empty())
         return std::nullopt;
     HivePaths paths;

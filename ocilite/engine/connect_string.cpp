@@ -3,6 +3,8 @@
 #include "ocilite/engine/database.h"
 #include "ocilite/engine/errors.h"
 
+#include "base/xdg_folders.h"
+
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -10,32 +12,8 @@
 #include <fstream>
 #include <random>
 
-#if !defined(_WIN32)
-#include <pwd.h>
-#include <unistd.h>
-#endif
-
 namespace ocilite {
 namespace {
-
-// $HOME, else the account's home folder, as the settings file finds it; the working folder
-// only when neither is known, since the default database needs a place.
-std::string homeDir() {
-    if (const char *home = std::getenv("HOME"); home && *home)
-        return home;
-#if !defined(_WIN32)
-    if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir)
-        return entry->pw_dir;
-#endif
-    return ".";
-}
-
-std::string xdgDir(const char *variable, const char *fallback) {
-    const char *value = std::getenv(variable);
-    if (value && *value == '/')
-        return value;
-    return homeDir() + "/" + fallback;
-}
 
 bool isFile(const std::string &path) {
     std::error_code ec;
@@ -48,9 +26,11 @@ bool makeDirectories(const std::string &dir) {
     return std::filesystem::is_directory(dir, ec);
 }
 
+// "~" stands for the home folder; without one known, the path stays as written.
 std::string expandHome(const std::string &path) {
-    if (path == "~" || path.rfind("~/", 0) == 0)
-        return homeDir() + path.substr(1);
+    const std::string home = velmora::base::homeFolder();
+    if (!home.empty() && (path == "~" || path.rfind("~/", 0) == 0))
+        return home + path.substr(1);
     return path;
 }
 
@@ -114,18 +94,23 @@ std::string trimBlanks(const std::string &s) {
 }
 
 std::string defaultDatabasePath() {
-    return xdgDir("XDG_DATA_HOME", ".local/share") + "/velmora/demo.db";
+    const std::string data = velmora::base::dataHome();
+    return data.empty() ? std::string() : data + "/velmora/demo.db";
 }
 
 std::string aliasFilePath() {
-    return xdgDir("XDG_CONFIG_HOME", ".config") + "/velmora/ocilite.aliases";
+    const std::string config = velmora::base::configHome();
+    return config.empty() ? std::string() : config + "/velmora/ocilite.aliases";
 }
 
 bool resolveConnectString(const std::string &connect, std::string &path, std::string &error) {
     const std::string name = trimBlanks(connect);
     if (name.empty()) {
         path = defaultDatabasePath();
-        return true;
+        if (!path.empty())
+            return true;
+        error = oraText(kOraNotAvailable, "no home folder for the default database (HOME unset)");
+        return false;
     }
     const std::string alias = aliasTarget(name);
     if (!alias.empty()) {

@@ -14,10 +14,12 @@ class Database;
 // The text without the blanks around it, as connect strings and alias lines are read.
 std::string trimBlanks(const std::string &s);
 
-// $XDG_DATA_HOME/velmora/demo.db (default ~/.local/share/velmora/demo.db).
+// $XDG_DATA_HOME/velmora/demo.db (default ~/.local/share/velmora/demo.db); empty when no
+// home folder is known (base/xdg_folders.h).
 std::string defaultDatabasePath();
 // $XDG_CONFIG_HOME/velmora/ocilite.aliases (default ~/.config/velmora/ocilite.aliases):
 // lines "NAME = /path/to/db", '#' starts a comment, names compared without regard to case.
+// Empty when no home folder is known.
 std::string aliasFilePath();
 
 // Turns a connect string into a database file path: empty -> the default database; a name
