@@ -201,7 +201,7 @@ constexpr DeclaredKind kDeclaredKinds[] = {
     {"XMLTYPE", plainType<kTypeObject, 2000>},
     {"OBJECT", plainType<kTypeObject, 2000>},
     {"REF", plainType<kTypeRef, 36>},
-    {"NESTED TABLE", plainType<kTypeNestedTable, 16>},
+    {"NESTED_TABLE", plainType<kTypeNestedTable, 16>},
     {"VARRAY", plainType<kTypeVarray, 2000>},
     {"UROWID", urowidType},
 };

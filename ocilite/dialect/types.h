@@ -57,7 +57,7 @@ struct OraType {
 
 // Parses a declared type ("varchar2 ( 30 )", "NUMBER(7,2)", "LONG RAW", "INTEGER",
 // "TIMESTAMP(6) WITH TIME ZONE", "INTERVAL DAY(2) TO SECOND(6)", and the declared types of
-// columns of user-defined types: "OBJECT", "NESTED TABLE", "VARRAY", "REF"); nothing for a
+// columns of user-defined types: "OBJECT", "NESTED_TABLE", "VARRAY", "REF"); nothing for a
 // type Oracle does not know.
 std::optional<OraType> parseDeclaredType(const std::string &text);
 

@@ -24,7 +24,7 @@ struct DictionaryView {
     const char *ownerAs;         // its name: OWNER, SEQUENCE_OWNER ...
     const char *columns;         // the columns both forms show
     const char *from;            // FROM ... x [JOIN ...]
-    const char *visible;         // ALL_: what the session's user may see
+    const char *visible;         // what the session's user may see, and which rows are shown
     bool userHasOwner = false;   // the USER_ form shows the owner column too
     const char *order = nullptr; // ORDER BY, where Oracle's view gives an order
 };
@@ -327,8 +327,8 @@ std::string allForm(const DictionaryView &v) {
 std::string userForm(const DictionaryView &v) {
     std::string owner = v.userHasOwner ? std::string(v.owner) + " AS " + v.ownerAs + ", " : "";
     return std::string("CREATE TEMP VIEW IF NOT EXISTS USER_") + v.name + " AS SELECT " + owner +
-           v.columns + " FROM " + v.from + " WHERE " + v.owner + " = OCILITE_SCHEMA()" +
-           (v.order ? std::string(" ORDER BY ") + v.order : std::string()) + ";\n";
+           v.columns + " FROM " + v.from + " WHERE " + v.owner + " = OCILITE_SCHEMA() AND " +
+           v.visible + (v.order ? std::string(" ORDER BY ") + v.order : std::string()) + ";\n";
 }
 
 } // namespace

@@ -158,15 +158,17 @@ void createIndex(Catalog &catalog, const DdlContext &ctx, const ddl::CreateIndex
 
 void dropIndex(Catalog &catalog, const DdlContext &ctx, const ddl::QualifiedName &name) {
     sqlite3 *db = catalog.db();
-    Prepared q(db, "SELECT CONSTRAINT_INDEX FROM main.OCILITE_INDEXES WHERE OWNER = ?1 AND "
-                   "INDEX_NAME = ?2");
-    q.bind(1, name.owner).bind(2, name.name);
-    if (!q.step())
-        throw OraError(kOraIndexNotFound);
-    if (name.owner != ctx.user)
-        throw OraError(kOraInsufficientPrivileges);
-    if (q.text(0) == "YES")
-        throw OraError(kOraIndexEnforcesKey);
+    {
+        Prepared q(db, "SELECT CONSTRAINT_INDEX FROM main.OCILITE_INDEXES WHERE OWNER = ?1 AND "
+                       "INDEX_NAME = ?2");
+        q.bind(1, name.owner).bind(2, name.name);
+        if (!q.step())
+            throw OraError(kOraIndexNotFound);
+        if (name.owner != ctx.user)
+            throw OraError(kOraInsufficientPrivileges);
+        if (q.text(0) == "YES")
+            throw OraError(kOraIndexEnforcesKey);
+    }
     exec(db,
          "DROP INDEX IF EXISTS main." + quoteName(Catalog::physicalName(name.owner, name.name)));
     for (const char *sql : {"DELETE FROM main.OCILITE_INDEXES WHERE OWNER = ?1 AND INDEX_NAME = ?2",

@@ -9,6 +9,7 @@
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace ocilite {
@@ -202,7 +203,14 @@ long long Catalog::nextValue(const std::string &owner, const std::string &name) 
                                " and cannot be instantiated");
         if (past)
             first = r->increment > 0 ? r->min : r->max;
-        const long long block = r->cache > 1 ? r->cache : 1;
+        // A block never runs past the limit: the next one cycles or fails there.
+        const double room =
+            (r->increment > 0 ? static_cast<double>(r->max) - static_cast<double>(first)
+                              : static_cast<double>(first) - static_cast<double>(r->min)) /
+                static_cast<double>(r->increment > 0 ? r->increment : -r->increment) +
+            1;
+        const long long block = static_cast<long long>(
+            std::min(room, static_cast<double>(r->cache > 1 ? r->cache : 1)));
         const double after = static_cast<double>(first) +
                              static_cast<double>(r->increment) * static_cast<double>(block);
         r->last = after >= 9.2e18    ? LLONG_MAX

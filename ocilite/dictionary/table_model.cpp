@@ -155,7 +155,7 @@ ColumnRecord readColumn(const Prepared &q) {
     c.sqliteDefault = textOr(q, 15);
     c.type.declared = textOr(q, 16);
     c.type.userDefined = c.type.declared == "OBJECT" || c.type.declared == "REF" ||
-                         c.type.declared == "NESTED TABLE" || c.type.declared == "VARRAY";
+                         c.type.declared == "NESTED_TABLE" || c.type.declared == "VARRAY";
     if (const auto t = parseDeclaredType(c.type.declared))
         c.type.engine = *t;
     c.previousName = c.name;

@@ -28,7 +28,7 @@ void typeColumn(sqlite3 *db, const std::string &owner, ddl::DataType &t) {
     q.bind(1, found->first).bind(2, found->second);
     const bool collection = q.step() && q.text(0) == "COLLECTION";
     const bool varray = collection && q.text(1) == "VARYING ARRAY";
-    t.declared = !collection ? "OBJECT" : varray ? "VARRAY" : "NESTED TABLE";
+    t.declared = !collection ? "OBJECT" : varray ? "VARRAY" : "NESTED_TABLE";
     t.dataLength = !collection ? 1 : varray ? 2000 : 16;
     t.engine = *parseDeclaredType(t.declared);
 }

@@ -44,7 +44,7 @@ void objectTypeColumns(Catalog &catalog, TableModel &t, const ddl::QualifiedName
 void createNestedStorage(Catalog &catalog, TableModel &parent, const ddl::NestedStorage &n) {
     sqlite3 *db = catalog.db();
     const ColumnRecord *column = parent.column(n.column);
-    if (!column || column->type.declared != "NESTED TABLE")
+    if (!column || column->type.declared != "NESTED_TABLE")
         throw OraError(kOraInvalidIdentifier, "\"" + n.column + "\"");
     TableModel storage;
     storage.owner = parent.owner;
