@@ -178,6 +178,20 @@ std::string pair(const std::string &pattern, const Row &e, const Row &a) {
     return pattern + " (Oracle " + describe(e) + " | ours " + describe(a) + ")";
 }
 
+// Two texts from where they part, with a little of what they share before it.
+std::string divergence(const Row &e, const Row &a) {
+    size_t common = 0;
+    while (common < e.text.size() && common < a.text.size() && e.text[common] == a.text[common])
+        ++common;
+    const size_t from = common > 30 ? common - 20 : 0;
+    const auto tail = [&](const std::string &t) {
+        const std::string rest = t.substr(std::min(from, t.size()));
+        return (from ? "..." : "") + (rest.size() > 110 ? rest.substr(0, 107) + "..." : rest);
+    };
+    return " (" + std::to_string(e.line) + "/" + std::to_string(e.position) + " Oracle \"" +
+           tail(e.text) + "\" | ours \"" + tail(a.text) + "\")";
+}
+
 } // namespace
 
 std::vector<std::string> differences(const std::vector<Row> &expected,
@@ -209,7 +223,8 @@ std::vector<std::string> differences(const std::vector<Row> &expected,
     pairOff(
         e, a, samePlace,
         [](const Row &x, const Row &y) {
-            return pair(x.number == messageNumberOf(y.text) ? "wrong text" : "wrong message", x, y);
+            return x.number == messageNumberOf(y.text) ? "wrong text" + divergence(x, y)
+                                                       : pair("wrong message", x, y);
         },
         out);
     pairOff(
