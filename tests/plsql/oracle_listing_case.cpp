@@ -57,6 +57,7 @@ bool setField(Case &c, const std::string &key, const std::string &value, std::st
         {"kind", [&] { return c.kind = value, true; }},
         {"oracle", [&] { return c.oracle = value, true; }},
         {"setup", [&] { return c.setup = value, true; }},
+        {"unit", [&] { return c.anonymousBlock = value == "anonymous block", c.anonymousBlock; }},
         {"order",
          [&] {
              return c.bySequence = value == "sequence", value == "sequence" || value == "listing";

@@ -33,6 +33,9 @@ struct Case {
     std::string setup;       // a script of setup/ run first ("none" for nothing)
     bool bySequence = false; // rows in SEQUENCE order, not the listing's line/column order
     bool knownDifference = false;
+    // An anonymous block ("unit: anonymous block"): run as the body of a trigger named
+    // ANONYMOUS_BLOCK, whose lines and columns count from its block as a block's own do.
+    bool anonymousBlock = false;
     std::string script;
     std::vector<UnitRows> units;
 };
