@@ -13,7 +13,8 @@ struct Row {
     int line = 0;
     int position = 0;
     std::string text;
-    int number = -1; // MESSAGE_NUMBER; -1 where the row does not carry it
+    int number = -1;  // MESSAGE_NUMBER; -1 where the row does not carry it
+    bool cut = false; // the published text was cut short ("[cut]"): it is a prefix
     bool operator==(const Row &) const = default;
 };
 
@@ -45,6 +46,9 @@ bool parseCase(const std::string &name, const std::string &text, Case &out, std:
 
 // "PLS-00103: ..." -> 103, "PL/SQL: ORA-00942: ..." -> 942, "PL/SQL: Statement ignored" -> 0.
 int messageNumberOf(const std::string &text);
+
+// Whether a row's text is Oracle's (whole, or the start of it where Oracle's was cut short).
+bool sameText(const Row &oracle, const Row &ours);
 
 // Whitespace runs made single spaces, ends trimmed.
 std::string squeeze(const std::string &text);

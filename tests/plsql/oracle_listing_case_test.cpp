@@ -18,6 +18,7 @@ TEST(ListingCase, ReadsHeaderScriptAndWrappedRows) {
                              "0/0      PL/SQL: Compilation unit analysis terminated\n"
                              "1/14     PLS-00304: cannot compile body of 'P' without its\n"
                              "         specification\n"
+                             "2/1      PLS-00103: Encountered the symbol \"X\" when [cut]\n"
                              "--- errors PROCEDURE Q\n";
     listings::Case c;
     std::string error;
@@ -32,7 +33,8 @@ TEST(ListingCase, ReadsHeaderScriptAndWrappedRows) {
     EXPECT_EQ(c.units[0].name, "P");
     const std::vector<Row> rows = {
         {0, 0, "PL/SQL: Compilation unit analysis terminated", 0},
-        {1, 14, "PLS-00304: cannot compile body of 'P' without its specification", 304}};
+        {1, 14, "PLS-00304: cannot compile body of 'P' without its specification", 304},
+        {2, 1, "PLS-00103: Encountered the symbol \"X\" when", 103, true}};
     EXPECT_EQ(c.units[0].rows, rows);
     EXPECT_TRUE(c.units[1].rows.empty());
 }
@@ -79,6 +81,10 @@ TEST(ListingCase, NamesEachKindOfDifference) {
         {{table}, {{5, 17, table.text, 0}}, {"wrong message number"}},
         {{ignored, table}, {table}, {"missing row"}},
         {{}, {end}, {"extra row"}},
+        {{{9, 1, "PLS-00103: Encountered the symbol \"END\" when", 103, true}}, {end}, {}},
+        {{{9, 1, "PLS-00103: Encountered the symbol \"X\" when", 103, true}},
+         {end},
+         {"wrong text"}},
     };
     for (const auto &t : table_) {
         std::vector<std::string> patterns;
