@@ -51,12 +51,24 @@ bool addRowLine(const std::string &line, UnitRows &unit, std::string &error) {
     return true;
 }
 
+// "hr, extra" -> {"hr", "extra"}; "none" -> {}.
+std::vector<std::string> setupNames(const std::string &value) {
+    std::vector<std::string> names;
+    std::istringstream in(value);
+    for (std::string name; std::getline(in, name, ',');) {
+        name = squeeze(name);
+        if (!name.empty() && name != "none")
+            names.push_back(name);
+    }
+    return names;
+}
+
 bool setField(Case &c, const std::string &key, const std::string &value, std::string &error) {
     const std::map<std::string, std::function<bool()>> fields = {
         {"source", [&] { return c.source = value, true; }},
         {"kind", [&] { return c.kind = value, true; }},
         {"oracle", [&] { return c.oracle = value, true; }},
-        {"setup", [&] { return c.setup = value, true; }},
+        {"setup", [&] { return c.setups = setupNames(value), true; }},
         {"unit", [&] { return c.anonymousBlock = value == "anonymous block", c.anonymousBlock; }},
         {"order",
          [&] {

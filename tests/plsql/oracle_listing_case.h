@@ -26,13 +26,13 @@ struct UnitRows {
 };
 
 struct Case {
-    std::string name;        // the file name without its extension
-    std::string summary;     // the "# " line: what is wrong with the code
-    std::string source;      // where Oracle's output was published
-    std::string kind;        // the main error kind, e.g. PLS-00103
-    std::string oracle;      // the Oracle release that printed the rows, where known
-    std::string setup;       // a script of setup/ run first ("none" for nothing)
-    bool bySequence = false; // rows in SEQUENCE order, not the listing's line/column order
+    std::string name;                // the file name without its extension
+    std::string summary;             // the "# " line: what is wrong with the code
+    std::string source;              // where Oracle's output was published
+    std::string kind;                // the main error kind, e.g. PLS-00103
+    std::string oracle;              // the Oracle release that printed the rows, where known
+    std::vector<std::string> setups; // scripts of setup/ run first, in order ("none": nothing)
+    bool bySequence = false;         // rows in SEQUENCE order, not the listing's line/column order
     bool knownDifference = false;
     // An anonymous block ("unit: anonymous block"): run as the body of a trigger named
     // ANONYMOUS_BLOCK, whose lines and columns count from its block as a block's own do.

@@ -26,6 +26,7 @@ TEST(ListingCase, ReadsHeaderScriptAndWrappedRows) {
     EXPECT_EQ(c.summary, "A body without its specification.");
     EXPECT_EQ(c.oracle, "11.2");
     EXPECT_TRUE(c.knownDifference);
+    EXPECT_TRUE(c.setups.empty());
     EXPECT_FALSE(c.bySequence);
     EXPECT_EQ(c.script, "create package body p is\nend;\n/\n");
     ASSERT_EQ(c.units.size(), 2u);
@@ -37,6 +38,17 @@ TEST(ListingCase, ReadsHeaderScriptAndWrappedRows) {
         {2, 1, "PLS-00103: Encountered the symbol \"X\" when", 103, true}};
     EXPECT_EQ(c.units[0].rows, rows);
     EXPECT_TRUE(c.units[1].rows.empty());
+}
+
+TEST(ListingCase, SetupScriptsInOrder) {
+    listings::Case c;
+    std::string error;
+    ASSERT_TRUE(listings::parseCase("s",
+                                    "source: x\nkind: y\nsetup: hr, retired_emps\n--- script\n"
+                                    "--- errors PROCEDURE P\n",
+                                    c, error))
+        << error;
+    EXPECT_EQ(c.setups, (std::vector<std::string>{"hr", "retired_emps"}));
 }
 
 TEST(ListingCase, RefusesMalformedFiles) {

@@ -128,8 +128,8 @@ TEST_P(OracleListing, RowsAsOracleListedThem) {
     ASSERT_TRUE(
         listings::parseCase(GetParam(), readFile(kFolder / (GetParam() + ".case")), c, error))
         << GetParam() << ": " << error;
-    if (c.setup != "none")
-        run(c.setup + ".sql", readFile(kFolder / "setup" / (c.setup + ".sql")));
+    for (const std::string &setup : c.setups)
+        run(setup + ".sql", readFile(kFolder / "setup" / (setup + ".sql")));
     if (c.anonymousBlock)
         run("anonymous_block.sql", "CREATE TABLE anonymous_block_target (x NUMBER);\n");
     run(c.name + ".sql", (c.anonymousBlock ? kBlockAsTrigger : "") + c.script);
