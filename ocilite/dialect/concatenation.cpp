@@ -11,17 +11,14 @@ Token emptyText() {
 }
 
 // IFNULL( before `from` and , '') before `to`.
-void wrap(StatementTokens &st, size_t from, size_t to) {
-    st.insert(to, op(")"));
-    st.insert(to, emptyText());
-    st.insert(to, op(","));
-    st.insert(from, op("("));
-    st.insert(from, word("IFNULL"));
+void wrap(Insertions &insertions, size_t from, size_t to) {
+    insertions.wrap(from, to, {word("IFNULL"), op("(")}, {op(","), emptyText(), op(")")});
 }
 
 } // namespace
 
 void wrapConcatenations(StatementTokens &st) {
+    Insertions insertions;
     for (size_t k = 0; k < st.tokens.size(); ++k) {
         if (!st.tokens[k].isOp("||"))
             continue;
@@ -29,10 +26,10 @@ void wrapConcatenations(StatementTokens &st) {
         const size_t right = operandEnd(st.tokens, k);
         if (left >= k || right <= k + 1)
             continue;
-        wrap(st, k + 1, right);
-        wrap(st, left, k);
-        k += 6; // the five tokens before || and the ones just inserted after it
+        wrap(insertions, left, k);
+        wrap(insertions, k + 1, right);
     }
+    insertions.apply(st, true);
 }
 
 } // namespace ocilite

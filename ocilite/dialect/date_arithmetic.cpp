@@ -1,5 +1,7 @@
 // DATE + n, DATE - n and DATE - DATE as Oracle computes them, in days: the operator becomes
 // a call of the engine's OCILITE_DATE_ADD or OCILITE_DATE_DIFF when an operand is a DATE.
+// A chain a + b - c reads left to right: each call takes the one before it as its left
+// operand.
 #include "ocilite/dialect/passes.h"
 
 #include <optional>
@@ -27,45 +29,77 @@ size_t rightOperandEnd(const Tokens &t, size_t k) {
     return right;
 }
 
-// left OP right -> FUNCTION(left, right), with DATE - n as FUNCTION(left, -(n)).
-// Returns where the scan goes on.
-size_t rewrite(StatementTokens &st, size_t left, size_t k, size_t right, bool dateLeft,
-               bool dateRight) {
-    const bool minus = st.tokens[k].isOp("-");
-    const char *function =
-        dateLeft && dateRight && minus ? "OCILITE_DATE_DIFF" : "OCILITE_DATE_ADD";
-    st.tokens[k] = op(",");
-    if (minus && !(dateLeft && dateRight)) {
-        st.insert(right, op(")"));
-        st.insert(k + 1, op("("));
-        st.insert(k + 1, op("-"));
-        right += 3;
+// One operator turned into a call: its operands [left, k) and (k, right).
+struct DateCall {
+    size_t left = 0;
+    size_t right = 0;
+    bool date = false; // the call's result: DATE_ADD gives a DATE, DATE_DIFF a NUMBER
+};
+
+class DateRewriter {
+public:
+    DateRewriter(StatementTokens &st, const std::string &schema, const NameResolver &resolver)
+        : m_st(st), m_t(st.tokens), m_schema(schema), m_resolver(resolver) {}
+
+    void run() {
+        for (size_t k = 1; k + 1 < m_t.size(); ++k)
+            if (isAdditive(m_t, k))
+                consider(k);
+        for (size_t k : m_commas)
+            m_st.tokens[k] = op(",");
+        m_insertions.apply(m_st, true);
     }
-    st.insert(right, op(")"));
-    st.insert(left, op("("));
-    st.insert(left, word(function));
-    return left + 1;
-}
+
+private:
+    bool isDate(size_t from, size_t to) {
+        if (!m_tables)
+            m_tables = namedTables(m_t, m_schema, m_resolver);
+        return guessType(m_t, {from, to}, *m_tables, m_resolver).isDate();
+    }
+
+    void consider(size_t k) {
+        size_t left = operandStart(m_t, k);
+        const size_t right = rightOperandEnd(m_t, k);
+        if (left >= k || right <= k + 1)
+            return;
+        // The call made for the operator just before is this one's left operand.
+        const bool chained = m_last && m_last->right == k;
+        if (chained)
+            left = m_last->left;
+        const bool dateLeft = chained ? m_last->date : isDate(left, k);
+        const bool dateRight = isDate(k + 1, right);
+        if (dateLeft || dateRight)
+            rewrite(left, k, right, dateLeft && dateRight);
+    }
+
+    // left OP right -> FUNCTION(left, right), with DATE - n as FUNCTION(left, -(n)).
+    void rewrite(size_t left, size_t k, size_t right, bool bothDates) {
+        const bool minus = m_t[k].isOp("-");
+        const bool difference = bothDates && minus;
+        m_commas.push_back(k);
+        if (minus && !bothDates)
+            m_insertions.wrap(k + 1, right, {op("-"), op("(")}, {op(")")});
+        m_insertions.wrap(left, right,
+                          {word(difference ? "OCILITE_DATE_DIFF" : "OCILITE_DATE_ADD"), op("(")},
+                          {op(")")});
+        m_last = DateCall{left, right, !difference};
+    }
+
+    StatementTokens &m_st;
+    const Tokens &m_t;
+    const std::string &m_schema;
+    const NameResolver &m_resolver;
+    std::optional<FromTables> m_tables; // looked up at the first candidate
+    std::optional<DateCall> m_last;
+    std::vector<size_t> m_commas;
+    Insertions m_insertions;
+};
 
 } // namespace
 
 void rewriteDateArithmetic(StatementTokens &st, const std::string &schema,
                            const NameResolver &resolver) {
-    std::optional<FromTables> tables; // looked up at the first candidate
-    for (size_t k = 1; k + 1 < st.tokens.size(); ++k) {
-        if (!isAdditive(st.tokens, k))
-            continue;
-        const size_t left = operandStart(st.tokens, k);
-        const size_t right = rightOperandEnd(st.tokens, k);
-        if (left >= k || right <= k + 1)
-            continue;
-        if (!tables)
-            tables = namedTables(st.tokens, schema, resolver);
-        const bool dateLeft = guessType(st.tokens, {left, k}, *tables, resolver).isDate();
-        const bool dateRight = guessType(st.tokens, {k + 1, right}, *tables, resolver).isDate();
-        if (dateLeft || dateRight)
-            k = rewrite(st, left, k, right, dateLeft, dateRight);
-    }
+    DateRewriter(st, schema, resolver).run();
 }
 
 } // namespace ocilite

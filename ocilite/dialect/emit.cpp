@@ -3,10 +3,12 @@
 // parameters, and Oracle's operators and pseudo-columns take SQLite's spelling.
 #include "ocilite/dialect/passes.h"
 
+#include "ocilite/dialect/text_form.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 
 namespace ocilite {
@@ -100,6 +102,8 @@ private:
             // Oracle treats the empty string as NULL.
             return put(t.text.empty() ? "NULL" : quoteText(t.text));
         case TokenKind::Number:
+            // A literal beyond NUMBER's range is refused as Oracle refuses it.
+            checkNumberRange(std::strtod(t.text.c_str(), nullptr));
             return put(t.text);
         case TokenKind::QuotedIdentifier:
             return put(quoteName(t.text));
@@ -117,6 +121,9 @@ private:
         const auto [it, added] = m_bindIndex.emplace(name, next);
         if (added)
             m_out.binds.push_back(name);
+        // Oracle's limit of placeholders in one statement.
+        if (m_out.binds.size() > 65535)
+            throw OraError(kOraBadBindName);
         put("?" + std::to_string(it->second));
     }
 

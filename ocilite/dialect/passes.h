@@ -26,9 +26,35 @@ struct TokenRange {
 struct StatementTokens {
     Tokens tokens;
     std::vector<TokenRange> items;
+};
 
-    // Inserts before position `at`; a token inserted at an item's edge belongs to the item.
-    void insert(size_t at, const Token &token);
+// Tokens a pass inserts, gathered while it reads the statement and applied in one sweep, so
+// that a pass costs time in proportion to the statement however many insertions it makes
+// (insertions.cpp).
+class Insertions {
+public:
+    // Puts `before` ahead of the tokens [from, to) and `after` behind them. Wraps that share
+    // an edge nest: the wider one outside, a wrap added later around the same tokens outside
+    // the earlier ones.
+    void wrap(size_t from, size_t to, std::vector<Token> before, std::vector<Token> after);
+    // Tokens before position `at`, after whatever ends there and before whatever begins there.
+    void add(size_t at, std::vector<Token> tokens);
+    // Applies every insertion. With edgesInside, tokens inserted at an item's edge belong to
+    // the item (a wrap of the item); otherwise they stay outside it (an alias after it).
+    void apply(StatementTokens &st, bool edgesInside);
+
+private:
+    // Where one inserted token goes; sorted, the keys give the order of the insertions.
+    struct Key {
+        size_t at = 0;
+        int group = 0;      // 0 closes what ends at `at`, 1 stands alone, 2 opens what begins
+        long long rank = 0; // within a group: the outer wrap first
+        size_t sequence = 0;
+        size_t token = 0; // index into m_tokens
+    };
+    void push(size_t at, int group, long long rank, size_t sequence, Token token);
+    std::vector<Key> m_keys;
+    std::vector<Token> m_tokens;
 };
 
 // A table a statement reads: its alias (or own name) and what SQLite knows it by.
@@ -71,6 +97,10 @@ void wrapConcatenations(StatementTokens &st);
 void rewriteDateArithmetic(StatementTokens &st, const std::string &schema,
                            const NameResolver &resolver);
 
+// The right operand of each '/' becomes OCILITE_DIVISOR(operand), which refuses a zero
+// divisor with ORA-01476 (division.cpp).
+void wrapDivisors(StatementTokens &st);
+
 // What emission produces: the SQLite text, the bind names in parameter order, and the tables
 // of the outermost FROM (for typing the select list).
 struct Emitted {
@@ -86,6 +116,11 @@ Emitted emit(const std::string &sql, const Tokens &tokens, StatementKind kind,
 // (select_list.cpp).
 void typeSelectList(const StatementTokens &st, const FromTables &tables,
                     const NameResolver &resolver, std::vector<SelectItem> &items);
+
+// The nesting of an expression (parentheses, CASE, prefix operators) is bounded, so that no
+// pass recurses without limit: ORA-03095 beyond kMaxExpressionDepth (expression_depth.cpp).
+inline constexpr int kMaxExpressionDepth = 100;
+void checkExpressionDepth(const Tokens &tokens);
 
 // ---- shapes of token runs (type_guess.cpp, token_shapes.cpp) ---------------------------
 

@@ -95,18 +95,13 @@ std::string itemName(const std::string &sql, const Tokens &t, TokenRange item,
     return expressionName(sql, t, item);
 }
 
-// Writes "AS "NAME"" after each item at the given positions, last first, and moves the
-// ranges of the items behind it.
+// Writes "AS "NAME"" after each item at the given positions; the items' ranges stay those of
+// their expressions.
 void insertAliases(StatementTokens &st, const std::vector<std::pair<size_t, Token>> &aliases) {
-    for (auto it = aliases.rbegin(); it != aliases.rend(); ++it) {
-        st.tokens.insert(st.tokens.begin() + static_cast<long>(it->first), it->second);
-        st.tokens.insert(st.tokens.begin() + static_cast<long>(it->first), word("AS"));
-        for (TokenRange &range : st.items)
-            if (range.from >= it->first) {
-                range.from += 2;
-                range.to += 2;
-            }
-    }
+    Insertions insertions;
+    for (const auto &[at, alias] : aliases)
+        insertions.add(at, {word("AS"), alias});
+    insertions.apply(st, false);
 }
 
 } // namespace

@@ -85,7 +85,24 @@ std::optional<DateTime> argDate(sqlite3_value *v) {
     return parseStoredDate(argText(v));
 }
 
+// A whole number argument (a position, a count, a number of months) clamped into
+// [low, high] before it becomes an integer; NaN counts as 0.
+long long argInteger(sqlite3_value *v, long long low, long long high) {
+    const double d = std::trunc(argNumber(v));
+    if (!(d == d))
+        return 0;
+    if (d <= static_cast<double>(low))
+        return low;
+    if (d >= static_cast<double>(high))
+        return high;
+    return static_cast<long long>(d);
+}
+
+// The longest text a SQL function returns, as VARCHAR2 in SQL: 4000 characters.
+constexpr long long kMaxTextCharacters = 4000;
+
 void resultNumber(sqlite3_context *ctx, double value) {
+    checkNumberRange(value);
     if (value == std::floor(value) && std::fabs(value) < 9e15)
         sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(value));
     else
@@ -201,6 +218,7 @@ void fnToChar(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
         const std::string format = argc > 1 && !isNull(argv[1]) ? argText(argv[1]) : "";
         if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
             const double v = sqlite3_value_double(argv[0]);
+            checkNumberRange(v);
             if (format.empty())
                 return resultText(ctx, type == SQLITE_INTEGER ? numberText(static_cast<int64_t>(
                                                                     sqlite3_value_int64(argv[0])))
@@ -243,7 +261,7 @@ void fnSubstr(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     guarded(ctx, [&] {
         const std::string s = argText(argv[0]);
         const long long n = static_cast<long long>(charCount(s));
-        long long pos = static_cast<long long>(std::trunc(argNumber(argv[1])));
+        long long pos = argInteger(argv[1], -n - 1, n + 1);
         if (pos == 0)
             pos = 1;
         if (pos < 0)
@@ -252,7 +270,7 @@ void fnSubstr(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
             return sqlite3_result_null(ctx);
         long long len = n - pos + 1;
         if (argc > 2) {
-            const long long want = static_cast<long long>(std::trunc(argNumber(argv[2])));
+            const long long want = argInteger(argv[2], 0, n + 1);
             if (want < 1)
                 return sqlite3_result_null(ctx);
             len = std::min(len, want);
@@ -270,8 +288,9 @@ void fnInstr(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     guarded(ctx, [&] {
         const std::string s = argText(argv[0]);
         const std::string sub = argText(argv[1]);
-        long long start = argc > 2 ? static_cast<long long>(argNumber(argv[2])) : 1;
-        long long occurrence = argc > 3 ? static_cast<long long>(argNumber(argv[3])) : 1;
+        const long long length = static_cast<long long>(s.size());
+        long long start = argc > 2 ? argInteger(argv[2], -length - 1, length + 1) : 1;
+        long long occurrence = argc > 3 ? argInteger(argv[3], 0, length + 1) : 1;
         if (start == 0 || occurrence < 1)
             return sqlite3_result_int(ctx, 0);
         size_t at = std::string::npos;
@@ -306,7 +325,7 @@ void fnPad(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool left) {
             return sqlite3_result_null(ctx);
     guarded(ctx, [&] {
         const std::string s = argText(argv[0]);
-        const long long want = static_cast<long long>(argNumber(argv[1]));
+        const long long want = argInteger(argv[1], 0, kMaxTextCharacters);
         const std::string fill = argc > 2 ? argText(argv[2]) : " ";
         if (want <= 0 || fill.empty())
             return sqlite3_result_null(ctx);
@@ -373,7 +392,7 @@ void fnTrunc(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
             return resultText(ctx, storedDate(d));
         }
         const double v = argNumber(argv[0]);
-        const int places = argc > 1 ? static_cast<int>(argNumber(argv[1])) : 0;
+        const int places = argc > 1 ? static_cast<int>(argInteger(argv[1], -130, 130)) : 0;
         const double scale = std::pow(10.0, places);
         resultNumber(ctx, std::trunc(v * scale) / scale);
     });
@@ -404,9 +423,15 @@ void fnAddMonths(sqlite3_context *ctx, int, sqlite3_value **argv) {
         if (!date)
             throw OraError(kOraLiteralMismatch);
         DateTime d = *date;
-        int months = d.year * 12 + (d.month - 1) + static_cast<int>(argNumber(argv[1]));
-        d.year = months / 12;
-        d.month = months % 12 + 1;
+        // Far enough either way to leave every year a date can have.
+        const long long months =
+            d.year * 12LL + (d.month - 1) + argInteger(argv[1], -200000, 200000);
+        const long long year = months >= 0 ? months / 12 : -((-months + 11) / 12);
+        d.year = static_cast<int>(year);
+        d.month = static_cast<int>(months - year * 12) + 1;
+        if (d.year < 1 || d.year > 9999)
+            throw OraError(d.year == 0 || d.year > 9999 ? kOraYearRange : kOraUnimplemented,
+                           d.year == 0 || d.year > 9999 ? "" : "dates before the year 1");
         static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
         const int last = d.month == 2 && leap ? 29 : kDays[d.month - 1];
@@ -460,10 +485,11 @@ void fnDateAdd(sqlite3_context *ctx, int, sqlite3_value **argv) {
         }
         if (!date)
             throw OraError(kOraInconsistentDatatypes);
-        const double offset = argNumber(days) * 86400.0;
-        const DateTime d = civilFromSeconds(secondsOf(*date) + std::llround(offset));
-        if (d.year < 1 || d.year > 9999)
+        const double offset = argNumber(days);
+        // No date is four million days from another.
+        if (!(std::fabs(offset) < 4e6))
             throw OraError(kOraYearRange);
+        const DateTime d = civilFromSeconds(secondsOf(*date) + std::llround(offset * 86400.0));
         resultText(ctx, storedDate(d));
     });
 }
@@ -480,50 +506,66 @@ void fnDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv) {
     });
 }
 
+// The right operand of '/': a zero divisor is Oracle's ORA-01476, not SQLite's NULL.
+void fnDivisor(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    const int type = sqlite3_value_numeric_type(argv[0]);
+    if ((type == SQLITE_INTEGER || type == SQLITE_FLOAT) && sqlite3_value_double(argv[0]) == 0)
+        return resultError(ctx, OraError(kOraDivisorZero));
+    sqlite3_result_value(ctx, argv[0]);
+}
+
 struct Function {
     const char *name;
     int args;
     void (*fn)(sqlite3_context *, int, sqlite3_value **);
 };
 
+// One character further on, never past the terminating zero (a cut sequence ends there).
+const char *nextCharacter(const char *s) {
+    const int n = utf8Length(static_cast<unsigned char>(*s));
+    for (int i = 0; i < n && *s; ++i)
+        ++s;
+    return s;
+}
+
 } // namespace
 
+// Greedy with one point to come back to: a '%' takes as little as it can, and when the rest
+// fails to match it takes one character more. Time in proportion to the pattern times the
+// text, however many '%' the pattern holds, and no recursion.
 bool likeMatch(const char *pattern, const char *text, int escape) {
-    while (*pattern) {
+    const char *starPattern = nullptr; // just past the last '%' met
+    const char *starText = nullptr;    // where the text resumes when that '%' takes more
+    for (;;) {
         const auto p = static_cast<unsigned char>(*pattern);
-        if (escape >= 0 && p == escape) {
-            ++pattern;
-            if (!*pattern || *pattern != *text)
-                return false;
-            ++pattern;
-            ++text;
-            continue;
-        }
-        if (p == '%') {
+        const bool escaped = escape >= 0 && p == escape;
+        if (p == '%' && !escaped) {
             while (*pattern == '%')
                 ++pattern;
-            if (!*pattern)
-                return true;
-            for (const char *t = text;; t += utf8Length(static_cast<unsigned char>(*t))) {
-                if (likeMatch(pattern, t, escape))
-                    return true;
-                if (!*t)
-                    return false;
-            }
-        }
-        if (!*text)
-            return false;
-        if (p == '_') {
-            ++pattern;
-            text += utf8Length(static_cast<unsigned char>(*text));
+            starPattern = pattern;
+            starText = text;
             continue;
         }
-        if (*pattern != *text)
+        bool step = false;
+        if (p != 0 && *text) {
+            if (escaped)
+                step = pattern[1] != '\0' && pattern[1] == *text;
+            else
+                step = p == '_' || *pattern == *text;
+        }
+        if (step) {
+            text = p == '_' && !escaped ? nextCharacter(text) : text + 1;
+            pattern += escaped ? 2 : 1;
+            continue;
+        }
+        if (p == 0 && *text == '\0')
+            return true;
+        if (!starPattern || *starText == '\0')
             return false;
-        ++pattern;
-        ++text;
+        starText = nextCharacter(starText);
+        pattern = starPattern;
+        text = starText;
     }
-    return *text == '\0';
 }
 
 void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
@@ -558,6 +600,7 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         {"ADD_MONTHS", 2, fnAddMonths},
         {"OCILITE_DATE_ADD", 2, fnDateAdd},
         {"OCILITE_DATE_DIFF", 2, fnDateDiff},
+        {"OCILITE_DIVISOR", 1, fnDivisor},
     };
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     auto *data = const_cast<SqlSession *>(session);

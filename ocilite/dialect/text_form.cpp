@@ -15,6 +15,9 @@
 namespace ocilite {
 namespace {
 
+// NUMBER holds magnitudes up to 9.99...E+125.
+constexpr double kNumberLimit = 1e126;
+
 const char *const kMonths[] = {"JANUARY",   "FEBRUARY", "MARCH",    "APRIL",
                                "MAY",       "JUNE",     "JULY",     "AUGUST",
                                "SEPTEMBER", "OCTOBER",  "NOVEMBER", "DECEMBER"};
@@ -327,6 +330,28 @@ std::string integerText(const std::string &intPart, const std::string &intModel)
     return intText;
 }
 
+// The value's fifteen significant digits (trailing zeros dropped) and its decimal exponent.
+// Rounded, unless rounding would carry the value past the largest double or out of NUMBER's
+// range while the value itself is inside: then cut, so that the text reads back.
+void significantDigits(double magnitude, std::string &digits, int &exponent) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", magnitude);
+    const double rounded = std::strtod(buf, nullptr);
+    if (std::isinf(rounded) || (magnitude < kNumberLimit && rounded >= kNumberLimit)) {
+        std::snprintf(buf, sizeof buf, "%.20e", magnitude);
+        const char *e = std::strchr(buf, 'e');
+        std::memmove(buf + 16, e, std::strlen(e) + 1); // "d.dddddddddddddd" + exponent
+    }
+    const char *e = std::strchr(buf, 'e');
+    exponent = std::atoi(e + 1);
+    digits.clear();
+    for (const char *p = buf; p < e; ++p)
+        if (std::isdigit(static_cast<unsigned char>(*p)))
+            digits += *p;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+}
+
 } // namespace
 
 std::string numberText(int64_t value) {
@@ -343,16 +368,9 @@ std::string numberText(double value) {
     if (std::string quick; quickNumberText(value, quick))
         return quick;
     // Fifteen significant digits: what a decimal NUMBER would have held for the value.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    const char *e = std::strchr(buf, 'e');
-    const int exponent = std::atoi(e + 1);
     std::string digits;
-    for (const char *p = buf; p < e; ++p)
-        if (std::isdigit(static_cast<unsigned char>(*p)))
-            digits += *p;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    int exponent = 0;
+    significantDigits(std::fabs(value), digits, exponent);
     const std::string sign = value < 0 ? "-" : "";
     std::string text;
     if (exponent >= 0) {
@@ -416,10 +434,31 @@ bool looksNumeric(const std::string &text) {
 double parseNumber(const std::string &text) {
     if (!looksNumeric(text))
         throw OraError(kOraInvalidNumber);
-    return std::strtod(text.c_str(), nullptr);
+    const double value = std::strtod(text.c_str(), nullptr);
+    checkNumberRange(value);
+    return value;
+}
+
+void checkNumberRange(double value) {
+    if (!(std::fabs(value) < kNumberLimit))
+        throw OraError(kOraNumericOverflow);
 }
 
 std::string storedDate(const DateTime &d) {
+    if (d.year == 0 || d.year < -4712 || d.year > 9999)
+        throw OraError(kOraYearRange);
+    if (d.year < 1)
+        throw OraError(kOraUnimplemented, "dates before the year 1");
+    if (d.month < 1 || d.month > 12)
+        throw OraError(kOraInvalidMonth);
+    if (d.day < 1 || d.day > daysInMonth(d.year, d.month))
+        throw OraError(kOraInvalidDay);
+    if (d.hour < 0 || d.hour > 23)
+        throw OraError(kOraInvalidHour);
+    if (d.minute < 0 || d.minute > 59)
+        throw OraError(kOraInvalidMinute);
+    if (d.second < 0 || d.second > 59)
+        throw OraError(kOraInvalidSecond);
     char buf[40];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour,
                   d.minute, d.second);

@@ -48,16 +48,6 @@ Token op(const char *text) {
     return t;
 }
 
-void StatementTokens::insert(size_t at, const Token &token) {
-    tokens.insert(tokens.begin() + static_cast<long>(at), token);
-    for (TokenRange &range : items) {
-        if (range.from > at)
-            ++range.from;
-        if (range.to >= at)
-            ++range.to;
-    }
-}
-
 size_t closingParen(const Tokens &tokens, size_t open) {
     int depth = 0;
     for (size_t i = open; i < tokens.size(); ++i) {

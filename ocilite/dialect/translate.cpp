@@ -32,6 +32,7 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     rewriteSequences(st, schema, resolver);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
+    wrapDivisors(st);
     Emitted emitted = emit(sql, st.tokens, tr.kind, schema, resolver);
     tr.sql = std::move(emitted.sql);
     tr.binds = std::move(emitted.binds);
@@ -54,6 +55,7 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
     rewriteSequences(st, schema, resolver);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
+    wrapDivisors(st);
     Emitted emitted = emit(sql, t, kind, schema, resolver);
     tr.sql = std::move(emitted.sql);
     tr.binds = std::move(emitted.binds);
@@ -64,6 +66,9 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
 
 Translation translate(const std::string &sql, const std::string &schema,
                       const NameResolver &resolver) {
+    // A zero byte is no character of a statement: SQLite would read the text only up to it.
+    if (sql.find('\0') != std::string::npos)
+        throw OraError(kOraInvalidCharacter);
     const Tokens head = headTokens(sql);
     if (head.empty())
         throw OraError(kOraInvalidSql);
@@ -75,6 +80,7 @@ Translation translate(const std::string &sql, const std::string &schema,
     StatementTokens st{tokenize(sql), {}};
     if (st.tokens.empty())
         throw OraError(kOraInvalidSql);
+    checkExpressionDepth(st.tokens);
     const Token lead = st.tokens[0];
     if (lead.isWord("SELECT") || lead.isWord("WITH") || lead.isOp("("))
         return translateQuery(sql, std::move(st), schema, resolver);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <set>
+#include <vector>
 
 namespace ocilite {
 namespace {
@@ -35,7 +36,8 @@ const std::set<std::string, std::less<>> kDateFunctions = {"TO_DATE", "ADD_MONTH
                                                            "NEXT_DAY", "OCILITE_DATE_ADD"};
 // Functions whose result has the type of their first argument (NVL2: its second).
 const std::set<std::string, std::less<>> kFirstArgumentFunctions = {
-    "MIN", "MAX", "NVL", "COALESCE", "GREATEST", "LEAST", "ROUND", "TRUNC", "NVL2"};
+    "MIN",   "MAX",   "NVL",   "COALESCE", "GREATEST",
+    "LEAST", "ROUND", "TRUNC", "NVL2",     "OCILITE_DIVISOR"};
 const std::set<std::string, std::less<>> kCharacterFunctions = {"UPPER", "LOWER", "INITCAP", "TRIM",
                                                                 "LTRIM", "RTRIM", "SUBSTR"};
 
@@ -51,20 +53,30 @@ public:
     Guesser(const Tokens &t, const FromTables &tables, const NameResolver &r)
         : m_t(t), m_tables(tables), m_resolver(r) {}
 
+    // Iterative over prefix signs and operator chains; it recurses only into parentheses,
+    // calls and CASE, whose nesting the translation bounds.
     OraType guess(size_t from, size_t to) const {
-        while (to > from + 1 && m_t[from].isOp("(") && closingParen(m_t, from) == to - 1) {
+        for (;;) {
+            while (to > from + 1 && m_t[from].isOp("(") && closingParen(m_t, from) == to - 1) {
+                ++from;
+                --to;
+            }
+            if (from >= to)
+                return OraType::varchar2(4000);
+            if (auto binary = guessBinary(from, to))
+                return *binary;
+            const Token &first = m_t[from];
+            if (to - from == 1)
+                return guessSingle(first);
+            if (!(first.isOp("-") || first.isOp("+")))
+                return guessTerm(from, to);
             ++from;
-            --to;
         }
-        if (from >= to)
-            return OraType::varchar2(4000);
-        if (auto binary = guessBinary(from, to))
-            return *binary;
+    }
+
+private:
+    OraType guessTerm(size_t from, size_t to) const {
         const Token &first = m_t[from];
-        if (to - from == 1)
-            return guessSingle(first);
-        if (first.isOp("-") || first.isOp("+"))
-            return guess(from + 1, to);
         if (isNameToken(first) && to - from == 3 && m_t[from + 1].isOp("."))
             return columnType(first.text, m_t[from + 2].text);
         if (first.isWord("CASE"))
@@ -74,10 +86,12 @@ public:
         return OraType::varchar2(4000);
     }
 
-private:
+    // An arithmetic chain a op b op c ...: a DATE when a DATE is moved by a number (as
+    // a op (b op (c ...)) reads), else a NUMBER; '||' anywhere makes text.
     std::optional<OraType> guessBinary(size_t from, size_t to) const {
         int depth = 0;
-        std::optional<size_t> arithmetic;
+        std::vector<size_t> operators;
+        size_t operandStart = from;
         for (size_t i = from; i < to; ++i) {
             const Token &t = m_t[i];
             if (t.isOp("("))
@@ -86,17 +100,21 @@ private:
                 --depth;
             else if (depth == 0 && t.isOp("||"))
                 return OraType::varchar2(4000);
-            else if (depth == 0 && i > from &&
-                     (t.isOp("+") || t.isOp("-") || t.isOp("*") || t.isOp("/")) && !arithmetic)
-                arithmetic = i;
+            else if (depth == 0 && i > operandStart &&
+                     (t.isOp("+") || t.isOp("-") || t.isOp("*") || t.isOp("/"))) {
+                operators.push_back(i);
+                operandStart = i + 1;
+            }
         }
-        if (!arithmetic)
+        if (operators.empty())
             return std::nullopt;
-        const OraType left = guess(from, *arithmetic);
-        const OraType right = guess(*arithmetic + 1, to);
-        if (left.isDate() && !right.isDate() && !m_t[*arithmetic].isOp("*"))
-            return OraType::date();
-        return OraType::number();
+        OraType right = guess(operators.back() + 1, to);
+        for (size_t k = operators.size(); k-- > 0;) {
+            const OraType left = guess(k == 0 ? from : operators[k - 1] + 1, operators[k]);
+            const bool moved = left.isDate() && !right.isDate() && !m_t[operators[k]].isOp("*");
+            right = moved ? OraType::date() : OraType::number();
+        }
+        return right;
     }
 
     OraType guessSingle(const Token &t) const {

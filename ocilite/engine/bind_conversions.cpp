@@ -35,10 +35,12 @@ void bindFloat(sqlite3_stmt *stmt, int index, const BindSpec &spec) {
     } else {
         std::memcpy(&d, spec.value, sizeof d);
     }
+    checkNumberRange(d);
     sqlite3_bind_double(stmt, index, d);
 }
 
-// Oracle's 7-byte DATE: century+100, year+100, month, day, hour+1, minute+1, second+1.
+// Oracle's 7-byte DATE: century+100, year+100, month, day, hour+1, minute+1, second+1;
+// a field out of its range is refused as Oracle refuses it (storedDate).
 void bindInternalDate(sqlite3_stmt *stmt, int index, const BindSpec &spec) {
     const unsigned char *b = spec.value;
     const DateTime d{(b[0] - 100) * 100 + (b[1] - 100), b[2], b[3], b[4] - 1, b[5] - 1, b[6] - 1};

@@ -6,6 +6,7 @@
 #include "ocilite/dictionary/catalog.h"
 #include "ocilite/dictionary/ddl_families.h"
 #include "ocilite/dictionary/unit_compiler.h"
+#include "ocilite/engine/database_file.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
 
@@ -19,6 +20,11 @@ namespace {
 
 // 'OCLT': marks a SQLite file as an ocilite database.
 constexpr int kApplicationId = 0x4F434C54;
+
+// The hash an unknown user's password is checked against: made as addUser makes every hash
+// (Argon2id, interactive limits), of a password no one has.
+constexpr const char *kUnknownUserHash = "$argon2id$v=19$m=65536,t=2,p=1$NleqqTlXaOzIUBU9vY2t9w$"
+                                         "VTZgRzxJfHr4EbctP/4sh5+WtvxKkD1e/IlT9D59f/U";
 
 bool fileExists(const std::string &path) {
     std::error_code ec;
@@ -66,20 +72,16 @@ std::unique_ptr<Database> Database::open(const std::string &path, bool create, s
         error = oraText(kOraInternal, "libsodium could not be initialised");
         return nullptr;
     }
-    if (path.empty() || (!create && !fileExists(path))) {
+    if (path.empty() || path.find('\0') != std::string::npos || (!create && !fileExists(path))) {
         error = oraText(kOraServiceNotResolved);
         return nullptr;
     }
-    sqlite3 *db = nullptr;
-    const int flags =
-        SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        error = oraText(kOraNotAvailable, sqlite3_errmsg(db));
-        sqlite3_close_v2(db);
-        return nullptr;
-    }
-    std::unique_ptr<Database> database(new Database(db, path));
-    if (!reportErrors(error, [&] { database->setUp(create); }))
+    std::unique_ptr<Database> database;
+    if (!reportErrors(error, [&] {
+            sqlite3 *db = openDatabaseFile(path, create);
+            database.reset(new Database(db, path));
+            database->setUp(create);
+        }))
         return nullptr;
     return database;
 }
@@ -99,7 +101,7 @@ void Database::setUp(bool create) {
     }
     if (id != kApplicationId) {
         if (objects != 0 || !create)
-            throw OraError(kOraNotAvailable, "not an ocilite database");
+            throw OraError(kOraNotAvailable, {m_path, "not an ocilite database"});
         exec(m_db, "PRAGMA journal_mode = WAL");
         exec(m_db, "BEGIN");
         Catalog::createDictionary(m_db);
@@ -162,17 +164,24 @@ bool Database::userExists(const std::string &user) const {
 }
 
 bool Database::checkPassword(const std::string &user, const std::string &password) const {
+    std::string hash;
+    bool known = false;
     try {
         Prepared q(m_db, "SELECT PASSWORD_HASH FROM main.OCILITE_USERS WHERE USERNAME = ?1");
         q.bind(1, foldName(user));
-        if (!q.step())
-            return false;
-        const std::string hash = q.text(0);
-        const std::string folded = foldName(password);
-        return crypto_pwhash_str_verify(hash.c_str(), folded.data(), folded.size()) == 0;
+        known = q.step();
+        if (known)
+            hash = q.text(0);
     } catch (const OraError &) {
-        return false;
+        known = false;
     }
+    // An unknown user costs the same verification as a wrong password, so the time a logon
+    // takes never tells whether the user exists.
+    if (!known)
+        hash = kUnknownUserHash;
+    const std::string folded = foldName(password);
+    const bool matches = crypto_pwhash_str_verify(hash.c_str(), folded.data(), folded.size()) == 0;
+    return known && matches;
 }
 
 // A unit's text as USER_SOURCE holds it, its lines joined (without the last line feed).

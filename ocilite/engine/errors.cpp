@@ -38,11 +38,17 @@ std::string fill(const std::string &pattern, const std::string &detail) {
         return detail.empty() ? pattern : pattern + ": " + detail;
     std::string out = pattern;
     out.replace(at, 2, detail);
+    // A message with more places than one detail fills leaves the others empty.
+    for (size_t more = out.find("%s", at + detail.size()); more != std::string::npos;
+         more = out.find("%s", more))
+        out.erase(more, 2);
     return out;
 }
 
 std::string withoutPlaceholder(const std::string &pattern) {
     std::string out = fill(pattern, "");
+    for (size_t gap = out.find(" # "); gap != std::string::npos; gap = out.find(" # ", gap))
+        out.erase(gap + 2, 1); // "(file # , block # )" reads "(file #, block #)"
     // "%s: invalid identifier" without a name reads "invalid identifier".
     if (out.rfind(": ", 0) == 0)
         out.erase(0, 2);
@@ -72,6 +78,23 @@ std::string oraText(int code, const std::string &detail) {
     if (!text)
         return prefix + oraMessage(code) + (detail.empty() ? "" : ": " + detail);
     return prefix + (detail.empty() ? withoutPlaceholder(text) : fill(text, detail));
+}
+
+std::string oraText(int code, std::initializer_list<std::string> details) {
+    const char *text = lookup(code);
+    std::string out = text ? text : oraMessage(code);
+    auto next = details.begin();
+    for (size_t at = out.find("%s"); at != std::string::npos && next != details.end();
+         at = out.find("%s", at)) {
+        out.replace(at, 2, *next);
+        at += next->size();
+        ++next;
+    }
+    for (; next != details.end(); ++next)
+        out += ": " + *next;
+    char prefix[24];
+    std::snprintf(prefix, sizeof prefix, "ORA-%05d: ", code < 0 ? -code : code);
+    return prefix + out;
 }
 
 } // namespace ocilite

@@ -3,6 +3,7 @@
 // Oracle error inside the engine (it never leaves the library's entry points).
 #pragma once
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -40,6 +41,7 @@ namespace ocilite {
     X(kOraNotProperlyEnded, 933, "SQL command not properly ended")                                 \
     X(kOraMissingExpression, 936, "missing expression")                                            \
     X(kOraNotEnoughArguments, 938, "not enough arguments for function")                            \
+    X(kOraTooManyArguments, 939, "too many arguments for function")                                \
     X(kOraTableNotFound, 942, "table or view does not exist")                                      \
     X(kOraNotEnoughValues, 947, "not enough values")                                               \
     X(kOraInvalidDropOption, 950, "invalid DROP option")                                           \
@@ -64,6 +66,9 @@ namespace ocilite {
     X(kOraInsufficientPrivileges, 1031, "insufficient privileges")                                 \
     X(kOraNotAvailable, 1034, "ORACLE not available")                                              \
     X(kOraIllegalVariable, 1036, "illegal variable name/number")                                   \
+    X(kOraNeedsRecovery, 1113, "file %s needs media recovery")                                     \
+    X(kOraWriteError, 1114, "IO error writing block to file %s (block # %s)")                      \
+    X(kOraReadError, 1115, "IO error reading block from file %s (block # %s)")                     \
     X(kOraInsertNull, 1400, "cannot insert NULL into (%s)")                                        \
     X(kOraCheckOptionViolation, 1402, "view WITH CHECK OPTION where-clause violation")             \
     X(kOraNoDataFound, 1403, "no data found")                                                      \
@@ -75,10 +80,13 @@ namespace ocilite {
     X(kOraOuterJoinTwoTables, 1417, "a table may be outer joined to at most one other table")      \
     X(kOraIndexNotFound, 1418, "specified index does not exist")                                   \
     X(kOraEscapeCharacter, 1425, "escape character must be character string of length 1")          \
+    X(kOraNumericOverflow, 1426, "numeric overflow")                                               \
     X(kOraColumnExists, 1430, "column being added already exists in table")                        \
     X(kOraPublicSynonymNotFound, 1432, "public synonym to be dropped does not exist")              \
     X(kOraPrivateSynonymNotFound, 1434, "private synonym to be dropped does not exist")            \
     X(kOraUserDoesNotExist, 1435, "user does not exist")                                           \
+    X(kOraPrecisionExceeded, 1438,                                                                 \
+      "value larger than specified precision allowed for this column")                             \
     X(kOraPrecisionExceeded, 1438,                                                                 \
       "value larger than specified precision allowed for this column")                             \
     X(kOraModifyNotEmpty, 1439, "column to be modified must be empty to change datatype")          \
@@ -86,11 +94,13 @@ namespace ocilite {
     X(kOraColumnHasNulls, 1449, "column contains NULL values; cannot alter to NOT NULL")           \
     X(kOraCannotModifyToNull, 1451, "column to be modified to NULL cannot be modified to NULL")    \
     X(kOraDuplicateKeysFound, 1452, "cannot CREATE UNIQUE INDEX; duplicate keys found")            \
+    X(kOraIntegerOverflow, 1455, "converting column overflows integer datatype")                   \
     X(kOraUnsupportedConversion, 1460, "unimplemented or unreasonable conversion requested")       \
     X(kOraModifyWithConstraints, 1463, "cannot modify column datatype with current constraint(s)") \
     X(kOraOuterJoinPredicate, 1468, "a predicate may reference only one outer-joined table")       \
     X(kOraSynonymSameName, 1471, "cannot create a synonym with same name as object")               \
     X(kOraDivisorZero, 1476, "divisor is equal to zero")                                           \
+    X(kOraBlockCorrupted, 1578, "ORACLE data block corrupted (file # %s, block # %s)")             \
     X(kOraStringTooLong, 1704, "string literal too long")                                          \
     X(kOraOuterJoinOr, 1719, "outer join operator (+) not allowed in operand of OR or IN")         \
     X(kOraInvalidNumber, 1722, "invalid number")                                                   \
@@ -104,12 +114,15 @@ namespace ocilite {
     X(kOraVirtualColumnNotAllowed, 1733, "virtual column not allowed here")                        \
     X(kOraMissingDoubleQuote, 1740, "missing double quote in identifier")                          \
     X(kOraZeroLengthIdentifier, 1741, "illegal zero-length identifier")                            \
+    X(kOraBadBindName, 1745, "invalid host/bind variable name")                                    \
     X(kOraSimpleColumnNamesOnly, 1748, "only simple column names allowed here")                    \
     X(kOraGrantToYourself, 1749, "you may not GRANT/REVOKE privileges to/from yourself")           \
     X(kOraOneLongColumn, 1754, "a table may contain only one column of type LONG")                 \
     X(kOraUnterminatedString, 1756, "quoted string not properly terminated")                       \
+    X(kOraUnterminatedString, 1756, "quoted string not properly terminated")                       \
     X(kOraMandatoryColumnNotEmpty, 1758, "table must be empty to add mandatory (NOT NULL) column") \
     X(kOraSynonymLoop, 1775, "looping chain of synonyms")                                          \
+    X(kOraTooManyColumns, 1792, "maximum number of columns in a table or view is 1000")            \
     X(kOraDateFormatNotRecognized, 1821, "date format not recognized")                             \
     X(kOraDateFormatEnds, 1830, "date format picture ends before converting entire input string")  \
     X(kOraDateNotLongEnough, 1840, "input value not long enough for date format")                  \
@@ -160,6 +173,7 @@ namespace ocilite {
     X(kOraReferencedByForeignKeys, 2449,                                                           \
       "unique/primary keys in table referenced by foreign keys")                                   \
     X(kOraUnimplemented, 3001, "unimplemented feature")                                            \
+    X(kOraExpressionTooDeep, 3095, "expression level is too deep, maximum %s")                     \
     X(kOraSequenceIncrementZero, 4002, "INCREMENT must be a non-zero integer")                     \
     X(kOraMinValueNotBelowMax, 4004, "MINVALUE must be less than MAXVALUE")                        \
     X(kOraStartBelowMinValue, 4006, "START WITH cannot be less than MINVALUE")                     \
@@ -177,6 +191,7 @@ namespace ocilite {
     X(kOraValueTooLarge, 12899, "value too large for column %s")                                   \
     X(kOraCannotDropAllColumns, 12983, "cannot drop all columns in a table")                       \
     X(kOraTemporaryTableUnsupported, 14451, "unsupported feature with temporary table")            \
+    X(kOraReadOnly, 16000, "database or pluggable database open for read-only access")             \
     X(kOraOuterJoinWithAnsi, 25156, "old style outer join (+) cannot be used with ANSI joins")     \
     X(kOraPartialMultibyte, 29275, "partial multibyte character")                                  \
     X(kOraDatetimePrecisionOutOfRange, 30088, "datetime/interval precision is out of range")       \
@@ -198,12 +213,17 @@ enum OraCode : int {
 std::string oraMessage(int code);
 // "ORA-nnnnn: message", or with a detail the message as Oracle fills it for that error.
 std::string oraText(int code, const std::string &detail = std::string());
+// The message with each "%s" filled in turn from `details`; what is left of them follows
+// after ": ".
+std::string oraText(int code, std::initializer_list<std::string> details);
 
 // An Oracle error raised inside the engine; text() is the complete "ORA-nnnnn: ..." line.
 class OraError : public std::runtime_error {
 public:
     explicit OraError(int code, const std::string &detail = std::string())
         : std::runtime_error(oraText(code, detail)), m_code(code) {}
+    OraError(int code, std::initializer_list<std::string> details)
+        : std::runtime_error(oraText(code, details)), m_code(code) {}
     struct FullText {};
     // Carries a complete "ORA-nnnnn: ..." text as it stands.
     OraError(int code, const std::string &text, FullText)

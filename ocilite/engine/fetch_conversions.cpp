@@ -32,6 +32,35 @@ bool defaultDateText(std::string_view stored, std::string &out) {
     return true;
 }
 
+// Whether an integer fits the define's width; Oracle refuses the row otherwise (ORA-01455).
+bool fitsInteger(long long i, int width) {
+    switch (width) {
+    case 1:
+        return i >= -128 && i <= 127;
+    case 2:
+        return i >= -32768 && i <= 32767;
+    case 4:
+        return i >= -2147483648LL && i <= 2147483647LL;
+    default:
+        return true;
+    }
+}
+
+// The integer a fetched number becomes: rounded, within the define's width.
+long long fetchedInteger(sqlite3_stmt *stmt, int col, int sqliteType, double v, int width) {
+    long long i = 0;
+    if (sqliteType == SQLITE_INTEGER) {
+        i = sqlite3_column_int64(stmt, col);
+    } else {
+        if (!(std::fabs(v) < 9.2e18))
+            throw OraError(kOraIntegerOverflow);
+        i = std::llround(v);
+    }
+    if (!fitsInteger(i, width))
+        throw OraError(kOraIntegerOverflow);
+    return i;
+}
+
 void writeInteger(long long i, const DefineSpec &spec) {
     if (spec.length == 1) {
         const auto b = static_cast<signed char>(i);
@@ -77,9 +106,9 @@ void fetchBinaryNumber(sqlite3_stmt *stmt, int col, const DefineSpec &spec) {
     const double v =
         numeric ? sqlite3_column_double(stmt, col)
                 : parseNumber(reinterpret_cast<const char *>(sqlite3_column_text(stmt, col)));
+    checkNumberRange(v);
     if (spec.externalType == OCIV7_EXT_INT)
-        writeInteger(type == SQLITE_INTEGER ? sqlite3_column_int64(stmt, col) : std::llround(v),
-                     spec);
+        writeInteger(fetchedInteger(stmt, col, type, v, spec.length), spec);
     else
         writeFloat(v, spec);
     if (spec.indicator)
@@ -121,6 +150,7 @@ std::string_view fetchedText(sqlite3_stmt *stmt, int col, int sqliteType, const 
         return scratch;
     }
     if (sqliteType == SQLITE_FLOAT) {
+        checkNumberRange(sqlite3_column_double(stmt, col));
         scratch = numberText(sqlite3_column_double(stmt, col));
         return scratch;
     }

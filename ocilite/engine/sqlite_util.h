@@ -40,8 +40,14 @@ private:
 // Runs SQL without results (several statements allowed); throws OraError on failure.
 void exec(sqlite3 *db, const std::string &sql);
 
-// Turns the connection's last SQLite error into an Oracle error and throws it.
+// Turns the connection's last SQLite error into an Oracle error and throws it
+// (sqlite_errors.cpp).
 [[noreturn]] void throwSqliteError(sqlite3 *db, int rc);
+// A database file that cannot serve (read-only, unreadable, not a database, damaged, full):
+// Oracle's error for the same state of its files, with the path and the system's reason.
+[[noreturn]] void throwFileError(sqlite3 *db, int rc);
+// The first block (page) a damaged database file lacks, or "unknown".
+std::string corruptBlock(const std::string &path);
 
 // Quotes a name for SQLite: "A""B".
 std::string quoteName(const std::string &name);

@@ -26,10 +26,33 @@ bool validExternalType(int type) {
     }
 }
 
+// A binary number or date needs the room its type takes: an integer of 1, 2, 4 or 8 bytes, a
+// float of 4 or 8, a date of 7. Any other length would read or write past the caller's
+// variable, so Oracle refuses the conversion.
+bool lengthFitsType(int type, int length) {
+    switch (type) {
+    case OCIV7_EXT_INT:
+        return length == 1 || length == 2 || length == 4 || length == 8;
+    case OCIV7_EXT_FLT:
+        return length == 4 || length == 8;
+    case OCIV7_EXT_DAT:
+        return length >= 7;
+    default:
+        return true;
+    }
+}
+
+void checkExternalType(int type) {
+    if (!validExternalType(type))
+        throw OraError(kOraInconsistentDatatypes,
+                       "unsupported external type " + std::to_string(type));
+}
+
 } // namespace
 
 Statement::Statement(Database &db, const std::string &oracleSql)
-    : m_db(db), m_tr(translate(oracleSql, db.currentSchema(), db.catalog())) {
+    : m_db(db), m_tr(translate(oracleSql, db.currentSchema(), db.catalog())),
+      m_placeholders(m_tr.binds.begin(), m_tr.binds.end()) {
     if (m_tr.isQuery() || m_tr.isDml())
         prepare();
 }
@@ -83,11 +106,14 @@ const DescribedColumn *Statement::column(int position) const {
 void Statement::define(int position, const DefineSpec &spec) {
     if (!m_tr.isQuery() || position < 1 || static_cast<size_t>(position) > m_columns.size())
         throw OraError(kOraNotInSelectList);
-    if (!validExternalType(spec.externalType))
-        throw OraError(kOraInconsistentDatatypes,
-                       "unsupported external type " + std::to_string(spec.externalType));
-    if (spec.length < 0 || (spec.buffer == nullptr && spec.length > 0))
+    checkExternalType(spec.externalType);
+    // A define without a buffer, or with no room in it, would report rows it never delivers.
+    if (spec.buffer == nullptr)
         throw OraError(kOraMissingParameter);
+    if (spec.length <= 0 || !lengthFitsType(spec.externalType, spec.length))
+        throw OraError(kOraUnsupportedConversion, "a buffer of " + std::to_string(spec.length) +
+                                                      " bytes for external type " +
+                                                      std::to_string(spec.externalType));
     m_defines[static_cast<size_t>(position - 1)] = spec;
 }
 
@@ -99,11 +125,15 @@ void Statement::bind(const std::string &name, const BindSpec &spec) {
         key = foldName(key);
     else
         key = key.substr(1, key.size() - 2);
-    if (std::find(m_tr.binds.begin(), m_tr.binds.end(), key) == m_tr.binds.end())
+    if (!m_placeholders.count(key))
         throw OraError(kOraIllegalVariable);
-    if (!validExternalType(spec.externalType))
-        throw OraError(kOraInconsistentDatatypes,
-                       "unsupported external type " + std::to_string(spec.externalType));
+    checkExternalType(spec.externalType);
+    // Checked now, though the variable is read only at execution: a length the type cannot
+    // have would make every later execution read past the variable.
+    if (spec.value && !lengthFitsType(spec.externalType, spec.length))
+        throw OraError(kOraUnsupportedConversion, "a variable of " + std::to_string(spec.length) +
+                                                      " bytes for external type " +
+                                                      std::to_string(spec.externalType));
     m_binds[key] = spec;
 }
 

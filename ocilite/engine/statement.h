@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace ocilite {
@@ -93,6 +94,7 @@ private:
     std::vector<DescribedColumn> m_columns;
     std::vector<DefineSpec> m_defines; // index = position - 1; buffer null when not defined
     std::map<std::string, BindSpec> m_binds;
+    std::unordered_set<std::string> m_placeholders; // the statement's bind names
     bool m_executed = false;
     bool m_haveRow = false; // a row stepped by execute and not yet delivered
     bool m_done = false;
