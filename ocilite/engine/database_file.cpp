@@ -31,7 +31,7 @@ void checkWholeBlocks(const std::string &path) {
     const std::string block = corruptBlock(path);
     if (block != "unknown")
         throw OraError(kOraBlockCorrupted,
-                       {"1", block, path, "the file ends inside block " + block});
+                       {"1", block, path, "the file is cut short at block " + block});
 }
 
 // "file:" URI of a path, for SQLite's immutable parameter.
@@ -50,9 +50,9 @@ std::string fileUri(const std::string &path) {
     return uri + "?immutable=1";
 }
 
-[[noreturn]] void refuse(sqlite3 *db, int rc) {
+[[noreturn]] void refuse(sqlite3 *db, int rc, const std::string &path) {
     try {
-        throwFileError(db, rc);
+        throwFileError(db, rc, path);
     } catch (...) {
         sqlite3_close_v2(db);
         throw;
@@ -70,7 +70,7 @@ sqlite3 *openReadOnlyFolder(const std::string &path) {
         sqlite3_open_v2(fileUri(path).c_str(), &db,
                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
-        refuse(db, rc);
+        refuse(db, rc, path);
     return db;
 }
 
@@ -96,7 +96,7 @@ sqlite3 *openDatabaseFile(const std::string &path, bool create) {
     const int rc =
         sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
-        refuse(db, rc);
+        refuse(db, rc, path);
     return db;
 }
 

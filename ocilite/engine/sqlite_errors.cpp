@@ -96,7 +96,8 @@ void throwLimit(const std::string &message) {
     if (startsWith(message, "integer overflow"))
         throw OraError(kOraNumericOverflow);
     if (startsWith(message, "too many SQL variables"))
-        throw OraError(kOraUnimplemented, "more than 32766 bind variables in one statement");
+        throw OraError(kOraUnimplemented,
+                       "more bind variables than SQLite numbers in one statement");
     if (startsWith(message, "too many terms in compound SELECT"))
         throw OraError(kOraUnimplemented, "more than 500 queries joined by set operators");
     if (startsWith(message, "at most 64 tables in a join"))
@@ -151,11 +152,11 @@ std::string folderOf(const std::string &path) {
 
 // Why a database cannot be written: the file's or the folder's refusal, as the system says.
 std::string readOnlyReason(const std::string &path) {
-    if (access(path.c_str(), W_OK) != 0)
-        return std::strerror(errno);
     const std::string folder = folderOf(path);
     if (access(folder.c_str(), W_OK) != 0)
         return folder + ": " + std::strerror(errno);
+    if (access(path.c_str(), W_OK) != 0)
+        return std::strerror(errno);
     return "opened read-only";
 }
 
@@ -181,16 +182,20 @@ std::string corruptBlock(const std::string &path) {
         pageSize = 65536;
     if (pageSize < 512)
         return "1";
-    const long long pages = (static_cast<long long>(header[28]) << 24) | (header[29] << 16) |
-                            (header[30] << 8) | header[31];
+    // The page count in the header holds only while its "valid for" number matches the
+    // change counter.
+    const bool counted = std::memcmp(header + 92, header + 24, 4) == 0;
+    const long long pages = !counted ? 0
+                                     : (static_cast<long long>(header[28]) << 24) |
+                                           (header[29] << 16) | (header[30] << 8) | header[31];
     const long long whole = info.st_size / pageSize;
     if (info.st_size % pageSize != 0 || whole < pages)
         return std::to_string(whole + 1);
     return "unknown";
 }
 
-[[noreturn]] void throwFileError(sqlite3 *db, int rc) {
-    const std::string path = databasePath(db);
+[[noreturn]] void throwFileError(sqlite3 *db, int rc, const std::string &file) {
+    const std::string path = file.empty() ? databasePath(db) : file;
     const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     switch (rc & 0xff) {
     case SQLITE_READONLY:

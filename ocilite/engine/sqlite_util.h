@@ -45,7 +45,8 @@ void exec(sqlite3 *db, const std::string &sql);
 [[noreturn]] void throwSqliteError(sqlite3 *db, int rc);
 // A database file that cannot serve (read-only, unreadable, not a database, damaged, full):
 // Oracle's error for the same state of its files, with the path and the system's reason.
-[[noreturn]] void throwFileError(sqlite3 *db, int rc);
+// The path is the connection's file unless given (a connection that failed to open has none).
+[[noreturn]] void throwFileError(sqlite3 *db, int rc, const std::string &path = std::string());
 // The first block (page) a damaged database file lacks, or "unknown".
 std::string corruptBlock(const std::string &path);
 
