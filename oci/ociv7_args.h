@@ -13,15 +13,16 @@
 
 namespace ociv7 {
 
-// The text of a (pointer, length) argument; a null pointer is the empty string, and a
-// terminator within the length ends the text.
+// The text of a (pointer, length) argument; a null pointer is the empty string. A given
+// length is the text: a zero byte within it stays in the text (a statement or name holding
+// one is refused where it is read), it never makes a shorter text.
 inline std::string text(const OraText *p, sword length) {
     if (!p)
         return std::string();
     const char *c = reinterpret_cast<const char *>(p);
     if (length < 0)
         return std::string(c);
-    return std::string(c, strnlen(c, static_cast<size_t>(length)));
+    return std::string(c, static_cast<size_t>(length));
 }
 
 // Splits "user/password@connect" as SQL*Plus does: the parts found in the user name fill the

@@ -12,9 +12,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <functional>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -160,6 +162,20 @@ std::optional<hive::Hive> loadHive(const HivePaths &paths) {
     return hive::Hive();
 }
 
+// A write killed between creating its temporary file and renaming it leaves
+// "registry.reg.tmp-*" behind. Writes happen only under the hive lock, so while it is held
+// every such file is a leftover, and goes.
+void removeStaleTemporaries(const HivePaths &paths) {
+    const std::string prefix = std::string(kFileName) + ".tmp-";
+    DIR *dir = opendir(paths.folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent *entry = readdir(dir))
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) == 0)
+            unlink((paths.folder + "/" + entry->d_name).c_str());
+    closedir(dir);
+}
+
 bool writeAll(int fd, const std::string &text) {
     std::size_t done = 0;
     while (done < text.size()) {
@@ -290,6 +306,7 @@ std::unique_ptr<RegistryKey> openKey(RegistryRoot root, const std::string &path,
     HiveLock lock(paths->lock);
     if (!lock.held())
         return nullptr;
+    removeStaleTemporaries(*paths);
     std::optional<hive::Hive> current = loadHive(*paths);
     if (!current)
         return nullptr;

@@ -1,6 +1,7 @@
 #include "ocilite/engine/connect_string.h"
 
 #include "ocilite/engine/database.h"
+#include "ocilite/engine/default_database.h"
 #include "ocilite/engine/errors.h"
 
 #include "base/xdg_folders.h"
@@ -10,7 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 namespace ocilite {
 namespace {
@@ -18,12 +18,6 @@ namespace {
 bool isFile(const std::string &path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
-}
-
-bool makeDirectories(const std::string &dir) {
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    return std::filesystem::is_directory(dir, ec);
 }
 
 // "~" stands for the home folder; without one known, the path stays as written.
@@ -52,36 +46,6 @@ std::string aliasTarget(const std::string &name) {
     return std::string();
 }
 
-// Builds the default database beside its final place and moves it there once complete,
-// so that a failed installation never leaves a half-made database behind.
-std::unique_ptr<Database> createDefault(const std::string &path, const SeedDatabase &seed,
-                                        std::string &error) {
-    const auto slash = path.rfind('/');
-    if (slash != std::string::npos && !makeDirectories(path.substr(0, slash))) {
-        error = oraText(kOraNotAvailable, "cannot create " + path.substr(0, slash));
-        return nullptr;
-    }
-    const std::string temporary = path + ".new-" + std::to_string(std::random_device{}() % 1000000);
-    {
-        std::remove(temporary.c_str());
-        auto db = Database::open(temporary, true, error);
-        if (!db)
-            return nullptr;
-        if (!seed(*db, error)) {
-            db.reset();
-            std::remove(temporary.c_str());
-            return nullptr;
-        }
-    }
-    if (!isFile(path) && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = oraText(kOraNotAvailable, "cannot create " + path);
-        std::remove(temporary.c_str());
-        return nullptr;
-    }
-    std::remove(temporary.c_str());
-    return Database::open(path, false, error);
-}
-
 } // namespace
 
 std::string trimBlanks(const std::string &s) {
@@ -104,6 +68,11 @@ std::string aliasFilePath() {
 }
 
 bool resolveConnectString(const std::string &connect, std::string &path, std::string &error) {
+    // A zero byte names no file: the system would read the name only up to it.
+    if (connect.find('\0') != std::string::npos) {
+        error = oraText(kOraServiceNotResolved);
+        return false;
+    }
     const std::string name = trimBlanks(connect);
     if (name.empty()) {
         path = defaultDatabasePath();
@@ -131,8 +100,11 @@ std::unique_ptr<Database> openConnectString(const std::string &connect, const Se
     std::string path;
     if (!resolveConnectString(connect, path, error))
         return nullptr;
-    if (trimBlanks(connect).empty() && !isFile(path))
-        return createDefault(path, seed, error);
+    if (trimBlanks(connect).empty()) {
+        if (!isFile(path))
+            return createDefaultDatabase(path, seed, error);
+        removeCreationLeftovers(path);
+    }
     if (!isFile(path)) {
         error = oraText(kOraServiceNotResolved);
         return nullptr;

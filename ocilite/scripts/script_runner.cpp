@@ -205,10 +205,33 @@ void ScriptRunner::runStatement(Place at, const ScriptItem &item) {
     if (!substituteStatement(at, sql))
         return;
     ++m_executed;
+    if (item.kind == ScriptItemKind::PlsqlUnit && !item.errors.empty())
+        return runUnitWithErrors(at, sql, item);
     if (!executeStatement(at, sql, item.kind))
         return;
     if (item.kind == ScriptItemKind::PlsqlUnit)
         unitCreated(at, sql, item);
+}
+
+// A unit and the errors its directives declare are stored in one transaction: a run cut
+// short between the two never leaves the unit as the compiler left it without its errors.
+void ScriptRunner::runUnitWithErrors(Place at, const std::string &sql, const ScriptItem &item) {
+    ScopedTransaction transaction(m_db);
+    if (!transaction.ok()) {
+        sqlError(at, transaction.error());
+        return;
+    }
+    if (!executeStatement(at, sql, item.kind))
+        return;
+    if (m_observer.unitCreated)
+        m_observer.unitCreated(at.path, item);
+    if (!applyErrors(at, sql, item))
+        return;
+    if (!transaction.commit()) {
+        sqlError(at, transaction.error());
+        return;
+    }
+    unitFeedback(sql);
 }
 
 // Runs one statement; false when it failed (reported).
@@ -267,6 +290,10 @@ void ScriptRunner::unitCreated(Place at, const std::string &sql, const ScriptIte
         m_observer.unitCreated(at.path, item);
     if (!applyErrors(at, sql, item))
         return;
+    unitFeedback(sql);
+}
+
+void ScriptRunner::unitFeedback(const std::string &sql) {
     UnitHeader header;
     if (!parseUnitHeader(sql, header))
         return;

@@ -94,7 +94,9 @@ private:
     bool executeStatement(Place at, const std::string &sql, ScriptItemKind kind);
     bool runQuery(Place at, const std::string &sql);
     void storeNewValues(const QueryPrinter &printer);
+    void runUnitWithErrors(Place at, const std::string &sql, const ScriptItem &item);
     void unitCreated(Place at, const std::string &sql, const ScriptItem &item);
+    void unitFeedback(const std::string &sql);
     bool applyErrors(Place at, const std::string &sql, const ScriptItem &item);
     bool unitIsInvalid(const UnitName &unit);
     void include(const std::string &path, const ScriptItem &item, int depth);

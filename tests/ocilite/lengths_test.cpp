@@ -167,5 +167,62 @@ TEST_F(OciTest, FetchedIntegersFitTheirDefineOrTheRowIsRefused) {
     }
 }
 
+// A given length is the text: a zero byte inside it makes no shorter statement, name or
+// password (the statement is refused as Oracle refuses it, and nothing runs).
+TEST_F(OciTest, AZeroByteWithinAGivenLengthIsPartOfTheText) {
+    using namespace std::string_literals;
+    const std::pair<std::string, int> statements[] = {
+        {"DELETE FROM EMP\0 WHERE EMPNO = 7369"s, 911},
+        {"UPDATE EMP SET SAL = 0\0 WHERE EMPNO = 7369"s, 911},
+        {"select 1 from dual\0"s, 911},
+        {"select ename from emp where ename = 'SMITH\0'"s, 911},
+        {"create or replace procedure p is begin null;\0 end;"s, 911},
+        {"\0"s, 911},
+        {""s, 900},
+    };
+    for (const auto &[sql, rc] : statements) {
+        const int got = oparse(&oci.cur, (OraText *)sql.data(), static_cast<sb4>(sql.size()), 0, 1);
+        EXPECT_EQ(rc, got ? oci.cur.rc : 0) << sql.size() << ": " << oci.message(oci.cur.rc);
+    }
+    EXPECT_EQ((Rows{{"3", "7400"}}), oci.rows("select count(*), sum(sal) from emp"));
+    EXPECT_EQ(Rows{}, oci.rows("select object_name from user_objects where object_name = 'P'"));
+    // A shorter length is a shorter statement.
+    EXPECT_EQ(936, oparse(&oci.cur, (OraText *)"select * from emp", 6, 0, 1) ? oci.cur.rc : 0);
+
+    const std::string name = ":V\0X"s;
+    const int value = 1;
+    ASSERT_EQ(0, oparse(&oci.cur, (OraText *)"select :v from dual", -1, 0, 1));
+    EXPECT_EQ(1036, obndrv(&oci.cur, (OraText *)name.data(), 4, (ub1 *)&value, sizeof value,
+                           OCIV7_EXT_INT, -1, nullptr, nullptr, -1, -1)
+                        ? oci.cur.rc
+                        : 0);
+    EXPECT_EQ(0, obndrv(&oci.cur, (OraText *)name.data(), 2, (ub1 *)&value, sizeof value,
+                        OCIV7_EXT_INT, -1, nullptr, nullptr, -1, -1));
+}
+
+TEST_F(OciTest, AZeroByteWithinALogonTextLogsNobodyOn) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string user, password, connect;
+        int rc;
+    };
+    const Case cases[] = {
+        {"SCOTT"s, "TIGER\0xyz"s, dbPath, 1017},   {"SCOTT\0"s, "TIGER"s, dbPath, 1017},
+        {"SCOTT\0ADMIN"s, "TIGER"s, dbPath, 1017}, {"SCOTT"s, "TIGER"s, dbPath + "\0junk"s, 12154},
+        {"SCOTT"s, "TIGER"s, dbPath, 0},
+    };
+    for (const Case &c : cases) {
+        Oci other;
+        const int rc =
+            olog(&other.lda, other.hda, (OraText *)c.user.data(), static_cast<sword>(c.user.size()),
+                 (OraText *)c.password.data(), static_cast<sword>(c.password.size()),
+                 (OraText *)c.connect.data(), static_cast<sword>(c.connect.size()), 0);
+        EXPECT_EQ(c.rc, rc) << c.user.size() << "/" << c.password.size() << "/" << c.connect.size();
+        if (rc == 0) {
+            EXPECT_EQ(0, ologof(&other.lda));
+        }
+    }
+}
+
 } // namespace
 } // namespace ocilite::test

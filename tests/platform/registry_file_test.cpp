@@ -393,4 +393,18 @@ TEST_F(RegistryFileTest, ConcurrentWritersFromSeveralProcessesLoseNothing) {
     EXPECT_TRUE(asideFiles(home).empty());
 }
 
+TEST_F(RegistryFileTest, WritesCutShortLeaveNothingBehindForLong) {
+    ASSERT_TRUE(open());
+    // What two writes killed between their temporary file and its rename left behind.
+    for (const char *name : {"registry.reg.tmp-a1B2c3", "registry.reg.tmp-XyZ789"})
+        std::ofstream(home.folder() / name) << "[HKEY_CURRENT_USER\\Software]\n";
+    auto key = open();
+    ASSERT_TRUE(key);
+    for (const auto &entry : std::filesystem::directory_iterator(home.folder()))
+        EXPECT_EQ(std::string::npos, entry.path().filename().string().find(".tmp-"))
+            << entry.path();
+    EXPECT_TRUE(key->writeString("Name", "value"));
+    EXPECT_EQ("value", reopen()->readString("Name").value_or(""));
+}
+
 } // namespace
