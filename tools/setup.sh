@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xdotool xclip x11-utils imagemagick
   libxml2-utils python3-jsonschema
   fonts-ipafont-gothic
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "ocilite/dictionary/catalog.h"
 #include "ocilite/engine/database.h"
+#include "ocilite/engine/large_stack.h"
 #include "ocilite/engine/sqlite_util.h"
 #include "ocilite/plsql/compiler.h"
 
@@ -129,7 +130,8 @@ void compileStoredUnit(sqlite3 *db, Catalog &catalog, const std::string &owner,
 void compileUnitSource(sqlite3 *db, Catalog &catalog, const std::string &owner,
                        const std::string &type, const std::string &name, std::string_view source) {
     DictionarySchema schema(db);
-    const plsql::CompileResult result = plsql::compileUnit(owner, type, source, schema);
+    plsql::CompileResult result;
+    runOnLargeStack([&] { result = plsql::compileUnit(owner, type, source, schema); });
     std::vector<CompileError> errors;
     errors.reserve(result.errors.size());
     for (const plsql::Diagnostic &d : result.errors)

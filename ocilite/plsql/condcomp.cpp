@@ -34,7 +34,7 @@ public:
 
 private:
     bool atEnd() const { return m_i >= m_end; }
-    const Token &cur() const { return m_t[m_i]; }
+    const Token &cur() const { return m_t[m_i < m_t.size() ? m_i : m_t.size() - 1]; }
     bool isKw(Kw k) const { return !atEnd() && cur().kind == Tok::Word && cur().kw == uint16_t(k); }
     bool isOp(std::string_view op) const {
         return !atEnd() && cur().kind == Tok::Op && tokenText(m_src, cur()) == op;

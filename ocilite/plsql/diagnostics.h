@@ -19,6 +19,8 @@ namespace ocilite::plsql {
       "following:\n\n%s")                                                                          \
     X(EncounteredPlain, 103, "PLS-00103: Encountered the symbol \"%s\" %s")                        \
     X(BadBind, 49, "PLS-00049: bad bind variable '%s'")                                            \
+    X(NestingTooDeep, 102, "PLS-00102: parser stack overflow because nesting is too deep")         \
+    X(ProgramTooLarge, 123, "PLS-00123: program too large (%s)")                                   \
     X(StaticBoolean, 174, "PLS-00174: a static boolean expression must be used")                   \
     X(CcError, 179, "PLS-00179: $ERROR: %s")                                                       \
     X(MustBeDeclared, 201, "PLS-00201: identifier '%s' must be declared")                          \

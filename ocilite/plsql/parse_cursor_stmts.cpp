@@ -41,7 +41,7 @@ Node *Parser::openStatement() {
         }
     }
     n->child = parts.head;
-    expectSemicolon(afterExpression(m_t[m_i - 1]));
+    expectSemicolon(afterExpression(prev()));
     return finish(n);
 }
 
@@ -54,7 +54,7 @@ Node *Parser::fetchStatement() {
     if (acceptKw(Kw::LIMIT))
         parts.add(expr());
     n->child = parts.head;
-    expectSemicolon(afterExpression(m_t[m_i - 1]));
+    expectSemicolon(afterExpression(prev()));
     return finish(n);
 }
 
@@ -92,7 +92,7 @@ Node *Parser::executeImmediate() {
     if (n->kind == NK::ExecImmediate && isOp(';'))
         ++m_i;
     else
-        expectSemicolon(afterExpression(m_t[m_i - 1]));
+        expectSemicolon(afterExpression(prev()));
     return finish(n);
 }
 
@@ -115,14 +115,14 @@ Node *Parser::nameStatement() {
         Node *n = mk(NK::Assign, first);
         target->next = expr();
         n->child = target;
-        expectSemicolon(afterExpression(m_t[m_i - 1]));
+        expectSemicolon(afterExpression(prev()));
         return finish(n);
     }
     Node *n = mk(NK::CallStmt, first);
     n->child = target;
-    if (!isOp(';') && m_t[m_i - 1].kind == Tok::Word && target->child && !target->child->next)
+    if (!isOp(';') && prev().kind == Tok::Word && target->child && !target->child->next)
         fail(Expect::AfterNameStatement);
-    expectSemicolon(afterExpression(m_t[m_i - 1]));
+    expectSemicolon(afterExpression(prev()));
     return finish(n);
 }
 

@@ -23,19 +23,20 @@ Node *binary(Arena &arena, uint16_t op, Node *left, Node *right) {
 } // namespace
 
 Node *Parser::expr() {
+    Nested level(*this);
     return orExpr();
 }
 
 Node *Parser::orExpr() {
     Node *left = andExpr();
-    while (acceptKw(Kw::OR))
+    for (int links = 0; acceptKw(Kw::OR); chained(links))
         left = binary(m_arena, uint16_t(Kw::OR), left, andExpr());
     return left;
 }
 
 Node *Parser::andExpr() {
     Node *left = notExpr();
-    while (acceptKw(Kw::AND))
+    for (int links = 0; acceptKw(Kw::AND); chained(links))
         left = binary(m_arena, uint16_t(Kw::AND), left, notExpr());
     return left;
 }
@@ -43,6 +44,7 @@ Node *Parser::andExpr() {
 Node *Parser::notExpr() {
     if (!isKw(Kw::NOT))
         return comparison();
+    Nested level(*this);
     Node *n = mk(NK::Unary, static_cast<uint32_t>(m_i++));
     n->op = uint16_t(Kw::NOT);
     n->child = notExpr();
@@ -70,7 +72,7 @@ bool Parser::startsExpression() const {
 Node *Parser::comparison() {
     const uint32_t first = static_cast<uint32_t>(m_i);
     Node *left = concat();
-    for (;;) {
+    for (int links = 0;; chained(links)) {
         Node *next = comparisonTail(left, first);
         if (next == left)
             return left;
@@ -143,9 +145,9 @@ Node *Parser::comparisonTail(Node *left, uint32_t first) {
 // || and + - share one level in Oracle.
 Node *Parser::concat() {
     Node *left = additive();
-    while (isOp2("||") ||
-           (isKw(Kw::MULTISET) &&
-            (peekKw(1, Kw::UNION) || peekKw(1, Kw::INTERSECT) || peekKw(1, Kw::EXCEPT)))) {
+    for (int links = 0;
+         isOp2("||") || (isKw(Kw::MULTISET) && (peekKw(1, Kw::UNION) || peekKw(1, Kw::INTERSECT) ||
+                                                peekKw(1, Kw::EXCEPT)));) {
         uint16_t op = '|';
         if (isKw(Kw::MULTISET)) {
             m_i += 2;
@@ -156,13 +158,14 @@ Node *Parser::concat() {
             ++m_i;
         }
         left = binary(m_arena, op, left, additive());
+        chained(links);
     }
     return left;
 }
 
 Node *Parser::additive() {
     Node *left = multiplicative();
-    while (isOp('+') || isOp('-') || isOp2("||")) {
+    for (int links = 0; isOp('+') || isOp('-') || isOp2("||"); chained(links)) {
         const uint16_t op = static_cast<uint16_t>(m_src[cur().offset]);
         ++m_i;
         left = binary(m_arena, op, left, multiplicative());
@@ -172,7 +175,7 @@ Node *Parser::additive() {
 
 Node *Parser::multiplicative() {
     Node *left = power();
-    while (isOp('*') || isOp('/') || isKw(Kw::MOD) || isKw(Kw::REM)) {
+    for (int links = 0; isOp('*') || isOp('/') || isKw(Kw::MOD) || isKw(Kw::REM); chained(links)) {
         const uint16_t op = isOp('*') ? '*' : isOp('/') ? '/' : uint16_t(Kw::MOD);
         ++m_i;
         left = binary(m_arena, op, left, power());
@@ -182,13 +185,14 @@ Node *Parser::multiplicative() {
 
 Node *Parser::power() {
     Node *left = unary();
-    while (acceptOp2("**"))
+    for (int links = 0; acceptOp2("**"); chained(links))
         left = binary(m_arena, '^', left, unary());
     return left;
 }
 
 Node *Parser::unary() {
     if (isOp('-') || isOp('+') || isKw(Kw::PRIOR) || isKw(Kw::CONNECT_BY_ROOT)) {
+        Nested level(*this);
         Node *n = mk(NK::Unary, static_cast<uint32_t>(m_i++));
         n->op = '-';
         n->child = unary();

@@ -84,8 +84,8 @@ Node *Parser::sqlStatement() {
     else
         s->child = simpleSql();
     --m_sqlDepth;
-    expectSemicolon(afterExpression(m_t[m_i - 1]) == Expect::AfterName ? Expect::AfterName
-                                                                       : Expect::AfterValue);
+    expectSemicolon(afterExpression(prev()) == Expect::AfterName ? Expect::AfterName
+                                                                 : Expect::AfterValue);
     return finish(s);
 }
 
@@ -113,6 +113,7 @@ Node *Parser::selectStatement(bool plsql) {
 
 // [WITH ...] block { set-op block } [ORDER BY] [OFFSET/FETCH] [FOR UPDATE]
 Node *Parser::query() {
+    Nested level(*this);
     Node *q = mk(NK::Select, static_cast<uint32_t>(m_i));
     ++m_sqlDepth;
     ChildList parts;

@@ -47,6 +47,7 @@ void Parser::endBlock(Expect e) {
 }
 
 Node *Parser::statement() {
+    Nested level(*this);
     const uint32_t first = static_cast<uint32_t>(m_i);
     if (isOp2("<<"))
         return labelled();
@@ -257,7 +258,7 @@ Node *Parser::exitOrContinue(NK kind) {
         ++m_i;
     if (acceptKw(Kw::WHEN))
         n->child = expr();
-    expectSemicolon(afterExpression(m_t[m_i - 1]));
+    expectSemicolon(afterExpression(prev()));
     return finish(n);
 }
 
@@ -283,7 +284,7 @@ Node *Parser::returnStatement() {
     ++m_i;
     if (!isOp(';') && startsExpression())
         n->child = expr();
-    expectSemicolon(afterExpression(m_t[m_i - 1]));
+    expectSemicolon(afterExpression(prev()));
     return finish(n);
 }
 

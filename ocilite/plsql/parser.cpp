@@ -123,7 +123,7 @@ void Parser::fail(Expect e) {
     int col = t.col;
     if (t.kind == Tok::Eof && m_i > 0) {
         // Oracle places end-of-file on the source's last character.
-        const Token &last = m_t[m_i - 1];
+        const Token &last = prev();
         std::string_view text = tokenText(m_src, last);
         line = last.line;
         col = last.col;
@@ -137,6 +137,23 @@ void Parser::fail(Expect e) {
         }
     }
     m_diags.add(Msg::Encountered, line, col, {symbolName(m_src, t), expectedBlock(e)});
+    m_syntaxError = true;
+    throw SyntaxAbort{};
+}
+
+void Parser::tooDeep() {
+    --m_depth;
+    const Token &t = cur();
+    m_diags.add(Msg::NestingTooDeep, t.line, t.col);
+    m_syntaxError = true;
+    throw SyntaxAbort{};
+}
+
+void Parser::chained(int &links) {
+    if (++links <= kMaxChain)
+        return;
+    const Token &t = cur();
+    m_diags.add(Msg::ProgramTooLarge, t.line, t.col, {"expression"});
     m_syntaxError = true;
     throw SyntaxAbort{};
 }

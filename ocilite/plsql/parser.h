@@ -52,7 +52,14 @@ public:
 
 private:
     // tokens (parser.cpp)
-    const Token &cur() const { return m_t[m_i]; }
+    // Steps that skip several tokens may pass the end: every token past it reads as the
+    // end-of-file token.
+    const Token &cur() const { return m_t[m_i < m_t.size() ? m_i : m_t.size() - 1]; }
+    // The token before the current one (the last real token when past the end).
+    const Token &prev() const {
+        const size_t i = m_i < m_t.size() ? m_i : m_t.size() - 1;
+        return m_t[i > 0 ? i - 1 : 0];
+    }
     const Token &peek(size_t n = 1) const {
         return m_t[m_i + n < m_t.size() ? m_i + n : m_t.size() - 1];
     }
@@ -80,7 +87,7 @@ private:
     void failSubstituted(Expect e, std::string_view symbol);
     Node *mk(NK kind, uint32_t first);
     Node *finish(Node *n) {
-        n->end = static_cast<uint32_t>(m_i);
+        n->end = static_cast<uint32_t>(m_i < m_t.size() ? m_i : m_t.size());
         return n;
     }
     bool startsStatement() const;
@@ -203,6 +210,25 @@ private:
     bool startsExpression() const;
     void skipBalanced();
 
+    // Bounds on what the parser and the checks after it recurse over: nesting (an expression
+    // in parentheses, a prefix operator, a statement or block inside another, a subquery)
+    // ends the parse with PLS-00102 past Oracle's 255 levels; an operator chain (a + b + ...,
+    // each link a level of the tree) with PLS-00123 past 65535 links.
+    static constexpr int kMaxNesting = 255;
+    static constexpr int kMaxChain = 65535;
+    struct Nested {
+        explicit Nested(Parser &p) : parser(p) {
+            if (++parser.m_depth > kMaxNesting)
+                parser.tooDeep();
+        }
+        ~Nested() { --parser.m_depth; }
+        Nested(const Nested &) = delete;
+        Nested &operator=(const Nested &) = delete;
+        Parser &parser;
+    };
+    [[noreturn]] void tooDeep();
+    void chained(int &links);
+
     std::string_view m_src;
     std::vector<Token> m_t;
     size_t m_i = 0;
@@ -210,6 +236,7 @@ private:
     Diagnostics &m_diags;
     bool m_syntaxError = false;
     int m_sqlDepth = 0;
+    int m_depth = 0;
 };
 
 } // namespace ocilite::plsql

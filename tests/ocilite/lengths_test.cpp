@@ -224,5 +224,39 @@ TEST_F(OciTest, AZeroByteWithinALogonTextLogsNobodyOn) {
     }
 }
 
+// A megabyte where a short text belongs: each is refused with Oracle's error for it.
+TEST_F(OciTest, MegabyteTextsInEveryArgument) {
+    const std::string big(1u << 20, 'x');
+    struct Logon {
+        std::string user, password, connect;
+        int rc;
+    };
+    for (const Logon &c : {Logon{big, "TIGER", dbPath, 1017}, Logon{"SCOTT", big, dbPath, 1017},
+                           Logon{"SCOTT", "TIGER", "/" + big, 12154}}) {
+        Oci other;
+        EXPECT_EQ(c.rc, other.logon(c.user, c.password, c.connect))
+            << c.user.size() << "/" << c.password.size() << "/" << c.connect.size() << ": "
+            << other.message(other.lda.rc);
+    }
+    ASSERT_EQ(
+        0, oparse(&oci.cur, (OraText *)"update dept set dname = :1 where deptno = 10", -1, 0, 1));
+    ASSERT_EQ(0, obndrn(&oci.cur, 1, (ub1 *)big.data(), static_cast<sword>(big.size()),
+                        OCIV7_EXT_CHR, -1, nullptr, nullptr, -1, -1));
+    EXPECT_EQ(12899, oexec(&oci.cur) ? oci.cur.rc : 0) << oci.message(oci.cur.rc);
+    ASSERT_EQ(0,
+              oparse(&oci.cur, (OraText *)"select count(*) from dept where dname = :1", -1, 0, 1));
+    ASSERT_EQ(0, obndrn(&oci.cur, 1, (ub1 *)big.data(), static_cast<sword>(big.size()),
+                        OCIV7_EXT_CHR, -1, nullptr, nullptr, -1, -1));
+    EXPECT_EQ(0, oexec(&oci.cur)) << oci.message(oci.cur.rc);
+    const std::string name = ":" + big;
+    EXPECT_EQ(1036, obndrv(&oci.cur, (OraText *)name.c_str(), -1, (ub1 *)big.data(), 10,
+                           OCIV7_EXT_CHR, -1, nullptr, nullptr, -1, -1)
+                        ? oci.cur.rc
+                        : 0);
+    char text[64];
+    EXPECT_LT(0, oerhms(&oci.lda, 1036, (OraText *)text, sizeof text));
+    EXPECT_EQ(Rows{{"ACCOUNTING"}}, oci.rows("select dname from dept where deptno = 10"));
+}
+
 } // namespace
 } // namespace ocilite::test

@@ -83,6 +83,64 @@ TEST_F(OciTest, MegabyteStatementsAreAnsweredWithOraclesErrors) {
     }
 }
 
+// Program units of a megabyte: the compiler bounds its nesting (PLS-00102 past Oracle's 255
+// levels) and its operator chains (PLS-00123 past 65535 links), stores the unit with that
+// error, and compiles a long but ordinary chain as Oracle would.
+TEST_F(OciTest, MegabyteProgramUnitsCompileOrGetOraclesErrors) {
+    auto unit = [](const std::string &name, const std::string &value) {
+        return "create or replace procedure " + name + " is\n  x varchar2(4000) := " + value +
+               ";\nbegin\n  null;\nend;";
+    };
+    auto nestedValue = [](const std::string &open, const std::string &close) {
+        const size_t n = kMegabyte / (open.size() + close.size());
+        std::string s;
+        for (size_t i = 0; i < n; ++i)
+            s += open;
+        s += "1";
+        for (size_t i = 0; i < n; ++i)
+            s += close;
+        return s;
+    };
+    std::string blocks = "create or replace procedure blocks is\nbegin\n";
+    for (int i = 0; i < 300; ++i)
+        blocks += "begin\n";
+    blocks += "null;\n";
+    for (int i = 0; i < 300; ++i)
+        blocks += "end;\n";
+    blocks += "end;";
+    const std::pair<std::string, const char *> cases[] = {
+        {unit("parens", nestedValue("(", ")")), "PLS-00102"},
+        {unit("signs", repeat("", "- ", "1")), "PLS-00102"},
+        {unit("nots", "case when " + repeat("", "not ", "1 = 1") + " then 'y' end"), "PLS-00102"},
+        {unit("calls", nestedValue("abs(", ")")), "PLS-00102"},
+        {unit("sums", repeat("1", " + 1", "")), "PLS-00123"},
+        {unit("texts", repeat("'a'", " || 'a'", "")), "PLS-00123"},
+        {blocks, "PLS-00102"},
+        {unit("ordinary",
+              [] {
+                  std::string chain = "'a'";
+                  for (int i = 0; i < 3000; ++i)
+                      chain += " || 'a'";
+                  return chain;
+              }()),
+         ""},
+    };
+    for (const auto &[sql, code] : cases) {
+        int rc = -1;
+        onSmallStack([&] { rc = oci.run(sql); });
+        EXPECT_EQ(0, rc) << sql.substr(0, 60) << ": " << oci.message(rc);
+        const std::string name = sql.substr(28, sql.find(' ', 28) - 28);
+        const Rows errors = oci.rows("select text from user_errors where name = upper('" + name +
+                                     "') order by sequence");
+        if (*code == 0) {
+            EXPECT_EQ(Rows{}, errors) << name;
+        } else {
+            ASSERT_FALSE(errors.empty()) << name;
+            EXPECT_EQ(0u, errors[0][0].rfind(code, 0)) << name << ": " << errors[0][0];
+        }
+    }
+}
+
 // Placeholders by the ten thousand, bound by name and run; past Oracle's own limit (65535)
 // the statement is refused with Oracle's error.
 TEST_F(OciTest, TensOfThousandsOfPlaceholders) {
