@@ -87,8 +87,6 @@ namespace ocilite {
     X(kOraUserDoesNotExist, 1435, "user does not exist")                                           \
     X(kOraPrecisionExceeded, 1438,                                                                 \
       "value larger than specified precision allowed for this column")                             \
-    X(kOraPrecisionExceeded, 1438,                                                                 \
-      "value larger than specified precision allowed for this column")                             \
     X(kOraModifyNotEmpty, 1439, "column to be modified must be empty to change datatype")          \
     X(kOraAlreadyNotNull, 1442, "column to be modified to NOT NULL is already NOT NULL")           \
     X(kOraColumnHasNulls, 1449, "column contains NULL values; cannot alter to NOT NULL")           \
@@ -118,7 +116,6 @@ namespace ocilite {
     X(kOraSimpleColumnNamesOnly, 1748, "only simple column names allowed here")                    \
     X(kOraGrantToYourself, 1749, "you may not GRANT/REVOKE privileges to/from yourself")           \
     X(kOraOneLongColumn, 1754, "a table may contain only one column of type LONG")                 \
-    X(kOraUnterminatedString, 1756, "quoted string not properly terminated")                       \
     X(kOraUnterminatedString, 1756, "quoted string not properly terminated")                       \
     X(kOraMandatoryColumnNotEmpty, 1758, "table must be empty to add mandatory (NOT NULL) column") \
     X(kOraSynonymLoop, 1775, "looping chain of synonyms")                                          \
