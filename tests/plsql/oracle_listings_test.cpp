@@ -3,6 +3,7 @@
 // setup script, and the rows each unit gets in USER_ERRORS are compared with Oracle's (line,
 // column, text, message number). A case marked "status: known-difference" only has to run
 // without a crash; how it differs is printed, and a note says when it has come to match.
+// The test's output is the fidelity report's source; see writeOurRows for the rows in full.
 #include "oracle_listing_case.h"
 
 #include "ocilite/engine/database.h"
@@ -12,6 +13,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -92,6 +94,19 @@ std::vector<std::string> unitDifferences(ocilite::Database &db, const listings::
     return listings::differences(unit.rows, storedRows(db, unit, bySequence));
 }
 
+// With VELMORA_LISTINGS_OURS set to a folder, each case's own rows are written there
+// (CASE.ours: "TYPE NAME<tab>LINE/COL<tab>TEXT" a row) for reports that compare them in full.
+void writeOurRows(const Case &c, ocilite::Database &db) {
+    const char *folder = std::getenv("VELMORA_LISTINGS_OURS");
+    if (!folder || !*folder)
+        return;
+    std::ofstream out(fs::path(folder) / (c.name + ".ours"));
+    for (const auto &unit : c.units)
+        for (const Row &r : storedRows(db, unit, c.bySequence))
+            out << unit.type << " " << unit.name << "\t" << r.line << "/" << r.position << "\t"
+                << r.text << "\n";
+}
+
 class OracleListing : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
@@ -133,6 +148,7 @@ TEST_P(OracleListing, RowsAsOracleListedThem) {
     if (c.anonymousBlock)
         run("anonymous_block.sql", "CREATE TABLE anonymous_block_target (x NUMBER);\n");
     run(c.name + ".sql", (c.anonymousBlock ? kBlockAsTrigger : "") + c.script);
+    writeOurRows(c, *m_db);
     std::vector<std::string> found;
     for (const auto &unit : c.units)
         for (const std::string &d : unitDifferences(*m_db, unit, c.bySequence, m_errors))
