@@ -26,7 +26,7 @@ class Browser : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         // A fresh demo database for this run.
-        QDir(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/velmora").removeRecursively();
+        testsupport::clearDataHome();
     }
 
     void SetUp() override {

@@ -1,10 +1,10 @@
 #pragma once
-// Each test starts from an empty settings hive in the temporary folder ctest points
-// XDG_CONFIG_HOME at.
+// Each test starts from an empty settings hive in the test home (tests/common/test_home.h) and
+// reads back what the window remembered there.
 
 #include "platform/program_names.h"
 #include "platform/registry.h"
-#include "tests/common/settings_hive.h"
+#include "tests/common/test_home.h"
 
 #include <gtest/gtest.h>
 

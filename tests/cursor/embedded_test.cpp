@@ -1,8 +1,7 @@
 // Real statements through the embedded client library (libOCIW32.so over SQLite) as SCOTT
 // on the default database, which each run of the test program creates afresh.
 
-#include "cursor/tocicur.h"
-#include "session/toci.h"
+#include "tests/common/logged_on_session.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +14,8 @@ QByteArrayList list(std::initializer_list<const char *> items) {
     return out;
 }
 
-class Embedded : public ::testing::Test {
+class Embedded : public testsupport::LoggedOnSession {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(ctrl->Active()) << ctrl->ErrMsg.constData();
-        ctrl->UserID = "SCOTT";
-        ctrl->Password = "TIGER";
-        ctrl->ConnStr = "";
-        ASSERT_TRUE(ctrl->Connect()) << ctrl->ErrMsg.constData();
-        cur->SetParent(ctrl);
-    }
-
     // A fresh table for one test; the names are the test's own so tests share nothing.
     void createTable(const QByteArray &name, const QByteArray &columns) {
         cur->ExecuteSQL("drop table " + name);
@@ -42,10 +32,6 @@ protected:
             rows.push_back(cur->Row);
         return rows;
     }
-
-    QObject owner;
-    TOCIctrl *ctrl = new TOCIctrl(&owner);
-    TOCIcur *cur = new TOCIcur(&owner);
 };
 
 TEST_F(Embedded, AQueryWithoutRowsKeepsItsColumnNamesUntilTheFirstFetch) {

@@ -1,12 +1,9 @@
 #pragma once
-// A logged-on session over the scripted client library with one cursor bound to it, both
-// owned by one owner as a window would hold them; plus helpers to read the cursor's state.
+// The logged-on session and its cursor over the scripted client library, whose record of calls
+// starts after the logon; plus helpers to read the cursor's state.
 
-#include "cursor/tocicur.h"
 #include "fakeoci.h"
-#include "session/toci.h"
-
-#include <QGuiApplication>
+#include "tests/common/logged_on_session.h"
 
 #include <gtest/gtest.h>
 
@@ -38,20 +35,12 @@ inline QByteArray oracleText(int code) {
     return "\n" + QByteArray::fromStdString(fakeoci::errorText(code));
 }
 
-class FakeSession : public ::testing::Test {
+class FakeSession : public testsupport::LoggedOnSession {
 protected:
     void SetUp() override {
         fakeoci::reset();
-        ASSERT_TRUE(ctrl->Active()) << ctrl->ErrMsg.constData();
-        ASSERT_TRUE(ctrl->Connect()) << ctrl->ErrMsg.constData();
-        cur->SetParent(ctrl);
-        ASSERT_EQ(cur->GetParent(), ctrl);
+        LoggedOnSession::SetUp();
         fakeoci::reset();
-    }
-
-    void TearDown() override {
-        // Every way out of an operation gives the default pointer back.
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 
     // Whether the cursor holds an open Oracle cursor: a clean-up then closes it. Ends the
@@ -61,10 +50,6 @@ protected:
         EXPECT_TRUE(cur->CleanUP());
         return fakeoci::callCount("oclose") > before;
     }
-
-    QObject owner;
-    TOCIctrl *ctrl = new TOCIctrl(&owner);
-    TOCIcur *cur = new TOCIcur(&owner);
 };
 
 } // namespace cursortest

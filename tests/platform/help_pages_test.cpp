@@ -2,10 +2,10 @@
 // language, from which of the help folders.
 
 #include "platform/help_pages.h"
+#include "tests/common/test_home.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ protected:
         return locateHelpPage(folders(), "TARNWICK.HLP", context, languages);
     }
 
-    QTemporaryDir m_root;
+    testsupport::TestFolder m_root;
 };
 
 TEST(HelpLanguages, TheUsersLanguageFirstWhenTheHelpIsWrittenInIt) {

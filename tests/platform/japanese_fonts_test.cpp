@@ -11,31 +11,14 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 
-#include <memory>
-
 namespace {
 
 class JapaneseFontsTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "platform_tests";
-        static char *argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        s_app = std::make_unique<QGuiApplication>(argc, argv);
-        velmora::platform::installJapaneseFaceSubstitutions();
-    }
-    static void TearDownTestSuite() { s_app.reset(); }
-
     static bool installed(const QString &family) {
         return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
     }
-
-    static std::unique_ptr<QGuiApplication> s_app;
 };
-
-std::unique_ptr<QGuiApplication> JapaneseFontsTest::s_app;
 
 TEST_F(JapaneseFontsTest, WindowsFacesResolveToInstalledFacesOfTheSamePitch) {
     const struct {

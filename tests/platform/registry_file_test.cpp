@@ -3,9 +3,11 @@
 
 #include "platform/program_names.h"
 #include "platform/registry.h"
-#include "tests/platform/temp_config_home.h"
+#include "tests/common/test_home.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -15,10 +17,10 @@
 #include <filesystem>
 #include <vector>
 
+using testsupport::SettingsHome;
 using velmora::platform::currentUserRoot;
 using velmora::platform::RegistryKey;
 using velmora::platform::RegistryValueType;
-using velmora::testing::TempConfigHome;
 
 namespace {
 
@@ -32,7 +34,7 @@ std::unique_ptr<RegistryKey> reopen(const std::string &path = kKey) {
     return RegistryKey::openExisting(currentUserRoot(), path);
 }
 
-std::vector<std::filesystem::path> asideFiles(const TempConfigHome &home) {
+std::vector<std::filesystem::path> asideFiles(const SettingsHome &home) {
     std::vector<std::filesystem::path> found;
     for (const auto &entry : std::filesystem::directory_iterator(home.folder()))
         if (entry.path().filename().string().rfind("registry.reg.corrupt-", 0) == 0)
@@ -49,7 +51,7 @@ std::string readFile(const std::filesystem::path &path) {
 
 class RegistryFileTest : public ::testing::Test {
 protected:
-    TempConfigHome home;
+    SettingsHome home;
 };
 
 TEST_F(RegistryFileTest, DWordPatternsRoundTripAndAreStoredAsRegeditDWords) {

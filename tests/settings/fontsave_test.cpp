@@ -3,18 +3,20 @@
 
 #include "platform/program_names.h"
 #include "settings/fontsave.h"
-#include "tests/platform/temp_config_home.h"
+#include "tests/common/test_home.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include <QMetaProperty>
 #include <QPointer>
 
 #include <memory>
 
+using testsupport::SettingsHome;
 using velmora::platform::currentUserRoot;
 using velmora::platform::RegistryKey;
-using velmora::testing::TempConfigHome;
 
 namespace {
 
@@ -64,7 +66,7 @@ protected:
         ASSERT_TRUE(saver.Save(currentUserRoot(), kPath));
     }
 
-    TempConfigHome home;
+    SettingsHome home;
     TFontSave loader{nullptr};
 };
 

@@ -75,36 +75,12 @@ void createUnits() {
     run(longBody(1500));
 }
 
-class DemoLoad : public ::testing::Test {
+// The view over SCOTT's session on a default database made afresh for this suite.
+class DemoLoad : public ViewOverSession {
 protected:
     static void SetUpTestSuite() {
-        QDir(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/velmora").removeRecursively();
+        testsupport::clearDataHome();
         createUnits();
-    }
-
-    void SetUp() override {
-        clearSettingsHive();
-        ASSERT_TRUE(ctrl->Active()) << ctrl->ErrMsg.constData();
-        ctrl->UserID = "SCOTT";
-        ctrl->Password = "TIGER";
-        ctrl->ConnStr = "";
-        ASSERT_TRUE(ctrl->Connect()) << ctrl->ErrMsg.constData();
-        cur->SetParent(ctrl);
-        view = std::make_unique<TfmView>(cur, ctrl);
-        grid = view->sgSource;
-    }
-
-    void TearDown() override {
-        view.reset();
-        if (ctrl->Connected())
-            ctrl->DisConnect();
-        clearSettingsHive();
-    }
-
-    void load(const char *name, const char *type) {
-        view->ObjName = name;
-        view->ObjType = type;
-        view->LoadSource();
     }
 
     // Grid rows of one source line.
@@ -115,13 +91,6 @@ protected:
                 rows.push_back(r);
         return rows;
     }
-
-    QObject owner;
-    TOCIctrl *ctrl = new TOCIctrl(&owner);
-    TOCIcur *cur = new TOCIcur(&owner);
-    std::unique_ptr<TfmView> view;
-    SourceGrid *grid = nullptr;
-    ModalAnswerer answerer;
 };
 
 TEST_F(DemoLoad, ALineWithTwoErrorsTakesTwoRowsAndSequenceOneIsCurrent) {

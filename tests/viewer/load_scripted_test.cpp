@@ -63,38 +63,15 @@ QByteArrayList gridRow(const SourceGrid *grid, int row) {
 
 const QByteArrayList header = {"LINE", "SOURCE_TEXT", "SEQUENCE", "POSITION", "ERROR_MESSAGE"};
 
-class ScriptedLoad : public ::testing::Test {
+// The view over a session logged on through the scripted library, whose record of calls
+// starts after the logon.
+class ScriptedLoad : public ViewOverSession {
 protected:
     void SetUp() override {
-        clearSettingsHive();
         fakeoci::reset();
-        ASSERT_TRUE(ctrl->Active()) << ctrl->ErrMsg.constData();
-        ASSERT_TRUE(ctrl->Connect()) << ctrl->ErrMsg.constData();
-        cur->SetParent(ctrl);
-        ASSERT_EQ(cur->GetParent(), ctrl);
+        ViewOverSession::SetUp();
         fakeoci::reset();
-        view = std::make_unique<TfmView>(cur, ctrl);
-        grid = view->sgSource;
     }
-
-    void TearDown() override {
-        view.reset();
-        clearSettingsHive();
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    }
-
-    void load(const char *name, const char *type) {
-        view->ObjName = name;
-        view->ObjType = type;
-        view->LoadSource();
-    }
-
-    QObject owner;
-    TOCIctrl *ctrl = new TOCIctrl(&owner);
-    TOCIcur *cur = new TOCIcur(&owner);
-    std::unique_ptr<TfmView> view;
-    SourceGrid *grid = nullptr;
-    ModalAnswerer answerer;
 };
 
 TEST_F(ScriptedLoad, TheStatementIsBuiltPieceByPieceWithQuotesDoubled) {

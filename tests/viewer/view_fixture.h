@@ -5,8 +5,11 @@
 
 #include "platform/program_names.h"
 #include "platform/registry.h"
+#include "tests/common/logged_on_session.h"
 #include "tests/common/modal_answerer.h"
-#include "tests/common/settings_hive.h"
+#include "tests/common/test_home.h"
+#include "viewer/fmview.h"
+#include "viewer/sourcegrid.h"
 
 #include <gtest/gtest.h>
 
@@ -39,5 +42,31 @@ inline std::optional<std::string> storedString(const char *subkey, const char *n
 using testsupport::clearSettingsHive;
 using testsupport::ModalAnswerer;
 using testsupport::settingsHiveText;
+
+// The source view over a logged-on session and its cursor, from an empty settings hive.
+class ViewOverSession : public testsupport::LoggedOnSession {
+protected:
+    void SetUp() override {
+        clearSettingsHive();
+        logOn();
+        view = std::make_unique<TfmView>(cur, ctrl);
+        grid = view->sgSource;
+    }
+    void TearDown() override {
+        view.reset();
+        clearSettingsHive();
+        LoggedOnSession::TearDown();
+    }
+
+    void load(const char *name, const char *type) {
+        view->ObjName = name;
+        view->ObjType = type;
+        view->LoadSource();
+    }
+
+    std::unique_ptr<TfmView> view;
+    SourceGrid *grid = nullptr;
+    ModalAnswerer answerer;
+};
 
 } // namespace viewtest
