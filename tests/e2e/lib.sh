@@ -12,9 +12,15 @@ unset LD_LIBRARY_PATH QT_QPA_PLATFORM
 
 xvfb_pid=
 app_pid=
+# The display is waited for until it has gone: an X server that is still shutting down removes
+# its socket file by name, and would take the socket of the next scenario's server with it
+# when that one has been given the same display number in the meantime.
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
