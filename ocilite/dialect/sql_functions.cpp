@@ -210,6 +210,60 @@ void fnToDate(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     });
 }
 
+// An argument of GREATEST or LEAST as text compared byte by byte: a number in Oracle's text
+// form, a date in its stored form (text read in the session's date format).
+std::string comparedText(sqlite3_context *ctx, sqlite3_value *v, bool asDate) {
+    const int type = sqlite3_value_type(v);
+    const bool number = type == SQLITE_INTEGER || type == SQLITE_FLOAT;
+    if (asDate) {
+        if (number)
+            throw OraError(kOraInconsistentDatatypes);
+        if (auto stored = argDate(v))
+            return storedDate(*stored);
+        return storedDate(parseDate(argText(v), sessionDateFormat(ctx)));
+    }
+    if (type == SQLITE_INTEGER)
+        return numberText(static_cast<int64_t>(sqlite3_value_int64(v)));
+    return type == SQLITE_FLOAT ? numberText(sqlite3_value_double(v)) : argText(v);
+}
+
+// GREATEST (sign 1) and LEAST (sign -1): the first argument's type decides how all compare
+// (a number: the others read as numbers; a date: as dates; text: byte by byte as text); a
+// NULL among them gives NULL.
+void extreme(sqlite3_context *ctx, int argc, sqlite3_value **argv, int sign) {
+    if (argc == 0)
+        return resultError(ctx, OraError(kOraNotEnoughArguments));
+    for (int i = 0; i < argc; ++i)
+        if (isNull(argv[i]))
+            return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const int type = sqlite3_value_type(argv[0]);
+        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+            double best = argNumber(argv[0]);
+            for (int i = 1; i < argc; ++i)
+                if (const double v = argNumber(argv[i]); sign > 0 ? v > best : v < best)
+                    best = v;
+            return resultNumber(ctx, best);
+        }
+        const bool asDate = argDate(argv[0]).has_value();
+        std::string best = comparedText(ctx, argv[0], asDate);
+        for (int i = 1; i < argc; ++i) {
+            std::string v = comparedText(ctx, argv[i], asDate);
+            if (sign > 0 ? v > best : v < best)
+                best = std::move(v);
+        }
+        resultText(ctx, best);
+    });
+}
+
+void fnGreatest(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    extreme(ctx, argc, argv, 1);
+}
+
+void fnLeast(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    extreme(ctx, argc, argv, -1);
+}
+
 void fnToChar(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     if (isNull(argv[0]))
         return sqlite3_result_null(ctx);
@@ -575,6 +629,8 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         {"NVL", 2, fnNvl},
         {"NVL2", 3, fnNvl2},
         {"DECODE", -1, fnDecode},
+        {"GREATEST", -1, fnGreatest},
+        {"LEAST", -1, fnLeast},
         {"TO_DATE", 1, fnToDate},
         {"TO_DATE", 2, fnToDate},
         {"TO_CHAR", 1, fnToChar},

@@ -1,6 +1,6 @@
 // Oracle's SQL functions and operators over SQLite (private header): case-sensitive LIKE,
-// NVL, DECODE, TO_DATE, TO_CHAR, TO_NUMBER, SYSDATE, SUBSTR, INSTR, TRUNC ... and the
-// helpers the engine's own constraints and views call.
+// NVL, DECODE, GREATEST, LEAST, TO_DATE, TO_CHAR, TO_NUMBER, SYSDATE, SUBSTR, INSTR, TRUNC ... and
+// the helpers the engine's own constraints and views call.
 #pragma once
 
 #include <sqlite3.h>

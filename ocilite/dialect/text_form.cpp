@@ -136,6 +136,17 @@ private:
             ++m_pos;
     }
 
+    // How many digits follow the read position (after a sign).
+    size_t digitsAhead() const {
+        size_t i = m_pos;
+        if (i < m_text.size() && (m_text[i] == '-' || m_text[i] == '+'))
+            ++i;
+        const size_t first = i;
+        while (i < m_text.size() && std::isdigit(static_cast<unsigned char>(m_text[i])))
+            ++i;
+        return i - first;
+    }
+
     int number(size_t maxDigits, int error = kOraNonNumeric) {
         size_t start = m_pos;
         bool negative = false;
@@ -193,23 +204,22 @@ private:
         const std::string &k = el.key;
         if (k.empty())
             return readLiteral(el);
-        if (k == "FM" || k == "FX")
+        if (k == "FM")
             return;
-        if (k == "YYYY" || k == "RRRR" || k == "SYYYY") {
-            const size_t start = m_pos;
-            const int y = number(4);
-            m_date.year = (k == "RRRR" && m_pos - start <= 2) ? rrYear(y) : y;
-            if (m_date.year == 0 || m_date.year < -4712 || m_date.year > 9999)
-                throw OraError(kOraYearRange);
-        } else if (k == "YY" || k == "RR" || k == "YYY" || k == "Y") {
-            const int y = number(k.size());
-            const int century = currentDate().year / 100 * 100;
-            m_date.year = k == "RR" ? rrYear(y) : century + y;
-        } else if (k == "MM") {
+        if (k == "FX") {
+            m_exact = true;
+            return;
+        }
+        // Without FX, a text that does not fit MM is tried as MON or MONTH (Oracle's
+        // alternative elements; readYear has those of YY and RR).
+        if (k == "YYYY" || k == "RRRR" || k == "SYYYY" || k == "YYY" || k == "YY" || k == "RR" ||
+            k == "Y") {
+            readYear(k);
+        } else if (k == "MM" && (m_exact || digitsAhead() > 0)) {
             m_date.month = number(2);
             if (m_date.month < 1 || m_date.month > 12)
                 throw OraError(kOraInvalidMonth);
-        } else if (k == "MON" || k == "MONTH") {
+        } else if (k == "MON" || k == "MONTH" || k == "MM") {
             m_date.month = name(kMonths, 12, 3, kOraInvalidMonth) + 1;
         } else if (k == "DD") {
             m_date.day = number(2);
@@ -247,6 +257,23 @@ private:
         }
     }
 
+    // Without FX, a text that does not fit YY or RR is read as YYYY or RRRR.
+    void readYear(const std::string &k) {
+        const bool twoDigits = k == "YY" || k == "RR";
+        if (k == "YYYY" || k == "RRRR" || k == "SYYYY" ||
+            (twoDigits && !m_exact && digitsAhead() > 2)) {
+            const size_t start = m_pos;
+            const int y = number(4);
+            m_date.year = (k[0] == 'R' && m_pos - start <= 2) ? rrYear(y) : y;
+            if (m_date.year == 0 || m_date.year < -4712 || m_date.year > 9999)
+                throw OraError(kOraYearRange);
+            return;
+        }
+        const int y = number(k.size());
+        const int century = currentDate().year / 100 * 100;
+        m_date.year = k == "RR" ? rrYear(y) : century + y;
+    }
+
     static int rrYear(int yy) {
         if (yy >= 100)
             return yy;
@@ -263,6 +290,7 @@ private:
     size_t m_pos = 0;
     bool m_pm = false;
     bool m_am = false;
+    bool m_exact = false;
 };
 
 std::string twoDigits(int v) {

@@ -97,6 +97,34 @@ TEST(TextForms, DateFormatModels) {
     EXPECT_THROW(formatDate(d, "QQ"), OraError);
 }
 
+// Where the text does not fit an element, Oracle tries its alternatives: YY reads a four-digit
+// year as YYYY, RR as RRRR, MM a month's name; FX asks for the exact element.
+TEST(TextForms, DateElementsFallBackToTheirAlternatives) {
+    struct Case {
+        const char *text;
+        const char *format; // nullptr: the default DD-MON-RR
+        const char *stored; // nullptr: refused
+    } cases[] = {
+        {"1-jan-2000", nullptr, "2000-01-01 00:00:00"},
+        {"31-DEC-1899", nullptr, "1899-12-31 00:00:00"},
+        {"1-jan-0099", nullptr, "0099-01-01 00:00:00"},
+        {"15-03-1950", "DD-MM-YY", "1950-03-15 00:00:00"},
+        {"15-MAR-1850", "DD-MM-YYYY", "1850-03-15 00:00:00"},
+        {"15-March-1850", "DD-MM-RR", "1850-03-15 00:00:00"},
+        {"2000-02-29", "RR-MM-DD", "2000-02-29 00:00:00"},
+        {"1-jan-2000", "FXDD-MON-RR", nullptr},
+        {"1-jan-20000", nullptr, nullptr},
+    };
+    for (const Case &c : cases) {
+        try {
+            const DateTime d = c.format ? parseDate(c.text, c.format) : parseDate(c.text);
+            EXPECT_EQ(c.stored ? c.stored : "(refused)", storedDate(d)) << c.text;
+        } catch (const OraError &e) {
+            EXPECT_EQ(nullptr, c.stored) << c.text << ": " << e.what();
+        }
+    }
+}
+
 TEST(Like, CaseSensitiveWithWildcardsAndEscape) {
     struct Case {
         const char *pattern;

@@ -93,6 +93,51 @@ TEST_F(OciTest, NullHandlingFunctions) {
     expectValues(oci, std::begin(cases), std::end(cases));
 }
 
+// GREATEST and LEAST compare in the type of their first argument: numbers as numbers (the
+// other arguments read as numbers), text byte by byte, dates as dates; a NULL gives NULL.
+TEST_F(OciTest, GreatestAndLeastCompareInTheFirstArgumentsType) {
+    const Case cases[] = {
+        {"greatest(1, '3.925', '2.4')", "3.925"},
+        {"least(1, '3.925', '2.4')", "1"},
+        {"greatest(9, 10)", "10"},
+        {"greatest('9', 10)", "9"},
+        {"least('HARRY', 'HARRIOT', 'HAROLD')", "HAROLD"},
+        {"greatest('HARRY', 'HARRIOT', 'HAROLD')", "HARRY"},
+        {"greatest('a', 'B')", "a"},
+        {"greatest('x', .5)", "x"},
+        {"least('1', .5)", ".5"},
+        {"greatest(-0.5)", "-.5"},
+        {"greatest(2, null, 3)", ""},
+        {"least(null, 'a')", ""},
+        {"to_char(greatest(hiredate, to_date('1990-01-01', 'YYYY-MM-DD')), 'YYYY-MM-DD')",
+         "1990-01-01"},
+        {"to_char(least(hiredate, '01-JAN-70'), 'YYYY-MM-DD')", "1970-01-01"},
+        {"to_char(greatest(to_date('2000-02-01', 'YYYY-MM-DD'), '15-JAN-2000'), 'MM-DD')", "02-01"},
+    };
+    for (const Case &c : cases) {
+        const std::string sql =
+            std::string("select ") + c.expression + " from emp where empno = 7369";
+        const Result r = oci.query(sql);
+        ASSERT_EQ(0, r.rc) << sql << "\n" << oci.message(r.rc);
+        ASSERT_EQ(1u, r.rows.size()) << sql;
+        EXPECT_EQ(c.value, r.rows[0].at(0)) << sql;
+    }
+    const std::pair<const char *, int> bad[] = {
+        {"greatest()", 938},
+        {"least(1, 'abc')", 1722},
+        {"greatest(sysdate, 'not a date')", 1858},
+    };
+    for (const auto &[expression, code] : bad) {
+        const std::string sql = std::string("select ") + expression + " from dual";
+        EXPECT_EQ(code, oci.query(sql).rc) << sql;
+    }
+    EXPECT_EQ(Rows({{"7499"}, {"7839"}}),
+              oci.rows("select empno from emp where greatest(sal, nvl(comm, 0) * 6) > 1700 "
+                       "order by empno"));
+    EXPECT_EQ(Rows({{"7369"}, {"7499"}}),
+              oci.rows("select empno from emp where least(sal, 2000) < 2000 order by empno"));
+}
+
 TEST_F(OciTest, BadArgumentsGetOraclesErrors) {
     const std::pair<const char *, int> cases[] = {
         {"to_number('abc')", 1722},
