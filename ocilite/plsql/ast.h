@@ -107,6 +107,10 @@ struct Node {
     Node *next = nullptr;
 };
 
+// Binary and Unary nodes' op: an operator's character, or kKeywordOp | the keyword's id
+// (AND, OR, NOT, IS, IN, BETWEEN, LIKE, MEMBER, MOD, MULTISET, EXISTS).
+constexpr uint16_t kKeywordOp = 0x8000;
+
 // Node flags.
 constexpr uint8_t kFlagConstant = 1; // Variable: CONSTANT
 constexpr uint8_t kFlagNotNull = 2;  // Variable/Field: NOT NULL

@@ -2,6 +2,8 @@
 // and a flag for PL/SQL's reserved words, which can never name an item.
 #pragma once
 
+#include "ocilite/plsql/ast.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -60,6 +62,11 @@ enum class Kw : uint16_t {
 #undef OCILITE_KW_ENUM
         Count
 };
+
+// An expression node's op for a keyword operator (ast.h).
+constexpr uint16_t keywordOp(Kw kw) {
+    return static_cast<uint16_t>(kKeywordOp | static_cast<uint16_t>(kw));
+}
 
 // The keyword a word spells (any case), or Kw::None.
 Kw keywordOf(std::string_view word);

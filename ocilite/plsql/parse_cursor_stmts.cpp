@@ -28,10 +28,16 @@ Node *Parser::openStatement() {
     parts.add(cur().kind == Tok::BindVar ? primary() : name());
     if (acceptKw(Kw::FOR)) {
         n->kind = NK::OpenFor;
-        if (isKw(Kw::SELECT) || isKw(Kw::WITH) || (isOp('(') && peekKw(1, Kw::SELECT)))
+        if (isKw(Kw::SELECT) || isKw(Kw::WITH) || (isOp('(') && peekKw(1, Kw::SELECT))) {
+            const uint32_t start = static_cast<uint32_t>(m_i);
             parts.add(selectStatement(false));
-        else
+            if (!isKw(Kw::USING) && !sqlEnded(start)) {
+                n->child = parts.head;
+                return finish(n);
+            }
+        } else {
             parts.add(expr());
+        }
         if (acceptKw(Kw::USING)) {
             do {
                 acceptKw(Kw::IN);

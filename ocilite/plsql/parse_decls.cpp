@@ -96,8 +96,14 @@ Node *Parser::cursorDecl() {
         parts.add(parameterList());
     if (acceptKw(Kw::RETURN))
         parts.add(datatype());
-    if (acceptKw(Kw::IS))
+    if (acceptKw(Kw::IS)) {
+        const uint32_t start = static_cast<uint32_t>(m_i);
         parts.add(selectStatement(false));
+        if (!sqlEnded(start)) {
+            c->child = parts.head;
+            return finish(c);
+        }
+    }
     c->child = parts.head;
     expectSemicolon(Expect::Semicolon);
     return finish(c);

@@ -142,7 +142,8 @@ void Parser::joinClauses(ChildList &list) {
 }
 
 Node *Parser::insertTarget() {
-    expectKw(Kw::INTO, Expect::Generic);
+    if (!acceptKw(Kw::INTO))
+        throw SqlSyntaxError{Msg::MissingInto};
     // INSERT INTO t (a, b): a column list, not a table function's arguments.
     Node *t;
     if (isAnyName() && !isKw(Kw::TABLE)) {
@@ -175,11 +176,12 @@ Node *Parser::insertStatement() {
         Node *v = mk(NK::Values, static_cast<uint32_t>(m_i - 1));
         v->child = isOp('(') ? parenthesised() : name();
         parts.add(finish(v));
+        // RETURNING belongs to INSERT ... VALUES only.
+        if (isKw(Kw::RETURNING) || isKw(Kw::RETURN))
+            parts.add(returningClause());
     } else {
         parts.add(query());
     }
-    if (isKw(Kw::RETURNING) || isKw(Kw::RETURN))
-        parts.add(returningClause());
     if (isKw(Kw::LOG))
         skipToSemicolon();
     n->child = parts.head;

@@ -30,14 +30,14 @@ Node *Parser::expr() {
 Node *Parser::orExpr() {
     Node *left = andExpr();
     for (int links = 0; acceptKw(Kw::OR); chained(links))
-        left = binary(m_arena, uint16_t(Kw::OR), left, andExpr());
+        left = binary(m_arena, keywordOp(Kw::OR), left, andExpr());
     return left;
 }
 
 Node *Parser::andExpr() {
     Node *left = notExpr();
     for (int links = 0; acceptKw(Kw::AND); chained(links))
-        left = binary(m_arena, uint16_t(Kw::AND), left, notExpr());
+        left = binary(m_arena, keywordOp(Kw::AND), left, notExpr());
     return left;
 }
 
@@ -46,7 +46,7 @@ Node *Parser::notExpr() {
         return comparison();
     Nested level(*this);
     Node *n = mk(NK::Unary, static_cast<uint32_t>(m_i++));
-    n->op = uint16_t(Kw::NOT);
+    n->op = keywordOp(Kw::NOT);
     n->child = notExpr();
     return finish(n);
 }
@@ -97,19 +97,19 @@ Node *Parser::comparisonTail(Node *left, uint32_t first) {
         acceptKw(Kw::NOT);
         if (acceptKw(Kw::NULL_) || acceptKw(Kw::EMPTY) || acceptKw(Kw::INFINITE) ||
             acceptKw(Kw::NAN))
-            return binary(m_arena, uint16_t(Kw::IS), left, nullptr);
+            return binary(m_arena, keywordOp(Kw::IS), left, nullptr);
         if (acceptKw(Kw::OF)) {
             acceptKw(Kw::TYPE);
             skipBalanced();
-            return binary(m_arena, uint16_t(Kw::IS), left, nullptr);
+            return binary(m_arena, keywordOp(Kw::IS), left, nullptr);
         }
         if (cur().kind == Tok::Word && identName(m_src, cur()) == "A") {
             m_i += 2; // A SET
-            return binary(m_arena, uint16_t(Kw::IS), left, nullptr);
+            return binary(m_arena, keywordOp(Kw::IS), left, nullptr);
         }
         if (isKw(Kw::JSON)) {
             ++m_i;
-            return binary(m_arena, uint16_t(Kw::IS), left, nullptr);
+            return binary(m_arena, keywordOp(Kw::IS), left, nullptr);
         }
         fail(Expect::Generic);
     }
@@ -117,25 +117,25 @@ Node *Parser::comparisonTail(Node *left, uint32_t first) {
     acceptKw(Kw::NOT);
     if (acceptKw(Kw::IN)) {
         Node *right = isOp('(') ? parenthesised() : concat();
-        return binary(m_arena, uint16_t(Kw::IN), left, right);
+        return binary(m_arena, keywordOp(Kw::IN), left, right);
     }
     if (acceptKw(Kw::BETWEEN)) {
         Node *low = concat();
         expectKw(Kw::AND, Expect::Generic);
-        Node *n = binary(m_arena, uint16_t(Kw::BETWEEN), left, low);
+        Node *n = binary(m_arena, keywordOp(Kw::BETWEEN), left, low);
         low->next = concat();
         n->end = low->next->end;
         return n;
     }
     if (acceptKw(Kw::LIKE) || acceptKw(Kw::LIKEC) || acceptKw(Kw::LIKE2) || acceptKw(Kw::LIKE4)) {
-        Node *n = binary(m_arena, uint16_t(Kw::LIKE), left, concat());
+        Node *n = binary(m_arena, keywordOp(Kw::LIKE), left, concat());
         if (acceptKw(Kw::ESCAPE))
             n->child->next->next = concat();
         return n;
     }
     if (acceptKw(Kw::MEMBER) || acceptKw(Kw::SUBMULTISET)) {
         acceptKw(Kw::OF);
-        return binary(m_arena, uint16_t(Kw::MEMBER), left, concat());
+        return binary(m_arena, keywordOp(Kw::MEMBER), left, concat());
     }
     m_i = save;
     (void)first;
@@ -153,7 +153,7 @@ Node *Parser::concat() {
             m_i += 2;
             if (isKw(Kw::ALL) || isKw(Kw::DISTINCT))
                 ++m_i;
-            op = uint16_t(Kw::MULTISET);
+            op = keywordOp(Kw::MULTISET);
         } else {
             ++m_i;
         }
@@ -176,7 +176,7 @@ Node *Parser::additive() {
 Node *Parser::multiplicative() {
     Node *left = power();
     for (int links = 0; isOp('*') || isOp('/') || isKw(Kw::MOD) || isKw(Kw::REM); chained(links)) {
-        const uint16_t op = isOp('*') ? '*' : isOp('/') ? '/' : uint16_t(Kw::MOD);
+        const uint16_t op = isOp('*') ? '*' : isOp('/') ? '/' : keywordOp(Kw::MOD);
         ++m_i;
         left = binary(m_arena, op, left, power());
     }

@@ -79,7 +79,7 @@ Node *Parser::primary() {
     if (isKw(Kw::EXISTS) && peekOp(1, '(')) {
         Node *n = mk(NK::Unary, first);
         ++m_i;
-        n->op = uint16_t(Kw::EXISTS);
+        n->op = keywordOp(Kw::EXISTS);
         n->child = parenthesised();
         return finish(n);
     }

@@ -67,26 +67,69 @@ bool Parser::startsSql() const {
     }
 }
 
+Node *Parser::sqlStatementBody(Node *s) {
+    if (isKw(Kw::SELECT) || isKw(Kw::WITH) || isOp('('))
+        return selectStatement(true);
+    if (isKw(Kw::INSERT))
+        return insertStatement();
+    if (isKw(Kw::UPDATE))
+        return updateStatement();
+    if (isKw(Kw::DELETE))
+        return deleteStatement();
+    if (isKw(Kw::MERGE))
+        return mergeStatement();
+    (void)s;
+    return simpleSql();
+}
+
+// Oracle hands a SQL statement to its SQL parser as the text up to the next ';': what the
+// statement cannot hold is that parser's error (ORA-00933 after a whole statement), with
+// "PL/SQL: SQL Statement ignored" at the statement's start.
 Node *Parser::sqlStatement() {
     Node *s = mk(NK::SqlStmt, static_cast<uint32_t>(m_i));
     s->op = cur().kw;
     ++m_sqlDepth;
-    if (isKw(Kw::SELECT) || isKw(Kw::WITH) || isOp('('))
-        s->child = selectStatement(true);
-    else if (isKw(Kw::INSERT))
-        s->child = insertStatement();
-    else if (isKw(Kw::UPDATE))
-        s->child = updateStatement();
-    else if (isKw(Kw::DELETE))
-        s->child = deleteStatement();
-    else if (isKw(Kw::MERGE))
-        s->child = mergeStatement();
-    else
-        s->child = simpleSql();
+    try {
+        s->child = sqlStatementBody(s);
+    } catch (const SqlSyntaxError &e) {
+        --m_sqlDepth;
+        sqlNotEnded(s->first, e.message);
+        return finish(s);
+    }
     --m_sqlDepth;
+    if (!sqlEnded(s->first))
+        return finish(s);
     expectSemicolon(afterExpression(prev()) == Expect::AfterName ? Expect::AfterName
                                                                  : Expect::AfterValue);
     return finish(s);
+}
+
+bool Parser::semicolonAhead() const {
+    for (size_t k = m_i; k < m_t.size(); ++k)
+        if (m_t[k].kind == Tok::Op && m_t[k].length == 1 && m_src[m_t[k].offset] == ';')
+            return true;
+    return false;
+}
+
+// After a whole SQL statement (starting at token `start`): true when ';' or no ';' at all
+// follows (the PL/SQL parser then reports what it meets); else ORA-00933 there.
+bool Parser::sqlEnded(uint32_t start) {
+    if (isOp(';') || !semicolonAhead())
+        return true;
+    sqlNotEnded(start, Msg::NotProperlyEnded);
+    return false;
+}
+
+// The SQL parser's error at the current token; the statement runs to its ';'.
+void Parser::sqlNotEnded(uint32_t startToken, Msg message) {
+    const Token &at = cur();
+    m_diags.add(message, at.line, at.col);
+    const Token &start = m_t[startToken];
+    m_diags.add(Msg::SqlStatementIgnored, start.line, start.col);
+    m_syntaxError = true;
+    while (!atEof() && !isOp(';'))
+        ++m_i;
+    acceptOp(';');
 }
 
 // COMMIT, ROLLBACK, SAVEPOINT, SET TRANSACTION, LOCK TABLE: passed over to their ';'.

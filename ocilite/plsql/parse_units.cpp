@@ -189,7 +189,7 @@ Node *Parser::subprogramRest(Node *heading, bool method, bool assumeIs) {
         if (isKw(Kw::EXCEPTION))
             parts.add(handlers());
         expectKw(Kw::END, Expect::StatementStart);
-        if (isAnyName() && !isOp(';'))
+        if (isIdentifier())
             ++m_i;
     }
     body->child = parts.head;

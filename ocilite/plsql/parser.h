@@ -20,6 +20,11 @@ namespace ocilite::plsql {
 
 // Thrown inside the parser to unwind after an unrecoverable syntax error (never leaves it).
 struct SyntaxAbort {};
+// Thrown inside a SQL statement whose error Oracle's SQL parser reports (ORA-00925 ...): the
+// statement is given up to its ';' and the PL/SQL around it is parsed on.
+struct SqlSyntaxError {
+    Msg message;
+};
 
 // Appends nodes to a parent's child list in constant time.
 struct ChildList {
@@ -157,6 +162,10 @@ private:
     // SQL (parse_sql.cpp)
     bool startsSql() const;
     Node *sqlStatement();
+    Node *sqlStatementBody(Node *s);
+    void sqlNotEnded(uint32_t start, Msg message);
+    bool sqlEnded(uint32_t start);
+    bool semicolonAhead() const;
     Node *selectStatement(bool plsql);
     Node *query();
     Node *subquery();

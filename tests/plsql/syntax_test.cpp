@@ -81,6 +81,59 @@ TEST(PlsqlSyntax, OracleListings) {
     }
 }
 
+// A SQL statement runs to the next ';' and what it cannot hold is the SQL parser's error, with
+// "PL/SQL: SQL Statement ignored" at its start; the PL/SQL after it is parsed on.
+TEST(PlsqlSyntax, SqlStatementsEndAtTheirSemicolon) {
+    struct Case {
+        const char *name;
+        const char *source;
+        std::vector<Row> rows;
+    };
+    const std::string afterEnd =
+        "PLS-00103: Encountered the symbol \"IF\" when expecting one of the following:\n\n"
+        "   ; <an identifier> <a double-quoted delimited-identifier>";
+    const Case cases[] = {
+        {"a WHERE clause commented out (Oracle listing)",
+         "PROCEDURE p IS\n    vname emp.ename%TYPE := 'x';\n    vpay NUMBER := 0;\n"
+         "    vmessage VARCHAR2(100);\nBEGIN\n    -- one row only\n"
+         "    SELECT ename, sal + comm pay\n        INTO vname, vpay\n    FROM emp\n"
+         "--    WHERE empno = 1001;\n    \n    vmessage := vname || +  ', ' || vpay;\n"
+         "    DBMS_OUTPUT.PUT_LINE(vmessage);\nEND;",
+         {{12, 14, "PL/SQL: ORA-00933: SQL command not properly ended"},
+          {7, 5, "PL/SQL: SQL Statement ignored"}}},
+        {"a period for the semicolon; END IF then closes the body (Oracle listing)",
+         "PROCEDURE p IS\nBEGIN\n  UPDATE emp\n  SET sal = 0\n  WHERE sal > 2200.\n"
+         "  IF sal % found THEN\n    dbms_output.put_line('Update done!');\n  END IF;\nEND;",
+         {{6, 3, "PL/SQL: ORA-00933: SQL command not properly ended"},
+          {3, 3, "PL/SQL: SQL Statement ignored"},
+          {8, 7, afterEnd.c_str()}}},
+        {"OPEN FOR and a cursor's query; RETURNING after INSERT ... SELECT",
+         "PROCEDURE p IS\n  CURSOR c IS SELECT ename FROM emp\n  v NUMBER;\n  rc SYS_REFCURSOR;\n"
+         "BEGIN\n  OPEN rc FOR SELECT empno FROM emp WHERE deptno = v\n  RETURN;\n"
+         "  INSERT INTO emp (empno) SELECT 1 FROM dual RETURNING empno INTO v;\nEND;",
+         {{3, 5, "PL/SQL: ORA-00933: SQL command not properly ended"},
+          {2, 15, "PL/SQL: SQL Statement ignored"},
+          {7, 3, "PL/SQL: ORA-00933: SQL command not properly ended"},
+          {6, 15, "PL/SQL: SQL Statement ignored"},
+          {8, 46, "PL/SQL: ORA-00933: SQL command not properly ended"},
+          {8, 3, "PL/SQL: SQL Statement ignored"}}},
+        {"INSERT without INTO",
+         "PROCEDURE p IS\nBEGIN\n  INSERT emp VALUES (1);\n  NULL;\nEND;",
+         {{3, 10, "PL/SQL: ORA-00925: missing INTO keyword"},
+          {3, 3, "PL/SQL: SQL Statement ignored"}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Row> rows = rowsOf(c.source);
+        ASSERT_EQ(rows.size(), c.rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].line, c.rows[i].line) << i;
+            EXPECT_EQ(rows[i].position, c.rows[i].position) << i;
+            EXPECT_EQ(rows[i].text, c.rows[i].text) << i;
+        }
+    }
+}
+
 TEST(PlsqlSyntax, ValidUnitsHaveNoRows) {
     const char *const units[] = {
         "PACKAGE p AUTHID CURRENT_USER AS\n  SUBTYPE t IS VARCHAR2(10 CHAR);\n  c CONSTANT t := "
