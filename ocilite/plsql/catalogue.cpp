@@ -33,9 +33,14 @@ void Catalogue::addSpec(std::string_view source) {
     const Node *items = unit->root->child;
     if (items && items->kind == NK::DeclList)
         items = items->child;
-    for (const Node *n = items; n; n = n->next)
-        if (n->kind != NK::Pragma && n->kind != NK::TypeRef && n->kind != NK::Name)
-            pkg.members.insert(nodeName(*unit, n));
+    const bool package = unit->root->kind == NK::PackageSpec;
+    for (const Node *n = items; n; n = n->next) {
+        if (n->kind == NK::Pragma || n->kind == NK::TypeRef || n->kind == NK::Name)
+            continue;
+        pkg.members.insert(nodeName(*unit, n));
+        if (package && n->kind == NK::SubprogDecl)
+            addOverload(pkg.subprograms[nodeName(*unit, n)], signatureOf(*unit, n));
+    }
     if (pkg.name == "STANDARD" || pkg.name == "DBMS_STANDARD")
         m_standard.insert(pkg.members.begin(), pkg.members.end());
     m_standard.insert(pkg.name);

@@ -3,6 +3,8 @@
 // pseudocolumn name lists. One catalogue per process, built on first use.
 #pragma once
 
+#include "ocilite/plsql/signature.h"
+
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,6 +16,8 @@ struct CataloguePackage {
     std::string name;
     std::unordered_set<std::string> members; // every name the specification declares
     bool partial = false; // "-- PARTIAL:" in the file: a name missing here is undecidable
+    // A package's procedures and functions with every overload it declares.
+    std::unordered_map<std::string, Overloads> subprograms;
 };
 
 class Catalogue {

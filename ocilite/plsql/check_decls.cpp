@@ -1,6 +1,9 @@
 // Declarations: each item's type and default are resolved; a failing item gets Oracle's
-// "PL/SQL: Item ignored" row after its error, and a failing parameter type ends analysis
-// ("PL/SQL: Compilation unit analysis terminated").
+// "PL/SQL: Item ignored" row after its error (a variable's at its type, after the name; other
+// items' at their start), and a failing parameter type ends analysis ("PL/SQL: Compilation
+// unit analysis terminated"). An item whose type failed is malformed: every later use of it
+// is PLS-00320. A name declared further down the same section is known before its
+// declaration, so that using it early is PLS-00313 (a subprogram) or PLS-00320 (an item).
 #include "ocilite/plsql/checker.h"
 
 #include "ocilite/plsql/catalogue.h"
@@ -14,6 +17,43 @@ const Node *typeName(const Node *type) {
     while (type && type->kind == NK::TypeRef)
         type = type->child;
     return type && type->kind == NK::Name ? type : nullptr;
+}
+
+bool declaresName(NK k) {
+    switch (k) {
+    case NK::Variable:
+    case NK::Exception:
+    case NK::Subtype:
+    case NK::RecordType:
+    case NK::CollType:
+    case NK::RefCursorType:
+    case NK::Cursor:
+    case NK::SubprogDecl:
+    case NK::SubprogBody:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isSubprogram(const Node *d) {
+    return d->kind == NK::SubprogDecl || d->kind == NK::SubprogBody;
+}
+
+// Built-in types whose values certainly are not BOOLEAN, and BOOLEAN itself.
+ValueKind builtinValue(const std::string &id) {
+    static const char *const kScalars[] = {
+        "NUMBER",        "INTEGER",  "INT",       "PLS_INTEGER", "BINARY_INTEGER", "NATURAL",
+        "POSITIVE",      "NATURALN", "POSITIVEN", "SIGNTYPE",    "SIMPLE_INTEGER", "FLOAT",
+        "REAL",          "DECIMAL",  "DEC",       "NUMERIC",     "SMALLINT",       "BINARY_FLOAT",
+        "BINARY_DOUBLE", "VARCHAR2", "VARCHAR",   "CHAR",        "NCHAR",          "NVARCHAR2",
+        "STRING",        "CLOB",     "NCLOB",     "DATE",        "TIMESTAMP",      "RAW"};
+    if (id == "BOOLEAN")
+        return ValueKind::Boolean;
+    for (const char *s : kScalars)
+        if (id == s)
+            return ValueKind::Scalar;
+    return ValueKind::Unknown;
 }
 
 } // namespace
@@ -50,8 +90,25 @@ int Checker::stringLength(const Node *type) {
 void Checker::declarations(Scope &scope, const Node *list) {
     if (!list || list->kind != NK::DeclList)
         return;
+    announceLater(scope, list);
     for (const Node *d = list->child; d; d = d->next)
         declaration(scope, d);
+}
+
+// Names of the section not declared outside it are known from its start, so that a use
+// before the declaration is told apart from an undeclared name.
+void Checker::announceLater(Scope &scope, const Node *list) {
+    for (const Node *d = list->child; d; d = d->next) {
+        if (!declaresName(d->kind))
+            continue;
+        const std::string id = text(d->tok);
+        if (scope.find(id))
+            continue;
+        Symbol s;
+        s.kind = isSubprogram(d) ? SymKind::Subprogram : SymKind::Item;
+        s.later = true;
+        scope.names.emplace(id, s);
+    }
 }
 
 std::shared_ptr<std::vector<std::string>> Checker::recordFields(const ParsedUnit &unit,
@@ -63,64 +120,110 @@ std::shared_ptr<std::vector<std::string>> Checker::recordFields(const ParsedUnit
     return fields;
 }
 
-void Checker::declaration(Scope &scope, const Node *d) {
-    const std::string id = text(d->tok);
-    Symbol sym;
-    int errors = 0;
+// The errors of one declaration (0 when it is fine); fills in what is known of the item.
+int Checker::declarationErrors(Scope &scope, const Node *d, Symbol &sym) {
     switch (d->kind) {
-    case NK::Variable:
-        errors = typeRef(scope, d->child, &sym) ? 0 : 1;
-        if (!errors && d->child && d->child->next)
-            errors = expressions(scope, d->child->next);
-        break;
+    case NK::Variable: {
+        sym.readOnly = (d->flags & kFlagConstant) != 0;
+        sym.notNull = (d->flags & kFlagNotNull) != 0;
+        if (!typeRef(scope, d->child, &sym)) {
+            sym.malformed = true;
+            return 1;
+        }
+        const Node *init = d->child ? d->child->next : nullptr;
+        int errors = sym.malformed ? 0 : stringLength(d->child);
+        if (!errors && init && !sym.malformed)
+            errors = expressions(scope, init);
+        if (!errors && init && !sym.malformed)
+            errors = wrongType(scope, sym, init);
+        return errors;
+    }
     case NK::Exception:
         sym.kind = SymKind::Exception;
-        break;
+        return 0;
     case NK::RecordType:
         sym.kind = SymKind::Type;
         sym.fields = recordFields(m_unit, d);
-        for (const Node *f = d->child; f && !errors; f = f->next)
-            errors = typeRef(scope, f->child, nullptr) ? 0 : 1;
-        break;
+        sym.typeDecl = d;
+        for (const Node *f = d->child; f; f = f->next)
+            if (f->kind == NK::Field && !typeRef(scope, f->child, nullptr)) {
+                sym.malformed = true;
+                return 1;
+            }
+        return 0;
     case NK::Subtype:
     case NK::CollType:
     case NK::RefCursorType:
         sym.kind = SymKind::Type;
-        errors = typeRef(scope, d->child, &sym) ? 0 : 1;
-        break;
-    case NK::Cursor:
-        sym.kind = SymKind::Cursor;
-        break;
-    case NK::SubprogDecl:
-    case NK::SubprogBody:
-        sym.kind = SymKind::Subprogram;
-        break;
+        if (!typeRef(scope, d->child, &sym)) {
+            sym.malformed = true;
+            return 1;
+        }
+        if (d->kind == NK::CollType)
+            sym.typeDecl = d;
+        return 0;
     default:
+        return 0;
+    }
+}
+
+// Enters the declaration into its section: a subprogram adds an overload, a second item of
+// one name makes the name unusable (PLS-00371 where used).
+void Checker::declare(Scope &scope, const Node *d, Symbol sym) {
+    const std::string id = text(d->tok);
+    auto known = scope.names.find(id);
+    if (known != scope.names.end() && known->second.later) {
+        scope.names.erase(known);
+        known = scope.names.end();
+    }
+    if (isSubprogram(d)) {
+        if (known != scope.names.end() && known->second.kind != SymKind::Subprogram)
+            return;
+        Overloads overloads;
+        if (known != scope.names.end() && known->second.overloads)
+            overloads = *known->second.overloads;
+        addOverload(overloads, signatureOf(m_unit, d->kind == NK::SubprogBody ? d->child : d));
+        sym.overloads = std::make_shared<Overloads>(std::move(overloads));
+        scope.names[id] = sym;
         return;
     }
-    if (!errors && d->kind == NK::Variable)
-        errors = stringLength(d->child);
-    if (errors)
-        add(Msg::ItemIgnored, d);
-    sym.readOnly = d->kind == NK::Variable && (d->flags & kFlagConstant);
-    const auto known = scope.names.find(id);
-    const bool subprogram = d->kind == NK::SubprogDecl || d->kind == NK::SubprogBody;
-    if (known != scope.names.end() && !subprogram && known->second.kind != SymKind::Subprogram)
+    if (known != scope.names.end() && known->second.kind != SymKind::Subprogram)
         sym.duplicate = true;
-    if (known == scope.names.end() || d->kind == NK::SubprogBody || sym.duplicate)
+    if (known == scope.names.end() || sym.duplicate)
         scope.names[id] = sym;
+}
+
+void Checker::declaration(Scope &scope, const Node *d) {
+    if (!declaresName(d->kind))
+        return;
+    m_statementReported.clear();
+    Symbol sym;
+    if (declarationErrors(scope, d, sym))
+        addAt(Msg::ItemIgnored, d->kind == NK::Variable && d->first + 1 < m_unit.tokens.size()
+                                    ? m_unit.tokens[d->first + 1]
+                                    : tok(d));
+    if (d->kind == NK::Cursor) {
+        sym.kind = SymKind::Cursor;
+        Scope params{&scope, {}};
+        for (const Node *c = d->child; c; c = c->next)
+            if (c->kind == NK::DeclList) {
+                parameters(params, d);
+            } else if (c->kind == NK::Select) {
+                sym.query = c;
+                if (sql(params, c, d)) {
+                    add(Msg::SqlStatementIgnored, c);
+                    sym.failedQuery = true;
+                }
+            }
+    } else if (isSubprogram(d)) {
+        sym.kind = SymKind::Subprogram;
+    }
+    declare(scope, d, sym);
     if (d->kind == NK::SubprogDecl) {
         Scope params{&scope, {}};
         parameters(params, d);
     } else if (d->kind == NK::SubprogBody) {
         subprogramBody(scope, d);
-    } else if (d->kind == NK::Cursor) {
-        Scope params{&scope, {}};
-        for (const Node *c = d->child; c; c = c->next)
-            if (c->kind == NK::DeclList)
-                parameters(params, d);
-            else if (c->kind == NK::Select && sql(params, c, d))
-                add(Msg::SqlStatementIgnored, c);
     }
 }
 
@@ -141,7 +244,24 @@ void Checker::parameters(Scope &scope, const Node *heading) {
     }
 }
 
-// Resolves a datatype; records' fields go into `into`. False after reporting an error.
+// PLS-00206: %TYPE of something that is no variable, column, field or attribute (a cursor,
+// a type, an exception), at the name. A constant is an item here: whether Oracle takes its
+// %TYPE is not documented either way, so it is not reported.
+int Checker::typeAttribute(const Scope &scope, const Node *n) {
+    const Node *first = n->child;
+    const Node *attr = first ? first->next : nullptr;
+    if (!attr || attr->kind != NK::Attr || attr->next || text(attr) != "TYPE")
+        return 0;
+    const Symbol *s = scope.find(text(first));
+    if (!s || s->later || s->duplicate)
+        return 0;
+    if (s->kind == SymKind::Item || s->kind == SymKind::Unit || s->kind == SymKind::Label)
+        return 0;
+    addAt(Msg::TypeOfNonItem, tok(first), {text(first)});
+    return 1;
+}
+
+// Resolves a datatype; what is known of it goes into `into`. False after reporting an error.
 bool Checker::typeRef(const Scope &scope, const Node *type, Symbol *into) {
     if (!type || type->kind != NK::TypeRef)
         return true;
@@ -150,22 +270,50 @@ bool Checker::typeRef(const Scope &scope, const Node *type, Symbol *into) {
     const Node *n = typeName(type);
     if (!n || !n->child || n->child->kind != NK::Part)
         return true;
-    if (name(scope, n) > 0)
-        return false;
-    if (!into)
+    // Of a type that is itself malformed: the item is, without a row of its own.
+    const Symbol *s = scope.find(text(n->child));
+    if (s && s->kind == SymKind::Type && s->malformed && !n->child->next) {
+        if (into)
+            into->malformed = true;
         return true;
-    const Node *last = n->child;
+    }
+    if (typeAttribute(scope, n) || name(scope, n) > 0)
+        return false;
+    if (into)
+        typeOf(scope, n, *into);
+    return true;
+}
+
+// What a resolved type name tells of the items declared with it.
+void Checker::typeOf(const Scope &scope, const Node *n, Symbol &into) {
+    const Node *first = n->child;
+    const Node *last = first;
     while (last->next)
         last = last->next;
-    const std::string first = text(n->child);
-    if (last->kind == NK::Attr && text(last) == "ROWTYPE" && n->child->next == last) {
-        if (auto cols = m_schema.columns(m_owner, first))
-            into->fields = std::make_shared<std::vector<std::string>>(std::move(*cols));
-    } else if (last == n->child) {
-        if (const Symbol *s = scope.find(first); s && s->kind == SymKind::Type)
-            into->fields = s->fields;
+    const std::string id = text(first);
+    if (last->kind == NK::Attr && first->next == last) {
+        const std::string attr = text(last);
+        if (attr == "ROWTYPE") {
+            if (auto cols = m_schema.columns(m_owner, id))
+                into.fields = std::make_shared<std::vector<std::string>>(std::move(*cols));
+        } else if (const Symbol *s = scope.find(id); attr == "TYPE" && s) {
+            into.value = s->value;
+            into.typeDecl = s->typeDecl;
+            into.fields = s->fields;
+        }
+        return;
     }
-    return true;
+    if (last != first)
+        return;
+    if (const Symbol *s = scope.find(id)) {
+        if (s->kind == SymKind::Type) {
+            into.fields = s->fields;
+            into.typeDecl = s->typeDecl;
+            into.value = s->value;
+        }
+        return;
+    }
+    into.value = builtinValue(id);
 }
 
 } // namespace ocilite::plsql

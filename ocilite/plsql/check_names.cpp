@@ -87,24 +87,6 @@ void Checker::depend(const std::string &owner, const std::string &name, const st
         m_result.dependencies.push_back(d);
 }
 
-// The names a package specification of the schema declares (cached per package).
-std::vector<std::string> Checker::specMembers(const std::string &owner, const std::string &name) {
-    const std::string key = owner + "." + name;
-    if (auto it = m_memberCache.find(key); it != m_memberCache.end())
-        return it->second;
-    std::vector<std::string> members;
-    if (std::optional<std::string> src = m_schema.source(owner, name, "PACKAGE")) {
-        m_specSources.push_back(std::move(*src));
-        auto spec = parseUnit(m_specSources.back());
-        if (spec->root && spec->root->child)
-            for (const Node *d = spec->root->child->child; d; d = d->next)
-                if (d->kind != NK::Pragma)
-                    members.push_back(nodeName(*spec, d));
-        m_specs.push_back(std::move(spec));
-    }
-    return m_memberCache[key] = members;
-}
-
 // PLS-00302 when `part` (the component after a package) is not among its members.
 int Checker::member(const std::vector<std::string> &members, const Node *part) {
     if (!part || part->kind != NK::Part || members.empty() || contains(members, text(part)))
@@ -124,7 +106,6 @@ int Checker::undeclared(const Node *first) {
 }
 
 int Checker::schemaName(const Node *n, const Node *first, const std::string &id) {
-    (void)n;
     const std::optional<SchemaObject> obj = m_schema.object(m_owner, id);
     if (!obj) {
         if (m_schema.userExists(id) || Catalogue::isSuppliedName(id))
@@ -138,14 +119,82 @@ int Checker::schemaName(const Node *n, const Node *first, const std::string &id)
         addAt(Msg::ObjectInvalid, tok(first), {obj->owner + "." + obj->name});
         return 1;
     }
-    if (obj->type == "PACKAGE" && obj->owner == m_owner)
-        return member(specMembers(obj->owner, obj->name), first->next);
-    if ((obj->type == "TABLE" || obj->type == "VIEW") && first->next &&
-        first->next->kind == NK::Part) {
+    const Node *next = first->next;
+    if (obj->type == "PACKAGE" && obj->owner == m_owner) {
+        const PackageInfo &pkg = packageInfo(obj->owner, obj->name);
+        return member(pkg.members, next) || packageCall(n, next, pkg);
+    }
+    if (obj->type == "PROCEDURE" || obj->type == "FUNCTION") {
+        const Overloads *overloads = standaloneSubprogram(*obj);
+        if (overloads && (!next || next->kind == NK::Args))
+            return call(n, first, next, *overloads);
+    }
+    if ((obj->type == "TABLE" || obj->type == "VIEW") && next && next->kind == NK::Part) {
         if (auto cols = m_schema.columns(obj->owner, obj->name))
-            return member(*cols, first->next);
+            return member(*cols, next);
     }
     return 0;
+}
+
+// PLS-00208 for name%X where X is no cursor attribute (in an expression).
+int Checker::cursorAttribute(const Node *attr) {
+    static const char *const kAttributes[] = {"FOUND",    "NOTFOUND",      "ISOPEN",
+                                              "ROWCOUNT", "BULK_ROWCOUNT", "BULK_EXCEPTIONS",
+                                              "TYPE",     "ROWTYPE"};
+    if (!attr || attr->kind != NK::Attr)
+        return 0;
+    const std::string id = text(attr);
+    for (const char *a : kAttributes)
+        if (id == a)
+            return 0;
+    addAt(Msg::BadCursorAttr, tok(attr), {id});
+    return 1;
+}
+
+// A name found in the unit's scopes: the uses Oracle rejects, a record's field, a call.
+int Checker::scopedName(const Node *n, const Node *first, const Symbol &s) {
+    const std::string id = text(first);
+    if (s.later) {
+        addAt(s.kind == SymKind::Subprogram ? Msg::NotInScope : Msg::Incomplete, tok(first), {id});
+        return 1;
+    }
+    if (s.duplicate) {
+        addAt(Msg::OneDeclaration, tok(first), {id});
+        return 1;
+    }
+    if (s.malformed || s.badIndex) {
+        if (firstInStatement(id))
+            addAt(s.malformed ? Msg::Incomplete : Msg::LoopIndexUse, tok(first), {id});
+        return 1;
+    }
+    const Node *next = first->next;
+    if (s.fields && !s.fields->empty() && next && next->kind == NK::Part &&
+        !contains(*s.fields, text(next))) {
+        addAt(Msg::ComponentMissing, tok(next), {text(next)});
+        return 1;
+    }
+    if (s.overloads && (!next || next->kind == NK::Args))
+        return call(n, first, next, *s.overloads);
+    return cursorAttribute(next);
+}
+
+// A supplied package the catalogue describes: its members and their calls.
+int Checker::catalogueName(const Node *n, const Node *first, const std::string &id) {
+    const CataloguePackage *pkg = Catalogue::instance().package(id);
+    depend("PUBLIC", id, "SYNONYM");
+    if (pkg->partial)
+        return 0; // the catalogue lists only some of its members
+    const std::vector<std::string> members(pkg->members.begin(), pkg->members.end());
+    const Node *part = first->next;
+    if (member(members, part))
+        return 1;
+    if (!part || part->kind != NK::Part)
+        return 0;
+    const auto it = pkg->subprograms.find(text(part));
+    const Node *args = part->next;
+    if (it == pkg->subprograms.end() || (args && args->kind != NK::Args))
+        return 0;
+    return call(n, part, args, it->second);
 }
 
 // Resolves a Name node and the expressions in its argument lists; the number of errors.
@@ -158,29 +207,17 @@ int Checker::name(const Scope &scope, const Node *n) {
     if (errors || !first || first->kind != NK::Part)
         return errors;
     const std::string id = text(first);
-    if (const Symbol *s = scope.find(id)) {
-        if (s->duplicate) {
-            addAt(Msg::OneDeclaration, tok(first), {id});
-            return 1;
-        }
-        const Node *next = first->next;
-        if (s->fields && !s->fields->empty() && next && next->kind == NK::Part &&
-            !contains(*s->fields, text(next))) {
-            addAt(Msg::ComponentMissing, tok(next), {text(next)});
-            return 1;
-        }
-        return 0;
-    }
+    if (const Symbol *s = scope.find(id))
+        return scopedName(n, first, *s);
     const Catalogue &cat = Catalogue::instance();
-    if (const CataloguePackage *pkg = cat.package(id); pkg && id != "STANDARD") {
-        depend("PUBLIC", id, "SYNONYM");
-        if (pkg->partial)
-            return 0; // the catalogue lists only some of its members
-        const std::vector<std::string> members(pkg->members.begin(), pkg->members.end());
-        return member(members, first->next);
-    }
-    if (cat.isStandard(id) || cat.isSqlFunction(id) || isSyntaxFunction(id) || id == "SQL" ||
-        id == "SELF")
+    if (const CataloguePackage *pkg = cat.package(id); pkg && id != "STANDARD")
+        return catalogueName(n, first, id);
+    if (id == "SQL")
+        return cursorAttribute(first->next);
+    if (cat.isStandard(id) || cat.isSqlFunction(id) || isSyntaxFunction(id) || id == "SELF")
+        return 0;
+    // APEX's V() and NV() are public synonyms of any database with APEX installed.
+    if ((id == "V" || id == "NV") && first->next && first->next->kind == NK::Args)
         return 0;
     return schemaName(n, first, id);
 }

@@ -1,5 +1,7 @@
 // SQL inside PL/SQL checked against the dictionary: every table, view or synonym a
-// statement reads or writes must exist (PL/SQL: ORA-00942). Names of other schemas, of
+// statement reads or writes must exist (PL/SQL: ORA-00942; in a FROM list the last missing
+// one is reported, as Oracle resolves the list from its end), every sequence it reads
+// (PL/SQL: ORA-02289), and SELECT ... INTO targets must resolve. Names of other schemas, of
 // database links, of the dictionary and of table functions are left to the database.
 #include "ocilite/plsql/checker.h"
 
@@ -42,10 +44,71 @@ int Checker::tableRefs(const Node *n, std::vector<std::string> &ctes) {
         if (n->kind == NK::WithClause)
             for (const Node *item = n->child; item; item = item->next)
                 ctes.push_back(text(item->tok));
+        if (n->kind == NK::Other && n->child && n->child->kind == NK::TableRef) {
+            if (fromList(n, ctes))
+                return 1;
+            continue;
+        }
         if (n->kind == NK::TableRef && tableRef(n, ctes))
             return 1;
         if (n->child && tableRefs(n->child, ctes))
             return 1;
+    }
+    return 0;
+}
+
+// A FROM list: its tables from the last to the first, then what is nested in its entries.
+int Checker::fromList(const Node *from, std::vector<std::string> &ctes) {
+    std::vector<const Node *> refs;
+    for (const Node *c = from->child; c; c = c->next)
+        if (c->kind == NK::TableRef)
+            refs.push_back(c);
+    for (auto it = refs.rbegin(); it != refs.rend(); ++it)
+        if (tableRef(*it, ctes))
+            return 1;
+    for (const Node *c = from->child; c; c = c->next)
+        if (c->child && tableRefs(c->child, ctes))
+            return 1;
+    return 0;
+}
+
+// PL/SQL: ORA-02289 for seq.NEXTVAL / seq.CURRVAL when the schema has no such object.
+int Checker::sequences(const Scope &scope, const Node *n) {
+    for (; n; n = n->next) {
+        const Node *first = n->kind == NK::Name ? n->child : nullptr;
+        const Node *second = first ? first->next : nullptr;
+        if (first && first->kind == NK::Part && second && second->kind == NK::Part &&
+            !second->next && (text(second) == "NEXTVAL" || text(second) == "CURRVAL")) {
+            const std::string id = text(first);
+            if (const auto obj = m_schema.object(m_owner, id)) {
+                depend(obj->owner, obj->name, obj->type);
+            } else if (!scope.find(id) && !Catalogue::isSuppliedName(id)) {
+                addAt(Msg::SequenceMissing, tok(first));
+                return 1;
+            }
+        }
+        if (n->child && sequences(scope, n->child))
+            return 1;
+    }
+    return 0;
+}
+
+// SELECT ... INTO targets that do not resolve: their errors, then "PL/SQL: ORA-00904: :
+// invalid identifier" at the word after the INTO list, as Oracle reports them.
+int Checker::selectInto(const Scope &scope, const Node *stmt) {
+    const Node *block =
+        stmt->child && stmt->child->kind == NK::Select ? stmt->child->child : nullptr;
+    while (block && block->kind == NK::WithClause)
+        block = block->next;
+    for (const Node *c = block && block->kind == NK::QueryBlock ? block->child : nullptr; c;
+         c = c->next) {
+        if (c->kind != NK::Into)
+            continue;
+        if (!expressions(scope, c))
+            return 0;
+        if (c->end < m_unit.tokens.size())
+            addAt(Msg::InvalidIdent, m_unit.tokens[c->end], {""});
+        return 1;
     }
     return 0;
 }
@@ -57,7 +120,7 @@ int Checker::sql(const Scope &scope, const Node *root, const Node *stmt) {
     // Only this statement's own subtree: its siblings are other parts of the parent.
     Node copy = *root;
     copy.next = nullptr;
-    if (tableRefs(&copy, ctes))
+    if (tableRefs(&copy, ctes) || sequences(scope, &copy))
         return 1;
     if (stmt && stmt->kind == NK::SqlStmt && stmt->op == uint16_t(Kw::INSERT))
         return valueCount(root);

@@ -1,17 +1,12 @@
 // Statements: the names in each statement's own expressions, then the statements nested in
-// it; a statement with an error gets Oracle's "PL/SQL: Statement ignored" row after the
-// error ("PL/SQL: SQL Statement ignored" for SQL).
+// it. A statement with an error gets Oracle's "PL/SQL: Statement ignored" row after the error
+// ("PL/SQL: SQL Statement ignored" for SQL and FETCH) and nothing nested in it is analysed;
+// IF and CASE go branch by branch, and a condition in error ends the statement there.
 #include "ocilite/plsql/checker.h"
 
+#include <algorithm>
+
 namespace ocilite::plsql {
-namespace {
-
-bool nested(NK k) {
-    return k == NK::StmtList || k == NK::ElsifPart || k == NK::ElsePart || k == NK::WhenPart ||
-           k == NK::Handler;
-}
-
-} // namespace
 
 // PLS-00428: a SELECT statement of PL/SQL must have INTO.
 bool Checker::selectWithoutInto(const Node *s) const {
@@ -36,10 +31,19 @@ int Checker::assignTarget(const Scope &scope, const Node *target) {
         return 0;
     const std::string id = text(target->child);
     const Symbol *s = scope.find(id);
-    if (!s || !s->readOnly || s->duplicate)
+    if (!s || !s->readOnly || s->duplicate || s->later)
         return 0;
     addAt(Msg::NotAssignable, tok(target->child), {id});
     return 1;
+}
+
+// Oracle reports an item whose every use is an error once per statement.
+bool Checker::firstInStatement(const std::string &id) {
+    if (std::find(m_statementReported.begin(), m_statementReported.end(), id) !=
+        m_statementReported.end())
+        return false;
+    m_statementReported.push_back(id);
+    return true;
 }
 
 void Checker::statements(Scope &outer, const Node *list) {
@@ -48,7 +52,7 @@ void Checker::statements(Scope &outer, const Node *list) {
     Scope scope{&outer, {}};
     for (const Node *s = list->child; s; s = s->next)
         if (s->kind == NK::Label)
-            scope.names[text(s->tok)] = Symbol{SymKind::Label, {}};
+            scope.names[text(s->tok)] = Symbol::of(SymKind::Label);
     for (const Node *s = list->child; s; s = s->next)
         statement(scope, s);
 }
@@ -68,85 +72,108 @@ void Checker::block(Scope &outer, const Node *b) {
             block(scope, part);
 }
 
-void Checker::loop(Scope &outer, const Node *s) {
-    Scope scope{&outer, {}};
+// The expressions a statement holds itself: not its nested statements, not its SQL.
+int Checker::ownExpressions(Scope &scope, const Node *s) {
     int errors = 0;
-    if (s->kind == NK::ForNum || s->kind == NK::ForCursor) {
-        for (const Node *c = s->child; c && c->kind != NK::StmtList; c = c->next)
-            errors += c->kind == NK::Select ? sql(outer, c, s) : expressions(outer, c);
-        Symbol index;
-        index.readOnly = s->kind == NK::ForNum;
-        scope.names[text(s->tok)] = index;
-    } else if (s->kind == NK::While) {
-        errors = expressions(outer, s->child);
+    for (const Node *c = s->child; c; c = c->next) {
+        switch (c->kind) {
+        case NK::Select:
+        case NK::SqlStmt:
+        case NK::Returning:
+        case NK::StmtList:
+            continue;
+        case NK::Into:
+            if (s->kind == NK::Fetch || s->kind == NK::ExecImmediate)
+                errors += expressions(scope, c);
+            continue;
+        default:
+            errors += expressions(scope, c);
+        }
     }
+    return errors;
+}
+
+// One condition of an IF or CASE (or a CASE's selector); true when it ended the statement.
+bool Checker::branchCondition(Scope &scope, const Node *s, const Node *cond) {
+    m_statementReported.clear();
+    int errors = expressions(scope, cond);
+    if (!errors && s->kind == NK::If)
+        errors = condition(scope, cond);
     if (errors)
-        add(s->child && s->child->kind == NK::Select ? Msg::SqlStatementIgnored
-                                                     : Msg::StatementIgnored,
-            s);
-    for (const Node *c = s->child; c; c = c->next)
-        if (c->kind == NK::StmtList)
+        add(Msg::StatementIgnored, s);
+    return errors != 0;
+}
+
+void Checker::conditional(Scope &scope, const Node *s) {
+    for (const Node *c = s->child; c; c = c->next) {
+        if (c->kind == NK::StmtList) {
             statements(scope, c);
+            continue;
+        }
+        if (c->kind != NK::ElsifPart && c->kind != NK::WhenPart && c->kind != NK::ElsePart) {
+            if (branchCondition(scope, s, c))
+                return;
+            continue;
+        }
+        for (const Node *g = c->child; g; g = g->next)
+            if (g->kind == NK::StmtList)
+                statements(scope, g);
+            else if (branchCondition(scope, s, g))
+                return;
+    }
+}
+
+// A SQL statement: PLS-00428, then its INTO targets, then the dictionary.
+void Checker::sqlStatement(Scope &scope, const Node *s) {
+    if (selectWithoutInto(s))
+        add(Msg::IntoExpected, s);
+    else if (selectInto(scope, s) || sql(scope, s->child, s))
+        add(Msg::SqlStatementIgnored, s);
 }
 
 void Checker::statement(Scope &scope, const Node *s) {
+    m_statementReported.clear();
     switch (s->kind) {
     case NK::Block:
-        block(scope, s);
-        return;
+        return block(scope, s);
     case NK::Loop:
     case NK::While:
     case NK::ForNum:
     case NK::ForCursor:
-        loop(scope, s);
-        return;
+        return loop(scope, s);
+    case NK::If:
+    case NK::Case:
+        return conditional(scope, s);
     case NK::SqlStmt:
-        if (selectWithoutInto(s))
-            add(Msg::IntoExpected, s);
-        else if (sql(scope, s->child, s))
-            add(Msg::SqlStatementIgnored, s);
-        return;
-    case NK::Assign:
-        if (assignTarget(scope, s->child)) {
-            add(Msg::StatementIgnored, s);
-            return;
-        }
-        break;
+        return sqlStatement(scope, s);
     case NK::Label:
     case NK::Null:
     case NK::Goto:
     case NK::Pragma:
         return;
+    case NK::Assign:
+        if (assignTarget(scope, s->child))
+            return add(Msg::StatementIgnored, s);
+        break;
     default:
         break;
     }
-    int errors = 0;
-    for (const Node *c = s->child; c; c = c->next) {
-        if (c->kind == NK::Select || c->kind == NK::SqlStmt || c->kind == NK::Into ||
-            c->kind == NK::Returning)
-            continue;
-        if (c->kind == NK::StmtList)
-            continue;
-        if (nested(c->kind)) {
-            for (const Node *g = c->child; g; g = g->next)
-                if (!nested(g->kind))
-                    errors += expressions(scope, g);
-        } else {
-            errors += expressions(scope, c);
-        }
-    }
+    m_callTarget = s->kind == NK::CallStmt ? s->child : nullptr;
+    int errors = ownExpressions(scope, s);
+    m_callTarget = nullptr;
+    if (!errors && s->kind == NK::Assign)
+        errors = assignment(scope, s->child, s->child->next);
+    if (!errors && s->kind == NK::Fetch)
+        errors = fetchTargets(scope, s);
+    if (!errors && (s->kind == NK::Exit || s->kind == NK::Continue) && s->child)
+        errors = condition(scope, s->child);
     if (errors)
-        add(Msg::StatementIgnored, s);
-    for (const Node *c = s->child; c; c = c->next) {
+        return add(s->kind == NK::Fetch ? Msg::SqlStatementIgnored : Msg::StatementIgnored, s);
+    for (const Node *c = s->child; c; c = c->next)
         if (c->kind == NK::StmtList)
             statements(scope, c);
-        else if (nested(c->kind))
-            for (const Node *g = c->child; g; g = g->next)
-                if (g->kind == NK::StmtList)
-                    statements(scope, g);
-        if (c->kind == NK::SqlStmt)
+        else if (c->kind == NK::SqlStmt)
             statement(scope, c);
-    }
 }
 
 } // namespace ocilite::plsql

@@ -30,7 +30,7 @@ void Checker::run() {
         case NK::Procedure:
         case NK::Function: {
             Scope scope;
-            scope.names[text(root->tok)] = Symbol{SymKind::Unit, {}};
+            scope.names[text(root->tok)] = Symbol::of(SymKind::Unit);
             if (root->child && root->child->kind == NK::SubprogBody)
                 subprogramBody(scope, root->child);
             break;
@@ -38,7 +38,7 @@ void Checker::run() {
         case NK::Trigger:
         case NK::Block: {
             Scope scope;
-            scope.names[text(root->tok)] = Symbol{SymKind::Unit, {}};
+            scope.names[text(root->tok)] = Symbol::of(SymKind::Unit);
             const Node *b = root->kind == NK::Block ? root : root->child;
             if (b && b->kind == NK::Block)
                 block(scope, b);
@@ -55,7 +55,7 @@ void Checker::run() {
 
 void Checker::packageSpec(const Node *unit) {
     Scope scope;
-    scope.names[text(unit->tok)] = Symbol{SymKind::Unit, {}};
+    scope.names[text(unit->tok)] = Symbol::of(SymKind::Unit);
     declarations(scope, unit->child);
 }
 
@@ -76,16 +76,23 @@ bool Checker::loadSpec(const std::string &name, Scope &scope,
         if (d->kind == NK::Pragma)
             continue;
         const std::string id = nodeName(spec, d);
-        if (d->kind == NK::SubprogDecl || (d->kind == NK::Cursor && !d->child) ||
-            d->kind == NK::Cursor)
+        if (d->kind == NK::SubprogDecl || d->kind == NK::Cursor)
             subprograms.push_back(d);
-        Symbol sym{d->kind == NK::SubprogDecl ? SymKind::Subprogram : SymKind::Item, {}};
+        Symbol &sym = scope.names[id];
+        if (d->kind == NK::SubprogDecl) {
+            sym.kind = SymKind::Subprogram;
+            if (!sym.overloads)
+                sym.overloads = std::make_shared<Overloads>();
+            addOverload(*sym.overloads, signatureOf(spec, d));
+            continue;
+        }
         if (d->kind == NK::RecordType || d->kind == NK::CollType || d->kind == NK::Subtype ||
             d->kind == NK::RefCursorType)
             sym.kind = SymKind::Type;
+        if (d->kind == NK::Cursor)
+            sym.kind = SymKind::Cursor;
         if (d->kind == NK::RecordType)
             sym.fields = recordFields(spec, d);
-        scope.names.emplace(id, sym);
     }
     return true;
 }
@@ -107,7 +114,7 @@ void Checker::packageBody(const Node *unit) {
         throw AnalysisTerminated{};
     }
     depend(m_owner, pkg, "PACKAGE");
-    specScope.names[pkg] = Symbol{SymKind::Unit, {}};
+    specScope.names[pkg] = Symbol::of(SymKind::Unit);
     Scope scope{&specScope, {}};
     const Node *decls = unit->child;
     declarations(scope, decls);
@@ -132,7 +139,7 @@ void Checker::subprogramBody(Scope &outer, const Node *body) {
     const Node *heading = body->child;
     if (!heading)
         return;
-    scope.names[text(heading->tok)] = Symbol{SymKind::Subprogram, {}};
+    scope.names[text(heading->tok)] = Symbol::of(SymKind::Subprogram);
     parameters(scope, heading);
     const Node *decls = heading->next;
     if (!decls)

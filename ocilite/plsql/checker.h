@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ocilite/plsql/compiler.h"
+#include "ocilite/plsql/signature.h"
 #include "ocilite/plsql/syntax.h"
 
 #include <deque>
@@ -17,12 +18,32 @@ namespace ocilite::plsql {
 
 enum class SymKind { Item, Type, Exception, Subprogram, Cursor, Label, Unit };
 
+// What is known of a value's type where a wrong one is certain to be an error (PLS-00382).
+enum class ValueKind : uint8_t { Unknown, Boolean, Scalar };
+
 struct Symbol {
     SymKind kind = SymKind::Item;
     // For records: the field / column names; empty when the compiler cannot tell.
     std::shared_ptr<std::vector<std::string>> fields;
-    bool readOnly = false;  // an IN parameter, a constant, a FOR loop's index (PLS-00363)
-    bool duplicate = false; // declared twice in one declare section (PLS-00371 when used)
+    // For subprograms: every declaration under the name seen so far.
+    std::shared_ptr<Overloads> overloads;
+    // For items of a record or collection type declared in the unit: that TYPE declaration.
+    const Node *typeDecl = nullptr;
+    const Node *query = nullptr; // for cursors: the query they were declared with
+    ValueKind value = ValueKind::Unknown;
+    bool readOnly = false;    // an IN parameter, a constant, a FOR loop's index (PLS-00363)
+    bool notNull = false;     // NOT NULL (PLS-00382 for NULL assigned)
+    bool duplicate = false;   // declared twice in one declare section (PLS-00371 when used)
+    bool later = false;       // declared further down the section (PLS-00313 / PLS-00320 if used)
+    bool malformed = false;   // its type did not resolve ("Item ignored"): PLS-00320 where used
+    bool badIndex = false;    // a cursor FOR loop's record over a failed query: PLS-00364
+    bool failedQuery = false; // a cursor whose query has errors
+
+    static Symbol of(SymKind k) {
+        Symbol s;
+        s.kind = k;
+        return s;
+    }
 };
 
 struct Scope {
@@ -58,6 +79,12 @@ bool isSyntaxFunction(const std::string &id);
 // Thrown to stop analysis where Oracle writes "Compilation unit analysis terminated".
 struct AnalysisTerminated {};
 
+// What a package specification of the schema declares, as other units see it.
+struct PackageInfo {
+    std::vector<std::string> members;
+    std::unordered_map<std::string, Overloads> subprograms;
+};
+
 class Checker {
 public:
     Checker(const ParsedUnit &unit, std::string owner, const SchemaLookup &schema,
@@ -75,30 +102,62 @@ private:
     void forwardDeclarations(const Node *declList);
     // declarations (check_decls.cpp)
     void declarations(Scope &scope, const Node *list);
+    void announceLater(Scope &scope, const Node *list);
     void declaration(Scope &scope, const Node *d);
+    int declarationErrors(Scope &scope, const Node *d, Symbol &sym);
+    void declare(Scope &scope, const Node *d, Symbol sym);
     void parameters(Scope &scope, const Node *heading);
     bool typeRef(const Scope &scope, const Node *type, Symbol *into);
+    void typeOf(const Scope &scope, const Node *n, Symbol &into);
+    int typeAttribute(const Scope &scope, const Node *n);
     int stringLength(const Node *type);
     static std::shared_ptr<std::vector<std::string>> recordFields(const ParsedUnit &unit,
                                                                   const Node *record);
     // statements (check_stmts.cpp)
     void statements(Scope &scope, const Node *list);
     void statement(Scope &scope, const Node *s);
-    void loop(Scope &scope, const Node *s);
+    int ownExpressions(Scope &scope, const Node *s);
+    void conditional(Scope &scope, const Node *s);
+    bool branchCondition(Scope &scope, const Node *s, const Node *cond);
+    void sqlStatement(Scope &scope, const Node *s);
     void block(Scope &scope, const Node *b);
     int expressions(const Scope &scope, const Node *n);
     bool selectWithoutInto(const Node *s) const;
     int assignTarget(const Scope &scope, const Node *target);
+    bool firstInStatement(const std::string &id);
+    // loops (check_loops.cpp)
+    void loop(Scope &scope, const Node *s);
+    int loopHeader(Scope &outer, const Node *s, Symbol &index);
+    int boundsUseIndex(const Node *n, const std::string &index);
+    int duplicateColumns(const Scope &scope, const Node *cursorOrQuery, const Node *loop);
+    // types (check_types.cpp)
+    int assignment(const Scope &scope, const Node *target, const Node *value);
+    int wrongType(const Scope &scope, const Symbol &target, const Node *value);
+    int condition(const Scope &scope, const Node *cond);
+    ValueKind valueOf(const Scope &scope, const Node *e) const;
+    const Symbol *plainItem(const Scope &scope, const Node *e) const;
+    int fetchTargets(const Scope &scope, const Node *fetch);
     // names (check_names.cpp)
     int name(const Scope &scope, const Node *n);
+    int scopedName(const Node *n, const Node *first, const Symbol &s);
+    int catalogueName(const Node *n, const Node *first, const std::string &id);
+    int cursorAttribute(const Node *attr);
     int schemaName(const Node *n, const Node *first, const std::string &id);
     int member(const std::vector<std::string> &members, const Node *part);
     int undeclared(const Node *first);
     int bindVariable(const Node *bind, const Node *field);
+    // calls (check_calls.cpp)
+    int call(const Node *n, const Node *named, const Node *args, const Overloads &overloads);
+    int packageCall(const Node *n, const Node *memberPart, const PackageInfo &pkg);
+    const Overloads *standaloneSubprogram(const SchemaObject &obj);
+    const PackageInfo &packageInfo(const std::string &owner, const std::string &name);
     // SQL (check_sql.cpp)
     int sql(const Scope &scope, const Node *root, const Node *stmt);
+    int selectInto(const Scope &scope, const Node *stmt);
     int tableRefs(const Node *n, std::vector<std::string> &ctes);
+    int fromList(const Node *from, std::vector<std::string> &ctes);
     int tableRef(const Node *ref, const std::vector<std::string> &ctes);
+    int sequences(const Scope &scope, const Node *n);
     int valueCount(const Node *insert);
     int columns(const Scope &scope, const Node *root);
     int columnNames(const Scope &scope, const Node *n, const std::vector<SqlTable> &tables);
@@ -111,7 +170,6 @@ private:
     void add(Msg m, const Node *at, const std::vector<std::string_view> &params = {});
     void addAt(Msg m, const Token &t, const std::vector<std::string_view> &params = {});
     void depend(const std::string &owner, const std::string &name, const std::string &type);
-    std::vector<std::string> specMembers(const std::string &owner, const std::string &name);
 
     const ParsedUnit &m_unit;
     std::string m_owner;
@@ -121,9 +179,13 @@ private:
     std::vector<std::unique_ptr<ParsedUnit>> m_specs;
     const ParsedUnit *m_ownSpec = nullptr; // a package body's specification
     std::deque<std::string> m_specSources; // stable: parsed specs point into them
-    std::unordered_map<std::string, std::vector<std::string>> m_memberCache;
+    std::unordered_map<std::string, PackageInfo> m_packages;
+    std::unordered_map<std::string, std::optional<Overloads>> m_standalone;
     const TriggerInfo *m_trigger;
     std::vector<std::string> m_badBinds;
+    // Items already reported (PLS-00320, PLS-00364) in the statement being checked.
+    std::vector<std::string> m_statementReported;
+    const Node *m_callTarget = nullptr; // the name a call statement calls
 };
 
 } // namespace ocilite::plsql

