@@ -2,6 +2,7 @@
 // family's function. Users are the database's own business (engine/database.cpp).
 #include "ocilite/dictionary/ddl_families.h"
 
+#include "ocilite/dictionary/schema_objects.h"
 #include "ocilite/dictionary/unit_extras.h"
 #include "ocilite/engine/errors.h"
 
@@ -26,7 +27,17 @@ struct Apply {
     void operator()(const ddl::CreateContext &s) { createContext(catalog, ctx, s); }
     void operator()(const ddl::UserStatement &) { throw OraError(kOraInternal, "users"); }
     void operator()(const ddl::CompileView &s) { compileView(catalog, ctx, s.name); }
-    void operator()(const ddl::Accepted &) {}
+    // Nothing is kept, but the object must be there: ORA-01418 for an index, ORA-00942 for
+    // a view, ORA-04043 for a unit.
+    void operator()(const ddl::Accepted &a) {
+        if (!a.object || objectExists(catalog.db(), a.object->owner, a.object->name, a.what))
+            return;
+        if (a.what == "INDEX")
+            throw OraError(kOraIndexNotFound);
+        if (a.what == "VIEW")
+            throw OraError(kOraTableNotFound);
+        throw OraError(kOraObjectNotFound, a.object->name);
+    }
     void operator()(const ddl::TriggerState &s) { setTriggerStatus(catalog.db(), ctx.user, s); }
     void operator()(const ddl::DropObject &d) {
         if (d.type == "SEQUENCE")

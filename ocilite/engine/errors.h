@@ -28,6 +28,7 @@ namespace ocilite {
     X(kOraMaxLengthExceeded, 910, "specified length too long for its datatype")                    \
     X(kOraInvalidCharacter, 911, "invalid character")                                              \
     X(kOraTooManyValues, 913, "too many values")                                                   \
+    X(kOraMissingComma, 917, "missing comma")                                                      \
     X(kOraColumnAmbiguous, 918, "column ambiguously defined")                                      \
     X(kOraInvalidRelationalOperator, 920, "invalid relational operator")                           \
     X(kOraUnexpectedEnd, 921, "unexpected end of SQL command")                                     \
@@ -42,6 +43,7 @@ namespace ocilite {
     X(kOraMissingExpression, 936, "missing expression")                                            \
     X(kOraNotEnoughArguments, 938, "not enough arguments for function")                            \
     X(kOraTooManyArguments, 939, "too many arguments for function")                                \
+    X(kOraInvalidAlter, 940, "invalid ALTER command")                                              \
     X(kOraTableNotFound, 942, "table or view does not exist")                                      \
     X(kOraNotEnoughValues, 947, "not enough values")                                               \
     X(kOraInvalidDropOption, 950, "invalid DROP option")                                           \
@@ -66,6 +68,8 @@ namespace ocilite {
     X(kOraInsufficientPrivileges, 1031, "insufficient privileges")                                 \
     X(kOraNotAvailable, 1034, "ORACLE not available")                                              \
     X(kOraIllegalVariable, 1036, "illegal variable name/number")                                   \
+    X(kOraSavepointNotEstablished, 1086,                                                           \
+      "savepoint '%s' never established in this session or is invalid")                            \
     X(kOraNeedsRecovery, 1113, "file %s needs media recovery")                                     \
     X(kOraWriteError, 1114, "IO error writing block to file %s (block # %s)")                      \
     X(kOraReadError, 1115, "IO error reading block from file %s (block # %s)")                     \

@@ -125,6 +125,10 @@ void throwStatementError(const std::string &message) {
         const long wanted = std::atol(message.c_str() + message.find(" for ") + 5);
         throw OraError(given < wanted ? kOraNotEnoughValues : kOraTooManyValues);
     }
+    if (message.find("because it is a view") != std::string::npos)
+        throw OraError(kOraUnimplemented,
+                       "INSERT, UPDATE and DELETE on a view are not supported by the embedded "
+                       "database");
     if (startsWith(message, "ambiguous column name"))
         throw OraError(kOraColumnAmbiguous);
     if (startsWith(message, "no such function"))

@@ -143,7 +143,7 @@ TEST_F(OciTest, DropFormsAndTheirMistakes) {
     const std::pair<const char *, int> cases[] = {
         {"drop index i", 1418},
         {"drop materialized view mv", 3001},
-        {"drop", 900},
+        {"drop", 950},
         {"drop procedure adams.calc_bonus", 1031},
         {"drop function get_name extra", 933},
         {"drop table", 903},

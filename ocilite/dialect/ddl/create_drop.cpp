@@ -139,7 +139,7 @@ Translation translateCreate(const std::string &sql, const Tokens &head, const st
 Translation translateDrop(const Tokens &t, const std::string &schema) {
     size_t i = 1;
     if (i >= t.size())
-        throw OraError(kOraInvalidSql);
+        throw OraError(kOraInvalidDropOption);
     if (t[i].isWord("TABLE")) {
         Translation tr;
         ++i;

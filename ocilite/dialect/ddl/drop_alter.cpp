@@ -104,7 +104,7 @@ Translation alterView(ddl::DdlCursor &c) {
         return schemaStatement(v, 22);
     }
     c.skipUntil({}); // constraints, READ ONLY / WRITE, EDITIONABLE: kept nowhere
-    return schemaStatement(ddl::Accepted{"VIEW"}, 22);
+    return schemaStatement(ddl::Accepted{"VIEW", v.name}, 22);
 }
 
 Translation alterTrigger(const Tokens &tokens, ddl::DdlCursor &c, const std::string &schema) {
@@ -143,19 +143,19 @@ Translation translateAlter(const std::string &sql, const Tokens &tokens,
     if (c.acceptWord("USER"))
         return schemaStatement(ddl::userStatement(c, ddl::UserStatement::Kind::Alter), 43);
     if (c.acceptWord("INDEX")) {
-        c.qualifiedName(kOraInvalidSql);
+        const ddl::QualifiedName index = c.qualifiedName(kOraInvalidSql);
         if (c.atWord("RENAME"))
             ddl::notSupported("ALTER INDEX ... RENAME");
-        return schemaStatement(ddl::Accepted{"INDEX"}, 11);
+        return schemaStatement(ddl::Accepted{"INDEX", index}, 11);
     }
     for (const char *unit : {"PACKAGE", "PROCEDURE", "FUNCTION", "TYPE"})
         if (c.atWord(unit)) {
             c.seek(c.position() + 1);
-            c.qualifiedName(kOraInvalidSql);
+            const ddl::QualifiedName name = c.qualifiedName(kOraInvalidSql);
             if (c.atWord("COMPILE"))
                 return alterCompile(tokens, schema);
             if (c.atWord("EDITIONABLE") || c.atWord("NONEDITIONABLE"))
-                return schemaStatement(ddl::Accepted{unit}, 0);
+                return schemaStatement(ddl::Accepted{unit, name}, 0);
             ddl::notSupported(std::string("ALTER ") + unit + " other than COMPILE");
         }
     if (c.atWord("SYSTEM") || c.atWord("DATABASE") || c.atWord("TABLESPACE") ||
@@ -165,7 +165,7 @@ Translation translateAlter(const std::string &sql, const Tokens &tokens,
         c.atWord("PLUGGABLE") || c.atWord("DISKGROUP") || c.atWord("AUDIT") ||
         c.atWord("SYNONYM") || c.atWord("INDEXTYPE"))
         ddl::notSupported("ALTER " + c.peek().text);
-    throw OraError(kOraInvalidSql);
+    throw OraError(kOraInvalidAlter);
 }
 
 } // namespace ocilite

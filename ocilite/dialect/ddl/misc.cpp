@@ -202,7 +202,7 @@ Translation translateOther(const std::string &sql, const Tokens &tokens,
         return schemaStatement(r, 28);
     }
     if (isAcceptedOnly(lead))
-        return schemaStatement(ddl::Accepted{lead.text}, 0);
+        return schemaStatement(ddl::Accepted{lead.text, std::nullopt}, 0);
     if (lead.isWord("CALL") || lead.isWord("EXPLAIN") || lead.isWord("FLASHBACK") ||
         lead.isWord("ADMINISTER") || lead.isWord("SHUTDOWN") || lead.isWord("STARTUP"))
         ddl::notSupported(lead.text);

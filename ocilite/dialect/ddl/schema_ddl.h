@@ -293,6 +293,7 @@ struct CompileView {
 // REBUILD, ANALYZE, PURGE ...): named for the feedback only.
 struct Accepted {
     std::string what;
+    std::optional<QualifiedName> object; // one that must exist (ALTER INDEX, ALTER VIEW ...)
 };
 
 using Statement =
