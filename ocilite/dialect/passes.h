@@ -80,6 +80,17 @@ std::string ownObjectName(const Tokens &tokens, size_t &i, const std::string &sc
 
 // ---- query and DML passes, in the order translate() runs them -----------------------
 
+// An INSERT, UPDATE or DELETE through the passes below (translate.cpp); MERGE, as the
+// UPDATE and INSERT it becomes, through the same (merge.cpp).
+Translation translateDml(const std::string &sql, StatementTokens st, StatementKind kind,
+                         int functionType, const std::string &schema,
+                         const NameResolver &resolver);
+Translation translateMerge(const std::string &sql, const Tokens &tokens, const std::string &schema,
+                           const NameResolver &resolver);
+// UPDATE ... SET alias.column = ...: SQLite names the columns of SET without a qualifier
+// (update_set.cpp).
+void unqualifySetColumns(Tokens &tokens);
+
 // Rewrites Oracle's (+) outer joins of every query block into LEFT JOIN ... ON (outer_join.cpp).
 void rewriteOuterJoins(Tokens &tokens);
 // A top-level SELECT without FROM: ORA-00923, or ORA-00936 for a bare SELECT (select_list.cpp).

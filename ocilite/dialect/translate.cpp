@@ -10,14 +10,51 @@
 namespace ocilite {
 namespace {
 
-// COMMIT [WORK] / ROLLBACK [WORK].
+constexpr int kSavepointCommand = 56; // Oracle's command code for SAVEPOINT
+
+// COMMIT [WORK] [COMMENT 'text'] [WRITE [WAIT | NOWAIT] [IMMEDIATE | BATCH]];
+// ROLLBACK [WORK] [TO [SAVEPOINT] name]; SAVEPOINT name. FORCE (an in-doubt distributed
+// transaction) is not supported.
 Translation translateTransaction(const Tokens &t) {
-    if (t.size() > 2 || (t.size() == 2 && !t[1].isWord("WORK")))
-        throw OraError(kOraNotProperlyEnded);
     Translation tr;
+    size_t i = 1;
+    if (t[0].isWord("SAVEPOINT")) {
+        if (t.size() < 2 || !isNameToken(t[1]))
+            throw OraError(t.size() < 2 ? kOraMissingKeyword : kOraInvalidIdentifier);
+        if (t.size() > 2)
+            throw OraError(kOraNotProperlyEnded);
+        tr.kind = StatementKind::Savepoint;
+        tr.functionType = kSavepointCommand;
+        tr.objectName = t[1].text;
+        return tr;
+    }
     const bool commit = t[0].isWord("COMMIT");
     tr.kind = commit ? StatementKind::Commit : StatementKind::Rollback;
     tr.functionType = commit ? OCIV7_FT_COMMIT : OCIV7_FT_ROLLBACK;
+    if (i < t.size() && t[i].isWord("WORK"))
+        ++i;
+    if (i < t.size() && t[i].isWord("FORCE"))
+        throw OraError(kOraUnimplemented, std::string(commit ? "COMMIT" : "ROLLBACK") +
+                                              " FORCE is not supported by the embedded database");
+    if (!commit && i < t.size() && t[i].isWord("TO")) {
+        ++i;
+        if (i < t.size() && t[i].isWord("SAVEPOINT"))
+            ++i;
+        if (i >= t.size() || !isNameToken(t[i]))
+            throw OraError(i >= t.size() ? kOraMissingKeyword : kOraInvalidIdentifier);
+        tr.kind = StatementKind::RollbackTo;
+        tr.objectName = t[i++].text;
+    }
+    if (commit && i + 1 < t.size() && t[i].isWord("COMMENT") && t[i + 1].kind == TokenKind::String)
+        i += 2;
+    if (commit && i < t.size() && t[i].isWord("WRITE")) {
+        ++i;
+        for (const char *w : {"WAIT", "NOWAIT", "IMMEDIATE", "BATCH"})
+            if (i < t.size() && t[i].isWord(w))
+                ++i;
+    }
+    if (i < t.size())
+        throw OraError(kOraNotProperlyEnded);
     return tr;
 }
 
@@ -40,6 +77,8 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     return tr;
 }
 
+} // namespace
+
 Translation translateDml(const std::string &sql, StatementTokens st, StatementKind kind,
                          int functionType, const std::string &schema,
                          const NameResolver &resolver) {
@@ -52,6 +91,8 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
         t.insert(t.begin() + 1, word("FROM", t[1].offset));
     if (kind == StatementKind::Insert && (t.size() < 2 || !t[1].isWord("INTO")))
         throw OraError(kOraMissingInto);
+    if (kind == StatementKind::Update)
+        unqualifySetColumns(t);
     rewriteSequences(st, schema, resolver);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
@@ -61,8 +102,6 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
     tr.binds = std::move(emitted.binds);
     return tr;
 }
-
-} // namespace
 
 Translation translate(const std::string &sql, const std::string &schema,
                       const NameResolver &resolver) {
@@ -109,7 +148,9 @@ Translation translate(const std::string &sql, const std::string &schema,
                           "EXPLAIN", "FLASHBACK", "ADMINISTER"})
         if (lead.isWord(w))
             return translateOther(sql, st.tokens, schema);
-    if (lead.isWord("COMMIT") || lead.isWord("ROLLBACK"))
+    if (lead.isWord("MERGE"))
+        return translateMerge(sql, st.tokens, schema, resolver);
+    if (lead.isWord("COMMIT") || lead.isWord("ROLLBACK") || lead.isWord("SAVEPOINT"))
         return translateTransaction(st.tokens);
     throw OraError(kOraInvalidSql);
 }

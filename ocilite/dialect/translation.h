@@ -49,6 +49,9 @@ enum class StatementKind {
     SessionControl, // ALTER SESSION SET ...: Translation::session
     Commit,
     Rollback,
+    Savepoint,  // SAVEPOINT name: Translation::objectName
+    RollbackTo, // ROLLBACK TO [SAVEPOINT] name
+    Merge,      // MERGE: Translation::sql, then each of Translation::parts
 };
 
 struct ColumnSpec {
@@ -65,12 +68,19 @@ struct SelectItem {
     std::optional<OraType> type; // inferred for expressions; columns use the declared type
 };
 
+// One more SQLite statement of a statement that needs several (MERGE), with its binds.
+struct SqlPart {
+    std::string sql;
+    std::vector<std::string> binds;
+};
+
 struct Translation {
     StatementKind kind = StatementKind::Select;
     int functionType = 0;           // Oracle's SQL command code, for the area's ft
     std::string sql;                // SQLite text (queries and DML)
     std::vector<std::string> binds; // SQLite parameter n+1 <- Oracle bind name (upper case)
     std::vector<SelectItem> items;  // top-level select list (empty when it has a '*')
+    std::vector<SqlPart> parts;     // run after sql, in order (MERGE)
     // DDL
     std::string objectName;
     std::string objectType; // "TABLE", "PACKAGE", "PACKAGE BODY", ...
@@ -89,7 +99,7 @@ struct Translation {
     bool isQuery() const { return kind == StatementKind::Select; }
     bool isDml() const {
         return kind == StatementKind::Insert || kind == StatementKind::Update ||
-               kind == StatementKind::Delete;
+               kind == StatementKind::Delete || kind == StatementKind::Merge;
     }
     bool isDdl() const {
         return kind == StatementKind::CreateTable || kind == StatementKind::DropTable ||

@@ -13,6 +13,7 @@
 #include <sodium.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace ocilite {
@@ -297,17 +298,49 @@ void Database::rollbackWork() {
     m_catalog->afterRollback();
 }
 
+namespace {
+
+std::string savepointName(const std::string &name) {
+    return quoteName("SP " + name);
+}
+
+} // namespace
+
+void Database::savepoint(const std::string &name) {
+    beginWork();
+    exec(m_db, "SAVEPOINT " + savepointName(name));
+}
+
+void Database::rollbackTo(const std::string &name) {
+    if (sqlite3_get_autocommit(m_db) ||
+        sqlite3_exec(m_db, ("ROLLBACK TO " + savepointName(name)).c_str(), nullptr, nullptr,
+                     nullptr) != SQLITE_OK)
+        throw OraError(kOraSavepointNotEstablished, name);
+    m_catalog->invalidate();
+    m_catalog->afterRollback();
+}
+
 bool Database::execute(const std::string &schema, const std::string &oracleSql, std::string &error,
                        long *rowsProcessed) {
     return reportErrors(error, [&] {
         if (!userExists(schema))
             throw OraError(kOraNotLoggedOn);
         setSchema(foldName(schema));
-        executeOne(oracleSql, rowsProcessed);
+        executeOne(oracleSql, rowsProcessed, false);
     });
 }
 
-bool Database::executeOne(const std::string &oracleSql, long *rowsProcessed) {
+bool Database::executeInTransaction(const std::string &schema, const std::string &oracleSql,
+                                    std::string &error, long *rowsProcessed) {
+    return reportErrors(error, [&] {
+        if (!userExists(schema))
+            throw OraError(kOraNotLoggedOn);
+        setSchema(foldName(schema));
+        executeOne(oracleSql, rowsProcessed, true);
+    });
+}
+
+bool Database::executeOne(const std::string &oracleSql, long *rowsProcessed, bool inTransaction) {
     const Translation tr = translate(oracleSql, m_currentSchema, *m_catalog);
     if (rowsProcessed)
         *rowsProcessed = 0;
@@ -323,14 +356,36 @@ bool Database::executeOne(const std::string &oracleSql, long *rowsProcessed) {
         rollbackWork();
         return true;
     }
-    if (!tr.binds.empty())
+    if (tr.kind == StatementKind::Savepoint) {
+        savepoint(tr.objectName);
+        return true;
+    }
+    if (tr.kind == StatementKind::RollbackTo) {
+        rollbackTo(tr.objectName);
+        return true;
+    }
+    if (!tr.binds.empty() || std::any_of(tr.parts.begin(), tr.parts.end(),
+                                         [](const SqlPart &p) { return !p.binds.empty(); }))
         throw OraError(kOraNotAllBound);
-    Prepared statement(m_db, tr.sql);
+    if (inTransaction && tr.isDml())
+        beginWork();
     long rows = 0;
-    while (statement.step())
-        ++rows;
-    if (tr.isDml())
-        rows = sqlite3_changes(m_db);
+    const auto run = [&] {
+        Prepared statement(m_db, tr.sql);
+        while (statement.step())
+            ++rows;
+        if (tr.isDml())
+            rows = sqlite3_changes(m_db);
+        for (const SqlPart &part : tr.parts) {
+            Prepared more(m_db, part.sql);
+            more.run();
+            rows += sqlite3_changes(m_db);
+        }
+    };
+    if (tr.parts.empty())
+        run();
+    else
+        asOneStatement(m_db, run);
     if (rowsProcessed)
         *rowsProcessed = rows;
     return true;

@@ -50,6 +50,11 @@ public:
     // statement is committed at once.
     bool execute(const std::string &schema, const std::string &oracleSql, std::string &error,
                  long *rowsProcessed = nullptr);
+    // As execute(), the way a SQL*Plus session works: DML joins the open transaction (opening
+    // one), which lasts until COMMIT, ROLLBACK, DDL or commit(); SAVEPOINT and ROLLBACK TO
+    // work within it.
+    bool executeInTransaction(const std::string &schema, const std::string &oracleSql,
+                              std::string &error, long *rowsProcessed = nullptr);
 
     // Replaces the USER_ERRORS rows of one unit (SEQUENCE 1..n in the given order,
     // ATTRIBUTE 'ERROR', MESSAGE_NUMBER from the PLS-/ORA- prefix) and sets its STATUS to
@@ -83,11 +88,15 @@ public:
     void beginWork();
     void commitWork();
     void rollbackWork();
+    // SAVEPOINT name (opening the transaction) and ROLLBACK TO name (ORA-01086 for a name
+    // the transaction has not established).
+    void savepoint(const std::string &name);
+    void rollbackTo(const std::string &name);
 
 private:
     Database(sqlite3 *db, std::string path);
     void setUp(bool create);
-    bool executeOne(const std::string &oracleSql, long *rowsProcessed);
+    bool executeOne(const std::string &oracleSql, long *rowsProcessed, bool inTransaction);
     void carryOutDdl(const Translation &tr);
     // session_control.cpp: ALTER SESSION, and CREATE / ALTER / DROP USER.
     void alterSession(const std::vector<ddl::SessionSetting> &settings);

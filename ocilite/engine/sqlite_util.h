@@ -40,6 +40,20 @@ private:
 // Runs SQL without results (several statements allowed); throws OraError on failure.
 void exec(sqlite3 *db, const std::string &sql);
 
+// Runs fn as one statement of several SQLite ones (MERGE): when it throws, what it changed is
+// undone and the transaction around it, if any, goes on. Outside a transaction it is one.
+template <typename Fn> void asOneStatement(sqlite3 *db, Fn &&fn) {
+    exec(db, "SAVEPOINT \"ocilite statement\"");
+    try {
+        fn();
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK TO \"ocilite statement\"; RELEASE \"ocilite statement\"",
+                     nullptr, nullptr, nullptr);
+        throw;
+    }
+    exec(db, "RELEASE \"ocilite statement\"");
+}
+
 // Turns the connection's last SQLite error into an Oracle error and throws it
 // (sqlite_errors.cpp).
 [[noreturn]] void throwSqliteError(sqlite3 *db, int rc);

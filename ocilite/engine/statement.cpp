@@ -53,20 +53,42 @@ void checkExternalType(int type) {
 Statement::Statement(Database &db, const std::string &oracleSql)
     : m_db(db), m_tr(translate(oracleSql, db.currentSchema(), db.catalog())),
       m_placeholders(m_tr.binds.begin(), m_tr.binds.end()) {
-    if (m_tr.isQuery() || m_tr.isDml())
+    for (const SqlPart &part : m_tr.parts)
+        m_placeholders.insert(part.binds.begin(), part.binds.end());
+    if (!m_tr.isQuery() && !m_tr.isDml())
+        return;
+    try {
         prepare();
+    } catch (...) {
+        finalize();
+        throw;
+    }
 }
 
 Statement::~Statement() {
+    finalize();
+}
+
+void Statement::finalize() {
     sqlite3_finalize(m_stmt);
+    m_stmt = nullptr;
+    for (sqlite3_stmt *part : m_parts)
+        sqlite3_finalize(part);
+    m_parts.clear();
 }
 
 void Statement::prepare() {
-    const int rc =
-        sqlite3_prepare_v3(m_db.handle(), m_tr.sql.c_str(), static_cast<int>(m_tr.sql.size()),
-                           SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr);
-    if (rc != SQLITE_OK)
-        throwSqliteError(m_db.handle(), rc);
+    const auto prepareOne = [this](const std::string &sql) {
+        sqlite3_stmt *stmt = nullptr;
+        const int rc = sqlite3_prepare_v3(m_db.handle(), sql.c_str(), static_cast<int>(sql.size()),
+                                          SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+        if (rc != SQLITE_OK)
+            throwSqliteError(m_db.handle(), rc);
+        return stmt;
+    };
+    m_stmt = prepareOne(m_tr.sql);
+    for (const SqlPart &part : m_tr.parts)
+        m_parts.push_back(prepareOne(part.sql));
     if (m_tr.isQuery())
         describe();
 }
@@ -143,37 +165,67 @@ void Statement::bind(int number, const BindSpec &spec) {
     bind(std::to_string(number), spec);
 }
 
-void Statement::bindOne(int index, const BindSpec &spec) {
+void Statement::bindOne(sqlite3_stmt *stmt, int index, const BindSpec &spec) {
     if ((spec.indicator && *spec.indicator < 0) || !spec.value) {
-        sqlite3_bind_null(m_stmt, index);
+        sqlite3_bind_null(stmt, index);
         return;
     }
     switch (spec.externalType) {
     case OCIV7_EXT_INT:
-        return bindInteger(m_stmt, index, spec);
+        return bindInteger(stmt, index, spec);
     case OCIV7_EXT_FLT:
-        return bindFloat(m_stmt, index, spec);
+        return bindFloat(stmt, index, spec);
     case OCIV7_EXT_DAT:
-        return bindInternalDate(m_stmt, index, spec);
+        return bindInternalDate(stmt, index, spec);
     default:
-        return bindText(m_stmt, index, spec);
+        return bindText(stmt, index, spec);
     }
 }
 
-void Statement::bindValues() {
-    for (size_t i = 0; i < m_tr.binds.size(); ++i) {
-        auto found = m_binds.find(m_tr.binds[i]);
+void Statement::bindValues(sqlite3_stmt *stmt, const std::vector<std::string> &names) {
+    for (size_t i = 0; i < names.size(); ++i) {
+        auto found = m_binds.find(names[i]);
         if (found == m_binds.end())
             throw OraError(kOraNotAllBound);
-        bindOne(static_cast<int>(i + 1), found->second);
+        bindOne(stmt, static_cast<int>(i + 1), found->second);
     }
+}
+
+// The statements after the first (MERGE's INSERT after its UPDATE): their rows processed.
+long Statement::executeParts() {
+    long rows = 0;
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        sqlite3_stmt *part = m_parts[i];
+        sqlite3_reset(part);
+        bindValues(part, m_tr.parts[i].binds);
+        const int rc = sqlite3_step(part);
+        if (rc != SQLITE_DONE) {
+            sqlite3_reset(part);
+            throwSqliteError(m_db.handle(), rc);
+        }
+        rows += static_cast<long>(sqlite3_changes(m_db.handle()));
+        sqlite3_reset(part);
+    }
+    return rows;
 }
 
 long Statement::execute() {
     if (!m_stmt)
         throw OraError(kOraInvalidOperation);
+    if (m_parts.empty())
+        return executeFirst();
+    long rows = 0;
+    asOneStatement(m_db.handle(), [&] {
+        rows = executeFirst();
+        rows += executeParts();
+    });
+    return rows;
+}
+
+// The first SQLite statement: a query's first row, or the rows DML processed.
+long Statement::executeFirst() {
     sqlite3_reset(m_stmt);
-    bindValues();
+    bindValues(m_stmt, m_tr.binds);
     m_executed = true;
     m_haveRow = false;
     m_done = false;

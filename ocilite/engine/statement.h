@@ -84,13 +84,17 @@ public:
 private:
     void prepare();
     void describe();
-    void bindValues();
-    void bindOne(int index, const BindSpec &spec);
+    void bindValues(sqlite3_stmt *stmt, const std::vector<std::string> &names);
+    void bindOne(sqlite3_stmt *stmt, int index, const BindSpec &spec);
+    long executeFirst();
+    long executeParts();
+    void finalize();
     bool convert(int column, const DefineSpec &spec, bool &cut);
 
     Database &m_db;
     Translation m_tr;
     sqlite3_stmt *m_stmt = nullptr;
+    std::vector<sqlite3_stmt *> m_parts; // the statements after m_stmt (MERGE)
     std::vector<DescribedColumn> m_columns;
     std::vector<DefineSpec> m_defines; // index = position - 1; buffer null when not defined
     std::map<std::string, BindSpec> m_binds;

@@ -147,6 +147,26 @@ TEST_F(TransactionTest, CommitAndRollbackStatements) {
     EXPECT_EQ(4u, othersSee());
 }
 
+TEST_F(TransactionTest, SavepointsUndoPartOfTheTransaction) {
+    ASSERT_EQ(0, oci.run("INSERT INTO DEPT(DEPTNO)VALUES(:1)", {"50"}));
+    ASSERT_EQ(0, oci.run("SAVEPOINT after_fifty"));
+    ASSERT_EQ(0, oci.run("INSERT INTO DEPT(DEPTNO)VALUES(:1)", {"60"}));
+    ASSERT_EQ(0, oci.run("savepoint after_sixty"));
+    ASSERT_EQ(0, oci.run("INSERT INTO DEPT(DEPTNO)VALUES(:1)", {"70"}));
+    ASSERT_EQ(0, oci.run("rollback work to savepoint after_fifty"));
+    EXPECT_EQ((Rows{{"50"}}), oci.rows("SELECT DEPTNO FROM DEPT WHERE DEPTNO >= 50"));
+    // A savepoint after the one rolled back to is gone, as in Oracle.
+    EXPECT_EQ(1086, oci.run("rollback to after_sixty"));
+    EXPECT_EQ("ORA-01086: savepoint 'AFTER_SIXTY' never established in this session or is invalid",
+              oci.message(1086));
+    ASSERT_EQ(0, oci.run("COMMIT WORK COMMENT 'nightly' WRITE NOWAIT BATCH"));
+    EXPECT_EQ(4u, othersSee());
+    // The commit ended the savepoints with the transaction.
+    EXPECT_EQ(1086, oci.run("rollback to after_fifty"));
+    // An in-doubt distributed transaction cannot exist here.
+    EXPECT_EQ(3001, oci.run("commit force '1.2.3'"));
+}
+
 TEST_F(TransactionTest, LogoffCommits) {
     ASSERT_EQ(0, oci.run("INSERT INTO DEPT(DEPTNO)VALUES(:1)", {"50"}));
     oci.logoff();

@@ -27,6 +27,14 @@ long runStatement(Cursor &c, Statement &s) {
         db.rollbackWork();
         return 0;
     }
+    if (tr.kind == StatementKind::Savepoint) {
+        db.savepoint(tr.objectName);
+        return 0;
+    }
+    if (tr.kind == StatementKind::RollbackTo) {
+        db.rollbackTo(tr.objectName);
+        return 0;
+    }
     if (tr.isQuery())
         return s.execute();
     db.beginWork();
