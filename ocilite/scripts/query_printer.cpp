@@ -77,6 +77,8 @@ QueryPrinter::QueryPrinter(ScriptOutput &out, const SqlPlusSettings &settings,
                 l.width = s->width;
             else if (c.type.code == 8 || c.type.code == 112 || c.type.code == 113)
                 l.width = kLongWidth;
+            else if (c.width > 0)
+                l.width = c.width;
             else
                 l.width = std::max(1, c.type.displaySize());
             l.title = l.title.substr(0, byteOffset(l.title, l.width));

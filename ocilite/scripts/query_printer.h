@@ -18,6 +18,7 @@ namespace ocilite {
 struct PrintedColumn {
     std::string name;
     OraType type;
+    int width = 0; // the display width where the session decides it (DATE), else 0
 };
 
 using PrintedRow = std::vector<std::optional<std::string>>;

@@ -132,13 +132,43 @@ bool ScriptRunner::runFile(const std::string &path, const std::vector<std::strin
         return false;
     }
     runItems(path, text, 1);
+    endScript();
     return m_failures + m_refused == before;
 }
 
 bool ScriptRunner::runText(const std::string &name, std::string_view text) {
     const int before = m_failures + m_refused;
     runItems(name, text, 1);
+    endScript();
     return m_failures + m_refused == before;
+}
+
+// EXIT [COMMIT | ROLLBACK], or SET EXITCOMMIT, decides what becomes of open work.
+void ScriptRunner::endScript() {
+    endTransaction(m_exitEnd.value_or(m_settings.exitcommit ? TransactionEnd::Commit
+                                                            : TransactionEnd::Rollback));
+}
+
+// DML stays uncommitted until COMMIT, ROLLBACK, DDL or the end of the script, as in SQL*Plus.
+void ScriptRunner::endTransaction(TransactionEnd end) {
+    std::string error;
+    if (end == TransactionEnd::Commit)
+        m_db.commit(error);
+    else if (end == TransactionEnd::Rollback)
+        m_db.rollback(error);
+    if (!error.empty())
+        m_err << error << '\n';
+}
+
+ScriptRunner::TransactionEnd ScriptRunner::transactionWord(const std::string &word,
+                                                           TransactionEnd otherwise) {
+    if (word == "COMMIT")
+        return TransactionEnd::Commit;
+    if (word == "ROLLBACK")
+        return TransactionEnd::Rollback;
+    if (word == "NONE")
+        return TransactionEnd::None;
+    return otherwise;
 }
 
 void ScriptRunner::runItems(const std::string &path, std::string_view text, int depth) {
@@ -240,12 +270,16 @@ bool ScriptRunner::executeStatement(Place at, const std::string &sql, ScriptItem
         return runQuery(at, sql);
     std::string error;
     long rows = 0;
-    if (!m_db.execute(m_schema, sql, error, &rows)) {
+    if (!m_db.executeInTransaction(m_schema, sql, error, &rows)) {
         sqlError(at, error);
         return false;
     }
     if (kind != ScriptItemKind::PlsqlUnit)
         feedback(statementFeedback(sql, rows, false));
+    if (m_settings.autocommit && m_db.inTransaction()) {
+        endTransaction(TransactionEnd::Commit);
+        feedback("Commit complete.");
+    }
     return true;
 }
 
@@ -377,6 +411,14 @@ void ScriptRunner::sqlError(Place at, const std::string &message) {
     }
     m_lastErrorCode = code;
     fail(at, message);
+    // WHENEVER SQLERROR acts on the errors of SQL statements and PL/SQL blocks, not on
+    // SQL*Plus's own.
+    endTransaction(m_errorEnd);
+    if (m_exitOnError) {
+        m_stopped = true;
+        m_exitCode = m_errorExitCode;
+        m_exitEnd = TransactionEnd::None; // already done
+    }
 }
 
 void ScriptRunner::fail(Place at, const std::string &message) {
@@ -384,10 +426,6 @@ void ScriptRunner::fail(Place at, const std::string &message) {
     m_err << at.path << ':' << at.line << ": " << message << '\n';
     if (m_observer.failed)
         m_observer.failed(at.path, at.line, message);
-    if (m_exitOnError) {
-        m_stopped = true;
-        m_exitCode = m_errorExitCode;
-    }
 }
 
 std::optional<std::string> ScriptRunner::ask(const std::string &prompt) {

@@ -87,7 +87,13 @@ private:
         std::string name;
     };
 
+    // What ends the transaction when the script ends or an error meets WHENEVER SQLERROR.
+    enum class TransactionEnd { Commit, Rollback, None };
+
     void runItems(const std::string &path, std::string_view text, int depth);
+    void endScript();
+    void endTransaction(TransactionEnd end);
+    static TransactionEnd transactionWord(const std::string &word, TransactionEnd otherwise);
     void runItem(const std::string &path, const ScriptItem &item, int depth);
     void runStatement(Place at, const ScriptItem &item);
     bool substituteStatement(Place at, std::string &text);
@@ -134,6 +140,8 @@ private:
     int m_refused = 0;
     bool m_exitOnError = false;
     int m_errorExitCode = 1;
+    TransactionEnd m_errorEnd = TransactionEnd::None; // WHENEVER SQLERROR's COMMIT / ROLLBACK
+    std::optional<TransactionEnd> m_exitEnd;          // EXIT's COMMIT / ROLLBACK
     bool m_stopped = false;
     std::optional<int> m_exitCode;
     Observer m_observer;

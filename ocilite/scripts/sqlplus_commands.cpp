@@ -242,11 +242,13 @@ void ScriptRunner::whenever(Place at, const std::string &text) {
     }
     if (words[1] == "CONTINUE") {
         m_exitOnError = false;
+        m_errorEnd = transactionWord(words.size() > 2 ? words[2] : "", TransactionEnd::None);
     } else if (words[1] == "EXIT") {
         m_exitOnError = true;
-        m_errorExitCode = words.size() > 2 && words[2] != "COMMIT" && words[2] != "ROLLBACK"
-                              ? exitCode(words[2])
-                              : 1;
+        const bool code = words.size() > 2 && words[2] != "COMMIT" && words[2] != "ROLLBACK";
+        m_errorExitCode = code ? exitCode(words[2]) : 1;
+        const size_t end = code ? 3 : 2;
+        m_errorEnd = transactionWord(words.size() > end ? words[end] : "", TransactionEnd::Commit);
     } else {
         fail(at, "SP2-0042: unknown command \"WHENEVER " + trimmed(text) + "\"");
     }
@@ -255,8 +257,11 @@ void ScriptRunner::whenever(Place at, const std::string &text) {
 void ScriptRunner::exitCommand(const std::string &text) {
     const std::vector<std::string> words = includeWords(upper(withoutTerminator(text)));
     m_stopped = true;
-    m_exitCode =
-        words[0].empty() || words[0] == "COMMIT" || words[0] == "ROLLBACK" ? 0 : exitCode(words[0]);
+    const bool code = !words[0].empty() && words[0] != "COMMIT" && words[0] != "ROLLBACK";
+    m_exitCode = code ? exitCode(words[0]) : 0;
+    const size_t end = code ? 1 : 0;
+    if (words.size() > end && (words[end] == "COMMIT" || words[end] == "ROLLBACK"))
+        m_exitEnd = transactionWord(words[end], TransactionEnd::Commit);
 }
 
 // EXIT's code: SUCCESS, FAILURE, WARNING, a number, SQL.SQLCODE or a variable.

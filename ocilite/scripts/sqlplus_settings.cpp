@@ -58,7 +58,6 @@ bool matches(const std::string &word, const Option &o) {
 constexpr Option kPassedOver[] = {
     {"APPINFO", 2},
     {"ARRAYSIZE", 5},
-    {"AUTOCOMMIT", 4},
     {"AUTOPRINT", 5},
     {"AUTORECOVERY", 5},
     {"AUTOTRACE", 5},
@@ -73,7 +72,6 @@ constexpr Option kPassedOver[] = {
     {"EDITFILE", 5},
     {"EMBEDDED", 3},
     {"ERRORLOGGING", 8},
-    {"EXITCOMMIT", 5},
     {"FLAGGER", 4},
     {"FLUSH", 3},
     {"HEADSEP", 5},
@@ -233,6 +231,17 @@ bool SetParser::option(const std::string &name, std::string &error) {
         ok = onOff(v, m_s.trimout);
     else if (is("TRIMSPOOL", 5))
         ok = onOff(v, m_s.trimspool);
+    else if (is("AUTOCOMMIT", 4)) {
+        // ON, IMMEDIATE or a count of statements (committing after each here); OFF or 0.
+        int n = 0;
+        if (!onOff(v, m_s.autocommit)) {
+            if (upperWord(v) == "IMMEDIATE")
+                m_s.autocommit = true;
+            else if ((ok = number(v, 0, 2000000000, n)))
+                m_s.autocommit = n > 0;
+        }
+    } else if (is("EXITCOMMIT", 5))
+        ok = onOff(v, m_s.exitcommit);
     else if (is("FEEDBACK", 4)) {
         bool on = false;
         if (onOff(v, on))

@@ -1,6 +1,7 @@
 // The SQL*Plus system variables a script can SET and that change what the runner does:
 // substitution (DEFINE, SCAN, CONCAT, ESCAPE, VERIFY), output (TERMOUT, HEADING, PAGESIZE,
-// LINESIZE, FEEDBACK, COLSEP, NUMWIDTH, NULL, TRIMOUT, TRIMSPOOL, SERVEROUTPUT). The many
+// LINESIZE, FEEDBACK, COLSEP, NUMWIDTH, NULL, TRIMOUT, TRIMSPOOL, SERVEROUTPUT), the
+// transaction (AUTOCOMMIT, EXITCOMMIT). The many
 // others SQL*Plus knows (ECHO, TIMING, LONG, ...) are accepted and passed over.
 #pragma once
 
@@ -25,6 +26,8 @@ struct SqlPlusSettings {
     bool trimout = true;
     bool trimspool = false;
     bool serveroutput = false;
+    bool autocommit = false; // SET AUTOCOMMIT ON | IMMEDIATE | n: commit after each DML
+    bool exitcommit = true;  // what EXIT and the end of the script do: commit or roll back
 
     // Applies "SET name value [name value ...]" (the text after SET); false with an SP2-
     // message in error for an unknown option or a bad value (options before it stay set).

@@ -227,6 +227,52 @@ TEST_F(SqlPlusTest, WheneverSqlErrorExitAndContinue) {
     EXPECT_EQ(query("SELECT COUNT(*) FROM T"), (Rows{{"1"}}));
 }
 
+// DML waits for COMMIT; the end of the script commits unless SET EXITCOMMIT OFF or EXIT
+// ROLLBACK says otherwise; WHENEVER SQLERROR EXIT commits or rolls back as told; SET
+// AUTOCOMMIT ON commits each statement.
+TEST_F(SqlPlusTest, TransactionsEndAsInSqlPlus) {
+    ASSERT_EQ(run("create table t (a number);\n").status, 0);
+    const struct Case {
+        const char *script;
+        int status;
+        Rows after;
+    } cases[] = {
+        {"insert into t values (1);\nsavepoint s;\ninsert into t values (2);\nrollback to s;\n",
+         0,
+         {{"1"}}},
+        {"set exitcommit off\ninsert into t values (3);\n", 0, {{"1"}}},
+        {"insert into t values (4);\nexit rollback\n", 0, {{"1"}}},
+        {"insert into t values (5);\nexit 2 commit\n", 2, {{"1"}, {"5"}}},
+        {"whenever sqlerror exit failure rollback\ninsert into t values (6);\n"
+         "insert into missing values (1);\n",
+         1,
+         {{"1"}, {"5"}}},
+        {"whenever sqlerror exit 3\ninsert into t values (7);\ninsert into missing values (1);\n",
+         3,
+         {{"1"}, {"5"}, {"7"}}},
+        {"set autocommit on\ninsert into t values (8);\nexit rollback\n",
+         0,
+         {{"1"}, {"5"}, {"7"}, {"8"}}},
+    };
+    for (const Case &c : cases) {
+        const Outcome r = run(c.script);
+        EXPECT_EQ(r.status, c.status) << c.script << r.err;
+        EXPECT_EQ(query("SELECT A FROM T ORDER BY A"), c.after) << c.script;
+    }
+    EXPECT_TRUE(contains(run("set autocommit on\ninsert into t values (9);\n").out,
+                         "1 row created.\nCommit complete.\n"));
+}
+
+// A DATE column is as wide as the session's date format makes a date.
+TEST_F(SqlPlusTest, DateColumnsAreAsWideAsTheDateFormat) {
+    const Outcome r = run("select to_date('2020-01-02', 'YYYY-MM-DD') d from dual;\n"
+                          "alter session set nls_date_format = 'YYYY-MM-DD HH24:MI:SS';\n"
+                          "select to_date('2020-01-02', 'YYYY-MM-DD') d from dual;\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.out, "D\n---------\n02-JAN-20\n")) << r.out;
+    EXPECT_TRUE(contains(r.out, "D\n-------------------\n2020-01-02 00:00:00\n")) << r.out;
+}
+
 TEST_F(SqlPlusTest, ExitEndsWithItsCode) {
     EXPECT_EQ(run("create table t (a number);\nexit 4\ncreate table u (a number);\n").status, 4);
     EXPECT_EQ(query("SELECT COUNT(*) FROM USER_OBJECTS WHERE OBJECT_NAME = 'U'"), (Rows{{"0"}}));
