@@ -1,17 +1,11 @@
 #include "ocilite/scripts/column_settings.h"
+#include "ocilite/scripts/sqlplus_words.h"
 
 #include <cctype>
 #include <vector>
 
 namespace ocilite {
 namespace {
-
-std::string upper(std::string_view s) {
-    std::string out(s);
-    for (char &c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 // Words of the command; quoted words keep their blanks and lose their quotes.
 std::vector<std::pair<std::string, bool>> words(std::string_view s) {
@@ -76,10 +70,10 @@ bool ColumnSettings::apply(std::string_view arguments, std::string &error) {
     const auto w = words(arguments);
     if (w.size() < 2)
         return true; // listing only
-    const std::string column = upper(w[0].first);
+    const std::string column = upperWord(w[0].first);
     ColumnSetting setting = m_columns.count(column) ? m_columns[column] : ColumnSetting();
     for (size_t i = 1; i < w.size(); ++i) {
-        const std::string option = upper(w[i].first);
+        const std::string option = upperWord(w[i].first);
         auto next = [&](std::string &out) {
             if (i + 1 >= w.size()) {
                 error = "SP2-0082: no COLUMN " + option + " value specified";
@@ -127,7 +121,7 @@ bool ColumnSettings::apply(std::string_view arguments, std::string &error) {
 }
 
 const ColumnSetting *ColumnSettings::find(const std::string &column) const {
-    const auto found = m_columns.find(upper(column));
+    const auto found = m_columns.find(upperWord(column));
     return found == m_columns.end() ? nullptr : &found->second;
 }
 

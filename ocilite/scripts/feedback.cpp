@@ -35,23 +35,14 @@ std::vector<std::string> leading(std::string_view s, size_t count) {
     return words;
 }
 
-std::string capitalised(const std::string &upperWords) {
-    std::string out;
-    bool first = true;
-    for (const char c : upperWords) {
-        out += first ? c : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        first = false;
-    }
-    return out;
-}
-
-// "PACKAGE BODY" -> "Package Body" (how the compilation warning spells it).
-std::string titled(const std::string &upperWords) {
+// "PACKAGE BODY" -> "Package body" (the feedback), or "Package Body" with eachWord (how the
+// compilation warning spells it).
+std::string capitalised(const std::string &upperWords, bool eachWord) {
     std::string out;
     bool start = true;
     for (const char c : upperWords) {
         out += start ? c : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        start = c == ' ';
+        start = eachWord && c == ' ';
     }
     return out;
 }
@@ -87,8 +78,8 @@ std::string ddlFeedback(const std::vector<std::string> &w, const char *verb, boo
     if (kind.empty())
         return std::string();
     if (withErrors)
-        return "Warning: " + titled(kind) + " " + verb + " with compilation errors.";
-    return capitalised(kind) + " " + verb + ".";
+        return "Warning: " + capitalised(kind, true) + " " + verb + " with compilation errors.";
+    return capitalised(kind, false) + " " + verb + ".";
 }
 
 } // namespace

@@ -203,18 +203,34 @@ void ScriptRunner::runItem(const std::string &path, const ScriptItem &item, int 
 
 // Replaces substitution variables in a statement, line by line; with SET VERIFY ON the
 // lines that changed are shown before and after, as SQL*Plus shows them.
+// One line with its substitution variables replaced, asking for the undefined ones; the
+// SP2-0546 failure reported when no answer came.
+SubstitutionResult ScriptRunner::substituteLine(Place at, std::string_view line) {
+    SubstitutionResult r =
+        substitute(line, m_variables, m_settings.substitution, [this](const std::string &name) {
+            return ask("Enter value for " + name + ": ");
+        });
+    if (!r.complete)
+        fail(at, "SP2-0546: User requested Interrupt or EOF detected.");
+    return r;
+}
+
+// A SQL*Plus command after substitution (no verify lines); nothing when it failed.
+std::optional<std::string> ScriptRunner::substituteCommand(Place at, std::string_view text) {
+    SubstitutionResult r = substituteLine(at, text);
+    if (!r.complete)
+        return std::nullopt;
+    return std::move(r.text);
+}
+
 bool ScriptRunner::substituteStatement(Place at, std::string &text) {
     const std::vector<std::string_view> lines = splitLines(text);
     std::string out;
     std::vector<std::string> verify;
     for (size_t i = 0; i < lines.size(); ++i) {
-        const SubstitutionResult r = substitute(
-            lines[i], m_variables, m_settings.substitution,
-            [this](const std::string &name) { return ask("Enter value for " + name + ": "); });
-        if (!r.complete) {
-            fail(at, "SP2-0546: User requested Interrupt or EOF detected.");
+        const SubstitutionResult r = substituteLine(at, lines[i]);
+        if (!r.complete)
             return false;
-        }
         if (r.changed) {
             verify.push_back(verifyLine("old", i + 1, lines[i]));
             verify.push_back(verifyLine("new", i + 1, r.text));
@@ -374,28 +390,24 @@ bool ScriptRunner::unitIsInvalid(const UnitName &unit) {
 
 void ScriptRunner::include(const std::string &path, const ScriptItem &item, int depth) {
     const Place at{path, item.line};
-    const SubstitutionResult r = substitute(
-        item.text, m_variables, m_settings.substitution,
-        [this](const std::string &name) { return ask("Enter value for " + name + ": "); });
-    if (!r.complete) {
-        fail(at, "SP2-0546: User requested Interrupt or EOF detected.");
+    const std::optional<std::string> text = substituteCommand(at, item.text);
+    if (!text)
         return;
-    }
     if (depth >= kMaxDepth) {
         fail(at, "SP2-0309: SQL*Plus command procedures may only be nested to a depth of 20.");
         return;
     }
-    std::vector<std::string> words = includeWords(r.text);
+    std::vector<std::string> words = includeWords(*text);
     const std::string target = includePath(path, words[0], item.relativeToScript);
-    std::string text;
+    std::string script;
     std::string error;
-    if (!m_source.read(target, text, error)) {
+    if (!m_source.read(target, script, error)) {
         fail(at, error);
         return;
     }
     for (size_t i = 1; i < words.size(); ++i)
         m_variables.define(std::to_string(i), words[i]);
-    runItems(target, text, depth + 1);
+    runItems(target, script, depth + 1);
 }
 
 // A statement's error: ORA-03001 (the embedded database does not support it) is counted

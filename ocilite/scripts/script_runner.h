@@ -97,6 +97,8 @@ private:
     void runItem(const std::string &path, const ScriptItem &item, int depth);
     void runStatement(Place at, const ScriptItem &item);
     bool substituteStatement(Place at, std::string &text);
+    SubstitutionResult substituteLine(Place at, std::string_view line);
+    std::optional<std::string> substituteCommand(Place at, std::string_view text);
     bool executeStatement(Place at, const std::string &sql, ScriptItemKind kind);
     bool runQuery(Place at, const std::string &sql);
     void storeNewValues(const QueryPrinter &printer);

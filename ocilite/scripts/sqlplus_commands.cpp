@@ -6,19 +6,13 @@
 #include "ocilite/scripts/query_rows.h"
 #include "ocilite/scripts/script_runner.h"
 #include "ocilite/scripts/show_errors.h"
+#include "ocilite/scripts/sqlplus_words.h"
 
 #include <cctype>
 #include <ostream>
 
 namespace ocilite {
 namespace {
-
-std::string upper(std::string_view s) {
-    std::string out(s);
-    for (char &c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 std::string trimmed(std::string_view s) {
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
@@ -56,14 +50,10 @@ void ScriptRunner::runCommand(Place at, const ScriptItem &item) {
     const std::string &command = item.command;
     if (command == "REMARK")
         return;
-    const SubstitutionResult r = substitute(
-        item.text, m_variables, m_settings.substitution,
-        [this](const std::string &name) { return ask("Enter value for " + name + ": "); });
-    if (!r.complete) {
-        fail(at, "SP2-0546: User requested Interrupt or EOF detected.");
+    const std::optional<std::string> substituted = substituteCommand(at, item.text);
+    if (!substituted)
         return;
-    }
-    const std::string &text = r.text;
+    const std::string &text = *substituted;
     if (command == "PROMPT")
         m_output.line(text);
     else if (command == "SET") {
@@ -86,7 +76,7 @@ void ScriptRunner::runCommand(Place at, const ScriptItem &item) {
         if (!m_columns.apply(withoutTerminator(text), error))
             fail(at, error);
     } else if (command == "CLEAR") {
-        if (upper(withoutTerminator(text)).rfind("COL", 0) == 0)
+        if (upperWord(withoutTerminator(text)).rfind("COL", 0) == 0)
             m_columns.clear();
     } else if (command == "SPOOL")
         spool(at, text);
@@ -147,7 +137,7 @@ void ScriptRunner::accept(Place at, const std::string &text) {
     std::string fallback;
     std::string prompt;
     for (size_t i = 1; i < words.size(); ++i) {
-        const std::string w = upper(words[i]);
+        const std::string w = upperWord(words[i]);
         if (abbreviates(w, "DEFAULT", 3) && i + 1 < words.size()) {
             hasDefault = true;
             fallback = words[++i];
@@ -168,14 +158,14 @@ void ScriptRunner::accept(Place at, const std::string &text) {
 
 void ScriptRunner::spool(Place at, const std::string &text) {
     const std::vector<std::string> words = includeWords(withoutTerminator(text));
-    const std::string first = upper(words[0]);
+    const std::string first = upperWord(words[0]);
     if (first.empty() || first == "OUT")
         return;
     if (first == "OFF") {
         m_output.spoolOff();
         return;
     }
-    const bool append = words.size() > 1 && abbreviates(upper(words[1]), "APPEND", 3);
+    const bool append = words.size() > 1 && abbreviates(upperWord(words[1]), "APPEND", 3);
     std::string error;
     if (!m_output.spoolTo(words[0], append, error))
         fail(at, error);
@@ -184,7 +174,7 @@ void ScriptRunner::spool(Place at, const std::string &text) {
 void ScriptRunner::show(Place at, const std::string &text) {
     const std::string t = withoutTerminator(text);
     const size_t blank = t.find_first_of(" \t");
-    const std::string what = upper(t.substr(0, blank));
+    const std::string what = upperWord(t.substr(0, blank));
     if (abbreviates(what, "ERRORS", 3))
         showErrors(at, blank == std::string::npos ? std::string() : t.substr(blank + 1));
     else if (what == "USER")
@@ -233,7 +223,7 @@ void ScriptRunner::showErrors(Place at, const std::string &text) {
 // WHENEVER SQLERROR {EXIT [code] [COMMIT|ROLLBACK] | CONTINUE [COMMIT|ROLLBACK|NONE]};
 // WHENEVER OSERROR is accepted (the runner raises no operating-system errors).
 void ScriptRunner::whenever(Place at, const std::string &text) {
-    const std::vector<std::string> words = includeWords(upper(withoutTerminator(text)));
+    const std::vector<std::string> words = includeWords(upperWord(withoutTerminator(text)));
     if (words[0] == "OSERROR")
         return;
     if (words[0] != "SQLERROR" || words.size() < 2) {
@@ -255,7 +245,7 @@ void ScriptRunner::whenever(Place at, const std::string &text) {
 }
 
 void ScriptRunner::exitCommand(const std::string &text) {
-    const std::vector<std::string> words = includeWords(upper(withoutTerminator(text)));
+    const std::vector<std::string> words = includeWords(upperWord(withoutTerminator(text)));
     m_stopped = true;
     const bool code = !words[0].empty() && words[0] != "COMMIT" && words[0] != "ROLLBACK";
     m_exitCode = code ? exitCode(words[0]) : 0;

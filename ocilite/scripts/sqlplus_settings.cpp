@@ -1,4 +1,5 @@
 #include "ocilite/scripts/sqlplus_settings.h"
+#include "ocilite/scripts/sqlplus_words.h"
 
 #include <cctype>
 #include <charconv>
@@ -6,13 +7,6 @@
 
 namespace ocilite {
 namespace {
-
-std::string upperWord(std::string_view s) {
-    std::string out(s);
-    for (char &c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 // SET's words: blanks separate them; a quoted value keeps its blanks.
 std::vector<std::string> words(std::string_view s) {
@@ -55,6 +49,10 @@ bool matches(const std::string &word, const Option &o) {
 
 // Options we act on (their values are read below) and the ones SQL*Plus has that change
 // nothing here. Each takes one value except where noted in takesRest.
+bool is(const std::string &name, const char *full, size_t min) {
+    return matches(name, Option{full, min});
+}
+
 constexpr Option kPassedOver[] = {
     {"APPINFO", 2},
     {"ARRAYSIZE", 5},
@@ -178,6 +176,9 @@ private:
     }
 
     bool option(const std::string &name, std::string &error);
+    bool substitutionOption(const std::string &name, const std::string &v, bool &ok);
+    bool outputOption(const std::string &name, const std::string &v, bool &ok);
+    bool transactionOption(const std::string &name, const std::string &v, bool &ok);
     bool serverOutput(std::string &error);
     bool bad(const std::string &name, std::string &error) {
         error = "SP2-0268: " + name + " option not a valid number or value";
@@ -190,78 +191,99 @@ private:
 };
 
 bool SetParser::option(const std::string &name, std::string &error) {
-    std::string v;
-    auto is = [&](const char *full, size_t min) { return matches(name, Option{full, min}); };
-    SubstitutionSettings &sub = m_s.substitution;
-    bool ok = true;
-    if (is("SERVEROUTPUT", 9))
+    if (is(name, "SERVEROUTPUT", 9))
         return serverOutput(error);
+    std::string v;
     if (!value(v)) {
         error = "SP2-0265: " + name + " must be set ON or OFF";
         return false;
     }
-    if (is("DEFINE", 3))
+    bool ok = true;
+    if (substitutionOption(name, v, ok) || outputOption(name, v, ok) ||
+        transactionOption(name, v, ok))
+        return ok || bad(name, error);
+    for (const Option &o : kPassedOver) {
+        if (matches(name, o)) {
+            // A few take several words (AUTOTRACE ON EXPLAIN, MARKUP HTML ON ...): the rest
+            // of the command is theirs.
+            if (isMultiWord(o.full))
+                m_at = m_words.size();
+            return true;
+        }
+    }
+    error = "SP2-0158: unknown SET option \"" + name + "\"";
+    return false;
+}
+
+// DEFINE, SCAN, CONCAT, ESCAPE, VERIFY: false when the name is none of them.
+bool SetParser::substitutionOption(const std::string &name, const std::string &v, bool &ok) {
+    SubstitutionSettings &sub = m_s.substitution;
+    if (is(name, "DEFINE", 3))
         ok = characterOption(v, sub.enabled, sub.prefix);
-    else if (is("SCAN", 3))
+    else if (is(name, "SCAN", 3))
         ok = onOff(v, sub.enabled);
-    else if (is("CONCAT", 3))
+    else if (is(name, "CONCAT", 3))
         ok = characterOption(v, sub.concatEnabled, sub.concat);
-    else if (is("ESCAPE", 3)) {
+    else if (is(name, "ESCAPE", 3)) {
         bool on = sub.escape != 0;
         char c = sub.escape ? sub.escape : '\\';
         ok = characterOption(v, on, c);
         sub.escape = on ? c : 0;
-    } else if (is("VERIFY", 3))
+    } else if (is(name, "VERIFY", 3))
         ok = onOff(v, m_s.verify);
-    else if (is("TERMOUT", 4))
+    else
+        return false;
+    return true;
+}
+
+// The layout of output: false when the name is none of its options.
+bool SetParser::outputOption(const std::string &name, const std::string &v, bool &ok) {
+    if (is(name, "TERMOUT", 4))
         ok = onOff(v, m_s.termout);
-    else if (is("HEADING", 3))
+    else if (is(name, "HEADING", 3))
         ok = onOff(v, m_s.heading);
-    else if (is("PAGESIZE", 5))
+    else if (is(name, "PAGESIZE", 5))
         ok = number(v, 0, 50000, m_s.pagesize);
-    else if (is("LINESIZE", 3))
+    else if (is(name, "LINESIZE", 3))
         ok = number(v, 1, 32767, m_s.linesize);
-    else if (is("NUMWIDTH", 4))
+    else if (is(name, "NUMWIDTH", 4))
         ok = number(v, 2, 50, m_s.numwidth);
-    else if (is("COLSEP", 6))
+    else if (is(name, "COLSEP", 6))
         m_s.colsep = v;
-    else if (is("NULL", 4))
+    else if (is(name, "NULL", 4))
         m_s.nullText = v;
-    else if (is("TRIMOUT", 5))
+    else if (is(name, "TRIMOUT", 5))
         ok = onOff(v, m_s.trimout);
-    else if (is("TRIMSPOOL", 5))
+    else if (is(name, "TRIMSPOOL", 5))
         ok = onOff(v, m_s.trimspool);
-    else if (is("AUTOCOMMIT", 4)) {
-        // ON, IMMEDIATE or a count of statements (committing after each here); OFF or 0.
-        int n = 0;
-        if (!onOff(v, m_s.autocommit)) {
-            if (upperWord(v) == "IMMEDIATE")
-                m_s.autocommit = true;
-            else if ((ok = number(v, 0, 2000000000, n)))
-                m_s.autocommit = n > 0;
-        }
-    } else if (is("EXITCOMMIT", 5))
-        ok = onOff(v, m_s.exitcommit);
-    else if (is("FEEDBACK", 4)) {
+    else if (is(name, "FEEDBACK", 4)) {
         bool on = false;
         if (onOff(v, on))
             m_s.feedback = on ? 6 : 0;
         else if (upperWord(v) != "ONLY")
             ok = number(v, 0, 50000, m_s.feedback);
-    } else {
-        for (const Option &o : kPassedOver) {
-            if (matches(name, o)) {
-                // A few take several words (AUTOTRACE ON EXPLAIN, MARKUP HTML ON ...): the
-                // rest of the command is theirs.
-                if (isMultiWord(o.full))
-                    m_at = m_words.size();
-                return true;
-            }
-        }
-        error = "SP2-0158: unknown SET option \"" + name + "\"";
+    } else
         return false;
+    return true;
+}
+
+// AUTOCOMMIT ON | IMMEDIATE | n (committing after each statement here) | OFF | 0, and
+// EXITCOMMIT: false when the name is neither.
+bool SetParser::transactionOption(const std::string &name, const std::string &v, bool &ok) {
+    if (is(name, "EXITCOMMIT", 5)) {
+        ok = onOff(v, m_s.exitcommit);
+        return true;
     }
-    return ok || bad(name, error);
+    if (!is(name, "AUTOCOMMIT", 4))
+        return false;
+    int n = 0;
+    if (onOff(v, m_s.autocommit))
+        return true;
+    if (upperWord(v) == "IMMEDIATE")
+        m_s.autocommit = true;
+    else if ((ok = number(v, 0, 2000000000, n)))
+        m_s.autocommit = n > 0;
+    return true;
 }
 
 // SET SERVEROUTPUT {ON|OFF} [SIZE {n|UNLIMITED}] [FOR[MAT] {WRA[PPED]|WOR[D_WRAPPED]|TRU[NCATED]}]
