@@ -34,6 +34,8 @@ done
 export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config VELMORA_PASSWORD=TIGER
 unset LD_LIBRARY_PATH
 "$prefix/bin/velmora-check" --version | grep -q '^velmora-check ' || complain "velmora-check --version"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/velmora" --version |
+  grep -q '^velmora [0-9]' || complain "velmora --version without a display"
 code=0
 "$prefix/bin/velmora-check" --user SCOTT --format gcc >"$work/out" 2>"$work/err" || code=$?
 [ "$code" -eq 1 ] || complain "installed velmora-check exited $code: $(cat "$work/err")"
