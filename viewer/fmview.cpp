@@ -8,6 +8,7 @@
 #include "platform/registry.h"
 #include "session/sql_text.h"
 #include "session/toci.h"
+#include "viewer/error_rows.h"
 #include "viewer/sourcegrid.h"
 
 #include <QApplication>
@@ -44,7 +45,6 @@ constexpr int ColumnCount = 5;
 constexpr int LayoutRowCount = 5;
 constexpr int LineColumnWidth = 50;
 constexpr int SourceColumn = 1;
-constexpr int SequenceColumn = 2;
 constexpr int MessageColumn = 4;
 constexpr int RowGrowth = 1000;
 constexpr int WidthMargin = 5;
@@ -126,6 +126,7 @@ TfmView::TfmView(TOCIcur *cursor, TOCIctrl *session, QWidget *parent)
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, &TfmView::openHelp);
+    addErrorKeys();
 
     if (oFontSave->Load(velmora::platform::currentUserRoot(),
                         QByteArray(velmora::platform::kSettingsKeyPath)))
@@ -155,6 +156,16 @@ void TfmView::buildPanel() {
     connect(pbBGC, &QPushButton::clicked, this, &TfmView::pbBGCClick);
     connect(pbFont, &QPushButton::clicked, this, &TfmView::pbFontClick);
     connect(pbStanderd, &QPushButton::clicked, this, &TfmView::pbStanderdClick);
+}
+
+// F8 and Shift+F8: the next and the previous error row, wrapping around at the ends.
+void TfmView::addErrorKeys() {
+    auto *next = new QShortcut(QKeySequence(Qt::Key_F8), this);
+    next->setContext(Qt::WindowShortcut);
+    connect(next, &QShortcut::activated, this, [this] { moveToError(true); });
+    auto *previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this);
+    previous->setContext(Qt::WindowShortcut);
+    connect(previous, &QShortcut::activated, this, [this] { moveToError(false); });
 }
 
 void TfmView::buildDialogs() {
@@ -287,16 +298,20 @@ bool TfmView::fillGrid() {
 }
 
 // Tabs and line feeds are shown as blanks (a line keeps its length in bytes); the text and
-// error columns become as wide as their longest text, measured once, as it was fetched.
+// error columns become as wide as their longest text, measured once, as it was fetched. An
+// error's text as fetched, its line feeds kept, is its cell's tooltip.
 void TfmView::tidyAndSizeColumns() {
     const int columns[2] = {SourceColumn, MessageColumn};
     QByteArray longest[2];
     const int rows = sgSource->rowCount();
+    sgSource->clearToolTips();
     for (int r = 0; r < rows; ++r) {
         for (int k = 0; k < 2; ++k) {
             const QByteArrayView s = sgSource->cell(columns[k], r);
             if (s.size() > longest[k].size())
                 longest[k] = s.toByteArray(); // before the tidying, which keeps the length
+            if (r > 0 && columns[k] == MessageColumn && !s.isEmpty())
+                sgSource->setToolTip(MessageColumn, r, s.toByteArray());
             sgSource->replaceBytes(columns[k], r, "\t\n", ' ');
         }
     }
@@ -321,14 +336,20 @@ void TfmView::startAtLeftEdgeIfNew() {
 }
 
 void TfmView::moveToFirstError() {
-    const int rows = sgSource->rowCount();
-    for (int r = 1; r < rows; ++r) {
-        if (sgSource->cell(SequenceColumn, r) == "1") {
-            const int col = sgSource->currentCol() > 0 ? sgSource->currentCol() : 1;
-            sgSource->setCurrentCell(col, r);
-            return;
-        }
-    }
+    selectErrorRow(velmora::viewer::firstErrorRow(*sgSource));
+}
+
+void TfmView::moveToError(bool forward) {
+    selectErrorRow(velmora::viewer::nextErrorRow(*sgSource, sgSource->currentRow(), forward));
+}
+
+// The error's row becomes current in the current column (the text column when none is
+// current), the selection shrinks to that cell and the row scrolls into view.
+void TfmView::selectErrorRow(int row) {
+    if (row < 1)
+        return;
+    const int col = sgSource->currentCol() > 0 ? sgSource->currentCol() : 1;
+    sgSource->setCurrentCell(col, row);
 }
 
 void TfmView::showPlainMessage(const QByteArray &text) {

@@ -1,8 +1,9 @@
 #pragma once
 // TfmView: the source view window. Shows one stored unit's source lines with the compile
 // errors beside them in a five-column grid, read through the main window's cursor and session
-// (handed over at construction); lets the user refresh, copy cells, and choose a font and a
-// background colour that are remembered through TFontSave.
+// (handed over at construction); lets the user refresh, copy cells, step from error to error
+// (F8, Shift+F8), and choose a font and a background colour that are remembered through
+// TFontSave.
 
 #include "settings/fontsave.h"
 
@@ -89,6 +90,9 @@ private:
     void fitLineNumberColumn();
     void startAtLeftEdgeIfNew();
     void moveToFirstError();
+    void moveToError(bool forward);
+    void selectErrorRow(int row);
+    void addErrorKeys();
     void showPlainMessage(const QByteArray &text);
     void openHelp();
 

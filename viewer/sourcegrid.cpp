@@ -27,9 +27,32 @@ int GridCellModel::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant GridCellModel::data(const QModelIndex &index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (role == Qt::ToolTipRole)
+        return toolTip(index.column(), index.row());
+    if (role != Qt::DisplayRole)
         return {};
     return fromClientText(cell(index.column(), index.row()));
+}
+
+// As rich text that keeps the blanks and line feeds and still wraps a very long line; a text
+// given as plain would be taken for markup where it holds something like "<an identifier>".
+QVariant GridCellModel::toolTip(int col, int row) const {
+    const auto found = m_toolTips.find({row, col});
+    if (found == m_toolTips.end())
+        return {};
+    QByteArray text = found->second;
+    while (text.endsWith('\n') || text.endsWith('\r'))
+        text.chop(1);
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>")
+        .arg(fromClientText(text).toHtmlEscaped());
+}
+
+void GridCellModel::setToolTip(int col, int row, const QByteArray &text) {
+    if (col < 0 || col >= m_store.columns() || row < 0 || row >= m_store.rows())
+        return;
+    m_toolTips[{row, col}] = text;
 }
 
 QVariant GridCellModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -80,6 +103,7 @@ void GridCellModel::setRows(int rows) {
     } else {
         beginRemoveRows({}, rows, current - 1);
         m_store.resize(rows);
+        m_toolTips.erase(m_toolTips.lower_bound({rows, 0}), m_toolTips.end());
         endRemoveRows();
     }
 }

@@ -14,6 +14,9 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include <map>
+#include <utility>
+
 // The cells of the grid, row-major, in the client's code page. Row 0 and column 0 are the
 // fixed cells; the model serves them as header data as well as cell data.
 class GridCellModel : public QAbstractTableModel {
@@ -39,6 +42,11 @@ public:
     // New rows are empty; rows cut off are dropped. At least one row (the header) remains.
     void setRows(int rows);
 
+    // A text shown as the cell's tooltip as it is given, line feeds and blanks kept. The
+    // tooltips go with their rows when rows are cut off, and all at once by clearToolTips.
+    void setToolTip(int col, int row, const QByteArray &text);
+    void clearToolTips() { m_toolTips.clear(); }
+
     // While updating, cell changes are announced once, at the end, not cell by cell.
     void beginUpdate();
     void endUpdate();
@@ -46,7 +54,10 @@ public:
 private:
     void announceChange(int firstRow, int lastRow);
 
+    QVariant toolTip(int col, int row) const;
+
     CellStore m_store;
+    std::map<std::pair<int, int>, QByteArray> m_toolTips; // by row, then column
     int m_updateDepth = 0;
     bool m_changedWhileUpdating = false;
 };
@@ -85,6 +96,10 @@ public:
     void replaceBytes(int col, int row, QByteArrayView from, char to) {
         m_model->replaceBytes(col, row, from, to);
     }
+    void setToolTip(int col, int row, const QByteArray &text) {
+        m_model->setToolTip(col, row, text);
+    }
+    void clearToolTips() { m_model->clearToolTips(); }
     void beginUpdate() { m_model->beginUpdate(); }
     void endUpdate() { m_model->endUpdate(); }
 

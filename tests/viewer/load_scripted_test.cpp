@@ -10,12 +10,14 @@
 #include "viewer/fmview.h"
 #include "viewer/sourcegrid.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFontDialog>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -333,3 +335,110 @@ TEST_F(ScriptedLoad, ANewObjectOpensAtItsLeftEdge) {
 }
 
 } // namespace
+
+namespace {
+
+// Lines 1 to 10 with errors on lines 3 (SEQUENCE 2), 5 (1 and 3) and 9 (4): the error rows are
+// grid rows 3, 5, 6 and 10, the first error (SEQUENCE 1) row 5.
+fakeoci::Rows unitWithErrors() {
+    fakeoci::Rows rows;
+    for (int n = 1; n <= 10; ++n) {
+        const std::string text = "  stmt" + std::to_string(n) + ";\n";
+        if (n == 3)
+            rows.push_back(error(n, text, 2, 3, "PLS-00201: identifier 'A' must be declared"));
+        else if (n == 5) {
+            rows.push_back(error(n, text, 1, 3, "PLS-00201: identifier 'B' must be declared"));
+            rows.push_back(error(n, text, 3, 9, "PL/SQL: Statement ignored"));
+        } else if (n == 9)
+            rows.push_back(error(n, text, 4, 1,
+                                 "PLS-00103: Encountered the symbol \"<\" when expecting one of "
+                                 "the following:\n\n   <an identifier> <a double-quoted\n"));
+        else
+            rows.push_back(line(n, text));
+    }
+    return rows;
+}
+
+} // namespace
+
+// F8 and Shift+F8 move the current row to the next and the previous error row, wrapping around
+// at the ends, in the current column, with the selection shrunk to that cell; in a unit without
+// errors nothing moves.
+TEST_F(ScriptedLoad, F8AndShiftF8StepThroughTheErrorsAndWrapAround) {
+    fakeoci::setResult(sourceColumns(), unitWithErrors());
+    view->ObjName = "STEPS";
+    view->ObjType = "PACKAGE BODY";
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    ASSERT_EQ(grid->rowCount(), 12);
+    ASSERT_EQ(grid->currentRow(), 5);
+    struct Step {
+        const char *what;
+        Qt::KeyboardModifiers modifiers;
+        int startRow, startCol; // 0: where the previous step left it
+        int row, col;
+    } steps[] = {
+        {"F8 from the first error", Qt::NoModifier, 0, 0, 6, 1},
+        {"F8 to the last error", Qt::NoModifier, 0, 0, 10, 1},
+        {"F8 wraps to the top", Qt::NoModifier, 0, 0, 3, 1},
+        {"Shift+F8 wraps to the bottom", Qt::ShiftModifier, 0, 0, 10, 1},
+        {"Shift+F8 back", Qt::ShiftModifier, 0, 0, 6, 1},
+        {"F8 from a line between errors", Qt::NoModifier, 8, 4, 10, 4},
+        {"Shift+F8 from a line between errors", Qt::ShiftModifier, 8, 2, 6, 2},
+        {"F8 from above the first error row", Qt::NoModifier, 1, 3, 3, 3},
+        {"Shift+F8 from below the last error row", Qt::ShiftModifier, 11, 1, 10, 1},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.startRow > 0)
+            grid->setCurrentCell(step.startCol, step.startRow);
+        QTest::keyClick(grid, Qt::Key_F8, step.modifiers);
+        EXPECT_EQ(grid->currentRow(), step.row);
+        EXPECT_EQ(grid->currentCol(), step.col);
+        EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 1);
+    }
+    // A selection of several cells shrinks to the error's cell.
+    grid->selectAll();
+    QTest::keyClick(grid, Qt::Key_F8);
+    EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 1);
+
+    // Without errors: F8 and Shift+F8 leave the current cell where it is.
+    fakeoci::setResult(sourceColumns(), numberedLines(6));
+    view->pbRefClick();
+    grid->setCurrentCell(2, 4);
+    for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
+        QTest::keyClick(grid, Qt::Key_F8, modifiers);
+        EXPECT_EQ(grid->currentRow(), 4);
+        EXPECT_EQ(grid->currentCol(), 2);
+    }
+    EXPECT_TRUE(answerer.messages.isEmpty());
+}
+
+// An error's whole text, line feeds and blanks kept, is the tooltip of its ERROR_MESSAGE cell
+// (also where it holds what looks like markup); other cells have none, and a reload of a unit
+// without errors leaves none behind.
+TEST_F(ScriptedLoad, AnErrorsWholeTextIsItsMessageCellsTooltip) {
+    fakeoci::setResult(sourceColumns(), unitWithErrors());
+    load("TIPS", "PACKAGE BODY");
+    const auto tipAsShown = [this](int col, int row) {
+        const QVariant tip = grid->model()->data(grid->model()->index(row, col), Qt::ToolTipRole);
+        if (!tip.isValid())
+            return QString();
+        QTextDocument document;
+        document.setHtml(tip.toString());
+        return document.toPlainText();
+    };
+    EXPECT_EQ(tipAsShown(4, 10), QString("PLS-00103: Encountered the symbol \"<\" when expecting "
+                                         "one of the following:\n\n   <an identifier> <a "
+                                         "double-quoted"));
+    EXPECT_EQ(grid->cell(4, 10).indexOf('\n'), -1); // the cell itself shows one line
+    EXPECT_EQ(tipAsShown(4, 5), "PLS-00201: identifier 'B' must be declared");
+    EXPECT_EQ(tipAsShown(4, 6), "PL/SQL: Statement ignored");
+    for (const auto &[col, row] : std::vector<std::pair<int, int>>{{4, 4}, {1, 10}, {2, 10}})
+        EXPECT_EQ(tipAsShown(col, row), "") << col << "," << row;
+
+    fakeoci::setResult(sourceColumns(), numberedLines(12));
+    load("TIPS", "PACKAGE BODY");
+    for (int row = 1; row < grid->rowCount(); ++row)
+        EXPECT_EQ(tipAsShown(4, row), "") << row;
+}
