@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -119,9 +120,14 @@ QByteArray TOCIctrl::err_report(cda_def *area) {
     char buffer[kErrorBufferSize] = {};
     // Only a bound library is asked: after a release, or while a refused one is still loaded,
     // the text is the start and the line feed alone.
-    if (area != nullptr && m_libActive)
+    if (area != nullptr && m_libActive) {
         m_entry.oerhms(&m_lda, static_cast<sb2>(area->rc), reinterpret_cast<OraText *>(buffer),
                        kErrorBufferSize);
+        // A library that gives no text for an error code still leaves the code to show, as
+        // Oracle writes it; an empty message would say nothing at all.
+        if (buffer[0] == '\0' && area->rc != 0)
+            std::snprintf(buffer, kErrorBufferSize, "ORA-%05d", static_cast<int>(area->rc));
+    }
     message += '\n';
     message += QByteArray(buffer, static_cast<int>(strnlen(buffer, kErrorBufferSize)));
     ErrMsg = message;

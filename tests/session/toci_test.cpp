@@ -69,17 +69,24 @@ TEST_F(SessionTest, NothingCallsIntoAReleasedLibrary) {
 struct ErrReportCase {
     int fc;
     int rc;
+    bool noText; // oerhms fails and writes nothing
     const char *expected;
 };
 
+// The code alone when the library gives no text for it.
 TEST_F(SessionTest, ErrReportComposesTheOracleTextForTheAreasCode) {
     connectSession();
     const ErrReportCase cases[] = {
-        {0, 942, "\nORA-00942: scripted error"},
-        {14, 1017, "-- ORACLE error when processing OCI function\nORA-01017: scripted error"},
+        {0, 942, false, "\nORA-00942: scripted error"},
+        {14, 1017, false,
+         "-- ORACLE error when processing OCI function\nORA-01017: scripted error"},
+        {0, 942, true, "\nORA-00942"},
+        {14, 3113, true, "-- ORACLE error when processing OCI function\nORA-03113"},
     };
     for (const auto &c : cases) {
         fakeoci::reset();
+        if (c.noText)
+            fakeoci::failNext("oerhms", 1);
         cda_def cursor{};
         cursor.fc = static_cast<ub1>(c.fc);
         cursor.rc = static_cast<ub2>(c.rc);
