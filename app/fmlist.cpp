@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "app/namelist.h"
 #include "app/objectqueries.h"
+#include "cursor/read_rows.h"
 #include "cursor/tocicur.h"
 #include "platform/client_text.h"
 #include "platform/help_file.h"
@@ -36,6 +37,9 @@ constexpr int kItemHeight = 12;
 // A long name load hands its rows to the list at most this often, so the list repaints a
 // few times a second instead of once per name.
 const qint64 kListFlushMs = 40;
+
+const char *const kListCutShort =
+    "一覧を最後まで読み込めませんでした。表示しているのは途中までです。\n";
 
 QByteArray readStringOrEmpty(const RegistryKey *key, const char *name) {
     if (!key)
@@ -107,6 +111,11 @@ void TfmList::buildControls() {
     Label1 = new QLabel(QString::fromUtf8("絞込(&S)"), this);
     Label1->setBuddy(edSearch);
 
+    placeControls();
+    connectHandlers();
+}
+
+void TfmList::placeControls() {
     const struct {
         QWidget *control;
         const char *name;
@@ -144,7 +153,9 @@ void TfmList::buildControls() {
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     cbInv->setFocus();
+}
 
+void TfmList::connectHandlers() {
     // "&検索(&F)" carries two marks; the usable accelerator is Alt+F.
     auto *searchAccelerator = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this);
     connect(searchAccelerator, &QShortcut::activated, pbSearch, &QPushButton::click);
@@ -222,13 +233,21 @@ void TfmList::LoadTypes(bool invalidOnly) {
         return;
     OCIcur->SQL = sql;
     cmbType->clear();
-    if (OCIcur->Execute()) {
-        while (OCIcur->Fetch())
-            cmbType->addItem(fromClientText(OCIcur->Row.value(0)));
-    }
+    const QString failure = runListQuery([this] {
+        cmbType->addItem(fromClientText(OCIcur->Row.value(0)));
+        return true;
+    });
     if (cmbType->count() > 0)
         cmbType->setCurrentIndex(0);
-    cmbTypeChange();
+    if (failure.isEmpty()) {
+        cmbTypeChange();
+        return;
+    }
+    // No names are listed under a type list that failed: an empty list must not pass for
+    // "nothing invalid". The controls stay usable for another try.
+    lbName->clear();
+    EnableControls(true);
+    showError(failure);
 }
 
 void TfmList::LoadNames(bool invalidOnly, const QByteArray &pattern) {
@@ -240,25 +259,35 @@ void TfmList::LoadNames(bool invalidOnly, const QByteArray &pattern) {
     Loading = true;
     lbName->clear();
     EnableControls(false);
-    if (OCIcur->Execute()) {
-        QElapsedTimer sinceFlush;
-        sinceFlush.start();
-        while (OCIcur->Fetch()) {
-            lbName->addItem(fromClientText(OCIcur->Row.value(0)));
-            if (sinceFlush.elapsed() >= kListFlushMs) {
-                lbName->flushPending();
-                sinceFlush.restart();
-            }
-            QCoreApplication::processEvents();
-            if (CancelLoad)
-                break;
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
+    const QString failure = runListQuery([this, &sinceFlush] {
+        lbName->addItem(fromClientText(OCIcur->Row.value(0)));
+        if (sinceFlush.elapsed() >= kListFlushMs) {
+            lbName->flushPending();
+            sinceFlush.restart();
         }
-    }
+        QCoreApplication::processEvents();
+        return !CancelLoad;
+    });
     lbName->flushPending();
     EnableControls(true);
     Loading = false;
     CancelLoad = false;
+    if (!failure.isEmpty())
+        showError(failure);
     runAfterLoadActions();
+}
+
+// Runs OCIcur's statement, handing each row to `take` (false stops the load, which is no
+// failure). Returns what to show when the statement failed or a fetch failed part-way, and
+// nothing when the rows were read to their end or the load was stopped.
+QString TfmList::runListQuery(const std::function<bool()> &take) {
+    if (!OCIcur->Execute())
+        return fromClientText(velmora::cursor::refusalText(*OCIcur, OCI));
+    if (velmora::cursor::readRows(*OCIcur, take))
+        return {};
+    return QString::fromUtf8(kListCutShort) + fromClientText(OCIcur->ErrMsg.trimmed());
 }
 
 void TfmList::afterLoad(std::function<void()> action) {

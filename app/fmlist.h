@@ -72,6 +72,9 @@ protected:
 
 private:
     void buildControls();
+    void placeControls();
+    void connectHandlers();
+    QString runListQuery(const std::function<bool()> &take);
     void FormKeyPress(int key);
     void edSearchKeyPress(int key);
     void showError(const QString &text);

@@ -1,5 +1,6 @@
 #include "viewer/fmview.h"
 
+#include "cursor/read_rows.h"
 #include "cursor/tocicur.h"
 #include "platform/busy_pointer.h"
 #include "platform/client_text.h"
@@ -239,7 +240,7 @@ void TfmView::LoadSource() {
     sgSource->setRowCount(2);
     if (!m_cursor->Execute()) {
         fitLineNumberColumn();
-        showPlainMessage(m_session ? m_session->ErrMsg : QByteArray());
+        showPlainMessage(velmora::cursor::refusalText(*m_cursor, m_session));
         return;
     }
     const bool complete = fillGrid();
@@ -277,20 +278,14 @@ bool TfmView::fillGrid() {
     velmora::platform::BusyPointer busy;
     sgSource->setRowTexts(0, m_cursor->Row);
     sgSource->beginUpdate();
-    // A failed fetch leaves its text in the cursor's ErrMsg; an earlier text must not be
-    // mistaken for it, and is put back when the rows end normally.
-    const QByteArray earlierError = m_cursor->ErrMsg;
-    m_cursor->ErrMsg.clear();
     int i = 0;
-    while (m_cursor->Fetch()) {
+    const bool complete = velmora::cursor::readRows(*m_cursor, [this, &i] {
         ++i;
         if (sgSource->rowCount() < i + 1)
             sgSource->setRowCount(i + RowGrowth);
         sgSource->setRowTexts(i, m_cursor->Row);
-    }
-    const bool complete = m_cursor->ErrMsg.isEmpty();
-    if (complete)
-        m_cursor->ErrMsg = earlierError;
+        return true;
+    });
     sgSource->setRowCount(m_cursor->FetchCount + 1);
     tidyAndSizeColumns();
     sgSource->endUpdate();

@@ -14,9 +14,8 @@
 #   second-only          libOCIW32.so only
 #   both                 libOCI.so and libOCIW32.so (fakeoci::loadedLibraries() tells which)
 #   none                 no library at all
-#   missing-ologof-ogetpi, missing-obndrv, missing-ocan, missing-obndra, missing-odessp,
-#   missing-ogetpi, missing-olog
-#                        libOCI.so lacking those exports
+#   missing-ologof-ogetpi  libOCI.so lacking those two exports
+#   missing-<entry>      libOCI.so lacking that one export, for each of the twenty
 # The executable must not carry a run path to build/lib (where the embedded libOCIW32.so
 # lives): link no shared library from there.
 include_guard(GLOBAL)

@@ -101,6 +101,17 @@ int callCount(const std::string &entry);
 // Number of calls of every entry point together.
 int totalCalls();
 
+// A place in a run of calls where a programmed failure can strike: the call of `entry` that
+// failAfter(entry, skip, ...) programmed at the run's start makes fail.
+struct CallSite {
+    std::string entry;
+    int skip = 0;
+    bool operator==(const CallSite &) const = default;
+};
+// Every call site of the calls from index `from` on (oerhms left out: it is only ever called
+// about another call's failure), in the order the calls happened.
+std::vector<CallSite> callSitesSince(std::size_t from);
+
 // File names of the variant libraries whose loading (dlopen) happened since reset(),
 // in order; and of those that were unloaded again.
 std::vector<std::string> loadedLibraries();

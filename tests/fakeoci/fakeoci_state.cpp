@@ -237,6 +237,17 @@ int totalCalls() {
     return static_cast<int>(state().calls.size());
 }
 
+std::vector<CallSite> callSitesSince(std::size_t from) {
+    std::vector<CallSite> sites;
+    std::map<std::string, int> seen;
+    const std::vector<Call> &all = state().calls;
+    for (std::size_t i = from; i < all.size(); ++i) {
+        if (all[i].entry != "oerhms")
+            sites.push_back({all[i].entry, seen[all[i].entry]++});
+    }
+    return sites;
+}
+
 std::vector<std::string> loadedLibraries() {
     return state().loaded;
 }

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QFontDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -441,4 +442,53 @@ TEST_F(ScriptedLoad, AnErrorsWholeTextIsItsMessageCellsTooltip) {
     load("TIPS", "PACKAGE BODY");
     for (int row = 1; row < grid->rowCount(); ++row)
         EXPECT_EQ(tipAsShown(4, row), "") << row;
+}
+
+// Every call a refresh makes is failed in turn at each of its call sites (found by a refresh
+// without a failure), once with the error's text and once with a library that has no text for
+// it: one message box that is never empty and says that the source is cut short where a fetch
+// failed, only rows as the database holds them, and a refresh that works again afterwards.
+TEST_F(ScriptedLoad, EveryFailingCallOfARefreshIsToldAndOnlyWhatWasReadIsShown) {
+    constexpr int fault = 1578;
+    const std::string faultText = "ORA-01578: ORACLE data block corrupted (file # 4, block # 12)";
+    fakeoci::setResult(sourceColumns(), unitWithErrors());
+    load("SITES", "PACKAGE BODY");
+    std::vector<QByteArrayList> whole;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        whole.push_back(gridRow(grid, r));
+    const std::size_t start = fakeoci::calls().size();
+    view->pbRefClick();
+    const std::vector<fakeoci::CallSite> sites = fakeoci::callSitesSince(start);
+    ASSERT_GT(sites.size(), 10u);
+    ASSERT_TRUE(answerer.messages.isEmpty());
+
+    for (const fakeoci::CallSite &site : sites) {
+        for (bool textLost : {false, true}) {
+            SCOPED_TRACE(site.entry + " #" + std::to_string(site.skip + 1) +
+                         (textLost ? ", no text" : ""));
+            fakeoci::reset();
+            fakeoci::setErrorText(fault, faultText);
+            fakeoci::setResult(sourceColumns(), unitWithErrors());
+            load("SITES", "PACKAGE BODY");
+            answerer.messages.clear();
+            fakeoci::failAfter(site.entry, site.skip, fault);
+            if (textLost)
+                fakeoci::failNext("oerhms", 1);
+            view->pbRefClick();
+
+            ASSERT_EQ(answerer.messages.size(), 1);
+            const QString message = answerer.messages.first();
+            EXPECT_TRUE(message.contains("ORA-01578")) << message.toStdString();
+            EXPECT_EQ(message.contains(QString::fromUtf8("ソースを最後まで読み込めませんでした")),
+                      site.entry == "ofetch");
+            ASSERT_LE(grid->rowCount(), static_cast<int>(whole.size()));
+            for (int r = 0; r < grid->rowCount(); ++r)
+                EXPECT_EQ(gridRow(grid, r), whole[static_cast<std::size_t>(r)]) << r;
+            EXPECT_TRUE(view->pbRef->isEnabled());
+
+            view->pbRefClick();
+            EXPECT_EQ(grid->rowCount(), static_cast<int>(whole.size()));
+            EXPECT_EQ(answerer.messages.size(), 1);
+        }
+    }
 }
