@@ -193,6 +193,23 @@ TEST_F(OciTest, LogonCallsOnAreasThatHoldNoLogon) {
     EXPECT_EQ(Rows{{"KING"}}, oci.rows("select ename from emp where empno = 7839"));
 }
 
+// A logon's area is no cursor area: opening a cursor in it (its own logon's or another's) is
+// refused as an invalid cursor, and both logons keep working.
+TEST_F(OciTest, AnAreaHoldingALogonIsNoPlaceForACursor) {
+    Oci other;
+    ASSERT_EQ(0, other.logon("SCOTT", "TIGER", dbPath));
+    const std::pair<Cda_Def *, const char *> areas[] = {{&oci.lda, "its own logon's area"},
+                                                        {&other.lda, "another logon's area"}};
+    for (const auto &[area, what] : areas) {
+        EXPECT_EQ(1001, oopen(area, &oci.lda, nullptr, -1, -1, nullptr, -1)) << what;
+        EXPECT_EQ(1001, area->rc) << what;
+        EXPECT_EQ(0, ocom(&oci.lda)) << what;
+        EXPECT_EQ(0, ocom(&other.lda)) << what;
+        EXPECT_EQ(Rows{{"KING"}}, oci.rows("select ename from emp where empno = 7839")) << what;
+        EXPECT_EQ(Rows{{"KING"}}, other.rows("select ename from emp where empno = 7839")) << what;
+    }
+}
+
 // Calls in an order Oracle refuses, on a live cursor: Oracle's error for each, and the cursor
 // serves the next statement.
 TEST_F(OciTest, CallsOutOfOrderOnALiveCursor) {

@@ -55,6 +55,9 @@ sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsiz
     Logon *logon = logonOf(lda);
     if (!logon)
         return finish(cursor, nullptr, kOraNotLoggedOn, std::string(), OCIV7_FC_OPEN);
+    // An area that holds a logon is no cursor area: taking it over would lose the logon.
+    if (logonOf(cursor))
+        return finish(cursor, logon, kOraInvalidCursor, std::string(), OCIV7_FC_OPEN);
     if (Cursor *old = cursorOf(cursor))
         closeCursor(old);
     std::string message;
