@@ -154,28 +154,21 @@ void Database::setPassword(const std::string &user, const std::string &password)
     q.bind(1, user).bind(2, passwordHash(password)).run();
 }
 
+// A users' table that cannot be read (a damaged block) is the database's error, never an
+// unknown user: a person must not take a broken file for a wrong password.
 bool Database::userExists(const std::string &user) const {
-    try {
-        Prepared q(m_db, "SELECT 1 FROM main.OCILITE_USERS WHERE USERNAME = ?1");
-        q.bind(1, foldName(user));
-        return q.step();
-    } catch (const OraError &) {
-        return false;
-    }
+    Prepared q(m_db, "SELECT 1 FROM main.OCILITE_USERS WHERE USERNAME = ?1");
+    q.bind(1, foldName(user));
+    return q.step();
 }
 
 bool Database::checkPassword(const std::string &user, const std::string &password) const {
     std::string hash;
-    bool known = false;
-    try {
-        Prepared q(m_db, "SELECT PASSWORD_HASH FROM main.OCILITE_USERS WHERE USERNAME = ?1");
-        q.bind(1, foldName(user));
-        known = q.step();
-        if (known)
-            hash = q.text(0);
-    } catch (const OraError &) {
-        known = false;
-    }
+    Prepared q(m_db, "SELECT PASSWORD_HASH FROM main.OCILITE_USERS WHERE USERNAME = ?1");
+    q.bind(1, foldName(user));
+    const bool known = q.step();
+    if (known)
+        hash = q.text(0);
     // An unknown user costs the same verification as a wrong password, so the time a logon
     // takes never tells whether the user exists.
     if (!known)

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 
@@ -57,6 +58,28 @@ std::string tryDatabase(const std::string &path) {
     const int failed = query ? query : insert;
     return "0|" + std::to_string(query) + "|" + std::to_string(insert) + "|" +
            (failed ? oci.message(failed) : "");
+}
+
+// Fills the first block of a table with bytes no block holds.
+void overwriteRootBlock(const std::string &path, const char *table) {
+    sqlite3 *db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_stmt *q = nullptr;
+    sqlite3_prepare_v2(db,
+                       "SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM "
+                       "sqlite_master WHERE name = ?1",
+                       -1, &q, nullptr);
+    sqlite3_bind_text(q, 1, table, -1, SQLITE_STATIC);
+    ASSERT_EQ(SQLITE_ROW, sqlite3_step(q)) << table;
+    const long long block = sqlite3_column_int64(q, 0), size = sqlite3_column_int64(q, 1);
+    sqlite3_finalize(q);
+    sqlite3_close(db);
+    std::FILE *f = std::fopen(path.c_str(), "r+b");
+    ASSERT_NE(nullptr, f);
+    std::fseek(f, static_cast<long>((block - 1) * size), SEEK_SET);
+    const std::string garbage(static_cast<size_t>(size), '\xEE');
+    std::fwrite(garbage.data(), 1, garbage.size(), f);
+    std::fclose(f);
 }
 
 class DatabaseFilesTest : public ::testing::Test {
@@ -144,6 +167,13 @@ TEST_F(DatabaseFilesTest, EachStateGetsOraclesErrorWithThePathAndTheReason) {
              return path;
          },
          "1578|-|-|", "mid.db"},
+        {"a damaged block of the users' table",
+         [](DatabaseFilesTest &t) {
+             const std::string path = t.copy("damaged", "users.db");
+             overwriteRootBlock(path, "OCILITE_USERS");
+             return path;
+         },
+         "1578|-|-|", "users.db"},
         {"a file cut at a block's edge",
          [](DatabaseFilesTest &t) {
              const std::string path = t.copy("cut", "edge.db");
