@@ -56,6 +56,10 @@ ValueKind builtinValue(const std::string &id) {
     return ValueKind::Unknown;
 }
 
+// What declarationErrors found: an error followed by "PL/SQL: Item ignored", or one alone.
+constexpr int kItemIgnored = 1;
+constexpr int kErrorAlone = 2;
+
 } // namespace
 
 // PLS-00215 for VARCHAR2, VARCHAR, NVARCHAR2 and RAW without a length, and for a length
@@ -120,24 +124,53 @@ std::shared_ptr<std::vector<std::string>> Checker::recordFields(const ParsedUnit
     return fields;
 }
 
-// The errors of one declaration (0 when it is fine); fills in what is known of the item.
+// A variable's or constant's errors. A string length out of range and NOT NULL without a
+// value are reported alone; a constant without a value gets "Item ignored" (at CONSTANT) but
+// stays a constant (PLS-00363 where assigned).
+int Checker::variableErrors(Scope &scope, const Node *d, Symbol &sym) {
+    sym.readOnly = (d->flags & kFlagConstant) != 0;
+    sym.notNull = (d->flags & kFlagNotNull) != 0;
+    if (!typeRef(scope, d->child, &sym)) {
+        sym.malformed = true;
+        return kItemIgnored;
+    }
+    if (sym.malformed)
+        return 0;
+    const Node *init = d->child ? d->child->next : nullptr;
+    if (stringLength(d->child))
+        return kErrorAlone;
+    if (!init && sym.notNull && !sym.readOnly) {
+        add(Msg::NotNullNoValue, d->child);
+        return kErrorAlone;
+    }
+    if (!init && sym.readOnly) {
+        add(Msg::ConstantNoValue, d, {text(d->tok)});
+        return kItemIgnored;
+    }
+    if (init && (expressions(scope, init) || wrongType(scope, sym, init)))
+        return kItemIgnored;
+    return 0;
+}
+
+// A record type's fields: each whose type fails is reported; the type stays usable, and only
+// those fields are PLS-00320 where an item of the type uses them.
+int Checker::recordFieldErrors(Scope &scope, const Node *record, Symbol &sym) {
+    auto bad = std::make_shared<std::vector<std::string>>();
+    for (const Node *f = record->child; f; f = f->next)
+        if (f->kind == NK::Field && !typeRef(scope, f->child, nullptr))
+            bad->push_back(nodeName(m_unit, f));
+    if (bad->empty())
+        return 0;
+    sym.badFields = std::move(bad);
+    return kItemIgnored;
+}
+
+// The errors of one declaration (0 when it is fine, else whether "Item ignored" follows);
+// fills in what is known of the item.
 int Checker::declarationErrors(Scope &scope, const Node *d, Symbol &sym) {
     switch (d->kind) {
-    case NK::Variable: {
-        sym.readOnly = (d->flags & kFlagConstant) != 0;
-        sym.notNull = (d->flags & kFlagNotNull) != 0;
-        if (!typeRef(scope, d->child, &sym)) {
-            sym.malformed = true;
-            return 1;
-        }
-        const Node *init = d->child ? d->child->next : nullptr;
-        int errors = sym.malformed ? 0 : stringLength(d->child);
-        if (!errors && init && !sym.malformed)
-            errors = expressions(scope, init);
-        if (!errors && init && !sym.malformed)
-            errors = wrongType(scope, sym, init);
-        return errors;
-    }
+    case NK::Variable:
+        return variableErrors(scope, d, sym);
     case NK::Exception:
         sym.kind = SymKind::Exception;
         return 0;
@@ -145,19 +178,14 @@ int Checker::declarationErrors(Scope &scope, const Node *d, Symbol &sym) {
         sym.kind = SymKind::Type;
         sym.fields = recordFields(m_unit, d);
         sym.typeDecl = d;
-        for (const Node *f = d->child; f; f = f->next)
-            if (f->kind == NK::Field && !typeRef(scope, f->child, nullptr)) {
-                sym.malformed = true;
-                return 1;
-            }
-        return 0;
+        return recordFieldErrors(scope, d, sym);
     case NK::Subtype:
     case NK::CollType:
     case NK::RefCursorType:
         sym.kind = SymKind::Type;
         if (!typeRef(scope, d->child, &sym)) {
             sym.malformed = true;
-            return 1;
+            return kItemIgnored;
         }
         if (d->kind == NK::CollType)
             sym.typeDecl = d;
@@ -198,7 +226,7 @@ void Checker::declaration(Scope &scope, const Node *d) {
         return;
     m_statementReported.clear();
     Symbol sym;
-    if (declarationErrors(scope, d, sym))
+    if (declarationErrors(scope, d, sym) == kItemIgnored)
         addAt(Msg::ItemIgnored, d->kind == NK::Variable && d->first + 1 < m_unit.tokens.size()
                                     ? m_unit.tokens[d->first + 1]
                                     : tok(d));
@@ -308,6 +336,7 @@ void Checker::typeOf(const Scope &scope, const Node *n, Symbol &into) {
     if (const Symbol *s = scope.find(id)) {
         if (s->kind == SymKind::Type) {
             into.fields = s->fields;
+            into.badFields = s->badFields;
             into.typeDecl = s->typeDecl;
             into.value = s->value;
         }

@@ -96,12 +96,13 @@ int Checker::member(const std::vector<std::string> &members, const Node *part) {
 }
 
 // PLS-00201 naming what Oracle names: the identifier, or schema-and-object when a second
-// component follows.
+// component follows; once per statement for one name, as Oracle reports it.
 int Checker::undeclared(const Node *first) {
     std::string id = text(first);
     if (first->next && first->next->kind == NK::Part)
         id += "." + text(first->next);
-    addAt(Msg::MustBeDeclared, tok(first), {id});
+    if (firstInStatement(id))
+        addAt(Msg::MustBeDeclared, tok(first), {id});
     return 1;
 }
 
@@ -159,7 +160,8 @@ int Checker::scopedName(const Node *n, const Node *first, const Symbol &s) {
         return 1;
     }
     if (s.duplicate) {
-        addAt(Msg::OneDeclaration, tok(first), {id});
+        if (firstInStatement(id))
+            addAt(Msg::OneDeclaration, tok(first), {id});
         return 1;
     }
     if (s.malformed || s.badIndex) {
@@ -168,6 +170,12 @@ int Checker::scopedName(const Node *n, const Node *first, const Symbol &s) {
         return 1;
     }
     const Node *next = first->next;
+    if (s.badFields && next && next->kind == NK::Part && contains(*s.badFields, text(next))) {
+        // Inside SQL Oracle names the record, in PL/SQL the field.
+        if (firstInStatement(id + "." + text(next)))
+            addAt(Msg::Incomplete, tok(m_intoTargets ? first : next));
+        return 1;
+    }
     if (s.fields && !s.fields->empty() && next && next->kind == NK::Part &&
         !contains(*s.fields, text(next))) {
         addAt(Msg::ComponentMissing, tok(next), {text(next)});

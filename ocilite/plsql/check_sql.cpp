@@ -95,20 +95,79 @@ int Checker::sequences(const Scope &scope, const Node *n) {
 
 // SELECT ... INTO targets that do not resolve: their errors, then "PL/SQL: ORA-00904: :
 // invalid identifier" at the word after the INTO list, as Oracle reports them.
+namespace {
+
+// The query block of SELECT ... INTO and its INTO list, or null.
+const Node *intoOf(const Node *stmt, const Node **block) {
+    const Node *b = stmt->child && stmt->child->kind == NK::Select ? stmt->child->child : nullptr;
+    while (b && b->kind == NK::WithClause)
+        b = b->next;
+    *block = b;
+    for (const Node *c = b && b->kind == NK::QueryBlock ? b->child : nullptr; c; c = c->next)
+        if (c->kind == NK::Into)
+            return c;
+    return nullptr;
+}
+
+} // namespace
+
 int Checker::selectInto(const Scope &scope, const Node *stmt) {
-    const Node *block =
-        stmt->child && stmt->child->kind == NK::Select ? stmt->child->child : nullptr;
-    while (block && block->kind == NK::WithClause)
-        block = block->next;
-    for (const Node *c = block && block->kind == NK::QueryBlock ? block->child : nullptr; c;
-         c = c->next) {
-        if (c->kind != NK::Into)
+    const Node *block = nullptr;
+    const Node *into = intoOf(stmt, &block);
+    if (!into)
+        return 0;
+    m_intoTargets = true;
+    const int errors = expressions(scope, into);
+    m_intoTargets = false;
+    if (!errors)
+        return 0;
+    if (into->end < m_unit.tokens.size())
+        addAt(Msg::InvalidIdent, m_unit.tokens[into->end], {""});
+    return 1;
+}
+
+// PL/SQL: ORA-00913 at FROM when a SELECT list of named columns is shorter than the one
+// record it selects INTO (the record's fields are the values the query must give).
+int Checker::intoRecord(const Scope &scope, const Node *stmt) {
+    const Node *block = nullptr;
+    const Node *into = intoOf(stmt, &block);
+    const Node *target = into ? into->child : nullptr;
+    const Symbol *record = target && !target->next ? plainItem(scope, target) : nullptr;
+    const Node *from = into->next;
+    if (!record || !record->fields || record->fields->empty() || !from)
+        return 0;
+    size_t columns = 0;
+    for (const Node *item = block->child; item && item->kind == NK::SelectItem;
+         item = item->next, ++columns) {
+        const Node *e = item->child;
+        const Node *last = e && e->kind == NK::Name ? e->child : e;
+        while (last && last->next)
+            last = last->next;
+        if (!e || (last && last->kind == NK::Star))
+            return 0; // * gives every column of its table
+    }
+    if (columns >= record->fields->size())
+        return 0;
+    add(Msg::TooManyValues, from);
+    return 1;
+}
+
+// INSERT INTO t (a, b): PL/SQL: ORA-00904 at the first column the table does not have.
+int Checker::insertColumns(const Node *insert) {
+    const Node *table = insert->child;
+    const Node *cols =
+        table && table->next && table->next->kind == NK::ExprList ? table->next : nullptr;
+    SqlTable t;
+    if (!cols || !columnTable(table, t))
+        return 0;
+    for (const Node *c = cols->child; c; c = c->next) {
+        const Node *part = c->kind == NK::Name ? c->child : nullptr;
+        if (!part || part->kind != NK::Part || part->next)
             continue;
-        if (!expressions(scope, c))
-            return 0;
-        if (c->end < m_unit.tokens.size())
-            addAt(Msg::InvalidIdent, m_unit.tokens[c->end], {""});
-        return 1;
+        if (std::find(t.columns.begin(), t.columns.end(), text(part)) == t.columns.end()) {
+            addAt(Msg::InvalidIdent, tok(part), {"\"" + text(part) + "\""});
+            return 1;
+        }
     }
     return 0;
 }
@@ -123,7 +182,7 @@ int Checker::sql(const Scope &scope, const Node *root, const Node *stmt) {
     if (tableRefs(&copy, ctes) || sequences(scope, &copy))
         return 1;
     if (stmt && stmt->kind == NK::SqlStmt && stmt->op == uint16_t(Kw::INSERT))
-        return valueCount(root);
+        return insertColumns(root) ? 1 : valueCount(root);
     return columns(scope, root);
 }
 

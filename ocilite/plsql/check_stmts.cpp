@@ -127,7 +127,7 @@ void Checker::conditional(Scope &scope, const Node *s) {
 void Checker::sqlStatement(Scope &scope, const Node *s) {
     if (selectWithoutInto(s))
         add(Msg::IntoExpected, s);
-    else if (selectInto(scope, s) || sql(scope, s->child, s))
+    else if (selectInto(scope, s) || sql(scope, s->child, s) || intoRecord(scope, s))
         add(Msg::SqlStatementIgnored, s);
 }
 

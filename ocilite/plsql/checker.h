@@ -25,6 +25,8 @@ struct Symbol {
     SymKind kind = SymKind::Item;
     // For records: the field / column names; empty when the compiler cannot tell.
     std::shared_ptr<std::vector<std::string>> fields;
+    // For records: the fields whose type failed (PLS-00320 where used).
+    std::shared_ptr<std::vector<std::string>> badFields;
     // For subprograms: every declaration under the name seen so far.
     std::shared_ptr<Overloads> overloads;
     // For items of a record or collection type declared in the unit: that TYPE declaration.
@@ -105,6 +107,8 @@ private:
     void announceLater(Scope &scope, const Node *list);
     void declaration(Scope &scope, const Node *d);
     int declarationErrors(Scope &scope, const Node *d, Symbol &sym);
+    int variableErrors(Scope &scope, const Node *d, Symbol &sym);
+    int recordFieldErrors(Scope &scope, const Node *record, Symbol &sym);
     void declare(Scope &scope, const Node *d, Symbol sym);
     void parameters(Scope &scope, const Node *heading);
     bool typeRef(const Scope &scope, const Node *type, Symbol *into);
@@ -154,6 +158,8 @@ private:
     // SQL (check_sql.cpp)
     int sql(const Scope &scope, const Node *root, const Node *stmt);
     int selectInto(const Scope &scope, const Node *stmt);
+    int intoRecord(const Scope &scope, const Node *stmt);
+    int insertColumns(const Node *insert);
     int tableRefs(const Node *n, std::vector<std::string> &ctes);
     int fromList(const Node *from, std::vector<std::string> &ctes);
     int tableRef(const Node *ref, const std::vector<std::string> &ctes);
@@ -186,6 +192,7 @@ private:
     // Items already reported (PLS-00320, PLS-00364) in the statement being checked.
     std::vector<std::string> m_statementReported;
     const Node *m_callTarget = nullptr; // the name a call statement calls
+    bool m_intoTargets = false;         // resolving the INTO list of a SELECT
 };
 
 } // namespace ocilite::plsql

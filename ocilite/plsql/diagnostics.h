@@ -29,6 +29,8 @@ namespace ocilite::plsql {
       "attribute, not to \"%s\"")                                                                  \
     X(BadCursorAttr, 208, "PLS-00208: identifier '%s' is not a legal cursor attribute")            \
     X(StringLength, 215, "PLS-00215: String length constraints must be in range (1 .. 32767)")     \
+    X(NotNullNoValue, 218,                                                                         \
+      "PLS-00218: a variable declared NOT NULL must have an initialization assignment")            \
     X(ComponentMissing, 302, "PLS-00302: component '%s' must be declared")                         \
     X(NoSpec, 304, "PLS-00304: cannot compile body of '%s' without its specification")             \
     X(WrongArgs, 306, "PLS-00306: wrong number or types of arguments in call to '%s'")             \
@@ -36,6 +38,8 @@ namespace ocilite::plsql {
     X(Incomplete, 320,                                                                             \
       "PLS-00320: the declaration of the type of this expression is "                              \
       "incomplete or malformed")                                                                   \
+    X(ConstantNoValue, 322,                                                                        \
+      "PLS-00322: declaration of a constant '%s' must contain an initialization assignment")       \
     X(NotDefinedInBody, 323,                                                                       \
       "PLS-00323: subprogram or cursor '%s' is declared in a package "                             \
       "specification and must be defined in the package body")                                     \

@@ -46,17 +46,25 @@ TEST(PlsqlErrorKinds, UseOfAMalformedItem) {
            "PLS-00320: the declaration of the type of this expression is incomplete or "
            "malformed"},
           {17, 3, "PL/SQL: Statement ignored"}}},
-        {"a record type with a bad field: the type's row at TYPE, its variable silent",
+        {"a record type with a bad field: its other fields stay usable; the bad one is "
+         "PLS-00320 at the field, in SQL at the record (Oracle listing)",
          "PROCEDURE",
          "PROCEDURE p IS\n  TYPE t_rec IS RECORD\n  (v_sal number(8),\n  v_recl "
          "emplouyees%rowtype);\n"
-         "  v_myrec t_rec;\nBEGIN\n  v_myrec.v_sal := 1;\nEND;",
+         "  v_myrec t_rec;\nBEGIN\n  v_myrec.v_sal := 1;\n"
+         "  SELECT * INTO v_myrec.v_recl FROM emp WHERE empno = 1;\n"
+         "  v_myrec.v_sal := v_myrec.v_recl.sal + v_myrec.v_recl.comm;\nEND;",
          {{4, 10, "PLS-00201: identifier 'EMPLOUYEES' must be declared"},
           {2, 3, "PL/SQL: Item ignored"},
-          {7, 3,
+          {8, 17,
            "PLS-00320: the declaration of the type of this expression is incomplete or "
            "malformed"},
-          {7, 3, "PL/SQL: Statement ignored"}}},
+          {8, 32, "PL/SQL: ORA-00904: : invalid identifier"},
+          {8, 3, "PL/SQL: SQL Statement ignored"},
+          {9, 28,
+           "PLS-00320: the declaration of the type of this expression is incomplete or "
+           "malformed"},
+          {9, 3, "PL/SQL: Statement ignored"}}},
         {"%TYPE of a variable declared further down (Oracle listing)",
          "PROCEDURE",
          "PROCEDURE p IS\nV_BONUS V_SAL%TYPE;\nV_SAL EMP.SAL%TYPE;\n\nBEGIN\nSELECT SAL INTO "
@@ -225,6 +233,42 @@ TEST(PlsqlErrorKinds, FetchIntoAndSelectInto) {
           {4, 1, "PL/SQL: SQL Statement ignored"},
           {5, 22, "PLS-00201: identifier 'S_NAME' must be declared"},
           {5, 1, "PL/SQL: Statement ignored"}}},
+        {"fewer named columns than the record's fields: too many values at FROM (Oracle "
+         "listing); * and a full column list fit",
+         "PROCEDURE",
+         "PROCEDURE p1 (a NUMBER) IS\n\tr emp%rowtype;\nBEGIN\n"
+         "\tselect ename, empno, job, sal into r\n\tfrom emp\n\twhere empno = a;\n"
+         "\tselect * into r from emp where empno = a;\n"
+         "\tselect e.* into r from emp e where empno = a;\n"
+         "\tselect empno, ename, job, mgr, hiredate, sal, comm, deptno into r from emp;\nEND;",
+         {{5, 2, "PL/SQL: ORA-00913: too many values"}, {4, 2, "PL/SQL: SQL Statement ignored"}}},
+    });
+}
+
+TEST(PlsqlErrorKinds, DeclarationsWithoutAValue) {
+    runCases({
+        {"NOT NULL without a value: the error alone, at the type (Oracle listing)",
+         "PROCEDURE",
+         "PROCEDURE p IS\n\t  var_id constant number := 1;\n\t  name varchar(25) not null;\t\n"
+         "BEGIN\n\t  name := 'hell0';\nEND;",
+         {{3, 9,
+           "PLS-00218: a variable declared NOT NULL must have an initialization assignment"}}},
+        {"a constant without a value: Item ignored at CONSTANT, and it stays a constant "
+         "(Oracle listing)",
+         "PROCEDURE",
+         "PROCEDURE p IS\n\t  var_id constant number;\t\nBEGIN\n\t  var_id := 1;\n"
+         "\t  dbms_output.put_line(var_id);\nEND;",
+         {{2, 4,
+           "PLS-00322: declaration of a constant 'VAR_ID' must contain an initialization "
+           "assignment"},
+          {2, 11, "PL/SQL: Item ignored"},
+          {4, 4, "PLS-00363: expression 'VAR_ID' cannot be used as an assignment target"},
+          {4, 4, "PL/SQL: Statement ignored"}}},
+        {"NOT NULL and CONSTANT with values are fine",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  a NUMBER NOT NULL := 1;\n  b CONSTANT NUMBER NOT NULL := 2;\n"
+         "  c CONSTANT VARCHAR2(10) DEFAULT 'x';\nBEGIN\n  a := b;\nEND;",
+         {}},
     });
 }
 

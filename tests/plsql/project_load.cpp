@@ -103,14 +103,22 @@ int main(int argc, char **argv) {
                      [](const fs::path &a, const fs::path &b) { return rank(a) < rank(b); });
     ocilite::FileScriptSource source;
     std::ostringstream out, err;
+    std::vector<std::string> failures;
     for (const fs::path &f : files) {
         std::ifstream in(f, std::ios::binary);
         std::stringstream text;
         text << in.rdbuf();
-        // One runner per file: an EXIT in one script must not end the others.
+        if (!isSource(text.str()))
+            continue;
+        // One runner per file: an EXIT in one script must not end the others. Sources are
+        // loaded as their installers do, with substitution off (an '&' in a comment or a
+        // string is text).
         ocilite::ScriptRunner runner(*db, schema, source, out, err);
-        if (isSource(text.str()))
-            runner.runText(f.string(), text.str());
+        runner.setObserver({nullptr, [&](const std::string &path, int line, const std::string &m) {
+                                failures.push_back(path + ":" + std::to_string(line) + ": " +
+                                                   m.substr(0, m.find('\n')));
+                            }});
+        runner.runText(f.string(), "SET DEFINE OFF\n" + text.str());
     }
     recompile(*db, schema);
     const auto counts = rows(*db, "SELECT STATUS, COUNT(*) FROM OCILITE_OBJECTS WHERE OWNER = "
@@ -124,6 +132,9 @@ int main(int argc, char **argv) {
                                    "WHERE OWNER = 'LOADER' ORDER BY NAME, TYPE, SEQUENCE"))
         std::cout << "  " << e[1] << " " << e[0] << " " << e[2] << "/" << e[3] << " "
                   << e[4].substr(0, e[4].find('\n')) << "\n";
+    std::cout << "statements that failed: " << failures.size() << "\n";
+    for (const std::string &f : failures)
+        std::cout << "  " << f << "\n";
     fs::remove_all(dir);
     return invalid ? 1 : 0;
 }
