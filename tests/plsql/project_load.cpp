@@ -101,6 +101,10 @@ int main(int argc, char **argv) {
                 files.push_back(e.path());
     std::stable_sort(files.begin(), files.end(),
                      [](const fs::path &a, const fs::path &b) { return rank(a) < rank(b); });
+    // Scripts may SPOOL: their files go to the scratch folder, never the caller's.
+    for (fs::path &f : files)
+        f = fs::absolute(f);
+    fs::current_path(dir);
     ocilite::FileScriptSource source;
     std::ostringstream out, err;
     std::vector<std::string> failures;
