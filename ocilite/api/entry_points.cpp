@@ -1,7 +1,8 @@
-// The twenty exported entry points, generated from the one list in oci/ociv7.h. Each runs its
-// whole body inside the seal (seal.h), so that no exception, out-of-memory included, crosses
-// the C boundary, and hands the call to the side its area belongs to (side.h): the embedded
-// database, or a real Oracle database for a logon whose connect string names one.
+// The exported calls, generated from the lists in oci/ociv7.h: the twenty entry points and the
+// interface's other calls. Each runs its whole body inside the seal (seal.h), so that no
+// exception, out-of-memory included, crosses the C boundary, and hands the call to the side
+// its area belongs to (side.h): the embedded database, or a real Oracle database for a logon
+// whose connect string names one.
 #define OCIV7_BUILDING_LIBRARY
 #include "oci/ociv7.h"
 
@@ -31,6 +32,11 @@ const Side &sideOf(const Cda_Def *area) {
     return oracle.ownsCursor(area) || oracle.ownsLogon(area) ? oracle : embeddedSide();
 }
 
+// The side whose wording an error text takes when no logon area tells: the last logon's.
+const Side &lastLogonsSide() {
+    return g_oracleUsed && lastLogonSide() == LogonSide::Oracle ? oracleSide() : embeddedSide();
+}
+
 #define OCILITE_FIRST(first, ...) first
 
 // Every call goes to the side of its first area...
@@ -40,12 +46,14 @@ struct Routes {
         return sideOf(OCILITE_FIRST args).name args;                                               \
     }
     OCIV7_ENTRY_POINTS(OCILITE_ROUTE)
+    OCIV7_MORE_CALLS(OCILITE_ROUTE)
 #undef OCILITE_ROUTE
 };
 
-// ...except three: a logon goes where its connect string says (the area lets go of what it
-// held on the other side), a cursor opens on its logon's side, and an error text comes from
-// the side of the logon area, or of the last logon for an area that holds none.
+// ...except these: a logon goes where its connect string says (the area lets go of what it
+// held on the other side), a cursor opens on its logon's side, an error text comes from the
+// side of the logon area, or of the last logon for an area that holds none, and a break
+// reaches the logon without waiting for the call it interrupts.
 struct Router : Routes {
     static sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
                       OraText *conn, sword connl, ub4 mode) {
@@ -56,6 +64,18 @@ struct Router : Routes {
         if (g_oracleUsed)
             otherThan(side).forgetLogon(lda);
         return side.olog(lda, hda, uid, uidl, pswd, pswdl, conn, connl, mode);
+    }
+
+    // The older logons carry the connect string in the user name ("user/password@connect").
+    static sword orlon(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
+                       sword audit) {
+        (void)audit; // never used, as in Oracle's own
+        return olog(lda, hda, uid, uidl, pswd, pswdl, nullptr, -1, OCIV7_LM_DEF);
+    }
+
+    static sword olon(Cda_Def *lda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
+                      sword audit) {
+        return orlon(lda, nullptr, uid, uidl, pswd, pswdl, audit);
     }
 
     static sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsize,
@@ -76,9 +96,30 @@ struct Router : Routes {
             return side.oerhms(lda, rcode, buf, bufsiz);
         });
     }
+
+    // Each side's obreak answers ORA-01012 at once for an area holding none of its logons.
+    static sword obreak(Cda_Def *lda) {
+        const sword rc = embeddedSide().obreak(lda);
+        if (rc == kOraNotLoggedOn && g_oracleUsed)
+            return oracleSide().obreak(lda);
+        return rc;
+    }
 };
 
 } // namespace
+
+// opinit: the library serves threads whatever the mode (each side serialises the calls on its
+// areas), so there is nothing to set up.
+sword processInit(ub4 mode) {
+    (void)mode;
+    return 0;
+}
+
+sword messageOf(sb2 rcode, OraText *buf) {
+    return sealedText(buf, OCIV7_ERMSG_SIZE,
+                      [&] { return lastLogonsSide().messageText(rcode, buf, OCIV7_ERMSG_SIZE); });
+}
+
 } // namespace ocilite::api
 
 extern "C" {
@@ -89,6 +130,24 @@ extern "C" {
                                     [&] { return ocilite::api::Router::name args; });              \
     }
 OCIV7_ENTRY_POINTS(OCILITE_EXPORT)
+OCIV7_MORE_CALLS(OCILITE_EXPORT)
 #undef OCILITE_EXPORT
+
+OCIV7_API sword opinit(ub4 mode) {
+    return ocilite::api::processInit(mode);
+}
+
+OCIV7_API sword oermsg(sb2 rcode, OraText *buf) {
+    return buf ? ocilite::api::messageOf(rcode, buf) : 0;
+}
+
+OCIV7_API void sqllda(Cda_Def *lda) {
+    ocilite::api::sealFailure(lda, ocilite::kOraNotLoggedOn);
+}
+
+OCIV7_API void sqlld2(Cda_Def *lda, OraText *cname, sb4 *cnlen) {
+    (void)cname, (void)cnlen;
+    ocilite::api::sealFailure(lda, ocilite::kOraNotLoggedOn);
+}
 
 } // extern "C"

@@ -9,8 +9,13 @@ namespace ocilite::api {
 // The table of the side whose calls and area functions are in the namespace aliased `ns`.
 #define OCILITE_SIDE_CALL(name, params, args) ns::name,
 #define OCILITE_SIDE_TABLE                                                                         \
-    static const Side side = {ns::ownsLogon, ns::ownsCursor, ns::forgetLogon, ns::forgetCursor,    \
-                              OCIV7_ENTRY_POINTS(OCILITE_SIDE_CALL)};                              \
+    static const Side side =                                                                       \
+        {ns::ownsLogon,                                                                            \
+         ns::ownsCursor,                                                                           \
+         ns::forgetLogon,                                                                          \
+         ns::forgetCursor,                                                                         \
+         ns::messageText,                                                                          \
+         OCIV7_ENTRY_POINTS(OCILITE_SIDE_CALL) OCIV7_MORE_CALLS(OCILITE_SIDE_CALL)};               \
     return side
 
 const Side &embeddedSide() {

@@ -228,10 +228,11 @@ private:
     size_t tableReference(size_t i, bool outermost) {
         if (!isNameToken(m_t[i]))
             throw OraError(kOraInvalidTableName);
+        const size_t start = i;
         const TableName table = readTableName(m_t, i, m_schema);
         const auto sqliteName = m_resolver.tableFor(table.owner, table.name);
         if (!sqliteName)
-            throw OraError(kOraTableNotFound);
+            throw OraError(kOraTableNotFound).at(m_t[start].offset);
         if (outermost)
             m_out.fromTables.push_back({table.alias, *sqliteName});
         put(quoteName(*sqliteName) + " AS " + quoteName(table.alias));

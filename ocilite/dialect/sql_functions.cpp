@@ -673,6 +673,7 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
             sqlite3_result_blob(ctx, raw, sizeof raw, SQLITE_TRANSIENT);
         },
         nullptr, nullptr, nullptr);
+    registerRawFunctions(db);
     sqlite3_create_function_v2(db, "SYSDATE", 0, SQLITE_UTF8, nullptr, fnSysdate, nullptr, nullptr,
                                nullptr);
     sqlite3_create_function_v2(

@@ -21,6 +21,9 @@ struct SqlSession {
 // Registers every function on the connection; `session` must outlive it.
 void registerSqlFunctions(sqlite3 *db, const SqlSession *session);
 
+// HEXTORAW and RAWTOHEX (raw_functions.cpp); registerSqlFunctions registers them too.
+void registerRawFunctions(sqlite3 *db);
+
 // Oracle's LIKE: case-sensitive, '_' one character, '%' any run, optional escape.
 bool likeMatch(const char *pattern, const char *text, int escape);
 

@@ -70,7 +70,7 @@ private:
         std::string value;
         for (;;) {
             if (pos >= m_sql.size())
-                throw OraError(kOraUnterminatedString);
+                throw OraError(kOraUnterminatedString).at(start);
             if (m_sql[pos] == '\'') {
                 if (pos + 1 < m_sql.size() && m_sql[pos + 1] == '\'') {
                     value += '\'';
@@ -116,9 +116,9 @@ private:
         const size_t start = pos++;
         const size_t close = m_sql.find('"', pos);
         if (close == std::string_view::npos)
-            throw OraError(kOraMissingDoubleQuote);
+            throw OraError(kOraMissingDoubleQuote).at(start);
         if (close == pos)
-            throw OraError(kOraZeroLengthIdentifier);
+            throw OraError(kOraZeroLengthIdentifier).at(start);
         if (close - pos > 128)
             throw OraError(kOraIdentifierTooLong);
         std::string name(m_sql.substr(pos, close - pos));
@@ -197,7 +197,7 @@ private:
         const char c = m_sql[pos];
         static const std::string_view kSingle = "()+-*/,.=<>@";
         if (!m_lenient && (kSingle.find(c) == std::string_view::npos || c == '\0'))
-            throw OraError(kOraInvalidCharacter);
+            throw OraError(kOraInvalidCharacter).at(start);
         ++pos;
         return make(TokenKind::Operator, std::string(1, c), start, pos);
     }

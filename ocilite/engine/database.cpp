@@ -197,6 +197,8 @@ void Database::runDdl(const Translation &tr) {
         alterSession(tr.session); // not DDL: no commit
         return;
     }
+    // The session's own open cursors never block its DDL.
+    m_openQueries.holdAll();
     // Oracle commits before and after every DDL statement; inside a generator's own
     // transaction the DDL simply joins it. SQLite's foreign keys are off while the DDL
     // makes tables again (a parent table made again must not cascade to its children).

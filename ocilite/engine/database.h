@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ocilite/dialect/sql_functions.h"
+#include "ocilite/engine/open_queries.h"
 
 #include <memory>
 #include <string>
@@ -92,6 +93,8 @@ public:
     // the transaction has not established).
     void savepoint(const std::string &name);
     void rollbackTo(const std::string &name);
+    // The session's queries part way through their rows, which DDL makes keep them.
+    OpenQueries &openQueries() { return m_openQueries; }
 
 private:
     Database(sqlite3 *db, std::string path);
@@ -112,6 +115,7 @@ private:
     SqlSession m_session;
     std::unique_ptr<Catalog> m_catalog;
     bool m_explicitTransaction = false;
+    OpenQueries m_openQueries;
 };
 
 // Begins on construction, rolls back on destruction unless commit() succeeded.

@@ -64,6 +64,7 @@ namespace ocilite {
     X(kOraMissingParameter, 1009, "missing mandatory parameter")                                   \
     X(kOraInvalidOperation, 1010, "invalid OCI operation")                                         \
     X(kOraNotLoggedOn, 1012, "not logged on")                                                      \
+    X(kOraUserCancel, 1013, "user requested cancel of current operation")                          \
     X(kOraLogonDenied, 1017, "invalid username/password; logon denied")                            \
     X(kOraInsufficientPrivileges, 1031, "insufficient privileges")                                 \
     X(kOraNotAvailable, 1034, "ORACLE not available")                                              \
@@ -80,9 +81,11 @@ namespace ocilite {
     X(kOraTruncated, 1406, "fetched column value was truncated")                                   \
     X(kOraCannotUpdateToNull, 1407, "cannot update (%s) to NULL")                                  \
     X(kOraColumnListIndexed, 1408, "such column list already indexed")                             \
+    X(kOraInvalidRowid, 1410, "invalid ROWID")                                                     \
     X(kOraOuterJoinCycle, 1416, "two tables cannot be outer-joined to each other")                 \
     X(kOraOuterJoinTwoTables, 1417, "a table may be outer joined to at most one other table")      \
     X(kOraIndexNotFound, 1418, "specified index does not exist")                                   \
+    X(kOraExactFetchTooMany, 1422, "exact fetch returns more than requested number of rows")       \
     X(kOraEscapeCharacter, 1425, "escape character must be character string of length 1")          \
     X(kOraNumericOverflow, 1426, "numeric overflow")                                               \
     X(kOraColumnExists, 1430, "column being added already exists in table")                        \
@@ -97,11 +100,15 @@ namespace ocilite {
     X(kOraCannotModifyToNull, 1451, "column to be modified to NULL cannot be modified to NULL")    \
     X(kOraDuplicateKeysFound, 1452, "cannot CREATE UNIQUE INDEX; duplicate keys found")            \
     X(kOraIntegerOverflow, 1455, "converting column overflows integer datatype")                   \
+    X(kOraDecimalOverflow, 1457, "converting column overflows decimal datatype")                   \
+    X(kOraInvalidVarLength, 1458, "invalid length inside variable character string")               \
     X(kOraUnsupportedConversion, 1460, "unimplemented or unreasonable conversion requested")       \
     X(kOraModifyWithConstraints, 1463, "cannot modify column datatype with current constraint(s)") \
+    X(kOraInvalidHex, 1465, "invalid hex number")                                                  \
     X(kOraOuterJoinPredicate, 1468, "a predicate may reference only one outer-joined table")       \
     X(kOraSynonymSameName, 1471, "cannot create a synonym with same name as object")               \
     X(kOraDivisorZero, 1476, "divisor is equal to zero")                                           \
+    X(kOraArraysNeedPlsql, 1484, "arrays can only be bound to PL/SQL statements")                  \
     X(kOraBlockCorrupted, 1578, "ORACLE data block corrupted (file # %s, block # %s)")             \
     X(kOraStringTooLong, 1704, "string literal too long")                                          \
     X(kOraOuterJoinOr, 1719, "outer join operator (+) not allowed in operand of OR or IN")         \
@@ -175,6 +182,10 @@ namespace ocilite {
       "unique/primary keys in table referenced by foreign keys")                                   \
     X(kOraUnimplemented, 3001, "unimplemented feature")                                            \
     X(kOraExpressionTooDeep, 3095, "expression level is too deep, maximum %s")                     \
+    X(kOraWouldBlock, 3123, "operation would block")                                               \
+    X(kOraBlockingMode, 3128, "connection is in blocking mode")                                    \
+    X(kOraNeedPiece, 3129, "the next piece to be inserted is required")                            \
+    X(kOraNeedBuffer, 3130, "the buffer for the next piece to be fetched is required")             \
     X(kOraSequenceIncrementZero, 4002, "INCREMENT must be a non-zero integer")                     \
     X(kOraMinValueNotBelowMax, 4004, "MINVALUE must be less than MAXVALUE")                        \
     X(kOraStartBelowMinValue, 4006, "START WITH cannot be less than MINVALUE")                     \
@@ -186,6 +197,8 @@ namespace ocilite {
     X(kOraNotAView, 4045, "errors during recompilation/revalidation of %s")                        \
     X(kOraHasErrors, 4063, "%s has errors")                                                        \
     X(kOraTriggerNotFound, 4080, "trigger '%s' does not exist")                                    \
+    X(kOraHostArrayTooSmall, 6513,                                                                 \
+      "PL/SQL: index for PL/SQL table out of range for host language array")                       \
     X(kOraCurrvalNotDefined, 8002, "sequence %s.CURRVAL is not yet defined in this session")       \
     X(kOraNextvalExceedsMax, 8004, "sequence %s")                                                  \
     X(kOraServiceNotResolved, 12154, "TNS:could not resolve service name")                         \
@@ -231,9 +244,16 @@ public:
         : std::runtime_error(text), m_code(code) {}
     int code() const { return m_code; }
     std::string text() const { return what(); }
+    // Where in the statement the error lies (the area's parse error offset), -1 when unknown.
+    int offset() const { return m_offset; }
+    OraError &at(size_t offset) {
+        m_offset = static_cast<int>(offset);
+        return *this;
+    }
 
 private:
     int m_code;
+    int m_offset = -1;
 };
 
 } // namespace ocilite

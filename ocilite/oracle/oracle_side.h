@@ -23,7 +23,9 @@ void forgetCursor(Cda_Def *cda);
 sword logon(Cda_Def *lda, const std::string &user, const std::string &password,
             const std::string &connect);
 
-// The twenty calls.
+// The calls, and the wording of an error number for oermsg.
 OCIV7_ENTRY_POINTS(OCIV7_DECLARE)
+OCIV7_MORE_CALLS(OCIV7_DECLARE)
+sword messageText(sb2 rcode, OraText *buf, sword bufsiz);
 
 } // namespace ocilite::oracle

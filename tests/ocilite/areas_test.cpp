@@ -48,16 +48,6 @@ std::vector<std::pair<const char *, Call>> cursorCalls(Cda_Def *lda) {
         {"oexec", [](Cda_Def *c) { return oexec(c); }},
         {"ofetch", [](Cda_Def *c) { return ofetch(c); }},
         {"ocan", [](Cda_Def *c) { return ocan(c); }},
-        {"odessp",
-         [](Cda_Def *c) {
-             ub2 ovrld[4], pos[4], level[4], arnlen[4], dtype[4];
-             ub1 defsup[4], mode[4], radix[4];
-             ub4 dtsiz[4], spare[4], arrsiz = 4;
-             sb2 prec[4], scale[4];
-             OraText *argnam[4];
-             return odessp(c, (OraText *)"P", 1, nullptr, 0, nullptr, 0, ovrld, pos, level, argnam,
-                           arnlen, dtype, defsup, mode, dtsiz, prec, scale, radix, spare, &arrsiz);
-         }},
         {"ogetpi",
          [](Cda_Def *c) {
              ub1 piece = 0;
@@ -78,6 +68,17 @@ std::vector<std::pair<const char *, Call>> logonCalls() {
         {"ocof", [](Cda_Def *l) { return ocof(l); }},
         {"ocom", [](Cda_Def *l) { return ocom(l); }},
         {"orol", [](Cda_Def *l) { return orol(l); }},
+        // odessp describes through the logon area (Oracle's first argument is the LDA).
+        {"odessp",
+         [](Cda_Def *l) {
+             ub2 ovrld[4], pos[4], level[4], arnlen[4], dtype[4];
+             ub1 defsup[4], mode[4], radix[4];
+             ub4 dtsiz[4], spare[4], arrsiz = 4;
+             sb2 prec[4], scale[4];
+             OraText *argnam[4];
+             return odessp(l, (OraText *)"P", 1, nullptr, 0, nullptr, 0, ovrld, pos, level, argnam,
+                           arnlen, dtype, defsup, mode, dtsiz, prec, scale, radix, spare, &arrsiz);
+         }},
         {"oopen",
          [](Cda_Def *l) {
              Cda_Def cursor{};

@@ -76,21 +76,23 @@ TEST_F(OciTest, CallsOutOfOrder) {
     EXPECT_NE(0, odefin(&fresh, 2, (ub1 *)buf, sizeof buf, 5, -1, nullptr, nullptr, -1, -1, nullptr,
                         nullptr));
     EXPECT_EQ(1007, fresh.rc);
-    EXPECT_NE(0, odefin(&fresh, 1, (ub1 *)buf, sizeof buf, 2, -1, nullptr, nullptr, -1, -1, nullptr,
-                        nullptr));
+    EXPECT_NE(0, odefin(&fresh, 1, (ub1 *)buf, sizeof buf, 10, -1, nullptr, nullptr, -1, -1,
+                        nullptr, nullptr));
+    EXPECT_EQ(932, fresh.rc);
     ASSERT_EQ(0, oparse(&fresh, (OraText *)"update emp set sal = sal", -1, 0, 1));
     EXPECT_NE(0, odescr(&fresh, 1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                         nullptr));
     EXPECT_EQ(1007, fresh.rc);
     EXPECT_NE(0, obndra(&fresh, (OraText *)":X", -1, nullptr, 0, 5, -1, nullptr, nullptr, nullptr,
                         10, nullptr, nullptr, -1, -1));
-    EXPECT_EQ(3001, fresh.rc);
+    EXPECT_EQ(1036, fresh.rc);
+    // odessp takes a logon area; a cursor area holds none.
     EXPECT_NE(0, odessp(&fresh, (OraText *)"P", 1, nullptr, 0, nullptr, 0, nullptr, nullptr,
                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                         nullptr, nullptr, nullptr, nullptr));
-    EXPECT_EQ(3001, fresh.rc);
+    EXPECT_EQ(1012, fresh.rc);
     EXPECT_NE(0, ogetpi(&fresh, nullptr, nullptr, nullptr, nullptr));
-    EXPECT_EQ(3001, fresh.rc);
+    EXPECT_EQ(1010, fresh.rc);
     EXPECT_EQ(0, oclose(&fresh));
     EXPECT_NE(0, oclose(&fresh));
     EXPECT_EQ(1001, fresh.rc);

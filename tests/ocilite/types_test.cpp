@@ -291,9 +291,10 @@ TEST_F(ExternalTypes, TypesThatCannotServeAreRefused) {
     const char *select = "SELECT V FROM XT WHERE S = :1";
     ASSERT_EQ(0, oparse(&oci.cur, (OraText *)select, -1, 0, 2));
     char buf[8];
-    EXPECT_EQ(932, define(1, buf, sizeof buf, 2)); // Oracle's internal NUMBER
+    EXPECT_EQ(932, define(1, buf, sizeof buf, 10)); // no external type has the code
     EXPECT_EQ(932, bind(1, buf, sizeof buf, 99));
-    // A DATE buffer for a character column fails at the fetch, as the value arrives.
+    // A DATE buffer for a character column fails at the fetch, as the value arrives: the text
+    // is no date in the default format.
     ASSERT_EQ(0, oci.run("INSERT INTO XT (S, V) VALUES (1, 'x')"));
     const char *text = "SELECT V FROM XT";
     ASSERT_EQ(0, oparse(&oci.cur, (OraText *)text, -1, 0, 2));
@@ -301,7 +302,7 @@ TEST_F(ExternalTypes, TypesThatCannotServeAreRefused) {
     ASSERT_EQ(0, define(1, date, sizeof date, OCIV7_EXT_DAT));
     ASSERT_EQ(0, oexec(&oci.cur));
     EXPECT_NE(0, ofetch(&oci.cur));
-    EXPECT_EQ(932, oci.cur.rc);
+    EXPECT_EQ(1858, oci.cur.rc);
 }
 
 } // namespace

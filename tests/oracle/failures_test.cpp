@@ -142,7 +142,8 @@ TEST_F(FailuresTest, StoredProcedureDescribeIsNotServedYet) {
     ub1 defaults[4], modes[4], radix[4];
     ub4 size[4], spare[4], count = 4;
     sb2 precision[4], scale[4];
-    EXPECT_EQ(3001, v7::odessp(&cur, txt("PAYROLL.PAY"), 11, nullptr, 0, nullptr, 0, overload,
+    // odessp describes through the logon area, as Oracle's first argument is the LDA.
+    EXPECT_EQ(3001, v7::odessp(&lda, txt("PAYROLL.PAY"), 11, nullptr, 0, nullptr, 0, overload,
                                position, level, names, nameLength, type, defaults, modes, size,
                                precision, scale, radix, spare, &count));
 }

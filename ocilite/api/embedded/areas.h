@@ -2,7 +2,7 @@
 // cursor its statement; both live behind the area's rcsp and are checked against a registry,
 // so a null, stale or never-opened area gets an Oracle error instead of a crash. Every call
 // has one shape: find the area's state under the lock, do the work inside guarded(), and
-// leave through finish(), which records rc and fc in the area.
+// leave through finish(), which records rc, fc and peo in the area.
 #pragma once
 
 #include "oci/ociv7.h"
@@ -10,6 +10,7 @@
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/statement.h"
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <new>
@@ -20,20 +21,40 @@ namespace ocilite::embedded {
 
 struct Logon;
 
+// An error and the parse error offset that goes with it (-1: none).
+struct CallError {
+    CallError() = default;
+    CallError(int code, std::string text = std::string(), int offset = -1)
+        : code(code), text(std::move(text)), offset(offset) {}
+
+    int code = 0;
+    std::string text;
+    int offset = -1;
+};
+
 struct Cursor {
     Logon *logon = nullptr;
     std::unique_ptr<Statement> statement;
-    int deferredError = 0; // a deferred parse's error, reported by the next call
-    std::string deferredText;
-    bool ddlDone = false; // DDL already run by an immediate parse
+    std::string sql;          // the text last parsed, for the parse error offset
+    bool deferred = false;    // parsed with defflg != 0: errors wait for oexec / odescr
+    int deferredError = 0;    // a deferred parse's (or bind's) error, reported at execution
+    std::string deferredText; // ... with its text
+    int deferredOffset = -1;  // ... and its parse error offset
+    CallError pendingError;   // a bind's or define's error a deferred parse holds back
+    bool ddlDone = false;     // DDL already run by an immediate parse
+    bool noWait = false;      // oopt: a locked resource fails at once (ORA-00054)
 };
 
 struct Logon {
     std::unique_ptr<Database> db;
     bool autoCommit = false;
+    bool nonBlocking = false; // onbset / olog in non-blocking mode
     int lastCode = 0;
     std::string lastText;
     std::set<Cursor *> cursors;
+    // obreak, from any thread without the lock: a call of this logon is running / is to stop.
+    std::atomic<bool> busy{false};
+    std::atomic<bool> breakRequested{false};
 };
 
 // Guards the registry and everything behind the areas.
@@ -47,11 +68,15 @@ Cursor *openCursor(Logon &logon);
 void closeCursor(Cursor *cursor);
 void closeLogon(Logon *logon); // its cursors too
 
-// The statement a cursor has parsed; a deferred parse's error is reported now, once.
-// ORA-01003 when nothing was parsed.
+// obreak: asks the running call of the logon the area holds to stop; false when the area
+// holds no logon of this side. Takes only the break registry's own lock.
+bool requestBreak(const Cda_Def *lda);
+
+// The statement a cursor has parsed; a deferred parse's error is reported now (ORA-01003
+// when nothing was parsed).
 Statement &statementOf(Cursor &c);
 
-// The last failed logon's error, for oerhms on an area that holds no logon.
+// The last failed logon's error, for oerhms on an area holding no logon.
 struct LogonFailure {
     int code = 0;
     std::string text;
@@ -60,26 +85,39 @@ LogonFailure &lastLogonFailure();
 
 // The one exit path: records the outcome in the area (and the logon's last error) and
 // returns it.
-sword finish(Cda_Def *area, Logon *logon, int code, const std::string &text, ub1 fc);
+sword finish(Cda_Def *area, Logon *logon, const CallError &outcome, ub1 fc);
 
-// Runs body and turns whatever it throws into an Oracle error code and text.
-template <typename F> int guarded(std::string &text, F &&body) {
+// Runs body and turns whatever it throws into an Oracle error, its text and offset.
+template <typename F> CallError guarded(F &&body) {
+    CallError e;
     try {
-        return body();
-    } catch (const OraError &e) {
-        text = e.text();
-        return e.code();
+        e.code = body();
+    } catch (const OraError &x) {
+        e = CallError{x.code(), x.text(), x.offset()};
     } catch (const std::bad_alloc &) {
-        text = oraText(kOraOutOfMemory);
-        return kOraOutOfMemory;
-    } catch (const std::exception &e) {
-        text = oraText(kOraInternal, e.what());
-        return kOraInternal;
+        e = CallError{kOraOutOfMemory, oraText(kOraOutOfMemory)};
+    } catch (const std::exception &x) {
+        e = CallError{kOraInternal, oraText(kOraInternal, x.what())};
     } catch (...) {
-        text = oraText(kOraInternal, "unknown failure");
-        return kOraInternal;
+        e = CallError{kOraInternal, oraText(kOraInternal, "unknown failure")};
     }
+    return e;
 }
+
+// While a call of the logon runs: the database waits for locks as the logon's options say,
+// obreak can stop it, and an error SQLite raises because of the options reads as Oracle's.
+class RunningCall {
+public:
+    RunningCall(Logon &logon, const Cursor *cursor);
+    ~RunningCall();
+    RunningCall(const RunningCall &) = delete;
+    RunningCall &operator=(const RunningCall &) = delete;
+    // ORA-00054 in non-blocking mode is "call again later" (ORA-03123).
+    void adjust(CallError &e) const;
+
+private:
+    Logon &m_logon;
+};
 
 // A call on a cursor area: ORA-01001 when the area holds no cursor of this side.
 template <typename F> sword cursorCall(Cda_Def *cda, ub1 fc, F &&body) {
@@ -88,10 +126,11 @@ template <typename F> sword cursorCall(Cda_Def *cda, ub1 fc, F &&body) {
     std::lock_guard<std::mutex> lock(areasMutex());
     Cursor *cursor = cursorOf(cda);
     if (!cursor)
-        return finish(cda, nullptr, kOraInvalidCursor, std::string(), fc);
-    std::string text;
-    const int code = guarded(text, [&] { return body(*cursor); });
-    return finish(cda, cursor->logon, code, text, fc);
+        return finish(cda, nullptr, {kOraInvalidCursor}, fc);
+    RunningCall running(*cursor->logon, cursor);
+    CallError e = guarded([&] { return body(*cursor); });
+    running.adjust(e);
+    return finish(cda, cursor->logon, e, fc);
 }
 
 // A call on a logon area: ORA-01012 when the area holds no logon of this side.
@@ -101,10 +140,11 @@ template <typename F> sword logonCall(Cda_Def *lda, F &&body) {
     std::lock_guard<std::mutex> lock(areasMutex());
     Logon *logon = logonOf(lda);
     if (!logon)
-        return finish(lda, nullptr, kOraNotLoggedOn, std::string(), OCIV7_FC_NONE);
-    std::string text;
-    const int code = guarded(text, [&] { return body(*logon); });
-    return finish(lda, logon, code, text, OCIV7_FC_NONE);
+        return finish(lda, nullptr, {kOraNotLoggedOn}, OCIV7_FC_NONE);
+    RunningCall running(*logon, nullptr);
+    CallError e = guarded([&] { return body(*logon); });
+    running.adjust(e);
+    return finish(lda, logon, e, OCIV7_FC_NONE);
 }
 
 } // namespace ocilite::embedded

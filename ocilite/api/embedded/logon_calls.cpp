@@ -1,6 +1,6 @@
-// The embedded side's logon-level calls: olog (the connect string names the database, the
-// default one seeded with the demo schema on first use), ologof, the transaction calls and
-// oerhms, and what the router asks about the areas.
+// The embedded side's logon-level calls: olog and the older logons (the connect string names
+// the database, the default one seeded with the demo schema on first use), ologof, the
+// transaction calls and the error texts, and what the router asks about the areas.
 #include "ocilite/api/embedded/areas.h"
 #include "ocilite/api/embedded/calls.h"
 
@@ -67,7 +67,6 @@ void forgetCursor(Cda_Def *cda) {
 sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
            OraText *conn, sword connl, ub4 mode) {
     (void)hda; // the host area is never written: all state lives behind rcsp
-    (void)mode;
     if (!lda)
         return kOraNotLoggedOn;
     std::lock_guard<std::mutex> lock(areasMutex());
@@ -76,17 +75,26 @@ sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, swor
     lda->rcsp = nullptr;
     lda->ft = 0;
     lda->rpc = 0;
-    std::string message;
-    const int code = guarded(message, [&] {
-        registerLogon(lda, openLogon(ociv7::text(uid, uidl), ociv7::text(pswd, pswdl),
-                                     ociv7::text(conn, connl)));
+    const CallError e = guarded([&] {
+        auto logon =
+            openLogon(ociv7::text(uid, uidl), ociv7::text(pswd, pswdl), ociv7::text(conn, connl));
+        logon->nonBlocking = mode == OCIV7_LM_NBL;
+        registerLogon(lda, std::move(logon));
         return 0;
     });
-    if (code != 0) {
-        lastLogonFailure() = {code, message};
-        return finish(lda, nullptr, code, message, OCIV7_FC_NONE);
-    }
-    return finish(lda, nullptr, 0, std::string(), OCIV7_FC_NONE);
+    if (e.code != 0)
+        lastLogonFailure() = {e.code, e.text};
+    return finish(lda, nullptr, e, OCIV7_FC_NONE);
+}
+
+sword orlon(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
+            sword audit) {
+    (void)audit;
+    return embedded::olog(lda, hda, uid, uidl, pswd, pswdl, nullptr, -1, OCIV7_LM_DEF);
+}
+
+sword olon(Cda_Def *lda, OraText *uid, sword uidl, OraText *pswd, sword pswdl, sword audit) {
+    return embedded::orlon(lda, nullptr, uid, uidl, pswd, pswdl, audit);
 }
 
 sword ologof(Cda_Def *lda) {
@@ -131,6 +139,25 @@ sword orol(Cda_Def *lda) {
     });
 }
 
+namespace {
+
+sword copyText(const std::string &message, OraText *buf, sword bufsiz) {
+    if (!buf || bufsiz <= 0)
+        return 0;
+    const size_t n = std::min(message.size(), static_cast<size_t>(bufsiz - 1));
+    std::memcpy(buf, message.data(), n);
+    buf[n] = '\0';
+    return static_cast<sword>(n);
+}
+
+// The last failed logon's text when it has that number, else the table's text.
+std::string textWithoutLogon(int code) {
+    const LogonFailure &failure = lastLogonFailure();
+    return code == failure.code && !failure.text.empty() ? failure.text : oraText(code);
+}
+
+} // namespace
+
 // The text of the logon's last error when it has that code, of the last failed logon for an
 // area holding none, else the table's text for the code.
 sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz) {
@@ -139,18 +166,16 @@ sword oerhms(Cda_Def *lda, sb2 rcode, OraText *buf, sword bufsiz) {
     std::lock_guard<std::mutex> lock(areasMutex());
     const int code = rcode < 0 ? -rcode : rcode;
     const Logon *logon = logonOf(lda);
-    const LogonFailure &failure = lastLogonFailure();
-    std::string message;
-    if (logon && logon->lastCode == code && !logon->lastText.empty())
-        message = logon->lastText;
-    else if (!logon && code == failure.code && !failure.text.empty())
-        message = failure.text;
-    else
-        message = oraText(code);
-    const size_t n = std::min(message.size(), static_cast<size_t>(bufsiz - 1));
-    std::memcpy(buf, message.data(), n);
-    buf[n] = '\0';
-    return static_cast<sword>(n);
+    if (logon)
+        return copyText(logon->lastCode == code && !logon->lastText.empty() ? logon->lastText
+                                                                            : oraText(code),
+                        buf, bufsiz);
+    return copyText(textWithoutLogon(code), buf, bufsiz);
+}
+
+sword messageText(sb2 rcode, OraText *buf, sword bufsiz) {
+    std::lock_guard<std::mutex> lock(areasMutex());
+    return copyText(textWithoutLogon(rcode < 0 ? -rcode : rcode), buf, bufsiz);
 }
 
 } // namespace ocilite::embedded
