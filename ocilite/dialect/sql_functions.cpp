@@ -560,6 +560,23 @@ void fnDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv) {
     });
 }
 
+// An operand of ||: NULL is the empty text and a number the text Oracle writes for it (.25,
+// not SQLite's 0.25); anything else stays as it is.
+void fnConcatText(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL)
+        return sqlite3_result_text(ctx, "", 0, SQLITE_STATIC);
+    if (type == SQLITE_INTEGER)
+        return resultText(ctx, numberText(static_cast<int64_t>(sqlite3_value_int64(argv[0]))));
+    if (type != SQLITE_FLOAT)
+        return sqlite3_result_value(ctx, argv[0]);
+    guarded(ctx, [&] {
+        const double v = sqlite3_value_double(argv[0]);
+        checkNumberRange(v);
+        resultText(ctx, numberText(v));
+    });
+}
+
 // The right operand of '/': a zero divisor is Oracle's ORA-01476, not SQLite's NULL.
 void fnDivisor(sqlite3_context *ctx, int, sqlite3_value **argv) {
     const int type = sqlite3_value_numeric_type(argv[0]);
@@ -657,6 +674,7 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         {"OCILITE_DATE_ADD", 2, fnDateAdd},
         {"OCILITE_DATE_DIFF", 2, fnDateDiff},
         {"OCILITE_DIVISOR", 1, fnDivisor},
+        {"OCILITE_TEXT", 1, fnConcatText},
     };
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     auto *data = const_cast<SqlSession *>(session);

@@ -314,6 +314,38 @@ TEST_F(OciTest, ConcatenationTreatsNullAsEmpty) {
     EXPECT_EQ(1, r.columns.at(0).dbtype);
 }
 
+// In Oracle || ranks with + and - (left to right) and below * and /, where SQLite ranks it
+// above them all: each operand keeps Oracle's reading.
+TEST_F(OciTest, ConcatenationRanksWithPlusAndMinus) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"'a' || 1/4", "a.25"},
+        {"'x' || 2*3", "x6"},
+        {"1 + 2 || 3", "33"},
+        {"2 * 3 || 4", "64"},
+        {"'1' || 2 + 3", "15"},
+        {"'a' || -1", "a-1"},
+        {"- 1 || 'a'", "-1a"},
+        {"1 || 2 + 3 || 4", "154"},
+        {"10 - 2 || 'x' || 3 * 2", "8x6"},
+        {"(1 + 2) || 3", "33"},
+        {"substr('abc', 1 + 1) || 2 * 2", "bc4"},
+        {"sal / 100 || '%'", "8%"},
+        {"'n' || nvl(comm, 0) * 2", "n0"},
+        {"e.sal - -e.sal || e.ename", "1600SMITH"},
+        {"distinct - 1 || 'a'", "-1a"},
+        {"case when 1 = 1 then 'c' end || 5 * 5", "c25"},
+    };
+    for (const auto &[expression, value] : cases) {
+        const std::string sql =
+            std::string("select ") + expression + " from emp e where empno = 7369";
+        const Result r = oci.query(sql);
+        ASSERT_EQ(0, r.rc) << sql << ": " << oci.message(r.rc);
+        EXPECT_EQ(value, r.rows.at(0).at(0)) << sql;
+    }
+    EXPECT_EQ(Rows{{"3"}}, oci.rows("select count(*) from emp where 'A' || 1 * 2 = 'A2' and "
+                                    "1 + 1 || 0 = '20'"));
+}
+
 } // namespace
 } // namespace ocilite::test
 
