@@ -2,6 +2,7 @@
 
 #include "ocilite/plsql/lexer.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ocilite::plsql {
@@ -21,6 +22,21 @@ namespace {
 //  AfterEnd        t8y2/dbx issue 2405 (end-of-file after END)
 //  SubprogramHeading  howtosop "Missing IS" listing (19c)
 //  VariableType    ":= ; not null default character" (declaration missing its ';')
+//  AfterConcatCall a SQL Developer listing: an assignment ending in "|| SUBSTR(...)" with
+//                  its ';' missing before the next call (no "@" after a call's ")", no
+//                  "multiset" inside a || chain)
+//  AfterCallStatement  SQL*Plus spools: a call statement without ';' before END, and with
+//                  ':' typed for ';' (the name-statement list without "@")
+//  ThenAfterName   a comma in an IF condition (SQL Developer) and UPDATING followed by "on
+//                  emp" in a trigger (SQL*Plus): the after-name list with "then" for ";"
+//  Handler         EXCEPTION followed by END (SQL*Plus spool)
+//  Return          FUNCTION headings without RETURN before ";" and before IS (SQL*Plus)
+//  IndexBy         INDEX PLS_INTEGER without BY (SQL Developer)
+//  Argument        "*" as a call's argument (SQL Developer; published up to "date", the
+//                  rest as in Expression)
+//  Lists are sets printed in one fixed order of Oracle's symbols (";" and "then" take the
+//  same place in every list that has them), so a list seen in one situation gives the
+//  order of its symbols in every other.
 struct ExpectList {
     Expect situation;
     const char *symbols;
@@ -35,6 +51,22 @@ constexpr ExpectList kLists[] = {
      "* & = - + ; < / > at in is mod remainder not rem <an exponent (**)> <> or != "
      "or ~= >= <= <> and or like like2 like4 likec between || multiset member "
      "submultiset"},
+    {Expect::AfterConcatCall,
+     ". ( * % & = - + ; < / > at in is mod remainder not rem <an exponent (**)> "
+     "<> or != or ~= >= <= <> and or like like2 like4 likec between || member "
+     "submultiset"},
+    {Expect::AfterCall, ". ( * % & = - + ; < / > at in is mod remainder not rem <an exponent (**)> "
+                        "<> or != or ~= >= <= <> and or like like2 like4 likec between || multiset "
+                        "member submultiset"},
+    {Expect::AfterCallStatement, ":= . ( % ;"},
+    {Expect::ThenAfterName,
+     ". ( * @ % & = - + < / > at in is mod remainder not rem then "
+     "<an exponent (**)> <> or != or ~= >= <= <> and or like like2 like4 likec "
+     "between || multiset member submultiset"},
+    {Expect::Handler, "pragma when"},
+    {Expect::Return, "return"},
+    {Expect::IndexBy, "by"},
+    {Expect::AfterUnit, ""},
     {Expect::StatementStart,
      "( begin case declare end exception exit for goto if loop mod null pragma "
      "raise return select update while with <an identifier> "
@@ -83,6 +115,16 @@ constexpr ExpectList kLists[] = {
      "specification> <a number> <a single-quoted SQL string> pipe "
      "<an alternatively-quoted string literal with character set specification> "
      "<an alternatively-quoted SQL string>"},
+    {Expect::Argument,
+     "( ) - + case mod new not null <an identifier> "
+     "<a double-quoted delimited-identifier> <a bind variable> table continue avg "
+     "count current exists max min prior sql stddev sum variance execute multiset "
+     "the both leading trailing forall merge year month day hour minute second "
+     "timezone_hour timezone_minute timezone_region timezone_abbr time timestamp "
+     "interval date <a string literal with character set specification> <a number> "
+     "<a single-quoted SQL string> pipe "
+     "<an alternatively-quoted string literal with character set specification> "
+     "<an alternatively-quoted SQL string>"},
     {Expect::Semicolon, ";"},
     {Expect::Into, "into from"},
     {Expect::Generic, ";"},
@@ -96,9 +138,9 @@ const char *listFor(Expect e) {
 }
 
 // Symbols are separated by one space; "<a ...>" phrases stay whole. A line holds at most
-// 63 characters after its three-space indent (widest line seen in Oracle's listings: 61;
-// narrowest wrap: 64).
-constexpr size_t kLineWidth = 63;
+// 61 characters after its three-space indent (widest line seen in Oracle's listings: 61;
+// narrowest wrap: 62, "... prior sql stddev" before "sum").
+constexpr size_t kLineWidth = 61;
 
 std::vector<std::string> splitSymbols(std::string_view list) {
     std::vector<std::string> out;
@@ -159,9 +201,61 @@ Expect afterExpression(const Token &last) {
                                                                    : Expect::AfterValue;
 }
 
-bool semicolonFits(Expect e) {
-    return e == Expect::AfterName || e == Expect::AfterValue || e == Expect::VariableType ||
-           e == Expect::VariableTypeName || e == Expect::AfterEnd || e == Expect::Semicolon;
+namespace {
+
+bool isName(const Token &t) {
+    return t.kind == Tok::Word || t.kind == Tok::QuotedIdent;
+}
+
+bool isOpText(std::string_view source, const Token &t, std::string_view op) {
+    return t.kind == Tok::Op && tokenText(source, t) == op;
+}
+
+// Index of the '(' matching the ')' at `close`, or `close` when there is none.
+size_t openingParen(std::string_view source, const std::vector<Token> &tokens, size_t close) {
+    int depth = 0;
+    for (size_t i = close + 1; i-- > 0;) {
+        if (isOpText(source, tokens[i], ")"))
+            ++depth;
+        else if (isOpText(source, tokens[i], "(") && --depth == 0)
+            return i;
+    }
+    return close;
+}
+
+// True when the token before a name chain ends a statement or opens a statement list.
+bool statementBoundary(std::string_view source, const Token &t) {
+    if (isOpText(source, t, ";") || isOpText(source, t, ">>"))
+        return true;
+    if (t.kind != Tok::Word)
+        return false;
+    const std::string word = identName(source, t);
+    return word == "BEGIN" || word == "THEN" || word == "ELSE" || word == "LOOP";
+}
+
+} // namespace
+
+Expect afterCall(std::string_view source, const std::vector<Token> &tokens, size_t last) {
+    if (last >= tokens.size() || !isOpText(source, tokens[last], ")"))
+        return Expect::AfterValue;
+    const size_t open = openingParen(source, tokens, last);
+    if (open == last || open == 0 || !isName(tokens[open - 1]))
+        return Expect::AfterValue;
+    size_t start = open - 1; // back over name.name.name
+    while (start >= 2 && isOpText(source, tokens[start - 1], ".") && isName(tokens[start - 2]))
+        start -= 2;
+    if (start == 0 || statementBoundary(source, tokens[start - 1]))
+        return Expect::AfterCallStatement;
+    return isOpText(source, tokens[start - 1], "||") ? Expect::AfterConcatCall : Expect::AfterCall;
+}
+
+std::vector<std::string> repairCandidates(Expect e) {
+    std::vector<std::string> out;
+    for (std::string &sym : splitSymbols(listFor(e)))
+        if ((sym.size() < 2 || sym.front() != '<' || sym.back() != '>' || sym == "<>") &&
+            std::find(out.begin(), out.end(), sym) == out.end())
+            out.push_back(std::move(sym));
+    return out;
 }
 
 } // namespace ocilite::plsql

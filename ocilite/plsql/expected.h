@@ -8,12 +8,16 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ocilite::plsql {
 
 enum class Expect {
     AfterName,          // an expression ending in a name, where ';' could end it
     AfterValue,         // an expression ending in a literal or ')', where ';' could end it
+    AfterCall,          // an expression ending in a call name(...)
+    AfterConcatCall,    // an expression ending in a call that is an operand of ||
+    AfterCallStatement, // a call statement name(...) without its ';'
     StatementStart,     // a statement may start (END and EXCEPTION may follow)
     FirstStatement,     // a statement must start (after BEGIN, THEN, LOOP, ELSE ...)
     AfterNameStatement, // a statement that began with a name: := . ( @ % ;
@@ -29,10 +33,16 @@ enum class Expect {
     SpecHeading,        // after a subprogram heading in a specification
     VariableType,       // after a variable's type whose constraint is given
     VariableTypeName,   // after a variable's type given by a name
-    Then,               // after an IF / ELSIF condition
+    Then,               // after an IF / ELSIF condition ending in a comparison
+    ThenAfterName,      // after an IF / ELSIF condition that is a name so far
+    Handler,            // after EXCEPTION: a handler (WHEN) or a pragma
+    Return,             // a function heading without its RETURN clause
+    IndexBy,            // INDEX without BY in a collection type
+    AfterUnit,          // text after the unit's last END; Oracle names the symbol only
     Loop,               // after a WHILE / FOR loop header
     Identifier,         // an identifier is required
     Expression,         // an expression is required
+    Argument,           // an argument list's first argument is required
     Semicolon,          // only ';' fits
     Into,               // SELECT list without INTO: INTO / FROM expected
     Generic,            // anything else: the symbols the parser was trying
@@ -44,7 +54,10 @@ std::string expectedBlock(Expect e);
 std::string symbolName(std::string_view source, const Token &t);
 // The list Oracle gives when ';' is missing after an expression ending in `last`.
 Expect afterExpression(const Token &last);
-// True when Oracle recovers from this situation by putting ";" in front of the symbol.
-bool semicolonFits(Expect e);
+// AfterValue made exact where the expression ends in a call: tokens[last] is its ')'.
+Expect afterCall(std::string_view source, const std::vector<Token> &tokens, size_t last);
+// The symbols of a list that are words or operators (not "<an identifier>" and the like), in
+// Oracle's order: what its error repair tries, first to last.
+std::vector<std::string> repairCandidates(Expect e);
 
 } // namespace ocilite::plsql

@@ -139,7 +139,7 @@ Node *Parser::handlers() {
     ChildList hs;
     do {
         Node *h = mk(NK::Handler, static_cast<uint32_t>(m_i));
-        expectKw(Kw::WHEN, Expect::Generic);
+        expectKw(Kw::WHEN, Expect::Handler);
         ChildList parts;
         do {
             if (acceptKw(Kw::OTHERS))

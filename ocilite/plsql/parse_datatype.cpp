@@ -67,7 +67,7 @@ Node *Parser::collectionType(Node *type) {
     if (acceptKw(Kw::NOT))
         expectKw(Kw::NULL_, Expect::Generic);
     if (acceptKw(Kw::INDEX)) {
-        expectKw(Kw::BY, Expect::Generic);
+        expectKw(Kw::BY, Expect::IndexBy);
         type->child->next = datatype();
     }
     type->op = 1;

@@ -7,16 +7,47 @@
 
 namespace ocilite::plsql {
 
+// Symbols no parenthesised group holds: ';' and the words of PL/SQL statements (THEN,
+// ELSE, WHEN and END only inside a CASE).
+bool Parser::outsideParentheses(bool inCase) const {
+    if (isOp(';'))
+        return true;
+    if (cur().kind != Tok::Word)
+        return false;
+    switch (Kw(cur().kw)) {
+    case Kw::THEN:
+    case Kw::ELSE:
+    case Kw::WHEN:
+    case Kw::END:
+        return !inCase;
+    case Kw::BEGIN:
+    case Kw::DECLARE:
+    case Kw::ELSIF:
+    case Kw::LOOP:
+    case Kw::EXCEPTION:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Skips a balanced ( ... ) group starting at the current '('.
 void Parser::skipBalanced() {
     if (!isOp('('))
         return;
     int depth = 0;
+    int cases = 0;
     do {
         if (isOp('('))
             ++depth;
         else if (isOp(')'))
             --depth;
+        else if (isKw(Kw::CASE))
+            ++cases;
+        else if (isKw(Kw::END) && cases > 0)
+            --cases;
+        else if (outsideParentheses(cases > 0))
+            fail(Expect::Generic);
         ++m_i;
     } while (depth > 0 && !atEof());
     if (depth > 0)
@@ -155,6 +186,16 @@ Node *Parser::specialFunction(Node *n) {
     return arguments();
 }
 
+// What may open an argument list: an expression, a query, TABLE(...), DEFAULT (in
+// XMLNAMESPACES), and "*" only in COUNT(*). The '(' is tokens[open].
+bool Parser::startsArgument(size_t open) const {
+    if (isOp('*'))
+        return open > 0 && m_t[open - 1].kind == Tok::Word &&
+               identName(m_src, m_t[open - 1]) == "COUNT";
+    return startsExpression() || isKw(Kw::SELECT) || isKw(Kw::WITH) || isKw(Kw::TABLE) ||
+           isKw(Kw::DEFAULT);
+}
+
 Node *Parser::arguments() {
     Node *args = mk(NK::Args, static_cast<uint32_t>(m_i));
     const size_t open = m_i;
@@ -164,13 +205,15 @@ Node *Parser::arguments() {
         return finish(args);
     if (isKw(Kw::DISTINCT) || isKw(Kw::ALL) || isKw(Kw::UNIQUE))
         ++m_i;
+    else if (!startsArgument(open))
+        fail(Expect::Argument);
     for (;;) {
         if (isIdentifier() && peekOp2(1, "=>")) {
             Node *named = mk(NK::NamedArg, static_cast<uint32_t>(m_i));
             m_i += 2;
             named->child = expr();
             list.add(finish(named));
-        } else if (isOp('*') && peekOp(1, ')')) {
+        } else if (isOp('*') && peekOp(1, ')') && m_i == open + 1) {
             ++m_i;
         } else if (startsExpression() || isKw(Kw::SELECT) || isKw(Kw::WITH)) {
             list.add(isKw(Kw::SELECT) || isKw(Kw::WITH) ? query() : expr());

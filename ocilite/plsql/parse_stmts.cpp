@@ -116,18 +116,30 @@ Node *Parser::labelled() {
     return l;
 }
 
+// The list after a condition: a bare name may still go on (. ( @ % and every operator).
+Expect Parser::thenAfter(const Node *condition) const {
+    if (condition && condition->kind == NK::Name) {
+        const Node *last = condition->child;
+        while (last && last->next)
+            last = last->next;
+        if (last && last->kind == NK::Part)
+            return Expect::ThenAfterName;
+    }
+    return Expect::Then;
+}
+
 Node *Parser::ifStatement() {
     Node *n = mk(NK::If, static_cast<uint32_t>(m_i));
     ++m_i;
     ChildList parts;
     parts.add(expr());
-    expectKw(Kw::THEN, Expect::Then);
+    expectKw(Kw::THEN, thenAfter(parts.tail));
     parts.add(statements(Expect::FirstStatement));
     while (isKw(Kw::ELSIF)) {
         Node *e = mk(NK::ElsifPart, static_cast<uint32_t>(m_i++));
         ChildList ep;
         ep.add(expr());
-        expectKw(Kw::THEN, Expect::Then);
+        expectKw(Kw::THEN, thenAfter(ep.tail));
         ep.add(statements(Expect::FirstStatement));
         e->child = ep.head;
         parts.add(finish(e));
@@ -167,9 +179,10 @@ Node *Parser::caseStatement() {
     n->child = parts.head;
     expectKw(Kw::END, Expect::StatementStart);
     expectKw(Kw::CASE, Expect::EndCase);
-    if (isIdentifier())
+    const bool label = isIdentifier();
+    if (label)
         ++m_i;
-    expectSemicolon(Expect::Semicolon);
+    expectSemicolon(label ? Expect::Semicolon : Expect::AfterEnd);
     return finish(n);
 }
 
@@ -183,9 +196,10 @@ Node *Parser::loopStatement(Node *head, uint32_t first) {
     head->child = parts.head;
     expectKw(Kw::END, Expect::StatementStart);
     expectKw(Kw::LOOP, Expect::EndLoop);
-    if (isIdentifier())
+    const bool label = isIdentifier();
+    if (label)
         ++m_i;
-    expectSemicolon(Expect::Semicolon);
+    expectSemicolon(label ? Expect::Semicolon : Expect::AfterEnd);
     return finish(head);
 }
 

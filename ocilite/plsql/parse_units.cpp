@@ -42,13 +42,18 @@ void Parser::unitClauses(bool function) {
     }
 }
 
+// What may follow END [name]: after END a name or ';', after the name only ';'.
+Expect Parser::afterEnd() const {
+    return prev().kind == Tok::Word && prev().kw == uint16_t(Kw::END) ? Expect::AfterEnd
+                                                                      : Expect::Semicolon;
+}
+
 // END [name] ; end-of-file
 void Parser::endUnit(Expect e) {
     expectKw(Kw::END, e);
     if (isAnyName() && !isKw(Kw::END))
         ++m_i;
-    if (!acceptOp(';'))
-        fail(Expect::AfterEnd);
+    expectSemicolon(afterEnd());
 }
 
 Node *Parser::packageSpec(uint32_t first) {
@@ -92,21 +97,18 @@ Node *Parser::standaloneSubprogram(uint32_t first, bool function) {
     if (isOp('('))
         parts.add(parameterList());
     if (function) {
-        expectKw(Kw::RETURN, Expect::SubprogramHeading);
+        expectKw(Kw::RETURN, Expect::Return);
         parts.add(datatype());
     }
     heading->child = parts.head;
     unitClauses(function);
-    const bool assumeIs = !isKw(Kw::IS) && !isKw(Kw::AS);
-    if (assumeIs) {
-        if (!isKw(Kw::BEGIN))
-            fail(Expect::SubprogramHeading);
-        // Oracle reads the heading as if IS stood before BEGIN and goes on.
-        failSubstituted(Expect::SubprogramHeading, "is");
+    bool assumeIs = false;
+    if (!isKw(Kw::IS) && !isKw(Kw::AS)) {
+        failExpecting(Expect::SubprogramHeading, "is");
+        assumeIs = true; // repaired: read as though IS stood before the symbol
     }
     Node *body = subprogramRest(finish(heading), false, assumeIs);
-    if (!acceptOp(';') && !atEof())
-        fail(Expect::AfterEnd);
+    expectSemicolon(afterEnd());
     unit->child = body;
     return finish(unit);
 }
@@ -153,7 +155,7 @@ Node *Parser::subprogramHeading(NK kind, bool function, bool method) {
     if (isOp('('))
         parts.add(parameterList());
     if (function) {
-        expectKw(Kw::RETURN, Expect::SubprogramHeading);
+        expectKw(Kw::RETURN, Expect::Return);
         if (method && isKw(Kw::SELF) && peekKw(1, Kw::AS)) {
             m_i += 3; // SELF AS RESULT
         } else {
@@ -202,7 +204,7 @@ Node *Parser::subprogram(bool method) {
     ++m_i;
     Node *heading = subprogramHeading(NK::SubprogDecl, function, method);
     Node *n = subprogramRest(heading, method);
-    expectSemicolon(n->kind == NK::SubprogDecl ? Expect::SpecHeading : Expect::AfterEnd);
+    expectSemicolon(n->kind == NK::SubprogDecl ? Expect::SpecHeading : afterEnd());
     return finish(n);
 }
 

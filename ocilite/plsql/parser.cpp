@@ -7,7 +7,8 @@
 namespace ocilite::plsql {
 
 Parser::Parser(std::string_view source, std::vector<Token> tokens, Arena &arena, Diagnostics &diags)
-    : m_src(source), m_t(std::move(tokens)), m_arena(arena), m_diags(diags) {
+    : m_src(source), m_t(std::move(tokens)), m_arena(arena), m_diags(diags),
+      m_repairBudget(kRepairBudget) {
     if (m_t.empty() || m_t.back().kind != Tok::Eof)
         m_t.push_back(Token{});
 }
@@ -49,17 +50,17 @@ bool Parser::acceptOp2(const char *op) {
 
 void Parser::expectKw(Kw k, Expect e) {
     if (!acceptKw(k))
-        fail(e);
+        failExpecting(e, keywordName(k));
 }
 
 void Parser::expectOp(char c, Expect e) {
     if (!acceptOp(c))
-        fail(e);
+        failExpecting(e, std::string_view(&c, 1));
 }
 
 void Parser::expectOp2(const char *op, Expect e) {
     if (!acceptOp2(op))
-        fail(e);
+        failExpecting(e, op);
 }
 
 bool Parser::isIdentifier() const {
@@ -103,46 +104,29 @@ uint32_t Parser::expectIdentifier(Expect e) {
     return static_cast<uint32_t>(m_i++);
 }
 
-// Oracle puts ";" in front of the symbol and goes on when the symbol can follow one.
+// A ';' is missing: after an expression ending in a call the list is the call's.
 void Parser::expectSemicolon(Expect e) {
     if (acceptOp(';'))
         return;
-    const bool follows = startsStatement() || endsStatementList() || atEof() || isKw(Kw::BEGIN) ||
-                         isKw(Kw::PROCEDURE) || isKw(Kw::FUNCTION) || isKw(Kw::CURSOR) ||
-                         isKw(Kw::TYPE) || isKw(Kw::SUBTYPE) || isKw(Kw::PRAGMA);
-    if (semicolonFits(e) && follows && !atEof()) {
-        failSubstituted(e, ";");
-        return;
-    }
-    fail(e);
+    if (e == Expect::AfterValue && m_i > 0)
+        e = afterCall(m_src, m_t, m_i - 1);
+    failExpecting(e, ";");
 }
 
 void Parser::fail(Expect e) {
-    const Token &t = cur();
-    int line = t.line;
-    int col = t.col;
-    if (t.kind == Tok::Eof && m_i > 0) {
-        // Oracle places end-of-file on the source's last character.
-        const Token &last = prev();
-        std::string_view text = tokenText(m_src, last);
-        line = last.line;
-        col = last.col;
-        for (size_t k = 0; k + 1 < text.size(); ++k) {
-            if (text[k] == '\n') {
-                ++line;
-                col = 1;
-            } else if ((static_cast<unsigned char>(text[k + 1]) & 0xC0) != 0x80) {
-                ++col;
-            }
-        }
-    }
-    m_diags.add(Msg::Encountered, line, col, {symbolName(m_src, t), expectedBlock(e)});
+    if (!m_trial)
+        report(e, findRepair(e));
+    m_failedAt = m_i;
     m_syntaxError = true;
     throw SyntaxAbort{};
 }
 
 void Parser::tooDeep() {
     --m_depth;
+    if (m_trial) {
+        m_syntaxError = true;
+        throw SyntaxAbort{};
+    }
     const Token &t = cur();
     m_diags.add(Msg::NestingTooDeep, t.line, t.col);
     m_syntaxError = true;
@@ -152,23 +136,18 @@ void Parser::tooDeep() {
 void Parser::chained(int &links) {
     if (++links <= kMaxChain)
         return;
+    if (m_trial) {
+        m_syntaxError = true;
+        throw SyntaxAbort{};
+    }
     const Token &t = cur();
     m_diags.add(Msg::ProgramTooLarge, t.line, t.col, {"expression"});
     m_syntaxError = true;
     throw SyntaxAbort{};
 }
 
-void Parser::failSubstituted(Expect e, std::string_view symbol) {
-    const Token &t = cur();
-    const std::string name = symbolName(m_src, t);
-    std::string text = messageText(Msg::Encountered, {name, expectedBlock(e)});
-    text += "\nThe symbol \"" + std::string(symbol) + "\" was substituted for \"" + name +
-            "\" to continue.";
-    m_diags.addText(t.line, t.col, messageNumber(Msg::Encountered), std::move(text));
-    m_syntaxError = true;
-}
-
 Node *Parser::mk(NK kind, uint32_t first) {
+    trialPoint();
     Node *n = m_arena.make<Node>();
     n->kind = kind;
     n->first = first;
@@ -226,39 +205,46 @@ bool Parser::endsStatementList() const {
 }
 
 Node *Parser::parseUnit() {
+    m_entry = Entry::Unit;
     try {
-        const uint32_t first = static_cast<uint32_t>(m_i);
-        if (acceptKw(Kw::PACKAGE))
-            return acceptKw(Kw::BODY) ? packageBody(first) : packageSpec(first);
-        if (acceptKw(Kw::PROCEDURE))
-            return standaloneSubprogram(first, false);
-        if (acceptKw(Kw::FUNCTION))
-            return standaloneSubprogram(first, true);
-        if (acceptKw(Kw::TYPE))
-            return acceptKw(Kw::BODY) ? typeBody(first) : typeSpec(first);
-        if (acceptKw(Kw::TRIGGER))
-            return trigger(first);
-        if (isKw(Kw::DECLARE) || isKw(Kw::BEGIN))
-            return block(first);
-        fail(Expect::Generic);
+        return parseEntry();
     } catch (const SyntaxAbort &) {
         return nullptr;
     }
 }
 
 Node *Parser::parseTriggerBlock() {
+    m_entry = Entry::TriggerBlock;
     try {
-        const uint32_t first = static_cast<uint32_t>(m_i);
-        if (isKw(Kw::COMPOUND))
-            return compoundTrigger(first);
-        Node *b = block(first);
-        acceptOp(';');
-        if (!atEof())
-            fail(Expect::Generic);
-        return b;
+        return parseEntry();
     } catch (const SyntaxAbort &) {
         return nullptr;
     }
+}
+
+// The unit (or the trigger's block) and nothing after it.
+Node *Parser::parseEntry() {
+    const uint32_t first = static_cast<uint32_t>(m_i);
+    Node *n = nullptr;
+    if (m_entry == Entry::TriggerBlock) {
+        n = isKw(Kw::COMPOUND) ? compoundTrigger(first) : block(first);
+        expectSemicolon(afterEnd());
+    } else if (acceptKw(Kw::PACKAGE)) {
+        n = acceptKw(Kw::BODY) ? packageBody(first) : packageSpec(first);
+    } else if (acceptKw(Kw::PROCEDURE) || acceptKw(Kw::FUNCTION)) {
+        n = standaloneSubprogram(first, prev().kw == uint16_t(Kw::FUNCTION));
+    } else if (acceptKw(Kw::TYPE)) {
+        n = acceptKw(Kw::BODY) ? typeBody(first) : typeSpec(first);
+    } else if (acceptKw(Kw::TRIGGER)) {
+        n = trigger(first);
+    } else if (isKw(Kw::DECLARE) || isKw(Kw::BEGIN)) {
+        n = block(first);
+    } else {
+        fail(Expect::Generic);
+    }
+    if (!atEof())
+        failAfterUnit();
+    return n;
 }
 
 } // namespace ocilite::plsql

@@ -13,6 +13,8 @@
 #include "ocilite/plsql/keywords.h"
 #include "ocilite/plsql/token.h"
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -89,7 +91,11 @@ private:
     uint32_t expectIdentifier(Expect e);
     void expectSemicolon(Expect e); // with Oracle's ";" substitution where it recovers
     [[noreturn]] void fail(Expect e);
-    void failSubstituted(Expect e, std::string_view symbol);
+    // A symbol other than `wanted` (";", "then", "is" ...): reported with Oracle's repair;
+    // when the repair puts `wanted` in (before the symbol, or in its place) the parse goes
+    // on as though it stood there, otherwise it ends.
+    void failExpecting(Expect e, std::string_view wanted);
+    [[noreturn]] void failAfterUnit();
     Node *mk(NK kind, uint32_t first);
     Node *finish(Node *n) {
         n->end = static_cast<uint32_t>(m_i < m_t.size() ? m_i : m_t.size());
@@ -110,6 +116,7 @@ private:
     void unitName(Node *unit);
     void unitClauses(bool function);
     void endUnit(Expect e);
+    Expect afterEnd() const;
     Node *subprogramHeading(NK kind, bool function, bool method);
     Node *parameterList();
     Node *parameter();
@@ -140,6 +147,7 @@ private:
     Node *statement();
     Node *labelled();
     Node *ifStatement();
+    Expect thenAfter(const Node *condition) const;
     Node *caseStatement();
     Node *loopStatement(Node *head, uint32_t first);
     Node *forLoop();
@@ -209,6 +217,8 @@ private:
     Node *name();
     Node *nameTail(Node *n);
     Node *arguments();
+    bool startsArgument(size_t open) const;
+    bool outsideParentheses(bool inCase) const;
     Node *caseExpression();
     Node *parenthesised();
     Node *literal();
@@ -218,6 +228,26 @@ private:
     Node *conditionExpr() { return expr(); }
     bool startsExpression() const;
     void skipBalanced();
+
+    // error repair (parse_recovery.cpp)
+    struct Repair {
+        bool found = false;
+        bool replace = false; // the symbol takes the place of the one met (else goes before)
+        std::string symbol;
+    };
+    enum class Entry : uint8_t { Unit, TriggerBlock };
+    // Tokens all trial parses of one unit may read together (beyond it errors get no repair).
+    static constexpr size_t kRepairBudget = 4'000'000;
+    Node *parseEntry();
+    Repair findRepair(Expect e);
+    bool repairWorks(const std::string &symbol, bool replace);
+    void report(Expect e, const Repair &r);
+    // A trial parse (of the tokens with a repair made) ends once it has read this far.
+    void trialPoint() {
+        if (m_trial && m_i >= m_trialStop)
+            throw TrialDone{};
+    }
+    struct TrialDone {};
 
     // Bounds on what the parser and the checks after it recurse over: nesting (an expression
     // in parentheses, a prefix operator, a statement or block inside another, a subquery)
@@ -246,6 +276,11 @@ private:
     bool m_syntaxError = false;
     int m_sqlDepth = 0;
     int m_depth = 0;
+    Entry m_entry = Entry::Unit;
+    bool m_trial = false; // a trial parse: the first error ends it, unreported
+    size_t m_trialStop = SIZE_MAX;
+    size_t m_failedAt = SIZE_MAX; // where a trial parse met its error
+    size_t m_repairBudget;        // tokens the trial parses may still read
 };
 
 } // namespace ocilite::plsql

@@ -48,8 +48,8 @@ TEST(PlsqlSyntax, OracleListings) {
           "   <an exponent (**)> <> or != or ~= >= <= <> and or like like2\n"
           "   like4 likec between || multiset member submultiset\n"
           "The symbol \";\" was substituted for \"IF\" to continue."}},
-        {"END closing an IF",
-         "PROCEDURE p IS\nBEGIN\n  IF 1 = 1 THEN\n    NULL;\n  END;\nEND;",
+        {"END closing an IF, the text ending there",
+         "PROCEDURE p IS\nBEGIN\n  IF 1 = 1 THEN\n    NULL;\n  END;",
          {5, 6,
           "PLS-00103: Encountered the symbol \";\" when expecting one of the following:\n\n   if"}},
         {"end-of-file inside the body",
@@ -62,8 +62,8 @@ TEST(PlsqlSyntax, OracleListings) {
           "   <an identifier> <a double-quoted delimited-identifier>\n"
           "   <a bind variable> << continue close current delete fetch lock\n"
           "   insert open rollback savepoint set sql execute commit forall\n"
-          "   merge pipe purge json_exists json_value json_query json_object\n"
-          "   json_array"}},
+          "   merge pipe purge json_exists json_value json_query\n"
+          "   json_object json_array"}},
         {"a name where a statement goes on",
          "PROCEDURE p IS\nBEGIN\n  IF 1 > 0 THEN\n    NULL;\n  ELSEIF 2 > 1 THEN\n    NULL;\n  END "
          "IF;\nEND;",
@@ -78,6 +78,82 @@ TEST(PlsqlSyntax, OracleListings) {
         EXPECT_EQ(rows[0].line, c.row.line);
         EXPECT_EQ(rows[0].position, c.row.position);
         EXPECT_EQ(rows[0].text, c.row.text);
+    }
+}
+
+// Oracle's repair: the listed symbols are tried in the list's order, first each put in
+// before the symbol met ("X" was substituted for "Y"), then each operator put in its place
+// ("X was inserted before "Y"); the first after which the parse reads on for four more
+// tokens is taken. A symbol put in before the one met lets the parse go on (a later error
+// gets its own row); any other repair, or none, ends the parse.
+TEST(PlsqlSyntax, RepairsAsOracleMakesThem) {
+    struct Case {
+        const char *name;
+        const char *source;
+        std::vector<Row> rows;
+    };
+    const std::string call = "when expecting one of the following:\n\n   := . ( % ;";
+    const std::string name = "when expecting one of the following:\n\n   := . ( @ % ;";
+    const Case cases[] = {
+        {"':' typed for ';' after a call: ':=' in its place",
+         "PROCEDURE p IS\nBEGIN\n  f(1):\n  g(2);\nEND;",
+         {{3, 7,
+           "PLS-00103: Encountered the symbol \":\" " + call +
+               "\nThe symbol \":= was inserted before \":\" to continue."}}},
+        {"a call without ';' before END: ';' before it",
+         "PROCEDURE p IS\nBEGIN\n  f(1)\nEND;",
+         {{4, 1,
+           "PLS-00103: Encountered the symbol \"END\" " + call +
+               "\nThe symbol \";\" was substituted for \"END\" to continue."}}},
+        {"'=' for ':=' repaired when the parse then reads on",
+         "PROCEDURE p IS\n  x NUMBER;\nBEGIN\n  x = 1;\n  NULL;\nEND;",
+         {{4, 5,
+           "PLS-00103: Encountered the symbol \"=\" " + name +
+               "\nThe symbol \":= was inserted before \"=\" to continue."}}},
+        {"'=' for ':=' not repaired when the next statement has the same fault",
+         "PROCEDURE p IS\n  x NUMBER;\nBEGIN\n  x = 1;\n  x = 2;\nEND;",
+         {{4, 5, "PLS-00103: Encountered the symbol \"=\" " + name}}},
+        {"IS missing: put in, and the parse goes on to the next error",
+         "PROCEDURE p\nBEGIN\n  NULL;\n  x := ;\nEND;",
+         {{2, 1,
+           "PLS-00103: Encountered the symbol \"BEGIN\" when expecting one of the following:\n\n"
+           "   ( ; is with default authid as cluster compress order using\n"
+           "   compiled wrapped external deterministic parallel_enable\n"
+           "   pipelined result_cache accessible rewrite\n"
+           "The symbol \"is\" was substituted for \"BEGIN\" to continue."},
+          {4, 8,
+           "PLS-00103: Encountered the symbol \";\" when expecting one of the following:\n\n"
+           "   ( - + case mod new not null <an identifier>\n"
+           "   <a double-quoted delimited-identifier> <a bind variable>\n"
+           "   continue avg count current exists max min prior sql stddev\n"
+           "   sum variance execute forall merge time timestamp interval\n"
+           "   date <a string literal with character set specification>\n"
+           "   <a number> <a single-quoted SQL string> pipe\n"
+           "   <an alternatively-quoted string literal with character set specification>\n"
+           "   <an alternatively-quoted SQL string>"}}},
+        {"a keyword is never put in another's place: END LOOP for END IF",
+         "PROCEDURE p IS\nBEGIN\n  IF 1 = 1 THEN\n    NULL;\n  END LOOP;\nEND;",
+         {{5, 7,
+           "PLS-00103: Encountered the symbol \"LOOP\" when expecting one of the following:\n\n"
+           "   if"}}},
+        {"text after the unit's END: the symbol only",
+         "PROCEDURE p IS\nBEGIN\n  NULL;\nEND;\nSHOW ERRORS",
+         {{5, 1, "PLS-00103: Encountered the symbol \"SHOW\""}}},
+        {"the unit's END without its ';'",
+         "PROCEDURE p IS\nBEGIN\n  NULL;\nEND p",
+         {{4, 5,
+           "PLS-00103: Encountered the symbol \"end-of-file\" when expecting one of the "
+           "following:\n\n   ;"}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Row> rows = rowsOf(c.source);
+        ASSERT_EQ(rows.size(), c.rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].line, c.rows[i].line) << i;
+            EXPECT_EQ(rows[i].position, c.rows[i].position) << i;
+            EXPECT_EQ(rows[i].text, c.rows[i].text) << i;
+        }
     }
 }
 
