@@ -7,6 +7,7 @@
 #include "ocilite/plsql/compiler.h"
 
 #include <map>
+#include <vector>
 
 namespace ocilite {
 namespace {
@@ -26,10 +27,23 @@ CREATE TEMP VIEW IF NOT EXISTS USER_DEPENDENCIES AS SELECT NAME, TYPE, REFERENCE
   FROM main.OCILITE_DEPENDENCIES WHERE OWNER = OCILITE_SCHEMA();
 )sql";
 
+// The units being compiled, outermost first. A compile that meets an INVALID unit compiles
+// that one first, as Oracle does, unless it is already under way (a cycle) or the chain is
+// too long.
+struct Compiling {
+    std::vector<std::string> units;
+};
+constexpr size_t kMaxCompileChain = 8;
+
+void compileSource(sqlite3 *db, Catalog &catalog, const std::string &owner, const std::string &type,
+                   const std::string &name, std::string_view source, Compiling &compiling);
+
 // The compiler's view of the schema, read from the dictionary tables.
 class DictionarySchema : public plsql::SchemaLookup {
 public:
-    explicit DictionarySchema(sqlite3 *db) : m_db(db) {}
+    explicit DictionarySchema(sqlite3 *db, Catalog *catalog = nullptr,
+                              Compiling *compiling = nullptr)
+        : m_db(db), m_catalog(catalog), m_compiling(compiling) {}
 
     // One compile asks for the same few names again and again: each is read once.
     std::optional<plsql::SchemaObject> object(const std::string &owner,
@@ -38,7 +52,28 @@ public:
         const auto it = m_objects.find(key);
         if (it != m_objects.end())
             return it->second;
+        revalidate(owner, name);
         return m_objects[key] = readObject(owner, name);
+    }
+
+    // An INVALID package specification, procedure, function or type is compiled again before
+    // it is used (whether its errors remain decides what the user of it gets).
+    void revalidate(const std::string &owner, const std::string &name) const {
+        if (!m_catalog || !m_compiling || m_compiling->units.size() >= kMaxCompileChain)
+            return;
+        Prepared q(m_db, "SELECT OBJECT_TYPE FROM main.OCILITE_OBJECTS WHERE OWNER = ?1 AND "
+                         "OBJECT_NAME = ?2 AND NAMESPACE = 1 AND STATUS = 'INVALID' AND "
+                         "OBJECT_TYPE IN ('PACKAGE', 'PROCEDURE', 'FUNCTION', 'TYPE')");
+        q.bind(1, owner).bind(2, name);
+        if (!q.step())
+            return;
+        const std::string type = q.text(0);
+        const std::string key = owner + '.' + name + '.' + type;
+        for (const std::string &unit : m_compiling->units)
+            if (unit == key)
+                return;
+        if (const auto text = source(owner, name, type))
+            compileSource(m_db, *m_catalog, owner, type, name, *text, *m_compiling);
     }
 
     std::optional<plsql::SchemaObject> readObject(const std::string &owner,
@@ -93,6 +128,8 @@ public:
 
 private:
     sqlite3 *m_db;
+    Catalog *m_catalog;
+    Compiling *m_compiling;
     mutable std::map<std::string, std::optional<plsql::SchemaObject>> m_objects;
 };
 
@@ -108,6 +145,21 @@ void storeDependencies(sqlite3 *db, const std::string &owner, const std::string 
         add.bind(6, d.type).run();
         sqlite3_reset(add.get());
     }
+}
+
+void compileSource(sqlite3 *db, Catalog &catalog, const std::string &owner, const std::string &type,
+                   const std::string &name, std::string_view source, Compiling &compiling) {
+    compiling.units.push_back(owner + '.' + name + '.' + type);
+    DictionarySchema schema(db, &catalog, &compiling);
+    plsql::CompileResult result;
+    runOnLargeStack([&] { result = plsql::compileUnit(owner, type, source, schema); });
+    compiling.units.pop_back();
+    std::vector<CompileError> errors;
+    errors.reserve(result.errors.size());
+    for (const plsql::Diagnostic &d : result.errors)
+        errors.push_back({d.line, d.position, d.text});
+    catalog.setErrors(owner, type, name, errors);
+    storeDependencies(db, owner, type, name, result.dependencies);
 }
 
 } // namespace
@@ -129,15 +181,8 @@ void compileStoredUnit(sqlite3 *db, Catalog &catalog, const std::string &owner,
 
 void compileUnitSource(sqlite3 *db, Catalog &catalog, const std::string &owner,
                        const std::string &type, const std::string &name, std::string_view source) {
-    DictionarySchema schema(db);
-    plsql::CompileResult result;
-    runOnLargeStack([&] { result = plsql::compileUnit(owner, type, source, schema); });
-    std::vector<CompileError> errors;
-    errors.reserve(result.errors.size());
-    for (const plsql::Diagnostic &d : result.errors)
-        errors.push_back({d.line, d.position, d.text});
-    catalog.setErrors(owner, type, name, errors);
-    storeDependencies(db, owner, type, name, result.dependencies);
+    Compiling compiling;
+    compileSource(db, catalog, owner, type, name, source, compiling);
 }
 
 void invalidateDependents(sqlite3 *db, const std::string &owner, const std::string &name,

@@ -1,7 +1,8 @@
 // Compiling stored PL/SQL units in a schema (private to the engine): runs the compiler of
 // ocilite/plsql over a unit's stored source, stores its USER_ERRORS rows, STATUS and
 // USER_DEPENDENCIES rows, and invalidates (without error rows, as Oracle does) the units
-// that depend on an object that was replaced or dropped.
+// that depend on an object that was replaced or dropped. A compile that uses an INVALID
+// unit compiles that unit again first, as Oracle does.
 #pragma once
 
 #include <sqlite3.h>

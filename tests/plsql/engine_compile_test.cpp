@@ -139,6 +139,29 @@ TEST_F(EngineCompile, DroppingWhatAUnitUsesInvalidatesItAndCompilingReportsIt) {
     EXPECT_EQ(error.substr(0, 9), "ORA-04043");
 }
 
+// An installer that creates a specification before one it uses: compiling the body (or any
+// user) compiles the INVALID specification again first, and both end VALID, as on Oracle. A
+// specification whose errors remain still makes its users fail.
+TEST_F(EngineCompile, UsingAnInvalidUnitCompilesItAgainFirst) {
+    run("CREATE OR REPLACE PACKAGE builder AS\n  FUNCTION f RETURN strings.t_text;\nEND;");
+    ASSERT_EQ(status("BUILDER", "PACKAGE"), "INVALID");
+    run("CREATE OR REPLACE PACKAGE strings AS\n  SUBTYPE t_text IS VARCHAR2(32767);\nEND;");
+    EXPECT_EQ(status("BUILDER", "PACKAGE"), "INVALID"); // nothing compiled it yet
+    run("CREATE OR REPLACE PACKAGE BODY builder AS\n  FUNCTION f RETURN strings.t_text IS\n"
+        "  BEGIN\n    RETURN 'x';\n  END;\nEND;");
+    EXPECT_EQ(status("BUILDER", "PACKAGE BODY"), "VALID");
+    EXPECT_EQ(status("BUILDER", "PACKAGE"), "VALID");
+    EXPECT_EQ(errorRows("BUILDER"), 0u);
+
+    run("CREATE OR REPLACE PACKAGE broken AS\n  x missing_type;\nEND;");
+    run("CREATE OR REPLACE PROCEDURE uses_broken IS\nBEGIN\n  broken.x := 1;\nEND;");
+    EXPECT_EQ(status("BROKEN", "PACKAGE"), "INVALID");
+    EXPECT_EQ(status("USES_BROKEN", "PROCEDURE"), "INVALID");
+    EXPECT_EQ(query("SELECT TEXT FROM OCILITE_ERRORS WHERE NAME = 'USES_BROKEN' ORDER BY "
+                    "SEQUENCE")[0][0],
+              "PLS-00905: object SCOTT.BROKEN is invalid");
+}
+
 TEST_F(EngineCompile, ScriptsPrintSqlPlusFeedback) {
     ocilite::FileScriptSource source;
     std::ostringstream out, err;
