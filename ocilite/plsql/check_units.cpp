@@ -2,6 +2,7 @@
 // declarations (PLS-00328), standalone subprograms, type bodies and triggers.
 #include "ocilite/plsql/checker.h"
 
+#include "ocilite/plsql/keywords.h"
 #include "ocilite/plsql/lexer.h"
 
 #include <algorithm>
@@ -155,16 +156,51 @@ void Checker::subprogramBody(Scope &outer, const Node *body) {
 namespace ocilite::plsql {
 namespace {
 
-// A subprogram's identity for matching a declaration to its body: the name and the
-// parameter names in order.
+// A datatype as written, word for word (names in their stored case), whitespace aside.
+std::string spelling(const ParsedUnit &unit, const Node *type) {
+    std::string out;
+    for (uint32_t i = type->first; i < type->end && i < unit.tokens.size(); ++i) {
+        const Token &t = unit.tokens[i];
+        out += ' ';
+        out += t.kind == Tok::Word ? identName(unit.source, t)
+                                   : std::string(tokenText(unit.source, t));
+    }
+    return out;
+}
+
+// A subprogram's identity for matching a declaration to its body. Oracle wants the two
+// headings to match word for word: the name, each parameter's name, mode and type as
+// written, and the return type as written (a default value is left out).
 std::string signature(const ParsedUnit &unit, const Node *decl) {
     const Node *heading = decl->kind == NK::SubprogBody ? decl->child : decl;
     std::string sig = nodeName(unit, heading);
-    for (const Node *part = heading->child; part; part = part->next)
-        if (part->kind == NK::DeclList)
-            for (const Node *p = part->child; p; p = p->next)
-                sig += "," + nodeName(unit, p);
+    for (const Node *part = heading->child; part; part = part->next) {
+        if (part->kind == NK::TypeRef)
+            sig += " RETURN" + spelling(unit, part);
+        if (part->kind != NK::DeclList)
+            continue;
+        for (const Node *p = part->child; p; p = p->next) {
+            sig += "," + nodeName(unit, p) + (p->flags & kFlagIn ? " IN" : "") +
+                   (p->flags & kFlagOut ? " OUT" : "");
+            if (p->child && p->child->kind == NK::TypeRef)
+                sig += spelling(unit, p->child);
+        }
+    }
     return sig;
+}
+
+// A body whose END names another subprogram does not define its own one in Oracle's eyes.
+bool endNamesAnother(const ParsedUnit &unit, const Node *body) {
+    uint32_t last = body->end;
+    if (last > 0 && last <= unit.tokens.size() && unit.tokens[last - 1].kind == Tok::Op)
+        --last; // the body's ';'
+    if (last < 2 || last > unit.tokens.size())
+        return false;
+    const Token &label = unit.tokens[last - 1];
+    const Token &end = unit.tokens[last - 2];
+    return end.kind == Tok::Word && end.kw == uint16_t(Kw::END) && label.kind == Tok::Word &&
+           label.kw != uint16_t(Kw::END) &&
+           identName(unit.source, label) != nodeName(unit, body->child);
 }
 
 } // namespace
@@ -177,7 +213,8 @@ void Checker::definedInBody(const std::vector<const Node *> &specSubprograms, co
     const ParsedUnit &spec = *m_ownSpec;
     std::vector<std::string> defined;
     for (const Node *d = body->child; d; d = d->next)
-        if (d->kind == NK::SubprogBody || (d->kind == NK::Cursor && d->child))
+        if ((d->kind == NK::SubprogBody && !endNamesAnother(m_unit, d)) ||
+            (d->kind == NK::Cursor && d->child))
             defined.push_back(d->kind == NK::Cursor ? nodeName(m_unit, d) : signature(m_unit, d));
     for (const Node *d : specSubprograms) {
         if (d->kind == NK::Cursor) {

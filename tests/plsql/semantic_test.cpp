@@ -144,6 +144,30 @@ TEST(PlsqlSemantic, PackageBodyAgainstItsSpecification) {
          "END;\nEND;",
          {{2, 15,
            "PLS-00328: A subprogram body must be defined for the forward declaration of HELPER."}}},
+        {"headings must match word for word: another type, mode or return type, or an END "
+         "naming another subprogram, leaves the declaration without its body",
+         "PACKAGE BODY",
+         "PACKAGE BODY payroll_pkg AS\n    FUNCTION find (p_name VARCHAR2) RETURN NUMBER;\n"
+         "    PROCEDURE print_slip (p_empno IN OUT NUMBER) IS BEGIN NULL; END;\n"
+         "    FUNCTION total_payroll (p_deptno IN NUMBER) RETURN NUMBER IS BEGIN RETURN 1; "
+         "END total;\n    FUNCTION find (p_name emp.ename%TYPE) RETURN NUMBER IS BEGIN RETURN "
+         "1; END;\nEND;",
+         {{2, 14,
+           "PLS-00328: A subprogram body must be defined for the forward declaration of FIND."},
+          {2, 15,
+           "PLS-00323: subprogram or cursor 'PRINT_SLIP' is declared in a package "
+           "specification and must be defined in the package body"},
+          {3, 14,
+           "PLS-00323: subprogram or cursor 'TOTAL_PAYROLL' is declared in a package "
+           "specification and must be defined in the package body"}}},
+        {"case, spacing, an implied IN and the way a default is written do not matter",
+         "PACKAGE BODY",
+         "PACKAGE BODY payroll_pkg AS\n    function helper (a in number := 1) return "
+         "Emp.Sal%Type;\n    procedure PRINT_SLIP(p_empno number) is begin null; end print_slip;\n"
+         "    FUNCTION total_payroll (p_deptno IN NUMBER) RETURN NUMBER IS BEGIN RETURN helper; "
+         "END;\n    FUNCTION helper (a IN NUMBER DEFAULT 1) RETURN emp.sal%TYPE IS BEGIN "
+         "RETURN a; END;\nEND;",
+         {}},
         {"an invalid unit used",
          "PROCEDURE",
          "PROCEDURE p IS\nBEGIN\n  broken_pkg.x;\nEND;",
