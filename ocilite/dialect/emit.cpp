@@ -36,7 +36,8 @@ class Emitter {
 public:
     Emitter(const std::string &sql, const Tokens &t, StatementKind kind, const std::string &schema,
             const NameResolver &resolver)
-        : m_t(t), m_kind(kind), m_schema(schema), m_resolver(resolver) {
+        : m_t(t), m_kind(kind), m_schema(schema), m_resolver(resolver),
+          m_subqueries(subqueryNames(t)) {
         m_out.sql.reserve(sql.size() + 64);
     }
 
@@ -229,7 +230,12 @@ private:
         if (!isNameToken(m_t[i]))
             throw OraError(kOraInvalidTableName);
         const size_t start = i;
+        const bool qualified = i + 1 < m_t.size() && m_t[i + 1].isOp(".");
         const TableName table = readTableName(m_t, i, m_schema);
+        if (!qualified && m_subqueries.count(table.name)) { // a name WITH gave
+            put(quoteName(table.name) + " AS " + quoteName(table.alias));
+            return i;
+        }
         const auto sqliteName = m_resolver.tableFor(table.owner, table.name);
         if (!sqliteName)
             throw OraError(kOraTableNotFound).at(m_t[start].offset);
@@ -243,6 +249,7 @@ private:
     const StatementKind m_kind;
     const std::string &m_schema;
     const NameResolver &m_resolver;
+    const std::set<std::string> m_subqueries; // the names WITH gives
     std::vector<Level> m_levels = std::vector<Level>(1);
     std::map<std::string, int> m_bindIndex;
     size_t m_skip = SIZE_MAX; // the string of a DATE literal, already written

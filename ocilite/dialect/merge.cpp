@@ -28,14 +28,6 @@ struct MergeClauses {
     Tokens insertWhere;
 };
 
-Tokens slice(const Tokens &t, size_t from, size_t to) {
-    return Tokens(t.begin() + static_cast<long>(from), t.begin() + static_cast<long>(to));
-}
-
-void append(Tokens &out, const Tokens &more) {
-    out.insert(out.end(), more.begin(), more.end());
-}
-
 // Reads [owner .] name at i (advanced past it) into out.
 void readName(const Tokens &t, size_t &i, Tokens &out) {
     if (i >= t.size() || !isNameToken(t[i]))
@@ -214,16 +206,7 @@ Tokens updateStatement(const MergeClauses &m) {
                            "\"" + m.targetQualifier + "\".\"" + column.text + "\"");
         u.push_back(column);
         // The expression runs to the next top-level ','.
-        size_t end = i;
-        int depth = 0;
-        for (; end < s.size(); ++end) {
-            if (s[end].isOp("("))
-                ++depth;
-            else if (s[end].isOp(")"))
-                --depth;
-            else if (depth == 0 && s[end].isOp(","))
-                break;
-        }
+        const size_t end = topLevel(s, i, [](const Token &t) { return t.isOp(","); });
         append(u, slice(s, i, end));
         i = end;
         if (i < s.size())
@@ -265,10 +248,7 @@ Tokens insertStatement(const MergeClauses &m) {
     n.push_back(word("EXISTS"));
     n.push_back(op("("));
     n.push_back(word("SELECT"));
-    Token one;
-    one.kind = TokenKind::Number;
-    one.text = "1";
-    n.push_back(one);
+    n.push_back(number("1"));
     n.push_back(word("FROM"));
     append(n, m.target);
     append(n, m.targetAlias);
@@ -297,7 +277,7 @@ Translation translateMerge(const std::string &sql, const Tokens &tokens, const s
         parts.push_back(translateDml(sql, StatementTokens{insertStatement(m), {}},
                                      StatementKind::Insert, 0, schema, resolver));
     Translation tr;
-    tr.kind = StatementKind::Merge;
+    tr.kind = StatementKind::Several;
     tr.functionType = kMergeCommand;
     tr.sql = std::move(parts[0].sql);
     tr.binds = std::move(parts[0].binds);

@@ -7,6 +7,8 @@
 #include "ocilite/dialect/tokenizer.h"
 #include "ocilite/dialect/translation.h"
 
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,10 +85,14 @@ std::string ownObjectName(const Tokens &tokens, size_t &i, const std::string &sc
 // An INSERT, UPDATE or DELETE through the passes below (translate.cpp); MERGE, as the
 // UPDATE and INSERT it becomes, through the same (merge.cpp).
 Translation translateDml(const std::string &sql, StatementTokens st, StatementKind kind,
-                         int functionType, const std::string &schema,
-                         const NameResolver &resolver);
+                         int functionType, const std::string &schema, const NameResolver &resolver);
 Translation translateMerge(const std::string &sql, const Tokens &tokens, const std::string &schema,
                            const NameResolver &resolver);
+// INSERT ALL / INSERT FIRST as one INSERT ... SELECT a target (multi_insert.cpp).
+Translation translateMultiInsert(const std::string &sql, const Tokens &tokens,
+                                 const std::string &schema, const NameResolver &resolver);
+// Drops a query's FOR UPDATE clause (for_update.cpp).
+void dropForUpdate(Tokens &tokens);
 // UPDATE ... SET alias.column = ...: SQLite names the columns of SET without a qualifier
 // (update_set.cpp).
 void unqualifySetColumns(Tokens &tokens);
@@ -142,6 +148,9 @@ OraType guessType(const Tokens &tokens, TokenRange range, const FromTables &tabl
 FromTables namedTables(const Tokens &tokens, const std::string &schema,
                        const NameResolver &resolver);
 
+// The names WITH gives its subqueries, anywhere in the statement (token_shapes.cpp).
+std::set<std::string> subqueryNames(const Tokens &tokens);
+
 // [owner.]name [alias] at position i; i is left on the last token used.
 struct TableName {
     std::string owner;
@@ -157,6 +166,13 @@ bool isAliasToken(const Token &t);
 bool endsExpression(const Token &t);
 Token word(const std::string &text, size_t offset = 0);
 Token op(const char *text);
+Token number(const char *text);
+// The first token from `from` on, outside any parentheses opened after it, that `stop`
+// accepts; tokens.size() when there is none.
+size_t topLevel(const Tokens &tokens, size_t from, const std::function<bool(const Token &)> &stop);
+// The tokens [from, to).
+Tokens slice(const Tokens &tokens, size_t from, size_t to);
+void append(Tokens &out, const Tokens &more);
 // The ')' matching the '(' at `open`, or tokens.size() when there is none.
 size_t closingParen(const Tokens &tokens, size_t open);
 // The parenthesis matching the one at `at`, searching forward (step 1) or back (step -1);

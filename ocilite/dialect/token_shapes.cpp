@@ -48,6 +48,34 @@ Token op(const char *text) {
     return t;
 }
 
+Token number(const char *text) {
+    Token t;
+    t.kind = TokenKind::Number;
+    t.text = text;
+    return t;
+}
+
+size_t topLevel(const Tokens &tokens, size_t from, const std::function<bool(const Token &)> &stop) {
+    int depth = 0;
+    for (size_t i = from; i < tokens.size(); ++i) {
+        if (tokens[i].isOp("("))
+            ++depth;
+        else if (tokens[i].isOp(")"))
+            --depth;
+        else if (depth == 0 && stop(tokens[i]))
+            return i;
+    }
+    return tokens.size();
+}
+
+Tokens slice(const Tokens &tokens, size_t from, size_t to) {
+    return Tokens(tokens.begin() + static_cast<long>(from), tokens.begin() + static_cast<long>(to));
+}
+
+void append(Tokens &out, const Tokens &more) {
+    out.insert(out.end(), more.begin(), more.end());
+}
+
 size_t closingParen(const Tokens &tokens, size_t open) {
     int depth = 0;
     for (size_t i = open; i < tokens.size(); ++i) {
@@ -131,6 +159,28 @@ TableName readTableName(const Tokens &tokens, size_t &i, const std::string &sche
     if (i + 1 < tokens.size() && isAliasToken(tokens[i + 1]))
         table.alias = tokens[++i].text;
     return table;
+}
+
+std::set<std::string> subqueryNames(const Tokens &t) {
+    std::set<std::string> names;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (!t[i].isWord("WITH"))
+            continue;
+        size_t j = i + 1;
+        while (j < t.size() && isNameToken(t[j])) {
+            size_t k = j + 1;
+            if (k < t.size() && t[k].isOp("(")) // its column names
+                k = closingParen(t, k) + 1;
+            if (k + 1 >= t.size() || !t[k].isWord("AS") || !t[k + 1].isOp("("))
+                break;
+            names.insert(t[j].text);
+            const size_t close = closingParen(t, k + 1);
+            if (close + 1 >= t.size() || !t[close + 1].isOp(","))
+                break;
+            j = close + 2;
+        }
+    }
+    return names;
 }
 
 FromTables namedTables(const Tokens &tokens, const std::string &schema,

@@ -63,6 +63,7 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     Translation tr;
     tr.kind = StatementKind::Select;
     tr.functionType = OCIV7_FT_SELECT;
+    dropForUpdate(st.tokens);
     rewriteOuterJoins(st.tokens);
     checkSelectHasFrom(st.tokens);
     tr.items = nameSelectList(sql, st);
@@ -123,6 +124,9 @@ Translation translate(const std::string &sql, const std::string &schema,
     const Token lead = st.tokens[0];
     if (lead.isWord("SELECT") || lead.isWord("WITH") || lead.isOp("("))
         return translateQuery(sql, std::move(st), schema, resolver);
+    if (lead.isWord("INSERT") && st.tokens.size() > 1 &&
+        (st.tokens[1].isWord("ALL") || st.tokens[1].isWord("FIRST")))
+        return translateMultiInsert(sql, st.tokens, schema, resolver);
     if (lead.isWord("INSERT"))
         return translateDml(sql, std::move(st), StatementKind::Insert, OCIV7_FT_INSERT, schema,
                             resolver);

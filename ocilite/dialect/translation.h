@@ -51,7 +51,7 @@ enum class StatementKind {
     Rollback,
     Savepoint,  // SAVEPOINT name: Translation::objectName
     RollbackTo, // ROLLBACK TO [SAVEPOINT] name
-    Merge,      // MERGE: Translation::sql, then each of Translation::parts
+    Several,    // MERGE, INSERT ALL / FIRST: Translation::sql, then each of Translation::parts
 };
 
 struct ColumnSpec {
@@ -99,7 +99,7 @@ struct Translation {
     bool isQuery() const { return kind == StatementKind::Select; }
     bool isDml() const {
         return kind == StatementKind::Insert || kind == StatementKind::Update ||
-               kind == StatementKind::Delete || kind == StatementKind::Merge;
+               kind == StatementKind::Delete || kind == StatementKind::Several;
     }
     bool isDdl() const {
         return kind == StatementKind::CreateTable || kind == StatementKind::DropTable ||

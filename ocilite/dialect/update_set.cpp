@@ -23,16 +23,8 @@ bool endsSetList(const Token &t) {
 } // namespace
 
 void unqualifySetColumns(Tokens &t) {
-    size_t i = 0;
+    size_t i = topLevel(t, 0, [](const Token &w) { return w.isWord("SET"); });
     int depth = 0;
-    for (; i < t.size(); ++i) {
-        if (t[i].isOp("("))
-            ++depth;
-        else if (t[i].isOp(")"))
-            --depth;
-        else if (depth == 0 && t[i].isWord("SET"))
-            break;
-    }
     bool itemStart = true;
     for (++i; i < t.size(); ++i) {
         if (itemStart) {
