@@ -284,6 +284,10 @@ void ScriptRunner::runUnitWithErrors(Place at, const std::string &sql, const Scr
 bool ScriptRunner::executeStatement(Place at, const std::string &sql, ScriptItemKind kind) {
     if (kind == ScriptItemKind::Sql && isQueryText(sql))
         return runQuery(at, sql);
+    if (kind == ScriptItemKind::AnonymousBlock && runOutputCalls(sql)) {
+        feedback(statementFeedback(sql, 0, false));
+        return true;
+    }
     std::string error;
     long rows = 0;
     if (!m_db.executeInTransaction(m_schema, sql, error, &rows)) {

@@ -142,7 +142,7 @@ TEST_F(ScriptRunnerTest, DirectiveOutsideTheUnitIsReportedAtItsLine) {
 
 TEST_F(ScriptRunnerTest, AnonymousBlocksAndUnterminatedStatementsFailClearly) {
     ScriptRunner runner(*m_db, "dev", m_source, m_out, m_err);
-    EXPECT_FALSE(runner.runText("b.sql", "begin\n  null;\nend;\n/\nexec p;\n"
+    EXPECT_FALSE(runner.runText("b.sql", "begin\n  p;\nend;\n/\nexec p;\n"
                                          "create table t (a number)\n"));
     EXPECT_EQ(runner.failures(), 1);
     EXPECT_EQ(runner.refused(), 2);

@@ -210,7 +210,7 @@ TEST_F(SqlPlusTest, ShowErrorsListsTheLastUnitOrTheNamedOne) {
 TEST_F(SqlPlusTest, WheneverSqlErrorExitAndContinue) {
     const Outcome stop = run("create table t (a number);\n"
                              "whenever sqlerror exit 3\n"
-                             "begin null; end;\n" // refused, not an error of the script
+                             "begin p; end;\n" // refused, not an error of the script
                              "/\n"
                              "insert into missing values (1);\n"
                              "insert into t values (1);\n");
@@ -316,8 +316,37 @@ TEST_F(SqlPlusTest, QueriesPrintInSqlPlusLayout) {
         << r.out;
 }
 
+// EXECUTE and blocks made of DBMS_OUTPUT calls run; their lines show with SERVEROUTPUT ON.
+TEST_F(SqlPlusTest, DbmsOutputCallsPrintWithServerOutputOn) {
+    const Outcome r = run("exec dbms_output.put_line('hidden')\n"
+                          "set serveroutput on\n"
+                          "exec dbms_output.put_line('a' || upper('b') || (1 + 1))\n"
+                          "begin\n"
+                          "  dbms_output.put('x');\n"
+                          "  null;\n"
+                          "  dbms_output.put('y');\n"
+                          "  dbms_output.new_line;\n"
+                          "  sys.dbms_output.put_line(null);\n"
+                          "end;\n"
+                          "/\n"
+                          "exec dbms_output.put_line(no_such_function(1))\n"
+                          "begin\n"
+                          "  dbms_output.put_line('z');\n"
+                          "  commit;\n"
+                          "end;\n"
+                          "/\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(contains(r.out, "hidden")) << r.out;
+    EXPECT_TRUE(contains(r.out, "aB2\nPL/SQL procedure successfully completed.\n"
+                                "xy\n\nPL/SQL procedure successfully completed.\n"))
+        << r.out;
+    EXPECT_FALSE(contains(r.out, "z\n")) << r.out;
+    EXPECT_TRUE(contains(r.err, "main.sql:12: ORA-03001")) << r.err;
+    EXPECT_TRUE(contains(r.err, "main.sql:13: ORA-03001")) << r.err;
+}
+
 TEST_F(SqlPlusTest, ExecuteAndBlocksAreRefusedAsNotSupported) {
-    const Outcome r = run("exec dbms_output.put_line('x')\n"
+    const Outcome r = run("exec jobs.run_all(1)\n"
                           "declare\n  n number;\nbegin\n  n := 1;\nend;\n/\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(contains(r.err, "main.sql:1: ORA-03001")) << r.err;
