@@ -159,12 +159,29 @@ private:
 
     void identifier(size_t i) {
         const bool qualified = i > 0 && m_t[i - 1].isOp(".");
+        if (!qualified)
+            refuseQualifiedCall(i);
         if (!qualified && keyword(i))
             return;
         if (m_t[i].isWord("ROWID"))
             return rowid(qualified);
         const bool call = i + 1 < m_t.size() && m_t[i + 1].isOp("(");
         put(!call && isSqliteKeyword(m_t[i].text) ? quoteName(m_t[i].text) : m_t[i].text);
+    }
+
+    // A qualified name called as a function (PKG.F(...), OWNER.F(...), SYS.DBMS_X.F(...)) is
+    // PL/SQL, which Oracle would run and the embedded database does not.
+    void refuseQualifiedCall(size_t i) const {
+        std::string name = m_t[i].text;
+        size_t j = i;
+        while (j + 2 < m_t.size() && m_t[j + 1].isOp(".") && isNameToken(m_t[j + 2])) {
+            j += 2;
+            name += "." + m_t[j].text;
+        }
+        if (j != i && j + 1 < m_t.size() && m_t[j + 1].isOp("("))
+            throw OraError(kOraUnimplemented, "calling PL/SQL (" + name +
+                                                  ") from SQL is not supported by the embedded "
+                                                  "database");
     }
 
     // Names Oracle allows (USER_CONSTRAINTS.DEFERRABLE ...) that SQLite reads as keywords.

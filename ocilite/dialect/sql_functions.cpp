@@ -1,5 +1,6 @@
 #include "ocilite/dialect/sql_functions.h"
 
+#include "ocilite/dialect/sql_function_args.h"
 #include "ocilite/dialect/text_form.h"
 #include "ocilite/engine/errors.h"
 
@@ -12,38 +13,6 @@
 
 namespace ocilite {
 namespace {
-
-std::string argText(sqlite3_value *v) {
-    const auto *p = reinterpret_cast<const char *>(sqlite3_value_text(v));
-    return p ? std::string(p, static_cast<size_t>(sqlite3_value_bytes(v))) : std::string();
-}
-
-bool isNull(sqlite3_value *v) {
-    return sqlite3_value_type(v) == SQLITE_NULL;
-}
-
-void resultText(sqlite3_context *ctx, const std::string &text) {
-    // Oracle has no empty strings: they are NULL.
-    if (text.empty())
-        sqlite3_result_null(ctx);
-    else
-        sqlite3_result_text(ctx, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-}
-
-void resultError(sqlite3_context *ctx, const OraError &e) {
-    sqlite3_result_error(ctx, e.what(), -1);
-}
-
-// Runs a function body and turns an OraError into the SQL error SQLite reports.
-template <typename F> void guarded(sqlite3_context *ctx, F &&body) {
-    try {
-        body();
-    } catch (const OraError &e) {
-        resultError(ctx, e);
-    } catch (const std::exception &e) {
-        resultError(ctx, OraError(kOraInternal, e.what()));
-    }
-}
 
 int utf8Length(unsigned char lead) {
     if (lead < 0x80)
@@ -72,30 +41,10 @@ size_t byteOffset(const std::string &s, size_t k) {
     return std::min(i, s.size());
 }
 
-double argNumber(sqlite3_value *v) {
-    const int type = sqlite3_value_type(v);
-    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
-        return sqlite3_value_double(v);
-    return parseNumber(argText(v));
-}
-
 std::optional<DateTime> argDate(sqlite3_value *v) {
     if (sqlite3_value_type(v) != SQLITE_TEXT)
         return std::nullopt;
     return parseStoredDate(argText(v));
-}
-
-// A whole number argument (a position, a count, a number of months) clamped into
-// [low, high] before it becomes an integer; NaN counts as 0.
-long long argInteger(sqlite3_value *v, long long low, long long high) {
-    const double d = std::trunc(argNumber(v));
-    if (!(d == d))
-        return 0;
-    if (d <= static_cast<double>(low))
-        return low;
-    if (d >= static_cast<double>(high))
-        return high;
-    return static_cast<long long>(d);
 }
 
 // The longest text a SQL function returns, as VARCHAR2 in SQL: 4000 characters.
@@ -702,6 +651,7 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "OCILITE_SCHEMA", 0, SQLITE_UTF8, data, fnSchema, nullptr,
                                nullptr, nullptr);
+    registerRegexpFunctions(db);
 }
 
 } // namespace ocilite

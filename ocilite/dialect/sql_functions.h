@@ -23,6 +23,9 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session);
 
 // HEXTORAW and RAWTOHEX (raw_functions.cpp); registerSqlFunctions registers them too.
 void registerRawFunctions(sqlite3 *db);
+// REGEXP_LIKE, REGEXP_SUBSTR, REGEXP_INSTR, REGEXP_REPLACE, REGEXP_COUNT (regexp_functions.cpp);
+// registered by registerSqlFunctions.
+void registerRegexpFunctions(sqlite3 *db);
 
 // Oracle's LIKE: case-sensitive, '_' one character, '%' any run, optional escape.
 bool likeMatch(const char *pattern, const char *text, int escape);

@@ -88,6 +88,7 @@ namespace ocilite {
     X(kOraExactFetchTooMany, 1422, "exact fetch returns more than requested number of rows")       \
     X(kOraEscapeCharacter, 1425, "escape character must be character string of length 1")          \
     X(kOraNumericOverflow, 1426, "numeric overflow")                                               \
+    X(kOraArgumentOutOfRange, 1428, "argument '%s' is out of range")                               \
     X(kOraColumnExists, 1430, "column being added already exists in table")                        \
     X(kOraPublicSynonymNotFound, 1432, "public synonym to be dropped does not exist")              \
     X(kOraPrivateSynonymNotFound, 1434, "private synonym to be dropped does not exist")            \
@@ -129,6 +130,7 @@ namespace ocilite {
     X(kOraOneLongColumn, 1754, "a table may contain only one column of type LONG")                 \
     X(kOraUnterminatedString, 1756, "quoted string not properly terminated")                       \
     X(kOraMandatoryColumnNotEmpty, 1758, "table must be empty to add mandatory (NOT NULL) column") \
+    X(kOraIllegalArgument, 1760, "illegal argument for function")                                  \
     X(kOraSynonymLoop, 1775, "looping chain of synonyms")                                          \
     X(kOraTooManyColumns, 1792, "maximum number of columns in a table or view is 1000")            \
     X(kOraDateFormatNotRecognized, 1821, "date format not recognized")                             \
@@ -202,6 +204,9 @@ namespace ocilite {
     X(kOraCurrvalNotDefined, 8002, "sequence %s.CURRVAL is not yet defined in this session")       \
     X(kOraNextvalExceedsMax, 8004, "sequence %s")                                                  \
     X(kOraServiceNotResolved, 12154, "TNS:could not resolve service name")                         \
+    X(kOraRegexpParentheses, 12725, "unmatched parentheses in regular expression")                 \
+    X(kOraRegexpBracket, 12726, "unmatched bracket in regular expression")                         \
+    X(kOraRegexpTooLong, 12733, "regular expression too long")                                     \
     X(kOraValueTooLarge, 12899, "value too large for column %s")                                   \
     X(kOraCannotDropAllColumns, 12983, "cannot drop all columns in a table")                       \
     X(kOraTemporaryTableUnsupported, 14451, "unsupported feature with temporary table")            \

@@ -226,6 +226,40 @@ std::string corruptBlock(const std::string &path) {
     }
 }
 
+namespace {
+
+bool isStoredPlsql(sqlite3 *db, const std::string &name) {
+    sqlite3_stmt *q = nullptr;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT 1 FROM main.OCILITE_OBJECTS WHERE OBJECT_NAME = ?1 AND "
+                           "OBJECT_TYPE IN ('FUNCTION', 'PACKAGE', 'TYPE')",
+                           -1, &q, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_bind_text(q, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    const bool found = sqlite3_step(q) == SQLITE_ROW;
+    sqlite3_finalize(q);
+    return found;
+}
+
+// SQLite's "no such column: X" or "no such function: X" where X is PL/SQL Oracle would call
+// from SQL: a stored function, a package's function (P.F), a type's constructor, or one of
+// Oracle's supplied packages. The embedded database does not run it, and says so.
+void refusePlsqlCall(sqlite3 *db, const std::string &message) {
+    std::string name;
+    for (const char *prefix : {"no such column: ", "no such function: "})
+        if (startsWith(message, prefix))
+            name = message.substr(std::strlen(prefix));
+    const std::string first = name.substr(0, name.find('.'));
+    const bool supplied = first != name && (startsWith(first, "DBMS_") ||
+                                            startsWith(first, "UTL_") || first == "SYS");
+    if (name.empty() || !(supplied || (db && isStoredPlsql(db, first))))
+        return;
+    throw OraError(kOraUnimplemented, "calling PL/SQL (" + name +
+                                          ") from SQL is not supported by the embedded database");
+}
+
+} // namespace
+
 [[noreturn]] void throwSqliteError(sqlite3 *db, int rc) {
     const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     const int primary = rc & 0xff;
@@ -250,6 +284,7 @@ std::string corruptBlock(const std::string &path) {
     default:
         break;
     }
+    refusePlsqlCall(db, message);
     throwStatementError(message);
     // Whatever else SQLite refuses in a statement is a statement Oracle would refuse too.
     if (primary == SQLITE_ERROR)

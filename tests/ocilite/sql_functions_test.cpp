@@ -138,6 +138,70 @@ TEST_F(OciTest, GreatestAndLeastCompareInTheFirstArgumentsType) {
               oci.rows("select empno from emp where least(sal, 2000) < 2000 order by empno"));
 }
 
+// The SQL Reference's own examples, utPLSQL's installer's use, and characters beyond ASCII.
+TEST_F(OciTest, RegularExpressionFunctions) {
+    const Case cases[] = {
+        {"regexp_substr('500 Oracle Parkway, Redwood Shores, CA', ',[^,]+,')", ", Redwood Shores,"},
+        {"regexp_substr('http://www.example.com/products', "
+         "'http://([[:alnum:]]+\\.?){3,4}/?')",
+         "http://www.example.com/"},
+        {"regexp_substr('1234567890', '(123)(4(56)(78))', 1, 1, 'i', 4)", "78"},
+        {"upper(regexp_substr('core/ut_utils.pks', '\\/(\\w*)\\.', 1, 1, 'i', 1))", "UT_UTILS"},
+        {"regexp_substr('abc', 'x')", ""},
+        {"regexp_substr('日本語', '.', 2)", "本"},
+        {"regexp_substr('a' || chr(10) || 'b', 'a.b')", ""},
+        {"length(regexp_substr('a' || chr(10) || 'b', 'a.b', 1, 1, 'n'))", "3"},
+        {"regexp_substr('Abc', 'abc', 1, 1, 'ic')", ""},
+        {"regexp_instr('500 Oracle Parkway, Redwood Shores, CA', '[^ ]+', 1, 6)", "37"},
+        {"regexp_instr('500 Oracle Parkway, Redwood Shores, CA', "
+         "'[s|r|p][[:alpha:]]{6}', 3, 2, 1, 'i')",
+         "28"},
+        {"regexp_instr('1234567890', '(123)(4(56)(78))', 1, 1, 0, 'i', 2)", "4"},
+        {"regexp_instr('日本語', '語')", "3"},
+        {"regexp_instr('abc', 'x')", "0"},
+        {"regexp_replace('500   Oracle     Parkway,    Redwood  Shores, CA', '( ){2,}', ' ')",
+         "500 Oracle Parkway, Redwood Shores, CA"},
+        {"regexp_replace('515.123.4567', "
+         "'([[:digit:]]{3})\\.([[:digit:]]{3})\\.([[:digit:]]{4})', '(\\1) \\2-\\3')",
+         "(515) 123-4567"},
+        {"regexp_replace('aaa', 'a', 'b', 1, 2)", "aba"},
+        {"regexp_replace('aaa', 'a', 'b', 2)", "abb"},
+        {"regexp_replace('abc', 'b')", "ac"},
+        {"regexp_replace('a', 'a', '$1')", "$1"},
+        {"regexp_count('123123123123', '123', 3, 'i')", "3"},
+        {"regexp_count('aaa', 'a a', 1, 'x')", "1"},
+        {"regexp_count('a' || chr(10) || 'b', '^b')", "0"},
+        {"regexp_count('a' || chr(10) || 'b', '^b', 1, 'm')", "1"},
+    };
+    expectValues(oci, std::begin(cases), std::end(cases));
+    EXPECT_EQ(Rows({{"SMITH"}}), oci.rows("select ename from emp where regexp_like(ename, '^s', "
+                                          "'i') and not regexp_like(ename, 'K')"));
+    const std::pair<const char *, int> mistakes[] = {
+        {"regexp_substr('a', '(')", 12725},
+        {"regexp_substr('a', '[a')", 12726},
+        {"regexp_substr('a', 'a', 0)", 1428},
+        {"regexp_instr('a', 'a', 1, 0)", 1428},
+        {"regexp_count('a', 'a', 1, 'z')", 1760},
+        {"regexp_count(rpad('a', 600, 'a'), rpad('a', 600, 'a'))", 12733},
+    };
+    for (const auto &[expression, code] : mistakes) {
+        const std::string sql = std::string("select ") + expression + " from dual";
+        EXPECT_EQ(code, oci.query(sql).rc) << sql;
+    }
+}
+
+// Oracle would run them; the embedded database says it does not rather than call the name
+// unknown.
+TEST_F(OciTest, PlsqlCalledFromSqlIsRefusedAsNotSupported) {
+    for (const char *expression : {"get_name", "get_name()", "pk_orders.ship(1)",
+                                   "dbms_random.value", "sys.dbms_utility.get_time()"}) {
+        const std::string sql = std::string("select ") + expression + " from dual";
+        EXPECT_EQ(3001, oci.query(sql).rc) << sql;
+    }
+    EXPECT_EQ(904, oci.query("select get_nothing from dual").rc);
+    EXPECT_EQ(904, oci.query("select e.get_name from emp e").rc);
+}
+
 TEST_F(OciTest, BadArgumentsGetOraclesErrors) {
     const std::pair<const char *, int> cases[] = {
         {"to_number('abc')", 1722},
