@@ -133,7 +133,7 @@ int Checker::intoRecord(const Scope &scope, const Node *stmt) {
     const Node *into = intoOf(stmt, &block);
     const Node *target = into ? into->child : nullptr;
     const Symbol *record = target && !target->next ? plainItem(scope, target) : nullptr;
-    const Node *from = into->next;
+    const Node *from = into ? into->next : nullptr;
     if (!record || !record->fields || record->fields->empty() || !from)
         return 0;
     size_t columns = 0;
