@@ -53,4 +53,29 @@ void closeLogon(Logon *logon) {
     delete logon;
 }
 
+int execute(Cda_Def &area, Cursor &c, int iterations, int offset) {
+    area.rpc = 0;
+    int ft = area.ft;
+    try {
+        c.execute(c.connection().autoCommit, ft, iterations, offset);
+    } catch (...) {
+        area.rpc = static_cast<ub4>(c.rowsProcessed());
+        throw;
+    }
+    area.ft = static_cast<ub2>(ft);
+    area.rpc = static_cast<ub4>(c.rowsProcessed());
+    return 0;
+}
+
+int fetch(Cda_Def &area, Cursor &c, int rows) {
+    try {
+        const int result = c.fetch(rows);
+        area.rpc = static_cast<ub4>(c.rowsFetched());
+        return result;
+    } catch (...) {
+        area.rpc = static_cast<ub4>(c.rowsFetched());
+        throw;
+    }
+}
+
 } // namespace ocilite::oracle

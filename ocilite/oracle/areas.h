@@ -79,6 +79,12 @@ template <typename F> sword cursorCall(Cda_Def *cda, ub1 fc, F &&body) {
     return finish(cda, &cursor->connection(), o, fc);
 }
 
+// oexec and oexn: the elements offset .. iterations-1; rpc the rows processed, also when an
+// element fails. ofetch and ofen: up to `rows` rows; rpc every row fetched since the
+// execution, also when the rows run out.
+int execute(Cda_Def &area, Cursor &c, int iterations, int offset);
+int fetch(Cda_Def &area, Cursor &c, int rows);
+
 template <typename F> sword logonCall(Cda_Def *lda, F &&body) {
     if (!lda)
         return kOraNotLoggedOn;

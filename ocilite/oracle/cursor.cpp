@@ -161,30 +161,51 @@ void Cursor::bind(const std::string &placeholder, ub1 *value, sword length, swor
     // A null-terminated string given with a negative length is measured, as version 7 did.
     if (type == OCIV7_EXT_STR && length < 0 && value)
         length = static_cast<sword>(std::strlen(reinterpret_cast<const char *>(value)) + 1);
-    oci::OCIBind *&handle = m_binds[name];
-    const sword status = m_conn.oci().bindByName(
-        m_stmt, &handle, m_conn.err(), reinterpret_cast<const OraText *>(name.data()),
-        static_cast<sb4>(name.size()), value, length, static_cast<ub2>(type), ind, nullptr, nullptr,
-        0, nullptr, oci::kDefault);
-    if (status != oci::kSuccess && status != oci::kSuccessWithInfo) {
-        m_binds.erase(name);
-        m_conn.check(status);
-    }
+    BindSlot slot{value, length, type, ind, m_binds.count(name) ? m_binds[name].handle : nullptr};
+    bindElement(name, slot, 0);
+    m_binds[name] = slot;
 }
 
-long Cursor::execute(bool commitOnSuccess, int &ft) {
-    oci::OCIStmt *stmt = statement();
+void Cursor::bindElement(const std::string &name, BindSlot &slot, int element) {
+    const size_t stride = slot.length > 0 ? static_cast<size_t>(slot.length) : 0;
+    ub1 *value = slot.value ? slot.value + stride * static_cast<size_t>(element) : nullptr;
+    sb2 *ind = slot.indicator ? slot.indicator + element : nullptr;
+    m_conn.check(m_conn.oci().bindByName(
+        m_stmt, &slot.handle, m_conn.err(), reinterpret_cast<const OraText *>(name.data()),
+        static_cast<sb4>(name.size()), value, slot.length, static_cast<ub2>(slot.type), ind,
+        nullptr, nullptr, 0, nullptr, oci::kDefault));
+}
+
+long Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
+    statement();
     m_rowsFetched = 0;
+    m_rowsProcessed = 0;
     if (m_ddlDone) {
         ft = functionCode();
         return 0;
     }
-    const bool query = m_statementType == oci::kStmtSelect;
+    // Each element is its own execution, its variables pointed at in turn.
+    const int last = isQuery() ? offset + 1 : iterations;
+    for (int e = offset; e < last; ++e) {
+        if (e != 0 || iterations != 1)
+            for (auto &[name, slot] : m_binds)
+                bindElement(name, slot, e);
+        m_rowsProcessed += runOnce(commitOnSuccess);
+        ft = functionCode();
+    }
+    if (offset != 0 || iterations != 1)
+        for (auto &[name, slot] : m_binds)
+            bindElement(name, slot, 0);
+    return m_rowsProcessed;
+}
+
+long Cursor::runOnce(bool commitOnSuccess) {
+    oci::OCIStmt *stmt = statement();
+    const bool query = isQuery();
     const ub4 mode = commitOnSuccess ? oci::kCommitOnSuccess : oci::kDefault;
     m_conn.check(m_conn.oci().stmtExecute(m_conn.svc(), stmt, m_conn.err(), query ? 0 : 1, 0,
                                           nullptr, nullptr, mode));
     m_executed = true;
-    ft = functionCode();
     if (query) {
         if (!m_described) {
             readColumns();

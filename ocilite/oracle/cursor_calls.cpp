@@ -114,21 +114,10 @@ sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword pr
     });
 }
 sword oexec(Cda_Def *cursor) {
-    return cursorCall(cursor, OCIV7_FC_EXEC, [&](Cursor &c) {
-        cursor->rpc = 0;
-        int ft = cursor->ft;
-        const long rows = c.execute(c.connection().autoCommit, ft);
-        cursor->ft = static_cast<ub2>(ft);
-        cursor->rpc = static_cast<ub4>(rows);
-        return 0;
-    });
+    return cursorCall(cursor, OCIV7_FC_EXEC, [&](Cursor &c) { return execute(*cursor, c, 1, 0); });
 }
 sword ofetch(Cda_Def *cursor) {
-    return cursorCall(cursor, OCIV7_FC_FETCH, [&](Cursor &c) {
-        const int result = c.fetch();
-        cursor->rpc = static_cast<ub4>(c.rowsFetched());
-        return result;
-    });
+    return cursorCall(cursor, OCIV7_FC_FETCH, [&](Cursor &c) { return fetch(*cursor, c, 1); });
 }
 sword ocan(Cda_Def *cursor) {
     return cursorCall(cursor, OCIV7_FC_CAN, [](Cursor &c) {

@@ -3,14 +3,25 @@
 // reports what version 7 reports: the caller's indicator, length and code filled where given,
 // an empty string for a NULL fetched as text, and for the row 1406 when a value was cut with
 // no indicator to say so, else 1405 when a NULL came without one (the row is delivered in
-// both cases). Columns the caller did not define go into scratch buffers nobody reads.
+// both cases). Columns the caller did not define go into scratch buffers nobody reads. An
+// array fetch takes its rows one at a time, each define pointed at the row's element of the
+// caller's arrays (elements lie the define's length apart, indicators, lengths and codes one
+// of their own size apart).
 #include "cursor.h"
+
+#include <algorithm>
 
 namespace ocilite::oracle {
 namespace {
 
 bool isTerminatedText(sword type) {
     return type == OCIV7_EXT_STR || type == OCIV7_EXT_AVC;
+}
+
+template <typename T> T *elementOf(T *first, size_t size, int element) {
+    return first ? reinterpret_cast<T *>(reinterpret_cast<ub1 *>(first) +
+                                         size * static_cast<size_t>(element))
+                 : nullptr;
 }
 
 } // namespace
@@ -27,12 +38,14 @@ void Cursor::define(int position, const Define &define) {
     slot->caller = define;
     slot->callerDefined = true;
     slot->scratch.clear();
+    slot->element = 0;
     defineSlot(position, *slot);
 }
 
 void Cursor::defineSlot(int position, Slot &slot) {
-    void *buffer = slot.caller.buffer;
     sb4 length = slot.caller.length;
+    void *buffer =
+        elementOf(slot.caller.buffer, static_cast<size_t>(length > 0 ? length : 0), slot.element);
     ub2 type = static_cast<ub2>(slot.caller.externalType);
     if (!slot.callerDefined) {
         buffer = slot.scratch.data();
@@ -60,40 +73,80 @@ void Cursor::defineRemaining() {
     }
 }
 
-int Cursor::fetch() {
-    oci::OCIStmt *stmt = statement();
-    if (!m_executed || m_statementType != oci::kStmtSelect)
-        throw BridgeError(kOraFetchOutOfSequence);
-    defineRemaining();
-    const sword status =
-        m_conn.oci().stmtFetch2(stmt, m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);
-    if (status == oci::kNoData)
-        throw m_conn.lastError(status);
-    m_conn.check(status);
-    return deliverRow();
+void Cursor::pointDefinesAt(int element) {
+    for (size_t i = 0; i < m_slots.size(); ++i) {
+        Slot *slot = m_slots[i].get();
+        if (!slot || !slot->callerDefined || slot->element == element)
+            continue;
+        slot->element = element;
+        defineSlot(static_cast<int>(i + 1), *slot);
+    }
 }
 
-int Cursor::deliverRow() {
+int Cursor::fetch(int rows) {
+    oci::OCIStmt *stmt = statement();
+    if (!m_executed || !isQuery())
+        throw BridgeError(kOraFetchOutOfSequence);
+    defineRemaining();
+    for (int row = 0; row < std::max(rows, 1); ++row) {
+        pointDefinesAt(row);
+        const sword status =
+            m_conn.oci().stmtFetch2(stmt, m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);
+        if (status == oci::kNoData)
+            throw m_conn.lastError(status);
+        m_conn.check(status);
+        if (const int result = deliverRow(row))
+            return result;
+    }
+    return 0;
+}
+
+bool Cursor::anotherRow() {
+    for (size_t i = 0; i < m_slots.size(); ++i) {
+        Slot *slot = m_slots[i].get();
+        if (!slot || !slot->callerDefined)
+            continue;
+        const int size = i < m_columns.size() ? m_columns[i].dataSize : 0;
+        slot->scratch.assign(static_cast<size_t>(size > 0 ? size : 1), 0);
+        slot->callerDefined = false; // into the scratch buffer, as an undefined column
+        defineSlot(static_cast<int>(i + 1), *slot);
+        slot->callerDefined = true;
+        slot->element = -1; // the next fetch points the define at the caller's array again
+    }
+    const sword status =
+        m_conn.oci().stmtFetch2(statement(), m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);
+    if (status == oci::kNoData)
+        return false;
+    m_conn.check(status);
+    return true;
+}
+
+int Cursor::deliverRow(int element) {
     bool nullWithoutIndicator = false;
     bool cutWithoutIndicator = false;
     for (const auto &slot : m_slots) {
         if (!slot || !slot->callerDefined)
             continue;
         const Define &d = slot->caller;
+        sb2 *indicator = elementOf(d.indicator, sizeof(sb2), element);
+        ub2 *returnedLength = elementOf(d.returnedLength, sizeof(ub2), element);
+        ub2 *returnCode = elementOf(d.returnCode, sizeof(ub2), element);
+        ub1 *buffer =
+            elementOf(d.buffer, static_cast<size_t>(d.length > 0 ? d.length : 0), element);
         const bool isNull = slot->indicator == -1;
         const bool cut = !isNull && (slot->indicator > 0 || slot->indicator == -2 ||
                                      slot->returnCode == kOraTruncated);
-        if (d.indicator)
-            *d.indicator = slot->indicator;
-        if (d.returnedLength)
-            *d.returnedLength = isNull ? 0 : slot->returnedLength;
-        if (d.returnCode)
-            *d.returnCode = isNull ? static_cast<ub2>(kOraNullFetched)
-                                   : (cut ? static_cast<ub2>(kOraTruncated) : slot->returnCode);
-        if (isNull && isTerminatedText(d.externalType) && d.buffer && d.length > 0)
-            d.buffer[0] = '\0';
-        nullWithoutIndicator = nullWithoutIndicator || (isNull && !d.indicator);
-        cutWithoutIndicator = cutWithoutIndicator || (cut && !d.indicator);
+        if (indicator)
+            *indicator = slot->indicator;
+        if (returnedLength)
+            *returnedLength = isNull ? 0 : slot->returnedLength;
+        if (returnCode)
+            *returnCode = isNull ? static_cast<ub2>(kOraNullFetched)
+                                 : (cut ? static_cast<ub2>(kOraTruncated) : slot->returnCode);
+        if (isNull && isTerminatedText(d.externalType) && buffer && d.length > 0)
+            buffer[0] = '\0';
+        nullWithoutIndicator = nullWithoutIndicator || (isNull && !indicator);
+        cutWithoutIndicator = cutWithoutIndicator || (cut && !indicator);
     }
     ++m_rowsFetched;
     if (cutWithoutIndicator)

@@ -24,6 +24,7 @@ constexpr Message kMessages[] = {
     {kOraNoDataFound, "no data found"},
     {kOraNullFetched, "fetched column value is NULL"},
     {kOraTruncated, "fetched column value was truncated"},
+    {kOraExactFetchTooMany, "exact fetch returns more than requested number of rows"},
     {kOraUnimplemented, "unimplemented feature"},
     {kOraNotConnected, "not connected to ORACLE"},
     {kOraOutOfMemory, "out of process memory"},

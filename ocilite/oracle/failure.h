@@ -22,6 +22,7 @@ enum BridgeCode : int {
     kOraNoDataFound = 1403,
     kOraNullFetched = 1405,
     kOraTruncated = 1406,
+    kOraExactFetchTooMany = 1422,
     kOraUnimplemented = 3001,
     kOraNotConnected = 3114,
     kOraOutOfMemory = 4030,

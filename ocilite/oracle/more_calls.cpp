@@ -1,7 +1,11 @@
-// The Oracle side's calls beyond the twenty, until each is mapped: ORA-03001.
+// The Oracle side's calls beyond the twenty: array fetch and execution (ofen, oexfet, oexn)
+// and the older logon and parse calls are served; the others answer ORA-03001 until they are
+// mapped.
 #include "oracle_side.h"
 
 #include "areas.h"
+
+#include <algorithm>
 
 namespace ocilite::oracle {
 namespace {
@@ -13,14 +17,27 @@ sword notYet(Cda_Def *cursor) {
 
 } // namespace
 
-sword ofen(Cda_Def *cursor, sword) {
-    return notYet(cursor);
+sword ofen(Cda_Def *cursor, sword nrows) {
+    return cursorCall(cursor, OCIV7_FC_FETCH, [&](Cursor &c) { return fetch(*cursor, c, nrows); });
 }
-sword oexfet(Cda_Def *cursor, ub4, sword, sword) {
-    return notYet(cursor);
+sword oexfet(Cda_Def *cursor, ub4 nrows, sword cancel, sword exact) {
+    return cursorCall(cursor, OCIV7_FC_EXFET, [&](Cursor &c) {
+        execute(*cursor, c, 1, 0);
+        if (!c.isQuery())
+            return 0;
+        const int rc = fetch(*cursor, c, static_cast<int>(std::min<ub4>(nrows, 0x7FFFFFFF)));
+        // Exact: more rows than asked for is an error; the rows asked for are delivered.
+        const bool tooMany = exact && rc == 0 && c.anotherRow();
+        if (cancel || tooMany)
+            c.cancel();
+        if (tooMany)
+            throw BridgeError(kOraExactFetchTooMany);
+        return rc;
+    });
 }
-sword oexn(Cda_Def *cursor, sword, sword) {
-    return notYet(cursor);
+sword oexn(Cda_Def *cursor, sword iters, sword rowoff) {
+    return cursorCall(cursor, OCIV7_FC_EXEC,
+                      [&](Cursor &c) { return execute(*cursor, c, iters, rowoff); });
 }
 sword oflng(Cda_Def *cursor, sword, ub1 *, sb4, sword, ub4 *, sb4) {
     return notYet(cursor);
