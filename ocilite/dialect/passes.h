@@ -107,8 +107,11 @@ void checkSelectHasFrom(const Tokens &tokens);
 std::vector<SelectItem> nameSelectList(const std::string &sql, StatementTokens &st);
 // sequence.NEXTVAL / CURRVAL as calls of the engine's sequence functions (sequences.cpp).
 void rewriteSequences(StatementTokens &st, const std::string &schema, const NameResolver &resolver);
-// Oracle's || treats NULL as an empty string: each operand becomes IFNULL(operand, '')
-// (concatenation.cpp).
+// CAST to a number, a date or a text converts as Oracle's does: CAST(x AS TYPE(p, s)) becomes
+// OCILITE_CAST(x, 'TYPE', p, s, NULL) (casts.cpp).
+void rewriteCasts(StatementTokens &st);
+// Oracle's || treats NULL as an empty string and ranks with + and -: each operand becomes
+// OCILITE_TEXT(operand) (concatenation.cpp).
 void wrapConcatenations(StatementTokens &st);
 // DATE + n, DATE - n and DATE - DATE as Oracle computes them, in days (date_arithmetic.cpp).
 void rewriteDateArithmetic(StatementTokens &st, const std::string &schema,

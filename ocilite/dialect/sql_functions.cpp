@@ -509,6 +509,70 @@ void fnDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv) {
     });
 }
 
+// CAST(x AS NUMBER(p, s)): the number rounded to s places (0 for the integer types and for
+// DECIMAL and NUMERIC without a scale), refused when it needs more than p digits.
+void castNumber(sqlite3_context *ctx, const std::string &type, int argc, sqlite3_value **argv) {
+    double v = argNumber(argv[0]);
+    const bool integer = type == "INTEGER" || type == "INT" || type == "SMALLINT";
+    const bool ansi = type == "DECIMAL" || type == "DEC" || type == "NUMERIC";
+    const bool decimal = type == "NUMBER" || ansi;
+    int scale = -1;
+    if (integer || (ansi && argc < 5) || (decimal && argc == 4))
+        scale = 0;
+    if (decimal && argc == 5)
+        scale = static_cast<int>(argInteger(argv[3], -84, 127));
+    if (scale >= 0) {
+        const double factor = std::pow(10.0, scale);
+        if (std::isfinite(v * factor))
+            v = std::round(v * factor) / factor;
+    }
+    if (decimal && argc >= 4 && scale >= 0) {
+        const long long precision = argInteger(argv[2], 1, 38);
+        if (std::fabs(v) >= std::pow(10.0, static_cast<double>(precision - scale)))
+            throw OraError(kOraPrecisionExceeded);
+    }
+    resultNumber(ctx, v);
+}
+
+// CAST(x AS VARCHAR2(n)) and CHAR(n): a number in Oracle's text form, a date in the session's
+// format; refused when longer than n characters; CHAR pads to n.
+void castText(sqlite3_context *ctx, const std::string &type, int argc, sqlite3_value **argv) {
+    const int valueType = sqlite3_value_type(argv[0]);
+    std::string text = argText(argv[0]);
+    if (valueType == SQLITE_INTEGER)
+        text = numberText(static_cast<int64_t>(sqlite3_value_int64(argv[0])));
+    else if (valueType == SQLITE_FLOAT)
+        text = numberText(sqlite3_value_double(argv[0]));
+    else if (auto date = argDate(argv[0]))
+        text = formatDate(*date, sessionDateFormat(ctx));
+    const bool fixed = type == "CHAR" || type == "NCHAR";
+    const long long size = argc >= 4 ? argInteger(argv[2], 0, 32767) : (fixed ? 1 : 0);
+    const size_t count = charCount(text);
+    if (size > 0 && count > static_cast<size_t>(size))
+        throw OraError(kOraDataOutOfRange);
+    if (fixed && count < static_cast<size_t>(size))
+        text.append(static_cast<size_t>(size) - count, ' ');
+    resultText(ctx, text);
+}
+
+void fnCast(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
+    if (argc < 2 || isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const std::string type = argText(argv[1]);
+        if (type.find("CHAR") != std::string::npos)
+            return castText(ctx, type, argc, argv);
+        if (type != "DATE")
+            return castNumber(ctx, type, argc, argv);
+        const int valueType = sqlite3_value_type(argv[0]);
+        if (valueType == SQLITE_INTEGER || valueType == SQLITE_FLOAT)
+            throw OraError(kOraInconsistentDatatypes);
+        if (auto date = argDate(argv[0]))
+            return resultText(ctx, storedDate(*date));
+        resultText(ctx, storedDate(parseDate(argText(argv[0]), sessionDateFormat(ctx))));
+    });
+}
+
 // An operand of ||: NULL is the empty text and a number the text Oracle writes for it (.25,
 // not SQLite's 0.25); anything else stays as it is.
 void fnConcatText(sqlite3_context *ctx, int, sqlite3_value **argv) {
@@ -624,6 +688,7 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         {"OCILITE_DATE_DIFF", 2, fnDateDiff},
         {"OCILITE_DIVISOR", 1, fnDivisor},
         {"OCILITE_TEXT", 1, fnConcatText},
+        {"OCILITE_CAST", -1, fnCast},
     };
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     auto *data = const_cast<SqlSession *>(session);

@@ -68,6 +68,7 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     checkSelectHasFrom(st.tokens);
     tr.items = nameSelectList(sql, st);
     rewriteSequences(st, schema, resolver);
+    rewriteCasts(st);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
     wrapDivisors(st);
@@ -95,6 +96,7 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
     if (kind == StatementKind::Update)
         unqualifySetColumns(t);
     rewriteSequences(st, schema, resolver);
+    rewriteCasts(st);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
     wrapDivisors(st);

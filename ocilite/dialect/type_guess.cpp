@@ -3,6 +3,7 @@
 // Anything else is VARCHAR2(4000), which describe reports for an expression it cannot type.
 #include "ocilite/dialect/passes.h"
 
+#include <cstdlib>
 #include <optional>
 #include <set>
 #include <vector>
@@ -187,6 +188,8 @@ private:
         if (name == "TO_CHAR")
             return OraType::varchar2(80);
         const auto args = arguments(from);
+        if (name == "OCILITE_CAST" && args.size() >= 2)
+            return castType(args);
         if (kFirstArgumentFunctions.count(name) && !args.empty())
             return guessFirstArgument(name, args);
         if (name == "DECODE" && args.size() >= 3)
@@ -197,6 +200,18 @@ private:
                 return OraType::varchar2(t.size);
         }
         return OraType::varchar2(4000);
+    }
+
+    // OCILITE_CAST(x, 'TYPE'[, p[, s], NULL]).
+    OraType castType(const std::vector<TokenRange> &args) const {
+        const std::string &type = m_t[args[1].from].text;
+        if (type == "DATE")
+            return OraType::date();
+        if (type.find("CHAR") == std::string::npos)
+            return OraType::number();
+        const bool sized = args.size() >= 4 && m_t[args[2].from].kind == TokenKind::Number;
+        const long size = sized ? std::strtol(m_t[args[2].from].text.c_str(), nullptr, 10) : 0;
+        return OraType::varchar2(size > 0 && size <= 4000 ? static_cast<int>(size) : 4000);
     }
 
     OraType guessFirstArgument(const std::string &name, const std::vector<TokenRange> &args) const {

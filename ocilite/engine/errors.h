@@ -211,6 +211,7 @@ namespace ocilite {
     X(kOraCannotDropAllColumns, 12983, "cannot drop all columns in a table")                       \
     X(kOraTemporaryTableUnsupported, 14451, "unsupported feature with temporary table")            \
     X(kOraReadOnly, 16000, "database or pluggable database open for read-only access")             \
+    X(kOraDataOutOfRange, 25137, "Data value out of range")                                        \
     X(kOraOuterJoinWithAnsi, 25156, "old style outer join (+) cannot be used with ANSI joins")     \
     X(kOraPartialMultibyte, 29275, "partial multibyte character")                                  \
     X(kOraDatetimePrecisionOutOfRange, 30088, "datetime/interval precision is out of range")       \

@@ -202,6 +202,45 @@ TEST_F(OciTest, PlsqlCalledFromSqlIsRefusedAsNotSupported) {
     EXPECT_EQ(904, oci.query("select e.get_name from emp e").rc);
 }
 
+// CAST converts as Oracle does: text to a number or a date or refused, a number rounded to
+// its scale and refused past its precision, a text of a number or a date in Oracle's form.
+TEST_F(OciTest, CastConvertsOrRefusesAsOracleDoes) {
+    const Case cases[] = {
+        {"cast('12' as number) + 1", "13"},
+        {"cast(1.25 as number(3,1))", "1.3"},
+        {"cast('1.5' as integer)", "2"},
+        {"cast(-2.5 as int)", "-3"},
+        {"cast(123.456 as decimal(5,2))", "123.46"},
+        {"cast(0.5 as varchar2(10))", ".5"},
+        {"cast(hiredate as varchar2(30))", "17-DEC-80"},
+        {"cast('17-DEC-80' as date)", "17-DEC-80"},
+        {"to_char(cast(hiredate as date), 'YYYY-MM-DD')", "1980-12-17"},
+        {"cast('ab' as char(4)) || '|'", "ab  |"},
+        {"length(cast('x' as char(3)))", "3"},
+        {"cast(null as number)", ""},
+        {"cast(cast(7 as varchar2(5)) as number) * 2", "14"},
+    };
+    for (const Case &c : cases) {
+        const std::string sql =
+            std::string("select ") + c.expression + " from emp where empno = 7369";
+        const Result r = oci.query(sql);
+        ASSERT_EQ(0, r.rc) << sql << "\n" << oci.message(r.rc);
+        ASSERT_EQ(1u, r.rows.size()) << sql;
+        EXPECT_EQ(c.value, r.rows[0].at(0)) << sql;
+    }
+    const std::pair<const char *, int> bad[] = {
+        {"cast('abc' as number)", 1722},          {"cast(123.45 as number(4,2))", 1438},
+        {"cast('abcdef' as varchar2(3))", 25137}, {"cast(5 as date)", 932},
+        {"cast('not a date' as date)", 1858},
+    };
+    for (const auto &[expression, code] : bad) {
+        const std::string sql = std::string("select ") + expression + " from dual";
+        EXPECT_EQ(code, oci.query(sql).rc) << sql;
+    }
+    EXPECT_EQ(Rows{{"1"}},
+              oci.rows("select count(*) from emp where cast(sal as varchar2(10)) = '800'"));
+}
+
 TEST_F(OciTest, BadArgumentsGetOraclesErrors) {
     const std::pair<const char *, int> cases[] = {
         {"to_number('abc')", 1722},
