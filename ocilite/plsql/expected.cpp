@@ -34,6 +34,10 @@ namespace {
 //  IndexBy         INDEX PLS_INTEGER without BY (SQL Developer)
 //  Argument        "*" as a call's argument (SQL Developer; published up to "date", the
 //                  rest as in Expression)
+//  Operand         "|| ||" (SQL Developer; published up to "sum", the rest as in Expression)
+//  InnerStatement  EXCEPTION inside a LOOP (SQL Developer, 11g: without the json_* words)
+//  CallSpec        a function body in a package specification (SQL*Plus spool)
+//  ReturnType      RETURN VARCHAR2(10) in a standalone function (SQL*Plus spool)
 //  Lists are sets printed in one fixed order of Oracle's symbols (";" and "then" take the
 //  same place in every list that has them), so a list seen in one situation gives the
 //  order of its symbols in every other.
@@ -125,6 +129,24 @@ constexpr ExpectList kLists[] = {
      "<a single-quoted SQL string> pipe "
      "<an alternatively-quoted string literal with character set specification> "
      "<an alternatively-quoted SQL string>"},
+    {Expect::Operand,
+     "( - + case mod new null <an identifier> <a double-quoted delimited-identifier> "
+     "<a bind variable> continue avg count current max min prior sql stddev sum "
+     "variance execute forall merge time timestamp interval date "
+     "<a string literal with character set specification> <a number> "
+     "<a single-quoted SQL string> pipe "
+     "<an alternatively-quoted string literal with character set specification> "
+     "<an alternatively-quoted SQL string>"},
+    {Expect::InnerStatement,
+     "( begin case declare end exit for goto if loop mod null pragma raise return "
+     "select update while with <an identifier> <a double-quoted delimited-identifier> "
+     "<a bind variable> << continue close current delete fetch lock insert open "
+     "rollback savepoint set sql execute commit forall merge pipe purge json_exists "
+     "json_value json_query json_object json_array"},
+    {Expect::CallSpec, "language"},
+    {Expect::ReturnType,
+     ". @ % ; is authid as cluster order using external character deterministic "
+     "parallel_enable pipelined aggregate result_cache"},
     {Expect::Semicolon, ";"},
     {Expect::Into, "into from"},
     {Expect::Generic, ";"},

@@ -43,6 +43,10 @@ enum class Expect {
     Identifier,         // an identifier is required
     Expression,         // an expression is required
     Argument,           // an argument list's first argument is required
+    Operand,            // an operand after an operator (NOT and EXISTS cannot start one)
+    InnerStatement,     // END of IF / LOOP / CASE expected, or another statement
+    CallSpec,           // IS in a package specification's subprogram: LANGUAGE must follow
+    ReturnType,         // a function's RETURN type name: no length or precision may follow
     Semicolon,          // only ';' fits
     Into,               // SELECT list without INTO: INTO / FROM expected
     Generic,            // anything else: the symbols the parser was trying

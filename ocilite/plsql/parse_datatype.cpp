@@ -21,6 +21,8 @@ bool wordIs(std::string_view src, const Token &t, std::string_view upper) {
 
 // (n [BYTE|CHAR]) | (p [, s]) | RANGE a .. b | CHARACTER SET x; op = 1 when given.
 void Parser::typeConstraint(Node *type) {
+    if (isOp('(') && m_returnType)
+        fail(Expect::ReturnType);
     if (isOp('(')) {
         type->op = 1;
         ++m_i;
@@ -126,6 +128,14 @@ Node *Parser::datatype() {
         }
     }
     return finish(type);
+}
+
+// A function's RETURN type: a type name, never with a length or precision.
+Node *Parser::returnType() {
+    m_returnType = true;
+    Node *type = datatype();
+    m_returnType = false;
+    return type;
 }
 
 } // namespace ocilite::plsql

@@ -94,12 +94,12 @@ Node *Parser::primary() {
             ++m_i;
             return finish(mk(NK::Star, first));
         }
-        fail(Expect::Expression);
+        fail(operandExpected());
     case Tok::Word:
     case Tok::QuotedIdent:
         break;
     default:
-        fail(Expect::Expression);
+        fail(operandExpected());
     }
     if (isKw(Kw::NULL_) || isKw(Kw::TRUE_) || isKw(Kw::FALSE_))
         return literal();
@@ -122,8 +122,27 @@ Node *Parser::primary() {
     }
     if (isReserved(Kw(cur().kw)) && cur().kind == Tok::Word && !isKw(Kw::SQL) && !sqlName() &&
         !isKw(Kw::PRIOR) && !isKw(Kw::DELETE) && !isKw(Kw::INSERT) && !isKw(Kw::UPDATE))
-        fail(Expect::Expression);
+        fail(operandExpected());
     return name();
+}
+
+// The list where an operand is missing: after an operator NOT and EXISTS cannot start it.
+Expect Parser::operandExpected() const {
+    if (m_i == 0)
+        return Expect::Expression;
+    const Token &t = prev();
+    if (t.kind == Tok::Word)
+        return t.kw == uint16_t(Kw::MOD) || t.kw == uint16_t(Kw::REM) ? Expect::Operand
+                                                                      : Expect::Expression;
+    if (t.kind != Tok::Op)
+        return Expect::Expression;
+    const std::string_view op = tokenText(m_src, t);
+    static constexpr std::string_view kOperators[] = {"+", "-",  "*",  "/",  "||", "**", "=", "<",
+                                                      ">", "<>", "!=", "~=", "^=", "<=", ">="};
+    for (std::string_view o : kOperators)
+        if (op == o)
+            return Expect::Operand;
+    return Expect::Expression;
 }
 
 // ident { . ident | (args) | %attr | @dblink | (+) }

@@ -52,16 +52,16 @@ bool Parser::startsSql() const {
     case Kw::INSERT:
     case Kw::UPDATE:
     case Kw::MERGE:
+        return !peekOp2(1, ":=") && !peekOp(1, '.') && !peekOp(1, ';');
     case Kw::SAVEPOINT:
     case Kw::LOCK:
-        return !peekOp2(1, ":=") && !peekOp(1, '.') && !peekOp(1, ';');
+        return simpleSqlSecondWord(Kw(cur().kw));
     case Kw::DELETE:
         return !peekOp2(1, ":=") && !peekOp(1, '.') && !peekOp(1, '(') && !peekOp(1, ';');
     case Kw::COMMIT:
     case Kw::ROLLBACK: // COMMIT; alone is the statement
-        return !peekOp2(1, ":=") && !peekOp(1, '.') && !peekOp(1, '(');
     case Kw::SET:
-        return peek().kind == Tok::Word && identName(m_src, peek()) == "TRANSACTION";
+        return simpleSqlSecondWord(Kw(cur().kw));
     default:
         return false;
     }
@@ -122,6 +122,11 @@ bool Parser::sqlEnded(uint32_t start) {
 
 // The SQL parser's error at the current token; the statement runs to its ';'.
 void Parser::sqlNotEnded(uint32_t startToken, Msg message) {
+    if (m_trial) { // a repair that leaves a SQL error does not let the parse read on
+        m_failedAt = m_i;
+        m_syntaxError = true;
+        throw SyntaxAbort{};
+    }
     const Token &at = cur();
     m_diags.add(message, at.line, at.col);
     const Token &start = m_t[startToken];
@@ -137,6 +142,27 @@ Node *Parser::simpleSql() {
     Node *n = mk(NK::Other, static_cast<uint32_t>(m_i));
     skipToSemicolon();
     return finish(n);
+}
+
+// The statements PL/SQL passes over to their ';', told by their second word: COMMIT [WORK |
+// COMMENT | FORCE | WRITE], ROLLBACK [WORK | TO | FORCE], SAVEPOINT name, SET TRANSACTION,
+// LOCK TABLE. Otherwise the first word is a name.
+bool Parser::simpleSqlSecondWord(Kw first) const {
+    const Token &next = peek();
+    if (first == Kw::SAVEPOINT)
+        return next.kind == Tok::QuotedIdent ||
+               (next.kind == Tok::Word && !isReserved(Kw(next.kw)));
+    if (first == Kw::SET)
+        return next.kind == Tok::Word && identName(m_src, next) == "TRANSACTION";
+    if (first == Kw::LOCK)
+        return peekKw(1, Kw::TABLE);
+    if (peekOp(1, ';'))
+        return true;
+    if (next.kind != Tok::Word)
+        return false;
+    const std::string word = identName(m_src, next);
+    return word == "WORK" || word == "FORCE" || (first == Kw::COMMIT && word == "COMMENT") ||
+           (first == Kw::COMMIT && word == "WRITE") || (first == Kw::ROLLBACK && word == "TO");
 }
 
 void Parser::skipToSemicolon() {

@@ -150,7 +150,7 @@ Node *Parser::ifStatement() {
         parts.add(finish(e));
     }
     n->child = parts.head;
-    expectKw(Kw::END, Expect::StatementStart);
+    expectKw(Kw::END, Expect::InnerStatement);
     expectKw(Kw::IF, Expect::EndIf);
     expectSemicolon(Expect::Semicolon);
     return finish(n);
@@ -177,7 +177,7 @@ Node *Parser::caseStatement() {
         parts.add(finish(e));
     }
     n->child = parts.head;
-    expectKw(Kw::END, Expect::StatementStart);
+    expectKw(Kw::END, Expect::InnerStatement);
     expectKw(Kw::CASE, Expect::EndCase);
     const bool label = isIdentifier();
     if (label)
@@ -194,7 +194,7 @@ Node *Parser::loopStatement(Node *head, uint32_t first) {
     parts.add(head->child);
     parts.add(statements(Expect::FirstStatement));
     head->child = parts.head;
-    expectKw(Kw::END, Expect::StatementStart);
+    expectKw(Kw::END, Expect::InnerStatement);
     expectKw(Kw::LOOP, Expect::EndLoop);
     const bool label = isIdentifier();
     if (label)

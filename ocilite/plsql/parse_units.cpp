@@ -28,6 +28,8 @@ void Parser::unitClauses(bool function) {
         } else if (function && (isKw(Kw::DETERMINISTIC) || isKw(Kw::PIPELINED))) {
             ++m_i;
         } else if (function && acceptKw(Kw::PARALLEL_ENABLE)) {
+            if (isOp('(') && !peekKw(1, Kw::PARTITION)) // (PARTITION p BY ...) only
+                fail(Expect::Generic);
             if (isOp('('))
                 skipBalanced();
         } else if (function && acceptKw(Kw::RESULT_CACHE)) {
@@ -62,7 +64,9 @@ Node *Parser::packageSpec(uint32_t first) {
     unitClauses(false);
     if (!acceptKw(Kw::IS))
         expectKw(Kw::AS, Expect::SubprogramHeading);
+    m_inSpec = true;
     unit->child = declarations(true, false);
+    m_inSpec = false;
     endUnit(Expect::PackageItem);
     return finish(unit);
 }
@@ -98,7 +102,7 @@ Node *Parser::standaloneSubprogram(uint32_t first, bool function) {
         parts.add(parameterList());
     if (function) {
         expectKw(Kw::RETURN, Expect::Return);
-        parts.add(datatype());
+        parts.add(returnType());
     }
     heading->child = parts.head;
     unitClauses(function);
@@ -159,7 +163,7 @@ Node *Parser::subprogramHeading(NK kind, bool function, bool method) {
         if (method && isKw(Kw::SELF) && peekKw(1, Kw::AS)) {
             m_i += 3; // SELF AS RESULT
         } else {
-            parts.add(datatype());
+            parts.add(returnType());
         }
     }
     h->child = parts.head;
@@ -181,7 +185,15 @@ Node *Parser::subprogramRest(Node *heading, bool method, bool assumeIs) {
     body->flags = heading->flags;
     ChildList parts;
     parts.add(heading);
-    if (isKw(Kw::LANGUAGE) || isKw(Kw::EXTERNAL)) {
+    if (m_inSpec && !isKw(Kw::LANGUAGE)) // a specification holds no bodies
+        fail(Expect::CallSpec);
+    if (acceptKw(Kw::LANGUAGE)) {
+        const std::string language = cur().kind == Tok::Word ? identName(m_src, cur()) : "";
+        if (language != "C" && language != "JAVA")
+            fail(Expect::Generic);
+        while (!atEof() && !isOp(';'))
+            ++m_i;
+    } else if (isKw(Kw::EXTERNAL)) {
         while (!atEof() && !isOp(';'))
             ++m_i;
     } else {

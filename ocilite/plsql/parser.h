@@ -135,6 +135,7 @@ private:
     Node *cursorDecl();
     Node *pragma();
     Node *datatype();
+    Node *returnType();
     Node *collectionType(Node *type);
     void typeConstraint(Node *type);
     Node *recordFields();
@@ -197,6 +198,7 @@ private:
     Node *mergeStatement();
     Node *returningClause();
     Node *simpleSql();
+    bool simpleSqlSecondWord(Kw first) const;
     Node *sqlTableName();
     uint32_t tableAlias();
     void skipToSemicolon();
@@ -218,6 +220,7 @@ private:
     Node *nameTail(Node *n);
     Node *arguments();
     bool startsArgument(size_t open) const;
+    Expect operandExpected() const;
     bool outsideParentheses(bool inCase) const;
     Node *caseExpression();
     Node *parenthesised();
@@ -276,6 +279,8 @@ private:
     bool m_syntaxError = false;
     int m_sqlDepth = 0;
     int m_depth = 0;
+    bool m_inSpec = false;     // in a package specification's items
+    bool m_returnType = false; // reading a function's RETURN type
     Entry m_entry = Entry::Unit;
     bool m_trial = false; // a trial parse: the first error ends it, unreported
     size_t m_trialStop = SIZE_MAX;
