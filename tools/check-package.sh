@@ -102,7 +102,7 @@ echo "velmora-check listed $(wc -l <"$work/check.out") errors of the demo databa
 
 # Xvfb picks a free display and reports it once it accepts clients.
 exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 display_number=
 read -r -t 60 -u "$display_fd" display_number || true

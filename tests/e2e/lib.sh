@@ -27,8 +27,10 @@ trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number to the pipe once it accepts
 # clients, so parallel runs never share a display and nothing starts before it is ready.
+# -noreset: by default the server resets when its last client leaves, and a client that
+# connects during that reset (the program, right after the readiness probe) is refused.
 exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display_number=
 read -r -t 60 -u "$display_fd" display_number || true
