@@ -15,3 +15,11 @@ QSize FixedHeightItems::sizeHint(const QStyleOptionViewItem &option,
     size.setHeight(m_height);
     return size;
 }
+
+void FixedHeightItems::initStyleOption(QStyleOptionViewItem *option,
+                                       const QModelIndex &index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (option->fontMetrics.height() > m_height)
+        option->displayAlignment =
+            (option->displayAlignment & ~Qt::AlignVertical_Mask) | Qt::AlignBottom;
+}

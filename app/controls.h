@@ -17,7 +17,10 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 };
 
-// Items drawn as the style draws them, each the given number of pixels high.
+// Items drawn as the style draws them, each the given number of pixels high. Where the font's
+// line is taller than the item, the text sits on the item's bottom edge: what is cut off is
+// then the empty top of the line, never the underscores of a name such as NET_PAY (which
+// would read as a blank).
 class FixedHeightItems : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -25,6 +28,9 @@ public:
     FixedHeightItems(int height, QObject *parent) : QStyledItemDelegate(parent), m_height(height) {}
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
     int m_height;

@@ -380,3 +380,27 @@ TEST_F(Startup, LayoutDetailsOfTheSelectors) {
 }
 
 } // namespace
+
+namespace {
+
+// The items are 12 pixels high, less than a line of the window's font: still, the underscores
+// of a name are shown (cut off, NET_PAY would read as NET PAY).
+TEST_F(Startup, AnUnderscoreInANameIsNeverCutOff) {
+    scriptBrowser({"PACKAGE"}, {"SELECTED", "________"});
+    answers.logOn("SCOTT", "TIGER", "");
+    TfmList w;
+    w.show();
+    ASSERT_EQ(w.lbName->selectedText(), "SELECTED");
+    const QImage row = w.lbName->viewport()->grab().toImage().copy(
+        w.lbName->visualRect(w.lbName->model()->index(1, 0)));
+    ASSERT_EQ(row.height(), 12);
+    const QRgb background = row.pixel(row.width() - 1, row.height() / 2);
+    int inked = 0;
+    for (int y = 0; y < row.height(); ++y) {
+        for (int x = 0; x < row.width(); ++x)
+            inked += row.pixel(x, y) != background;
+    }
+    EXPECT_GT(inked, 0);
+}
+
+} // namespace
