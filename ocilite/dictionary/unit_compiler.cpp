@@ -84,9 +84,19 @@ public:
                          "OBJECT_NAME = ?2 AND NAMESPACE = 1");
         q.bind(1, owner).bind(2, name);
         if (!q.step())
-            return std::nullopt;
+            return owner == "PUBLIC" ? std::nullopt : readObject("PUBLIC", name);
         return plsql::SchemaObject{owner, name, q.text(0),
                                    q.text(1) == "INVALID" && q.integer(2) != 0};
+    }
+
+    std::optional<std::pair<std::string, std::string>>
+    synonymTarget(const std::string &owner, const std::string &name) const override {
+        Prepared q(m_db, "SELECT TABLE_OWNER, TABLE_NAME, DB_LINK FROM main.OCILITE_SYNONYMS "
+                         "WHERE OWNER = ?1 AND SYNONYM_NAME = ?2");
+        q.bind(1, owner).bind(2, name);
+        if (!q.step() || !q.isNull(2) || q.isNull(0))
+            return std::nullopt;
+        return std::make_pair(q.text(0), q.text(1));
     }
 
     std::optional<std::string> source(const std::string &owner, const std::string &name,

@@ -25,10 +25,10 @@ bool Checker::columnTable(const Node *ref, SqlTable &table) {
         return false;
     table.name = text(n->child);
     table.alias = ref->tok != ref->first ? text(ref->tok) : table.name;
-    const auto obj = m_schema.object(m_owner, table.name);
+    const auto obj = resolved(m_owner, table.name);
     if (!obj || (obj->type != "TABLE" && obj->type != "VIEW"))
         return false;
-    auto cols = m_schema.columns(m_owner, table.name);
+    auto cols = m_schema.columns(obj->owner, obj->name);
     if (!cols)
         return false;
     table.columns = std::move(*cols);
@@ -46,7 +46,7 @@ int Checker::columnName(const Scope &scope, const Node *n, const std::vector<Sql
                 return 0;
         const Catalogue &cat = Catalogue::instance();
         if (scope.find(id) || cat.isStandard(id) || cat.isSqlFunction(id) || isSyntaxFunction(id) ||
-            m_schema.object(m_owner, id))
+            resolved(m_owner, id))
             return 0;
         addAt(Msg::InvalidIdent, tok(first), {"\"" + id + "\""});
         return 1;

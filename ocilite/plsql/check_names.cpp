@@ -87,6 +87,23 @@ void Checker::depend(const std::string &owner, const std::string &name, const st
         m_result.dependencies.push_back(d);
 }
 
+// An object of the schema (or a public synonym) with its synonyms followed to what they
+// name; each synonym passed is a dependency. A synonym whose target is not known here (a
+// database link, or gone) stands for itself, so nothing is reported about it.
+std::optional<SchemaObject> Checker::resolved(const std::string &owner, const std::string &name) {
+    std::optional<SchemaObject> obj = m_schema.object(owner, name);
+    for (int hops = 0; obj && obj->type == "SYNONYM" && hops < kMaxSynonymHops; ++hops) {
+        depend(obj->owner, obj->name, obj->type);
+        const auto target = m_schema.synonymTarget(obj->owner, obj->name);
+        std::optional<SchemaObject> next =
+            target ? m_schema.object(target->first, target->second) : std::nullopt;
+        if (!next || (next->owner == obj->owner && next->name == obj->name))
+            return obj;
+        obj = std::move(next);
+    }
+    return obj;
+}
+
 // PLS-00302 when `part` (the component after a package) is not among its members.
 int Checker::member(const std::vector<std::string> &members, const Node *part) {
     if (!part || part->kind != NK::Part || members.empty() || contains(members, text(part)))
@@ -107,7 +124,7 @@ int Checker::undeclared(const Node *first) {
 }
 
 int Checker::schemaName(const Node *n, const Node *first, const std::string &id) {
-    const std::optional<SchemaObject> obj = m_schema.object(m_owner, id);
+    const std::optional<SchemaObject> obj = resolved(m_owner, id);
     if (!obj) {
         if (m_schema.userExists(id) || Catalogue::isSuppliedName(id))
             return 0;

@@ -30,7 +30,7 @@ int Checker::tableRef(const Node *ref, const std::vector<std::string> &ctes) {
         return 0;
     if (Catalogue::isSuppliedName(id))
         return 0;
-    if (const auto obj = m_schema.object(owner, id)) {
+    if (const auto obj = resolved(owner, id)) {
         depend(obj->owner, obj->name, obj->type);
         return 0;
     }
@@ -80,7 +80,7 @@ int Checker::sequences(const Scope &scope, const Node *n) {
         if (first && first->kind == NK::Part && second && second->kind == NK::Part &&
             !second->next && (text(second) == "NEXTVAL" || text(second) == "CURRVAL")) {
             const std::string id = text(first);
-            if (const auto obj = m_schema.object(m_owner, id)) {
+            if (const auto obj = resolved(m_owner, id)) {
                 depend(obj->owner, obj->name, obj->type);
             } else if (!scope.find(id) && !Catalogue::isSuppliedName(id)) {
                 addAt(Msg::SequenceMissing, tok(first));

@@ -176,6 +176,8 @@ private:
     void add(Msg m, const Node *at, const std::vector<std::string_view> &params = {});
     void addAt(Msg m, const Token &t, const std::vector<std::string_view> &params = {});
     void depend(const std::string &owner, const std::string &name, const std::string &type);
+    std::optional<SchemaObject> resolved(const std::string &owner, const std::string &name);
+    static constexpr int kMaxSynonymHops = 8;
 
     const ParsedUnit &m_unit;
     std::string m_owner;

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ocilite::plsql {
@@ -33,6 +34,14 @@ public:
                                                             const std::string &name) const = 0;
     // True when a user (schema) of that name exists.
     virtual bool userExists(const std::string &name) const = 0;
+    // The owner and name a synonym stands for; nullopt when that is not known here (a synonym
+    // over a database link, or none).
+    virtual std::optional<std::pair<std::string, std::string>>
+    synonymTarget(const std::string &owner, const std::string &name) const {
+        (void)owner;
+        (void)name;
+        return std::nullopt;
+    }
 };
 
 } // namespace ocilite::plsql

@@ -162,6 +162,22 @@ TEST_F(EngineCompile, UsingAnInvalidUnitCompilesItAgainFirst) {
               "PLS-00905: object SCOTT.BROKEN is invalid");
 }
 
+// A synonym is checked as the table it names, and dropping it invalidates its users.
+TEST_F(EngineCompile, SynonymsStandForWhatTheyName) {
+    run("CREATE SYNONYM staff FOR emp");
+    run("CREATE OR REPLACE PROCEDURE payroll IS\n  v staff.sal%TYPE;\nBEGIN\n"
+        "  SELECT sal INTO v FROM staff WHERE empno = 1;\nEND;");
+    EXPECT_EQ(status("PAYROLL", "PROCEDURE"), "VALID");
+    run("CREATE OR REPLACE PROCEDURE bad_payroll IS\n  v NUMBER;\nBEGIN\n"
+        "  SELECT salary INTO v FROM staff;\nEND;");
+    EXPECT_EQ(query("SELECT LINE, POSITION, TEXT FROM OCILITE_ERRORS WHERE NAME = "
+                    "'BAD_PAYROLL' ORDER BY SEQUENCE"),
+              (Rows{{"4", "10", "PL/SQL: ORA-00904: \"SALARY\": invalid identifier"},
+                    {"4", "3", "PL/SQL: SQL Statement ignored"}}));
+    run("DROP SYNONYM staff");
+    EXPECT_EQ(status("PAYROLL", "PROCEDURE"), "INVALID");
+}
+
 TEST_F(EngineCompile, ScriptsPrintSqlPlusFeedback) {
     ocilite::FileScriptSource source;
     std::ostringstream out, err;

@@ -1,4 +1,5 @@
-// An in-memory schema for the compiler's tests: objects, unit sources, table columns.
+// An in-memory schema for the compiler's tests: objects, unit sources, table columns and
+// synonyms (private ones of SCOTT, public ones of PUBLIC).
 #pragma once
 
 #include "ocilite/plsql/schema.h"
@@ -20,12 +21,29 @@ public:
         m_sources[name + "/" + type] = std::move(source);
         return *this;
     }
+    // A synonym for owner.target (owner PUBLIC for a public synonym; no owner: over a link).
+    MemorySchema &synonym(const std::string &name, const std::string &owner,
+                          const std::string &target, bool isPublic = false) {
+        const std::string home = isPublic ? "PUBLIC" : "SCOTT";
+        (isPublic ? m_public : m_objects)[name] = {home, name, "SYNONYM", false};
+        if (!owner.empty())
+            m_synonyms[home + "." + name] = {owner, target};
+        return *this;
+    }
     std::optional<ocilite::plsql::SchemaObject> object(const std::string &owner,
                                                        const std::string &name) const override {
-        const auto it = m_objects.find(name);
-        if (owner != "SCOTT" || it == m_objects.end())
-            return std::nullopt;
+        const auto &objects = owner == "PUBLIC" ? m_public : m_objects;
+        const auto it = objects.find(name);
+        if ((owner != "SCOTT" && owner != "PUBLIC") || it == objects.end())
+            return owner == "PUBLIC" ? std::nullopt : object("PUBLIC", name);
         return it->second;
+    }
+    std::optional<std::pair<std::string, std::string>>
+    synonymTarget(const std::string &owner, const std::string &name) const override {
+        const auto it = m_synonyms.find(owner + "." + name);
+        return it == m_synonyms.end()
+                   ? std::nullopt
+                   : std::optional<std::pair<std::string, std::string>>(it->second);
     }
     std::optional<std::string> source(const std::string &, const std::string &name,
                                       const std::string &type) const override {
@@ -43,7 +61,8 @@ public:
     }
 
 private:
-    std::map<std::string, ocilite::plsql::SchemaObject> m_objects;
+    std::map<std::string, ocilite::plsql::SchemaObject> m_objects, m_public;
+    std::map<std::string, std::pair<std::string, std::string>> m_synonyms;
     std::map<std::string, std::string> m_sources;
     std::map<std::string, std::vector<std::string>> m_columns;
 };

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace ocilite::plsql;
 using namespace plsqltest;
 
@@ -288,3 +290,34 @@ TEST(PlsqlRobustness, CutAndDamagedUnits) {
 }
 
 } // namespace
+
+// Private and public synonyms stand for what they name (checked as that object, and both are
+// dependencies); one whose target is not known here (a database link, a dropped object) is
+// left alone.
+TEST(PlsqlSemantic, SynonymsResolveToWhatTheyName) {
+    MemorySchema schema = demoSchema();
+    schema.synonym("STAFF", "SCOTT", "EMP")
+        .synonym("PAY", "SCOTT", "PAYROLL_PKG", true)
+        .synonym("REMOTE_T", "", "")
+        .synonym("GONE", "SCOTT", "NOTHING");
+    const CompileResult r =
+        compileUnit("SCOTT", "PROCEDURE",
+                    "PROCEDURE p IS\n  v staff.sal%TYPE;\nBEGIN\n  pay.print_slip(1);\n"
+                    "  SELECT salary INTO v FROM staff;\n  SELECT x INTO v FROM remote_t;\n"
+                    "  SELECT y INTO v FROM gone;\n  pay.no_such;\nEND;",
+                    schema);
+    std::vector<Row> rows;
+    for (const Diagnostic &d : r.errors)
+        rows.push_back({d.line, d.position, d.text});
+    const std::vector<Row> expected = {{5, 10, "PL/SQL: ORA-00904: \"SALARY\": invalid identifier"},
+                                       {5, 3, "PL/SQL: SQL Statement ignored"},
+                                       {8, 7, "PLS-00302: component 'NO_SUCH' must be declared"},
+                                       {8, 3, "PL/SQL: Statement ignored"}};
+    EXPECT_EQ(rows, expected);
+    for (const Dependency &d : std::vector<Dependency>{{"SCOTT", "STAFF", "SYNONYM"},
+                                                       {"SCOTT", "EMP", "TABLE"},
+                                                       {"PUBLIC", "PAY", "SYNONYM"},
+                                                       {"SCOTT", "PAYROLL_PKG", "PACKAGE"}})
+        EXPECT_NE(std::find(r.dependencies.begin(), r.dependencies.end(), d), r.dependencies.end())
+            << d.owner << "." << d.name;
+}
