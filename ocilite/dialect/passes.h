@@ -107,6 +107,9 @@ void checkSelectHasFrom(const Tokens &tokens);
 std::vector<SelectItem> nameSelectList(const std::string &sql, StatementTokens &st);
 // sequence.NEXTVAL / CURRVAL as calls of the engine's sequence functions (sequences.cpp).
 void rewriteSequences(StatementTokens &st, const std::string &schema, const NameResolver &resolver);
+// SUM and AVG refuse what is no number: their argument becomes OCILITE_NUMBER(argument)
+// (aggregates.cpp).
+void wrapAggregateArguments(StatementTokens &st);
 // CAST to a number, a date or a text converts as Oracle's does: CAST(x AS TYPE(p, s)) becomes
 // OCILITE_CAST(x, 'TYPE', p, s, NULL) (casts.cpp).
 void rewriteCasts(StatementTokens &st);

@@ -243,6 +243,19 @@ void fnToNumber(sqlite3_context *ctx, int, sqlite3_value **argv) {
     guarded(ctx, [&] { resultNumber(ctx, argNumber(argv[0])); });
 }
 
+// The argument of SUM and AVG: a number as it is (an integer stays exact), a text read as a
+// number or refused (ORA-01722), a date refused (ORA-00932).
+void fnNumber(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL || type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+        return sqlite3_result_value(ctx, argv[0]);
+    guarded(ctx, [&] {
+        if (argDate(argv[0]))
+            throw OraError(kOraInconsistentDatatypes);
+        resultNumber(ctx, argNumber(argv[0]));
+    });
+}
+
 void fnIsDate(sqlite3_context *ctx, int, sqlite3_value **argv) {
     sqlite3_result_int(ctx, isNull(argv[0]) || argDate(argv[0]).has_value());
 }
@@ -666,6 +679,7 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         {"TO_CHAR", 1, fnToChar},
         {"TO_CHAR", 2, fnToChar},
         {"TO_NUMBER", 1, fnToNumber},
+        {"OCILITE_NUMBER", 1, fnNumber},
         {"OCILITE_ISDATE", 1, fnIsDate},
         {"OCILITE_ROWID", 1, fnRowid},
         {"SUBSTR", 2, fnSubstr},

@@ -69,6 +69,7 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     tr.items = nameSelectList(sql, st);
     rewriteSequences(st, schema, resolver);
     rewriteCasts(st);
+    wrapAggregateArguments(st);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
     wrapDivisors(st);
@@ -97,6 +98,7 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
         unqualifySetColumns(t);
     rewriteSequences(st, schema, resolver);
     rewriteCasts(st);
+    wrapAggregateArguments(st);
     wrapConcatenations(st);
     rewriteDateArithmetic(st, schema, resolver);
     wrapDivisors(st);

@@ -49,6 +49,24 @@ TEST_F(OciTest, ValuesPastTheirLimitsGetOraclesErrors) {
     EXPECT_EQ(Rows{{"5"}}, oci.rows("select mod(5, 0) from dual"));
 }
 
+// SUM and AVG add numbers: a text that reads as one counts, any other text and a date are
+// refused as Oracle refuses them, and whole numbers stay exact.
+TEST_F(OciTest, SumAndAverageRefuseWhatIsNoNumber) {
+    const std::pair<const char *, int> cases[] = {
+        {"select sum(ename) from emp", 1722},
+        {"select sum(distinct ename) from emp", 1722},
+        {"select avg(hiredate) from emp", 932},
+        {"select deptno, sum(job) from emp group by deptno", 1722},
+        {"select sum(sal) from emp", 0},
+    };
+    for (const auto &[sql, rc] : cases)
+        EXPECT_EQ(rc, oci.query(sql).rc) << sql << ": " << oci.message(oci.query(sql).rc);
+    EXPECT_EQ((Rows{{"7400", "2467", "36", "9007199254740993"}}),
+              oci.rows("select sum(sal), round(avg(all sal)), sum('12'), "
+                       "sum(distinct 9007199254740993) from emp"));
+    EXPECT_EQ(Rows{{"3"}}, oci.rows("select count(*) from emp having sum(nvl(comm, 0)) = 300"));
+}
+
 TEST_F(OciTest, DatesOfFieldsOutOfRangeAreRefusedWhenBound) {
     struct Case {
         ub1 bytes[7];
