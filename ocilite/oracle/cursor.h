@@ -56,6 +56,13 @@ public:
     // Whether the query has a row past those fetched; it is read into scratch buffers, so the
     // cursor is cancelled afterwards (oexfet's exact fetch).
     bool anotherRow();
+    // What the last fetch left for a column as version 7 reports it (odsc): the length
+    // fetched and the column return code (1405 NULL, 1406 cut).
+    struct LastFetched {
+        long length = 0;
+        int code = 0;
+    };
+    LastFetched lastFetched(int position) const;
     void cancel();
     long rowsFetched() const { return m_rowsFetched; }
 

@@ -154,4 +154,16 @@ int Cursor::deliverRow(int element) {
     return nullWithoutIndicator ? kOraNullFetched : 0;
 }
 
+Cursor::LastFetched Cursor::lastFetched(int position) const {
+    if (position < 1 || static_cast<size_t>(position) > m_slots.size() ||
+        !m_slots[static_cast<size_t>(position - 1)])
+        return LastFetched{};
+    const Slot &slot = *m_slots[static_cast<size_t>(position - 1)];
+    if (slot.indicator == -1)
+        return LastFetched{0, kOraNullFetched};
+    const bool cut = slot.indicator > 0 || slot.indicator == -2 || slot.returnCode == kOraTruncated;
+    return LastFetched{slot.returnedLength,
+                       cut ? static_cast<int>(kOraTruncated) : slot.returnCode};
+}
+
 } // namespace ocilite::oracle

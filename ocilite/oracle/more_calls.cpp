@@ -1,14 +1,32 @@
 // The Oracle side's calls beyond the twenty: array fetch and execution (ofen, oexfet, oexn)
-// and the older logon and parse calls are served; the others answer ORA-03001 until they are
-// mapped.
+// and the older logon, parse, describe and name calls are served; the others answer
+// ORA-03001 until they are mapped.
 #include "oracle_side.h"
 
 #include "areas.h"
 
+#include "oci/ociv7_args.h"
+
 #include <algorithm>
+#include <optional>
+#include <string>
 
 namespace ocilite::oracle {
 namespace {
+
+// The v2 describe's sizes are short integers.
+sb2 shortSize(long n) {
+    return static_cast<sb2>(std::clamp<long>(n, -32768, 32767));
+}
+
+// The name cut to the capacity the caller gave in *bufl, which receives the length written.
+void nameInto(const std::string &name, sb1 *buf, sb2 *bufl) {
+    sb4 length = bufl ? *bufl : 0;
+    ociv7::describeInto({0, 0, name, 0, 0, 0, 1}, nullptr, nullptr, buf, bufl ? &length : nullptr,
+                        nullptr, nullptr, nullptr, nullptr);
+    if (bufl)
+        *bufl = shortSize(length);
+}
 
 sword notYet(Cda_Def *cursor) {
     return cursorCall(cursor, OCIV7_FC_NONE,
@@ -77,11 +95,41 @@ sword olon(Cda_Def *lda, OraText *uid, sword uidl, OraText *pswd, sword pswdl, s
 sword osql3(Cda_Def *cursor, OraText *sqlstm, sword sqllen) {
     return oracle::oparse(cursor, sqlstm, sqllen, 0, 1);
 }
-sword odsc(Cda_Def *cursor, sword, sb2 *, sb2 *, sb2 *, sb2 *, sb1 *, sb2 *, sb2 *) {
-    return notYet(cursor);
+// The version-2 describe and name calls, from the same describe as odescr.
+sword odsc(Cda_Def *cursor, sword pos, sb2 *dbsize, sb2 *fsize, sb2 *rcode, sb2 *dtype, sb1 *buf,
+           sb2 *bufl, sb2 *dsize) {
+    return cursorCall(cursor, OCIV7_FC_DSC, [&](Cursor &c) {
+        std::string name;
+        const std::optional<Version7Column> column = c.describe(pos, name);
+        if (!column)
+            return static_cast<int>(kOraNotInSelectList);
+        nameInto(name, buf, bufl);
+        if (dbsize)
+            *dbsize = shortSize(column->dbsize);
+        if (dtype)
+            *dtype = column->dbtype;
+        if (dsize)
+            *dsize = shortSize(column->dsize);
+        const Cursor::LastFetched last = c.lastFetched(pos);
+        if (fsize)
+            *fsize = shortSize(last.length);
+        if (rcode)
+            *rcode = static_cast<sb2>(last.code);
+        return 0;
+    });
 }
-sword oname(Cda_Def *cursor, sword, sb1 *, sb2 *, sb1 *, sb2 *) {
-    return notYet(cursor);
+// The table name is not reported, as in Oracle's version 7, where tbufl comes back 0.
+sword oname(Cda_Def *cursor, sword pos, sb1 *tbuf, sb2 *tbufl, sb1 *buf, sb2 *bufl) {
+    (void)tbuf;
+    return cursorCall(cursor, OCIV7_FC_NAME, [&](Cursor &c) {
+        std::string name;
+        if (!c.describe(pos, name))
+            return static_cast<int>(kOraNotInSelectList);
+        if (tbufl)
+            *tbufl = 0;
+        nameInto(name, buf, bufl);
+        return 0;
+    });
 }
 sword messageText(sb2 rcode, OraText *buf, sword bufsiz) {
     (void)rcode, (void)buf, (void)bufsiz;

@@ -3,6 +3,7 @@
 // indicator, the rows running out end it with 1403 and the rows it did fetch, rpc counts every
 // row since the execution; oexn runs once per element from the offset, each element's values
 // and indicators read in turn, and a failing element leaves rpc at the rows done before it.
+// The version-2 describe (odsc) and name (oname) calls answer from the same describe.
 #include "v7.h"
 
 namespace oracle_test {
@@ -109,6 +110,38 @@ TEST_F(ArrayFetchTest, ExecuteAndFetchInOneCall) {
         const sword next = v7::ofetch(&cur);
         EXPECT_EQ(c.nextFetch, next ? cur.rc : 0) << label;
     }
+}
+
+TEST_F(ArrayFetchTest, OlderDescribeAndNameCallsReportTheColumnAndTheLastFetch) {
+    query({"KING", std::nullopt});
+    ASSERT_EQ(0, define(true));
+    ASSERT_EQ(0, v7::oexec(&cur));
+    sb2 dbsize = 0, fsize = 9, rcode = 9, dtype = 0, dsize = 0;
+    sb1 name[8];
+    sb2 nameLength = 1;
+    ASSERT_EQ(0, v7::odsc(&cur, 1, &dbsize, &fsize, &rcode, &dtype, name, &nameLength, &dsize));
+    EXPECT_EQ(kWidth - 1, dbsize);
+    EXPECT_EQ(1, dtype);
+    EXPECT_EQ(1, nameLength) << "the name cut to the room given";
+    EXPECT_EQ('V', name[0]);
+    EXPECT_EQ(0, fsize) << "nothing fetched yet";
+    ASSERT_EQ(0, v7::ofetch(&cur));
+    ASSERT_EQ(0, v7::odsc(&cur, 1, nullptr, &fsize, &rcode, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(4, fsize);
+    EXPECT_EQ(0, rcode);
+    ASSERT_EQ(0, v7::ofetch(&cur));
+    ASSERT_EQ(0, v7::odsc(&cur, 1, nullptr, &fsize, &rcode, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(0, fsize);
+    EXPECT_EQ(1405, rcode);
+    EXPECT_EQ(1007,
+              v7::odsc(&cur, 2, &dbsize, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
+    sb1 table[8];
+    sb2 tableLength = 8;
+    nameLength = sizeof name;
+    ASSERT_EQ(0, v7::oname(&cur, 1, table, &tableLength, name, &nameLength));
+    EXPECT_EQ(0, tableLength);
+    EXPECT_EQ("V", std::string(reinterpret_cast<char *>(name), nameLength));
+    EXPECT_EQ(1007, v7::oname(&cur, 0, table, &tableLength, name, &nameLength));
 }
 
 class ArrayExecuteTest : public Logged {
