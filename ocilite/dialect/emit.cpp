@@ -216,6 +216,9 @@ private:
             put("SYSDATE()");
         } else if (t.isWord("MINUS")) {
             put("EXCEPT");
+        } else if (t.isWord("WITHIN") && i + 1 < m_t.size() && m_t[i + 1].isWord("GROUP")) {
+            throw OraError(kOraUnimplemented, "WITHIN GROUP (LISTAGG, PERCENTILE_CONT ...) is not "
+                                              "supported by the embedded database");
         } else if (t.isWord("ROWNUM") || t.isWord("LEVEL") || t.isWord("PRIOR")) {
             throw OraError(kOraUnimplemented, t.text);
         } else if (t.isWord("DATE") && i + 1 < m_t.size() && m_t[i + 1].kind == TokenKind::String &&

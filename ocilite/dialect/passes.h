@@ -91,6 +91,8 @@ Translation translateMerge(const std::string &sql, const Tokens &tokens, const s
 // INSERT ALL / INSERT FIRST as one INSERT ... SELECT a target (multi_insert.cpp).
 Translation translateMultiInsert(const std::string &sql, const Tokens &tokens,
                                  const std::string &schema, const NameResolver &resolver);
+// (SELECT ...) as the whole statement: the query inside (select_list.cpp).
+void dropOuterParentheses(Tokens &tokens);
 // Drops a query's FOR UPDATE clause (for_update.cpp).
 void dropForUpdate(Tokens &tokens);
 // UPDATE ... SET alias.column = ...: SQLite names the columns of SET without a qualifier

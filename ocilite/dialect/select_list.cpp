@@ -106,6 +106,14 @@ void insertAliases(StatementTokens &st, const std::vector<std::pair<size_t, Toke
 
 } // namespace
 
+void dropOuterParentheses(Tokens &tokens) {
+    while (tokens.size() >= 2 && tokens[0].isOp("(") &&
+           closingParen(tokens, 0) == tokens.size() - 1) {
+        tokens.pop_back();
+        tokens.erase(tokens.begin());
+    }
+}
+
 void checkSelectHasFrom(const Tokens &tokens) {
     int depth = 0;
     bool select = false;

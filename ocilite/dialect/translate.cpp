@@ -63,6 +63,7 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     Translation tr;
     tr.kind = StatementKind::Select;
     tr.functionType = OCIV7_FT_SELECT;
+    dropOuterParentheses(st.tokens);
     dropForUpdate(st.tokens);
     rewriteOuterJoins(st.tokens);
     checkSelectHasFrom(st.tokens);
