@@ -36,8 +36,9 @@ QVariant GridCellModel::data(const QModelIndex &index, int role) const {
     return fromClientText(cell(index.column(), index.row()));
 }
 
-// As rich text that keeps the blanks and line feeds and still wraps a very long line; a text
-// given as plain would be taken for markup where it holds something like "<an identifier>".
+// As rich text that keeps the blanks and line feeds as they are (a tooltip would otherwise
+// wrap the text into a narrow column of its own choosing); a text given as plain would be
+// taken for markup where it holds something like "<an identifier>".
 QVariant GridCellModel::toolTip(int col, int row) const {
     const auto found = m_toolTips.find({row, col});
     if (found == m_toolTips.end())
@@ -45,7 +46,7 @@ QVariant GridCellModel::toolTip(int col, int row) const {
     QByteArray text = found->second;
     while (text.endsWith('\n') || text.endsWith('\r'))
         text.chop(1);
-    return QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>")
+    return QStringLiteral("<p style=\"white-space:pre\">%1</p>")
         .arg(fromClientText(text).toHtmlEscaped());
 }
 
