@@ -5,6 +5,8 @@
 // declaration under the name could take it.
 #include "ocilite/plsql/checker.h"
 
+#include "ocilite/plsql/catalogue.h"
+
 #include "ocilite/plsql/lexer.h"
 
 namespace ocilite::plsql {
@@ -42,10 +44,22 @@ int Checker::call(const Node *n, const Node *named, const Node *args, const Over
         if (s.function && s.params.empty() && shape.named.empty())
             return 0;
     }
-    if (!anyOfKind)
+    if (!anyOfKind && !(procedure && !overloads.empty()))
         return 0;
-    addAt(Msg::WrongArgs, tok(n), {text(named)});
+    // Only functions under the name, called as a statement: PLS-00221.
+    addAt(anyOfKind ? Msg::WrongArgs : Msg::NotProcedure, tok(n), {text(named)});
     return 1;
+}
+
+// A function of STANDARD (LPAD, ...) called as a statement: PLS-00221.
+int Checker::standardCall(const Node *n, const Node *first) {
+    const CataloguePackage *standard = Catalogue::instance().package("STANDARD");
+    if (n != m_callTarget || !standard)
+        return 0;
+    const auto it = standard->subprograms.find(text(first));
+    if (it == standard->subprograms.end())
+        return 0;
+    return call(n, first, first->next, it->second);
 }
 
 // pkg.member(args) for a package of the schema.

@@ -239,7 +239,9 @@ int Checker::name(const Scope &scope, const Node *n) {
         return catalogueName(n, first, id);
     if (id == "SQL")
         return cursorAttribute(first->next);
-    if (cat.isStandard(id) || cat.isSqlFunction(id) || isSyntaxFunction(id) || id == "SELF")
+    if (cat.isStandard(id))
+        return standardCall(n, first);
+    if (cat.isSqlFunction(id) || isSyntaxFunction(id) || id == "SELF")
         return 0;
     // APEX's V() and NV() are public synonyms of any database with APEX installed.
     if ((id == "V" || id == "NV") && first->next && first->next->kind == NK::Args)

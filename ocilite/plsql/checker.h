@@ -153,6 +153,7 @@ private:
     // calls (check_calls.cpp)
     int call(const Node *n, const Node *named, const Node *args, const Overloads &overloads);
     int packageCall(const Node *n, const Node *memberPart, const PackageInfo &pkg);
+    int standardCall(const Node *n, const Node *first);
     const Overloads *standaloneSubprogram(const SchemaObject &obj);
     const PackageInfo &packageInfo(const std::string &owner, const std::string &name);
     // SQL (check_sql.cpp)

@@ -28,6 +28,7 @@ namespace ocilite::plsql {
       "PLS-00206: %%TYPE must be applied to a variable, column, field or "                         \
       "attribute, not to \"%s\"")                                                                  \
     X(BadCursorAttr, 208, "PLS-00208: identifier '%s' is not a legal cursor attribute")            \
+    X(NotProcedure, 221, "PLS-00221: '%s' is not a procedure or is undefined")                     \
     X(StringLength, 215, "PLS-00215: String length constraints must be in range (1 .. 32767)")     \
     X(NotNullNoValue, 218,                                                                         \
       "PLS-00218: a variable declared NOT NULL must have an initialization assignment")            \

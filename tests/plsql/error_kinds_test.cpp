@@ -151,6 +151,26 @@ TEST(PlsqlErrorKinds, WrongNumberOrTypesOfArguments) {
     });
 }
 
+TEST(PlsqlErrorKinds, FunctionCalledAsAStatement) {
+    runCases({
+        {"a function of STANDARD (Oracle listing), a local one and a schema one",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  FUNCTION f RETURN NUMBER IS BEGIN RETURN 1; END;\nBEGIN\n"
+         "  FOR i IN 1..5 LOOP\n    LPAD('*',i);\n  END LOOP;\n  f;\n  tax_of(1);\nEND;",
+         {{5, 5, "PLS-00221: 'LPAD' is not a procedure or is undefined"},
+          {5, 5, "PL/SQL: Statement ignored"},
+          {7, 3, "PLS-00221: 'F' is not a procedure or is undefined"},
+          {7, 3, "PL/SQL: Statement ignored"},
+          {8, 3, "PLS-00221: 'TAX_OF' is not a procedure or is undefined"},
+          {8, 3, "PL/SQL: Statement ignored"}}},
+        {"procedures of DBMS_STANDARD and functions in expressions are fine",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  v VARCHAR2(10);\nBEGIN\n  v := LPAD('*', 3);\n"
+         "  RAISE_APPLICATION_ERROR(-20001, 'x');\n  raise_sal(1);\nEND;",
+         {}},
+    });
+}
+
 TEST(PlsqlErrorKinds, LoopIndexUseIsInvalid) {
     runCases({
         {"the record of a cursor FOR loop over a failed query; the bounds of a FOR naming its "
