@@ -55,11 +55,7 @@ bool defaultDateText(const std::string &stored, std::string &out) {
     const int month = (stored[5] - '0') * 10 + (stored[6] - '0');
     if (month < 1 || month > 12)
         return false;
-    out.assign(stored, 8, 2);
-    out += '-';
-    out += kMonthAbbreviations[month - 1];
-    out += '-';
-    out.append(stored, 2, 2);
+    out = stored.substr(8, 2) + '-' + kMonthAbbreviations[month - 1] + '-' + stored.substr(2, 2);
     return true;
 }
 
