@@ -14,7 +14,7 @@ namespace ocilite::plsql {
 
 struct CataloguePackage {
     std::string name;
-    std::unordered_set<std::string> members; // every name the specification declares
+    std::unordered_set<std::string> members; // every name the package declares
     bool partial = false; // "-- PARTIAL:" in the file: a name missing here is undecidable
     // A package's procedures and functions with every overload it declares.
     std::unordered_map<std::string, Overloads> subprograms;

@@ -60,7 +60,7 @@ void Checker::packageSpec(const Node *unit) {
     declarations(scope, unit->child);
 }
 
-// The specification's declarations, parsed from the stored source; false when the package
+// The package specification's declarations, parsed from the stored source; false when the package
 // has no specification (or only a broken one).
 bool Checker::loadSpec(const std::string &name, Scope &scope,
                        std::vector<const Node *> &subprograms) {
@@ -205,8 +205,8 @@ bool endNamesAnother(const ParsedUnit &unit, const Node *body) {
 
 } // namespace
 
-// PLS-00323 for each subprogram or cursor of the specification with no body here, at its
-// place in the specification.
+// PLS-00323 for each subprogram or cursor of the package specification with no body here, at its
+// place in that specification.
 void Checker::definedInBody(const std::vector<const Node *> &specSubprograms, const Node *body) {
     if (!body || !m_ownSpec)
         return;

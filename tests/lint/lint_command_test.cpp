@@ -79,7 +79,7 @@ protected:
         return {};
     }
 
-    // A package whose body (in a file that sorts before the specification's) refers to an
+    // A package whose body (in a file that sorts before the package specification's) refers to an
     // identifier nobody declares and misspells a supplied package's procedure, one of its lines
     // holding Japanese text before the error; and a procedure on one indented line.
     void writeBrokenPackage() {
@@ -119,7 +119,7 @@ TEST_F(Lint, EveryErrorAtItsScriptsLineAndColumn) {
     };
     for (const std::string &line : expected)
         EXPECT_NE(o.out.find(line + "\n"), std::string::npos) << line << "\nin:\n" << o.out;
-    // The specification came after its body, yet the body was judged with it in place.
+    // The package specification came after its body, yet the body was judged with it in place.
     EXPECT_EQ(o.out.find("PLS-00304"), std::string::npos) << o.out;
     EXPECT_EQ(o.out.find("payroll.pks"), std::string::npos) << o.out;
 }

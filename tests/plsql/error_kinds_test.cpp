@@ -106,7 +106,7 @@ TEST(PlsqlErrorKinds, NotDeclaredInThisScope) {
          "  PROCEDURE b IS BEGIN NULL; END;\n  PROCEDURE c IS BEGIN NULL; END;\nBEGIN\n  a;\nEND;",
          {{3, 24, "PLS-00313: 'B' not declared in this scope"},
           {3, 24, "PL/SQL: Statement ignored"}}},
-        {"a name the specification declares may be used before its body",
+        {"a name the package specification declares may be used before its body",
          "PACKAGE BODY",
          "PACKAGE BODY payroll_pkg AS\n  PROCEDURE print_slip (p_empno IN NUMBER) IS\n  BEGIN\n"
          "    IF total_payroll(p_empno) > 0 THEN NULL; END IF;\n  END;\n"

@@ -131,7 +131,7 @@ TEST(PlsqlSemantic, PackageBodyAgainstItsSpecification) {
          {{1, 14, "PLS-00905: object SCOTT.BROKEN_PKG is invalid"},
           {1, 14, "PLS-00304: cannot compile body of 'BROKEN_PKG' without its specification"},
           {0, 0, "PL/SQL: Compilation unit analysis terminated"}}},
-        {"subprogram missing from the body, at its place in the specification",
+        {"subprogram missing from the body, at its place in the package specification",
          "PACKAGE BODY",
          "PACKAGE BODY payroll_pkg AS\n    PROCEDURE print_slip (p_empno IN NUMBER) IS\n"
          "    BEGIN\n        NULL;\n    END;\nEND payroll_pkg;",
