@@ -431,14 +431,21 @@ void fnInitcap(sqlite3_context *ctx, int, sqlite3_value **argv) {
     resultText(ctx, s);
 }
 
+DateTime dateArgument(sqlite3_value *value) {
+    auto date = argDate(value);
+    if (!date)
+        throw OraError(kOraLiteralMismatch);
+    return *date;
+}
+
+// The last day of a month stays the last day of the month it moves to, as Oracle's ADD_MONTHS
+// does (28-FEB-2023 plus one month is 31-MAR-2023); other days are kept where the month has them.
 void fnAddMonths(sqlite3_context *ctx, int, sqlite3_value **argv) {
     if (isNull(argv[0]) || isNull(argv[1]))
         return sqlite3_result_null(ctx);
     guarded(ctx, [&] {
-        auto date = argDate(argv[0]);
-        if (!date)
-            throw OraError(kOraLiteralMismatch);
-        DateTime d = *date;
+        DateTime d = dateArgument(argv[0]);
+        const bool lastDay = d.day == daysInMonth(d.year, d.month);
         // Far enough either way to leave every year a date can have.
         const long long months =
             d.year * 12LL + (d.month - 1) + argInteger(argv[1], -200000, 200000);
@@ -448,10 +455,19 @@ void fnAddMonths(sqlite3_context *ctx, int, sqlite3_value **argv) {
         if (d.year < 1 || d.year > 9999)
             throw OraError(d.year == 0 || d.year > 9999 ? kOraYearRange : kOraUnimplemented,
                            d.year == 0 || d.year > 9999 ? "" : "dates before the year 1");
-        static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
-        const int last = d.month == 2 && leap ? 29 : kDays[d.month - 1];
-        d.day = std::min(d.day, last);
+        const int last = daysInMonth(d.year, d.month);
+        d.day = lastDay ? last : std::min(d.day, last);
+        resultText(ctx, storedDate(d));
+    });
+}
+
+// LAST_DAY keeps the time of day.
+void fnLastDay(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        DateTime d = dateArgument(argv[0]);
+        d.day = daysInMonth(d.year, d.month);
         resultText(ctx, storedDate(d));
     });
 }
@@ -698,6 +714,7 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         {"TRUNC", 2, fnTrunc},
         {"INITCAP", 1, fnInitcap},
         {"ADD_MONTHS", 2, fnAddMonths},
+        {"LAST_DAY", 1, fnLastDay},
         {"OCILITE_DATE_ADD", 2, fnDateAdd},
         {"OCILITE_DATE_DIFF", 2, fnDateDiff},
         {"OCILITE_DIVISOR", 1, fnDivisor},

@@ -43,12 +43,6 @@ std::string inCaseOf(const std::string &element, const std::string &name) {
     return out;
 }
 
-int daysInMonth(int year, int month) {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
 int weekday(const DateTime &d) {
     // Zeller-like count from a known Sunday, proleptic Gregorian calendar.
     int y = d.year, m = d.month;
@@ -381,6 +375,12 @@ void significantDigits(double magnitude, std::string &digits, int &exponent) {
 }
 
 } // namespace
+
+int daysInMonth(int year, int month) {
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
 
 std::string numberText(int64_t value) {
     return std::to_string(value);

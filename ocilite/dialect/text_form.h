@@ -34,6 +34,8 @@ struct DateTime {
 std::string storedDate(const DateTime &d);
 std::optional<DateTime> parseStoredDate(const std::string &text);
 DateTime currentDate();
+// Days in a month of the proleptic Gregorian calendar (month 1..12).
+int daysInMonth(int year, int month);
 
 inline const char *const kDefaultDateFormat = "DD-MON-RR";
 

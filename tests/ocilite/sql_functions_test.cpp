@@ -69,6 +69,16 @@ TEST_F(OciTest, DateFunctions) {
     const Case cases[] = {
         {"add_months(to_date('2024-01-31', 'YYYY-MM-DD'), 1)", "29-FEB-24"},
         {"add_months(to_date('2024-03-15', 'YYYY-MM-DD'), -13)", "15-FEB-23"},
+        // The last day of a month moves to the last day of the other month.
+        {"add_months(to_date('2023-02-28', 'YYYY-MM-DD'), 1)", "31-MAR-23"},
+        {"add_months(to_date('2024-04-30', 'YYYY-MM-DD'), -2)", "29-FEB-24"},
+        {"add_months(to_date('2023-02-28', 'YYYY-MM-DD'), 12)", "29-FEB-24"},
+        {"add_months(to_date('2024-02-28', 'YYYY-MM-DD'), 1)", "28-MAR-24"},
+        {"last_day(to_date('2024-02-10', 'YYYY-MM-DD'))", "29-FEB-24"},
+        {"last_day(to_date('2023-12-31', 'YYYY-MM-DD'))", "31-DEC-23"},
+        {"to_char(last_day(to_date('2023-11-05 13:14', 'YYYY-MM-DD HH24:MI')), 'DD HH24:MI')",
+         "30 13:14"},
+        {"last_day(null)", ""},
         {"to_char(trunc(to_date('2024-02-29 13:14:15', 'YYYY-MM-DD HH24:MI:SS')), 'HH24:MI:SS')",
          "00:00:00"},
         {"to_char(to_date('2024-02-29', 'YYYY-MM-DD'), 'DY DD MON YYYY')", "THU 29 FEB 2024"},
