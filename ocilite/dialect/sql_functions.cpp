@@ -10,6 +10,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ocilite {
 namespace {
@@ -438,6 +439,52 @@ DateTime dateArgument(sqlite3_value *value) {
     return *date;
 }
 
+// The characters of a text, each as its UTF-8 bytes.
+std::vector<std::string> characters(const std::string &s) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < s.size();) {
+        const size_t n =
+            std::min<size_t>(utf8Length(static_cast<unsigned char>(s[i])), s.size() - i);
+        out.push_back(s.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+// TRANSLATE: each character of `from` becomes the one at its place in `to`, or goes when `to`
+// is shorter; the first place of a repeated character counts. Any NULL gives NULL.
+void fnTranslate(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]) || isNull(argv[1]) || isNull(argv[2]))
+        return sqlite3_result_null(ctx);
+    const std::vector<std::string> from = characters(argText(argv[1]));
+    const std::vector<std::string> to = characters(argText(argv[2]));
+    std::string out;
+    for (const std::string &c : characters(argText(argv[0]))) {
+        const auto at = std::find(from.begin(), from.end(), c);
+        if (at == from.end())
+            out += c;
+        else if (const auto k = static_cast<size_t>(at - from.begin()); k < to.size())
+            out += to[k];
+    }
+    if (out.empty())
+        return sqlite3_result_null(ctx);
+    resultText(ctx, out);
+}
+
+// ASCII: the first character's code in the database character set (AL32UTF8: its bytes read
+// as one number, so 'é' is 50089).
+void fnAscii(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    const std::vector<std::string> chars = characters(argText(argv[0]));
+    if (chars.empty())
+        return sqlite3_result_null(ctx);
+    long long code = 0;
+    for (const char byte : chars.front())
+        code = code * 256 + static_cast<unsigned char>(byte);
+    sqlite3_result_int64(ctx, code);
+}
+
 // The last day of a month stays the last day of the month it moves to, as Oracle's ADD_MONTHS
 // does (28-FEB-2023 plus one month is 31-MAR-2023); other days are kept where the month has them.
 void fnAddMonths(sqlite3_context *ctx, int, sqlite3_value **argv) {
@@ -469,6 +516,26 @@ void fnLastDay(sqlite3_context *ctx, int, sqlite3_value **argv) {
         DateTime d = dateArgument(argv[0]);
         d.day = daysInMonth(d.year, d.month);
         resultText(ctx, storedDate(d));
+    });
+}
+
+// MONTHS_BETWEEN: whole months when both dates have the same day or both are the last days of
+// their months; otherwise the rest counts in 31-day months, time of day included.
+void fnMonthsBetween(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    guarded(ctx, [&] {
+        const DateTime a = dateArgument(argv[0]);
+        const DateTime b = dateArgument(argv[1]);
+        const double months = (a.year - b.year) * 12.0 + (a.month - b.month);
+        const bool bothLast =
+            a.day == daysInMonth(a.year, a.month) && b.day == daysInMonth(b.year, b.month);
+        if (a.day == b.day || bothLast)
+            return resultNumber(ctx, months);
+        const auto seconds = [](const DateTime &d) {
+            return d.day * 86400.0 + d.hour * 3600.0 + d.minute * 60.0 + d.second;
+        };
+        resultNumber(ctx, months + (seconds(a) - seconds(b)) / (31 * 86400.0));
     });
 }
 
@@ -715,6 +782,9 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         {"INITCAP", 1, fnInitcap},
         {"ADD_MONTHS", 2, fnAddMonths},
         {"LAST_DAY", 1, fnLastDay},
+        {"MONTHS_BETWEEN", 2, fnMonthsBetween},
+        {"TRANSLATE", 3, fnTranslate},
+        {"ASCII", 1, fnAscii},
         {"OCILITE_DATE_ADD", 2, fnDateAdd},
         {"OCILITE_DATE_DIFF", 2, fnDateDiff},
         {"OCILITE_DIVISOR", 1, fnDivisor},

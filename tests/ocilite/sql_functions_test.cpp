@@ -40,6 +40,18 @@ TEST_F(OciTest, CharacterFunctions) {
         {"initcap('hELLO wORLD-foo')", "Hello World-Foo"},
         {"length('日本')", "2"},
         {"chr(65) || chr(97)", "Aa"},
+        {"translate('SQL*Plus User''s Guide', ' */''', '___')", "SQL_Plus_Users_Guide"},
+        {"translate('2KRW229', '0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ', "
+         "'9999999999XXXXXXXXXXXXXXXXXXXXXXXXXX')",
+         "9XXX999"},
+        {"translate('日本語', '本', 'x')", "日x語"},
+        {"translate('abc', 'abc', 'x')", "x"},
+        {"translate('abc', 'abc', 'xy') || '|'", "xy|"},
+        {"nvl(translate('ab', 'ab', ' '), 'null')", " "},
+        {"nvl(translate('a', 'a', null), 'null')", "null"},
+        {"ascii('Abc')", "65"},
+        {"ascii('é')", "50089"},
+        {"nvl(to_char(ascii('')), 'null')", "null"},
         {"concat('a', null)", "a"},
         {"upper('abc') || lower('ABC')", "ABCabc"},
     };
@@ -79,6 +91,19 @@ TEST_F(OciTest, DateFunctions) {
         {"to_char(last_day(to_date('2023-11-05 13:14', 'YYYY-MM-DD HH24:MI')), 'DD HH24:MI')",
          "30 13:14"},
         {"last_day(null)", ""},
+        // Whole months for the same day or two last days; else the rest in 31-day months.
+        {"months_between(to_date('1995-02-02', 'YYYY-MM-DD'), to_date('1995-01-01', "
+         "'YYYY-MM-DD'))",
+         "1.03225806451613"},
+        {"months_between(to_date('2024-02-29', 'YYYY-MM-DD'), to_date('2023-11-30', "
+         "'YYYY-MM-DD'))",
+         "3"},
+        {"months_between(to_date('2024-01-15', 'YYYY-MM-DD'), to_date('2024-03-15', "
+         "'YYYY-MM-DD'))",
+         "-2"},
+        {"months_between(to_date('2024-01-02 12:00', 'YYYY-MM-DD HH24:MI'), "
+         "to_date('2024-01-01', 'YYYY-MM-DD')) * 62",
+         "3"},
         {"to_char(trunc(to_date('2024-02-29 13:14:15', 'YYYY-MM-DD HH24:MI:SS')), 'HH24:MI:SS')",
          "00:00:00"},
         {"to_char(to_date('2024-02-29', 'YYYY-MM-DD'), 'DY DD MON YYYY')", "THU 29 FEB 2024"},
