@@ -129,6 +129,10 @@ void bindAll(void *h, OciFunctions &f, std::string &missing) {
     bind(h, "OCIBindByName", f.bindByName, missing);
     bind(h, "OCITransCommit", f.transCommit, missing);
     bind(h, "OCITransRollback", f.transRollback, missing);
+    bind(h, "OCIDescribeAny", f.describeAny, missing);
+    bind(h, "OCIStmtGetPieceInfo", f.stmtGetPieceInfo, missing);
+    bind(h, "OCIStmtSetPieceInfo", f.stmtSetPieceInfo, missing);
+    bind(h, "OCIBindArrayOfStruct", f.bindArrayOfStruct, missing);
 }
 
 std::string notFoundMessage(const SearchPlan &plan) {

@@ -32,6 +32,10 @@ struct OciFunctions {
     oci::BindByNameFn bindByName = nullptr;
     oci::TransCommitFn transCommit = nullptr;
     oci::TransRollbackFn transRollback = nullptr;
+    oci::DescribeAnyFn describeAny = nullptr;
+    oci::StmtGetPieceInfoFn stmtGetPieceInfo = nullptr;
+    oci::StmtSetPieceInfoFn stmtSetPieceInfo = nullptr;
+    oci::BindArrayOfStructFn bindArrayOfStruct = nullptr;
 };
 
 // Where to look, in order: bare file names go through the system loader's own search (the

@@ -125,15 +125,6 @@ sword ocan(Cda_Def *cursor) {
         return 0;
     });
 }
-sword odessp(Cda_Def *lda, OraText *objnam, size_t onlen, ub1 *rsv1, size_t rsv1ln, ub1 *rsv2,
-             size_t rsv2ln, ub2 *ovrld, ub2 *pos, ub2 *level, OraText **argnam, ub2 *arnlen,
-             ub2 *dtype, ub1 *defsup, ub1 *mode, ub4 *dtsiz, sb2 *prec, sb2 *scale, ub1 *radix,
-             ub4 *spare, ub4 *arrsiz) {
-    (void)objnam, (void)onlen, (void)rsv1, (void)rsv1ln, (void)rsv2, (void)rsv2ln, (void)ovrld;
-    (void)pos, (void)level, (void)argnam, (void)arnlen, (void)dtype, (void)defsup, (void)mode;
-    (void)dtsiz, (void)prec, (void)scale, (void)radix, (void)spare, (void)arrsiz;
-    return logonCall(lda, [](Logon &) -> int { throw BridgeError(kOraUnimplemented); });
-}
 sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp) {
     (void)piecep, (void)ctxpp, (void)iterp, (void)indexp;
     return cursorCall(cursor, OCIV7_FC_GETPI,

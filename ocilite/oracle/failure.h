@@ -15,17 +15,27 @@ enum BridgeCode : int {
     kOraFetchOutOfSequence = 1002,
     kOraNoStatementParsed = 1003,
     kOraNotInSelectList = 1007,
+    kOraMissingParameter = 1009,
+    kOraInvalidOperation = 1010,
     kOraNotLoggedOn = 1012,
     // The Oracle client cannot be used on this machine (Oracle is not available to us).
     kOraClientUnavailable = 1034,
     kOraIllegalVariable = 1036,
     kOraNoDataFound = 1403,
+    kOraArraysNeedPlsql = 1484,
     kOraNullFetched = 1405,
     kOraTruncated = 1406,
     kOraExactFetchTooMany = 1422,
     kOraUnimplemented = 3001,
     kOraNotConnected = 3114,
+    kOraWouldBlock = 3123,
+    kOraActiveOperation = 3127,
+    kOraBlockingMode = 3128,
+    kOraNeedPiece = 3129,
+    kOraNeedBuffer = 3130,
     kOraOutOfMemory = 4030,
+    kOraObjectNotFound = 4043,
+    kOraHostArrayTooSmall = 6513,
 };
 
 // "ORA-nnnnn: message" for the numbers above; Oracle's own wording for a number it has no

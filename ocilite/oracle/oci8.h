@@ -20,6 +20,7 @@ struct OCIDefine;
 struct OCIBind;
 struct OCIParam;
 struct OCISnapshot;
+struct OCIDescribe;
 
 // Return codes of every OCI function.
 enum : sword {
@@ -38,6 +39,9 @@ enum : ub4 {
     kHtypeError = 2,
     kHtypeSvcCtx = 3,
     kHtypeStmt = 4,
+    kHtypeBind = 5,
+    kHtypeDefine = 6,
+    kHtypeDescribe = 7,
     kHtypeServer = 8,
     kHtypeSession = 9,
     kDtypeParam = 53,
@@ -51,6 +55,8 @@ enum : ub4 {
     kAttrPrecision = 5,
     kAttrScale = 6,
     kAttrIsNull = 7,
+    kAttrPosition = 11,
+    kAttrNonblockingMode = 3,
     kAttrServer = 6,
     kAttrSession = 7,
     kAttrRowCount = 9,
@@ -60,8 +66,31 @@ enum : ub4 {
     kAttrUserName = 22,
     kAttrPassword = 23,
     kAttrStmtType = 24,
+    kAttrListArguments = 108,
+    kAttrListSubprograms = 109,
+    kAttrNumParams = 121,
+    kAttrPtype = 123,
+    kAttrParam = 124,
+    kAttrOverloadId = 125,
     kAttrParseErrorOffset = 129,
+    kAttrLevel = 211,
+    kAttrHasDefault = 212,
+    kAttrIoMode = 213,
+    kAttrRadix = 214,
 };
+
+// What a describe handle describes (OCI_ATTR_PTYPE), and how OCIDescribeAny names it.
+enum : ub1 {
+    kPtypeUnknown = 0,
+    kPtypeProcedure = 3,
+    kPtypeFunction = 4,
+    kPtypePackage = 5,
+    kPtypeSynonym = 7,
+};
+enum : ub4 { kOtypeName = 1 };
+
+// Which way a piecewise operation's data go (OCIStmtGetPieceInfo's in_out).
+enum : ub1 { kParamIn = 1, kParamOut = 2 };
 
 // Modes and flags.
 enum : ub4 {
@@ -74,6 +103,8 @@ enum : ub4 {
     kCommitOnSuccess = 0x20,
     kParseOnly = 0x100,
     kFetchNext = 0x2,
+    kDataAtExec = 0x2,   // OCIBindByName: the value comes in pieces at execution
+    kDynamicFetch = 0x2, // OCIDefineByPos: the value goes out in pieces at the fetch
 };
 
 // Statement types reported by OCI_ATTR_STMT_TYPE after a prepare.
@@ -159,6 +190,16 @@ using BindByNameFn = sword (*)(OCIStmt *stmt, OCIBind **bind, OCIError *err,
                                sb4 valueSize, ub2 dty, void *indp, ub2 *alenp, ub2 *rcodep,
                                ub4 maxarrLen, ub4 *curelep, ub4 mode);
 using TransCommitFn = sword (*)(OCISvcCtx *svc, OCIError *err, ub4 flags);
+using DescribeAnyFn = sword (*)(OCISvcCtx *svc, OCIError *err, void *object, ub4 objectLength,
+                                ub1 objectPointerType, ub1 infoLevel, ub1 objectType,
+                                OCIDescribe *describe);
+using StmtGetPieceInfoFn = sword (*)(OCIStmt *stmt, OCIError *err, void **handle, ub4 *handleType,
+                                     ub1 *inOut, ub4 *iteration, ub4 *index, ub1 *piece);
+using StmtSetPieceInfoFn = sword (*)(void *handle, ub4 handleType, OCIError *err,
+                                     const void *buffer, ub4 *length, ub1 piece,
+                                     const void *indicator, ub2 *rcode);
+using BindArrayOfStructFn = sword (*)(OCIBind *bind, OCIError *err, ub4 valueSkip,
+                                      ub4 indicatorSkip, ub4 lengthSkip, ub4 codeSkip);
 using TransRollbackFn = sword (*)(OCISvcCtx *svc, OCIError *err, ub4 flags);
 
 } // namespace ocilite::oracle::oci

@@ -136,18 +136,6 @@ TEST_F(FailuresTest, CallsWithNoStatementOrNotServedSayWhy) {
     EXPECT_EQ("ORA-03001: unimplemented feature", message(lda, 3001));
 }
 
-TEST_F(FailuresTest, StoredProcedureDescribeIsNotServedYet) {
-    ub2 overload[4], position[4], level[4], nameLength[4], type[4];
-    OraText *names[4];
-    ub1 defaults[4], modes[4], radix[4];
-    ub4 size[4], spare[4], count = 4;
-    sb2 precision[4], scale[4];
-    // odessp describes through the logon area, as Oracle's first argument is the LDA.
-    EXPECT_EQ(3001, v7::odessp(&lda, txt("PAYROLL.PAY"), 11, nullptr, 0, nullptr, 0, overload,
-                               position, level, names, nameLength, type, defaults, modes, size,
-                               precision, scale, radix, spare, &count));
-}
-
 TEST_F(FailuresTest, MessageIsCutToTheCallersBuffer) {
     char small[12];
     std::memset(small, '#', sizeof small);

@@ -14,6 +14,7 @@ void reset() {
     State &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     s.statements.clear();
+    s.objects.clear();
     s.account.reset();
     s.failures.clear();
     s.loseAfter = -1;
@@ -26,6 +27,12 @@ void addStatement(Statement statement) {
     State &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     s.statements.push_back(std::move(statement));
+}
+
+void addObject(StoredObject object) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.objects.push_back(std::move(object));
 }
 
 void setAccount(const std::string &user, const std::string &password) {

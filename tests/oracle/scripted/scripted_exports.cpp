@@ -76,19 +76,39 @@ SCRIPTED_EXPORT sword OCIDescriptorFree(void *descriptor, ub4 type) {
 }
 SCRIPTED_EXPORT sword OCIDefineByPos(OCIStmt *stmt, OCIDefine **define, OCIError *err, ub4 position,
                                      void *value, sb4 size, ub2 dty, void *indp, ub2 *rlenp,
-                                     ub2 *rcodep, ub4) {
-    return d::defineByPos(stmt, define, err, position, value, size, dty, indp, rlenp, rcodep);
+                                     ub2 *rcodep, ub4 mode) {
+    return d::defineByPos(stmt, define, err, position, value, size, dty, indp, rlenp, rcodep, mode);
 }
 SCRIPTED_EXPORT sword OCIBindByName(OCIStmt *stmt, OCIBind **bind, OCIError *err,
                                     const OraText *placeholder, sb4 length, void *value, sb4 size,
-                                    ub2 dty, void *indp, ub2 *, ub2 *, ub4, ub4 *, ub4) {
-    return d::bindByName(stmt, bind, err, placeholder, length, value, size, dty, indp);
+                                    ub2 dty, void *indp, ub2 *alenp, ub2 *rcodep, ub4 maxarrLen,
+                                    ub4 *curelep, ub4 mode) {
+    return d::bindByName(stmt, bind, err, placeholder, length,
+                         {value, size, dty, indp, alenp, rcodep, maxarrLen, curelep, mode});
 }
 SCRIPTED_EXPORT sword OCITransCommit(OCISvcCtx *svc, OCIError *err, ub4) {
     return d::transCommit(svc, err);
 }
 SCRIPTED_EXPORT sword OCITransRollback(OCISvcCtx *svc, OCIError *err, ub4) {
     return d::transRollback(svc, err);
+}
+SCRIPTED_EXPORT sword OCIDescribeAny(OCISvcCtx *svc, OCIError *err, void *object, ub4 length,
+                                     ub1 pointerType, ub1, ub1, OCIDescribe *describe) {
+    return d::describeAny(svc, err, object, length, pointerType, describe);
+}
+SCRIPTED_EXPORT sword OCIStmtGetPieceInfo(OCIStmt *stmt, OCIError *err, void **handle,
+                                          ub4 *handleType, ub1 *inOut, ub4 *iteration, ub4 *index,
+                                          ub1 *piece) {
+    return d::stmtGetPieceInfo(stmt, err, handle, handleType, inOut, iteration, index, piece);
+}
+SCRIPTED_EXPORT sword OCIStmtSetPieceInfo(void *handle, ub4 handleType, OCIError *err,
+                                          const void *buffer, ub4 *length, ub1 piece,
+                                          const void *indicator, ub2 *rcode) {
+    return d::stmtSetPieceInfo(handle, handleType, err, buffer, length, piece, indicator, rcode);
+}
+SCRIPTED_EXPORT sword OCIBindArrayOfStruct(OCIBind *bind, OCIError *err, ub4 valueSkip,
+                                           ub4 indicatorSkip, ub4 lengthSkip, ub4 codeSkip) {
+    return d::bindArrayOfStruct(bind, err, valueSkip, indicatorSkip, lengthSkip, codeSkip);
 }
 
 } // extern "C"

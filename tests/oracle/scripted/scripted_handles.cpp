@@ -269,6 +269,8 @@ sword attrGet(const void *target, ub4 targetType, void *value, ub4 *size, ub4 at
         put<ub2>(value, size, h->parseOffset);
         return oci::kSuccess;
     }
+    if (targetType == oci::kHtypeDescribe || h->node != Handle::Node::None)
+        return describedAttr(h, value, size, attr, err);
     if (targetType == oci::kHtypeStmt)
         return getStatementAttr(h, value, size, attr, err);
     if (targetType == oci::kDtypeParam)

@@ -24,27 +24,44 @@ int typeOfFirstWord(const std::string &sql) {
     return it == kTypes.end() ? 0 : it->second;
 }
 
-std::string boundText(const std::string &name, const Bind &b) {
-    if (b.ind && *b.ind < 0)
-        return name + "=NULL";
-    if (!b.value)
-        return name + "=";
-    const char *p = static_cast<const char *>(b.value);
-    const size_t size = b.size > 0 ? static_cast<size_t>(b.size) : 0;
-    return name + "=" + (b.type == 5 ? std::string(p, strnlen(p, size)) : std::string(p, size));
+std::string elementText(const Bind &b, size_t i) {
+    const sb2 *ind = elementOf(b.ind, b.indicatorSkip ? b.indicatorSkip : sizeof(sb2), i);
+    if (ind && *ind < 0)
+        return "NULL";
+    const char *p =
+        elementOf(static_cast<const char *>(b.value),
+                  b.valueSkip ? b.valueSkip : static_cast<size_t>(std::max(b.size, 0)), i);
+    if (!p)
+        return "";
+    const ub2 *alen = elementOf(b.alen, b.lengthSkip ? b.lengthSkip : sizeof(ub2), i);
+    const size_t size = alen ? *alen : static_cast<size_t>(std::max(b.size, 0));
+    return b.type == 5 ? std::string(p, strnlen(p, size)) : std::string(p, size);
 }
 
-// Writes one value; returns 0, 1406 when it was cut, or another Oracle error.
-int convert(const std::string &v, const Define &d, size_t &copied) {
-    char *out = static_cast<char *>(d.value);
-    const size_t room = d.size > 0 ? static_cast<size_t>(d.size) : 0;
-    switch (d.type) {
+std::string boundText(const std::string &name, const Bind &b) {
+    if (b.atExec)
+        return name + "=" + (b.null ? "NULL" : b.gathered);
+    if (b.maxElements == 0)
+        return name + "=" + elementText(b, 0);
+    std::string text = name + "=[";
+    const ub4 n = b.currentElements ? *b.currentElements : 0;
+    for (ub4 i = 0; i < n && i < b.maxElements; ++i)
+        text += (i ? "," : "") + elementText(b, i);
+    return text + "]";
+}
+
+} // namespace
+
+int convert(const std::string &v, void *value, sb4 size, ub2 type, size_t &copied) {
+    char *out = static_cast<char *>(value);
+    const size_t room = size > 0 ? static_cast<size_t>(size) : 0;
+    switch (type) {
     case 1:
     case 8:
     case 96:
         copied = std::min(v.size(), room);
         std::memcpy(out, v.data(), copied);
-        if (d.type == 96 && copied < room)
+        if (type == 96 && copied < room)
             std::memset(out + copied, ' ', room - copied);
         return v.size() > room ? 1406 : 0;
     case 5:
@@ -89,6 +106,8 @@ int convert(const std::string &v, const Define &d, size_t &copied) {
     }
 }
 
+namespace {
+
 // Fills every define from the row; returns OCI's status for the row.
 sword deliver(Handle *stmt, Handle *err, const std::vector<Value> &row) {
     bool cut = false;
@@ -100,6 +119,8 @@ sword deliver(Handle *stmt, Handle *err, const std::vector<Value> &row) {
                                "fetch\n",
                                0});
         const Define &d = it->second;
+        if (d.dynamic)
+            continue; // goes out in pieces
         const Value &v = pos - 1 < row.size() ? row[pos - 1] : Value{};
         if (!v) {
             if (!d.ind)
@@ -110,7 +131,7 @@ sword deliver(Handle *stmt, Handle *err, const std::vector<Value> &row) {
             continue;
         }
         size_t copied = 0;
-        const int rc = convert(*v, d, copied);
+        const int rc = convert(*v, d.value, d.size, d.type, copied);
         if (rc == 932)
             return raise(err, {932, "ORA-00932: inconsistent datatypes\n", 0});
         if (rc == 1406 && !d.ind)
@@ -178,15 +199,18 @@ sword stmtExecute(oci::OCISvcCtx *svcp, oci::OCIStmt *stmtp, oci::OCIError *errp
         return oci::kInvalidHandle;
     Call call{"OCIStmtExecute", stmt->sql, mode, iters};
     const bool parseOnly = mode & (oci::kParseOnly | oci::kDescribeOnly);
-    const Failure *bindFailure = parseOnly ? nullptr : readBinds(stmt, call);
+    const bool resuming = stmt->wait.pending && stmt->wait.inOut == oci::kParamIn;
+    const sword pieces = parseOnly ? oci::kSuccess : gatherPieces(stmt, resuming);
+    const Failure *bindFailure =
+        parseOnly || pieces != oci::kSuccess ? nullptr : readBinds(stmt, call);
     if (const Failure *f = record(s, call))
         return raise(err, *f);
     const Statement &st = stmt->script;
     if (st.parseError.code)
         return raise(err, st.parseError);
     stmt->parsed = true;
-    if (parseOnly)
-        return oci::kSuccess;
+    if (parseOnly || pieces != oci::kSuccess)
+        return pieces;
     if (bindFailure)
         return raise(err, *bindFailure);
     if (st.type != 1 && iters == 0)
@@ -197,6 +221,9 @@ sword stmtExecute(oci::OCISvcCtx *svcp, oci::OCIStmt *stmtp, oci::OCIError *errp
     stmt->cancelled = false;
     stmt->nextRow = 0;
     stmt->fetched = 0;
+    stmt->wait = PieceWait{};
+    if (st.type == 8 || st.type == 9)
+        writeOutputs(stmt);
     return oci::kSuccess;
 }
 
@@ -215,21 +242,29 @@ sword stmtFetch2(oci::OCIStmt *stmtp, oci::OCIError *errp, ub4 nrows, ub2 orient
         return raise(err, {1002, "ORA-01002: fetch out of sequence\n", 0});
     if (nrows == 0) {
         stmt->cancelled = true;
+        stmt->wait = PieceWait{};
         return oci::kSuccess;
     }
     const Statement &st = stmt->script;
-    if (st.fetchErrorAt >= 0 && stmt->nextRow == static_cast<size_t>(st.fetchErrorAt))
+    const bool inRow = stmt->wait.pending && stmt->wait.inOut == oci::kParamOut;
+    if (!inRow && st.fetchErrorAt >= 0 && stmt->nextRow == static_cast<size_t>(st.fetchErrorAt))
         return raise(err, st.fetchError);
     if (stmt->nextRow >= st.rows.size()) {
         raise(err, {1403, "ORA-01403: no data found\n", 0});
         return oci::kNoData;
     }
-    const sword status = deliver(stmt, err, st.rows[stmt->nextRow]);
-    if (status == oci::kSuccess || status == oci::kSuccessWithInfo) {
-        ++stmt->nextRow;
-        ++stmt->fetched;
+    if (!inRow) {
+        stmt->rowStatus = deliver(stmt, err, st.rows[stmt->nextRow]);
+        if (stmt->rowStatus != oci::kSuccess && stmt->rowStatus != oci::kSuccessWithInfo)
+            return stmt->rowStatus;
+        stmt->pieceColumn = 0;
     }
-    return status;
+    const sword pieces = deliverPieces(stmt, st.rows[stmt->nextRow]);
+    if (pieces != oci::kSuccess)
+        return pieces;
+    ++stmt->nextRow;
+    ++stmt->fetched;
+    return stmt->rowStatus;
 }
 
 sword paramGet(const void *handle, ub4 htype, oci::OCIError *errp, void **param, ub4 pos) {
@@ -237,12 +272,14 @@ sword paramGet(const void *handle, ub4 htype, oci::OCIError *errp, void **param,
     std::lock_guard<std::mutex> lock(s.mutex);
     Handle *stmt = checked(const_cast<void *>(handle), htype);
     Handle *err = checked(errp, oci::kHtypeError);
-    if (!stmt || htype != oci::kHtypeStmt || !err || !param)
+    if (!stmt || (htype != oci::kHtypeStmt && htype != oci::kDtypeParam) || !err || !param)
         return oci::kInvalidHandle;
     Call call{"OCIParamGet"};
     call.position = static_cast<int>(pos);
     if (const Failure *f = record(s, call))
         return raise(err, *f);
+    if (htype == oci::kDtypeParam)
+        return describedParam(stmt, err, param, pos);
     if (!(stmt->parsed || stmt->executed) || pos < 1 || pos > stmt->script.columns.size())
         return raise(err, {24334, "ORA-24334: no descriptor for this position\n", 0});
     auto *p = new Handle;
@@ -255,25 +292,30 @@ sword paramGet(const void *handle, ub4 htype, oci::OCIError *errp, void **param,
 }
 
 sword defineByPos(oci::OCIStmt *stmtp, oci::OCIDefine **define, oci::OCIError *errp, ub4 position,
-                  void *value, sb4 size, ub2 dty, void *indp, ub2 *rlenp, ub2 *rcodep) {
+                  void *value, sb4 size, ub2 dty, void *indp, ub2 *rlenp, ub2 *rcodep, ub4 mode) {
     State &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     Handle *stmt = checked(stmtp, oci::kHtypeStmt);
     Handle *err = checked(errp, oci::kHtypeError);
     if (!stmt || !err || !define)
         return oci::kInvalidHandle;
-    Call call{"OCIDefineByPos", stmt->sql, 0, dty, static_cast<int>(position), size};
+    Call call{"OCIDefineByPos", stmt->sql, mode, dty, static_cast<int>(position), size};
     if (const Failure *f = record(s, call))
         return raise(err, *f);
     Define &d = stmt->defines[position];
-    d = Define{value, size, dty, static_cast<sb2 *>(indp), rlenp, rcodep};
+    d = Define{value,
+               size,
+               dty,
+               static_cast<sb2 *>(indp),
+               rlenp,
+               rcodep,
+               (mode & oci::kDynamicFetch) != 0};
     *define = reinterpret_cast<oci::OCIDefine *>(&d);
     return oci::kSuccess;
 }
 
 sword bindByName(oci::OCIStmt *stmtp, oci::OCIBind **bind, oci::OCIError *errp,
-                 const OraText *placeholder, sb4 length, void *value, sb4 size, ub2 dty,
-                 void *indp) {
+                 const OraText *placeholder, sb4 length, const BindArguments &a) {
     State &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     Handle *stmt = checked(stmtp, oci::kHtypeStmt);
@@ -281,14 +323,23 @@ sword bindByName(oci::OCIStmt *stmtp, oci::OCIBind **bind, oci::OCIError *errp,
     if (!stmt || !err || !bind || !placeholder || length <= 0)
         return oci::kInvalidHandle;
     const std::string name(reinterpret_cast<const char *>(placeholder), length);
-    Call call{"OCIBindByName", name, 0, dty, 0, size};
+    Call call{"OCIBindByName", name, a.mode, a.dty, static_cast<int>(a.maxarrLen), a.size};
     if (const Failure *f = record(s, call))
         return raise(err, *f);
     const auto &known = stmt->script.placeholders;
     if (!known.empty() && std::find(known.begin(), known.end(), name) == known.end())
         return raise(err, {1036, "ORA-01036: illegal variable name/number\n", 0});
     Bind &b = stmt->binds[name];
-    b = Bind{value, size, dty, static_cast<sb2 *>(indp)};
+    b = Bind{};
+    b.value = a.value;
+    b.size = a.size;
+    b.type = a.dty;
+    b.ind = static_cast<sb2 *>(a.indp);
+    b.alen = a.alenp;
+    b.rcode = a.rcodep;
+    b.maxElements = a.maxarrLen;
+    b.currentElements = a.curelep;
+    b.atExec = (a.mode & oci::kDataAtExec) != 0;
     *bind = reinterpret_cast<oci::OCIBind *>(&b);
     return oci::kSuccess;
 }

@@ -51,6 +51,9 @@ struct Statement {
     Failure executeError;                  // raised by a real execution
     Failure fetchError;                    // raised when fetching row fetchErrorAt (0-based)
     int fetchErrorAt = -1;
+    // What a PL/SQL block assigns to its OUT binds by placeholder: one value for a scalar,
+    // the elements for a PL/SQL table.
+    std::vector<std::pair<std::string, std::vector<Value>>> outputs;
 };
 
 // One call as the bridge made it.
@@ -67,11 +70,43 @@ struct Call {
     unsigned iters = 0;             // execute iterations, fetch rows, define/bind type
     int position = 0;               // define position, fetch orientation
     int size = 0;                   // define/bind value size; environment charset
-    std::vector<std::string> bound; // OCIStmtExecute: "name=value" / "name=NULL" at that time
+    std::vector<std::string> bound; // OCIStmtExecute: "name=value" / "name=NULL" at that time;
+                                    // a PL/SQL table "name=[v1,v2]"
+};
+
+// One argument of a stored subprogram as OCIDescribeAny reports it (a function's return value
+// is the unnamed first one); a record's fields are arguments one level down.
+struct Argument {
+    std::string name;
+    int type = 1; // 1 VARCHAR2, 2 NUMBER, 3 BINARY_INTEGER, 12 DATE, 250 record, 251 table ...
+    int size = 0;
+    int precision = 0;
+    int scale = 0;
+    int radix = 0;
+    bool hasDefault = false;
+    int mode = 0; // 0 IN, 1 OUT, 2 IN OUT
+    std::vector<Argument> fields;
+};
+
+struct Subprogram {
+    std::string name;
+    bool function = false;
+    int overload = 0; // OCI_ATTR_OVERLOAD_ID
+    std::vector<Argument> arguments;
+};
+
+// A stored procedure or function (one subprogram) or package (its subprograms) of a schema.
+struct StoredObject {
+    std::string schema = "SCOTT";
+    std::string name;
+    bool package = false;
+    std::vector<Subprogram> subprograms;
 };
 
 void reset();
 void addStatement(Statement statement);
+// An object OCIDescribeAny finds by [schema.]name (unquoted names in any case).
+void addObject(StoredObject object);
 // Only this user and password log on (otherwise any do).
 void setAccount(const std::string &user, const std::string &password);
 // The call of `function` after `skip` successful ones fails with the failure.
