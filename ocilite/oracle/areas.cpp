@@ -56,15 +56,16 @@ void closeLogon(Logon *logon) {
 int execute(Cda_Def &area, Cursor &c, int iterations, int offset) {
     area.rpc = 0;
     int ft = area.ft;
+    int result = 0;
     try {
-        c.execute(c.connection().autoCommit, ft, iterations, offset);
+        result = c.execute(c.connection().autoCommit, ft, iterations, offset);
     } catch (...) {
         area.rpc = static_cast<ub4>(c.rowsProcessed());
         throw;
     }
     area.ft = static_cast<ub2>(ft);
     area.rpc = static_cast<ub4>(c.rowsProcessed());
-    return 0;
+    return result;
 }
 
 int fetch(Cda_Def &area, Cursor &c, int rows) {

@@ -80,8 +80,8 @@ template <typename F> sword cursorCall(Cda_Def *cda, ub1 fc, F &&body) {
 }
 
 // oexec and oexn: the elements offset .. iterations-1; rpc the rows processed, also when an
-// element fails. ofetch and ofen: up to `rows` rows; rpc every row fetched since the
-// execution, also when the rows run out.
+// element fails; 3129 when a piecewise bind needs its next piece. ofetch and ofen: up to
+// `rows` rows; rpc every row fetched since the execution, also when the rows run out.
 int execute(Cda_Def &area, Cursor &c, int iterations, int offset);
 int fetch(Cda_Def &area, Cursor &c, int rows);
 

@@ -35,6 +35,7 @@ void Cursor::freeStatement() {
     m_slots.clear();
     m_binds.clear();
     m_rowsFetched = 0;
+    m_progress = Progress{};
 }
 
 int Cursor::parse(const std::string &sql, bool deferred) {
@@ -153,70 +154,124 @@ std::optional<Version7Column> Cursor::describe(int position, std::string &name) 
     return version7Column(column);
 }
 
-void Cursor::bind(const std::string &placeholder, ub1 *value, sword length, sword type, sb2 *ind) {
+void Cursor::bind(const std::string &placeholder, const BindSpec &spec) {
     statement();
     if (placeholder.empty() || placeholder == ":")
         throw BridgeError(kOraIllegalVariable);
     const std::string name = placeholder[0] == ':' ? placeholder : ":" + placeholder;
+    BindSlot slot{spec, m_binds.count(name) ? m_binds[name].handle : nullptr};
     // A null-terminated string given with a negative length is measured, as version 7 did.
-    if (type == OCIV7_EXT_STR && length < 0 && value)
-        length = static_cast<sword>(std::strlen(reinterpret_cast<const char *>(value)) + 1);
-    BindSlot slot{value, length, type, ind, m_binds.count(name) ? m_binds[name].handle : nullptr};
+    if (spec.externalType == OCIV7_EXT_STR && spec.length < 0 && spec.value && !spec.piecewise)
+        slot.spec.length =
+            static_cast<sword>(std::strlen(reinterpret_cast<const char *>(spec.value)) + 1);
     bindElement(name, slot, 0);
     m_binds[name] = slot;
 }
 
+// Element `element` of the program's arrays; a PL/SQL table and a value in pieces are bound
+// whole, once.
 void Cursor::bindElement(const std::string &name, BindSlot &slot, int element) {
-    const size_t stride = slot.length > 0 ? static_cast<size_t>(slot.length) : 0;
-    ub1 *value = slot.value ? slot.value + stride * static_cast<size_t>(element) : nullptr;
-    sb2 *ind = slot.indicator ? slot.indicator + element : nullptr;
-    m_conn.check(m_conn.oci().bindByName(
+    const BindSpec &b = slot.spec;
+    const size_t e = b.maxElements > 0 ? 0 : static_cast<size_t>(element);
+    const size_t size = b.length > 0 ? static_cast<size_t>(b.length) : 0;
+    ub1 *value = elementOf(b.value, skipOr(b.valueSkip, size), e);
+    sb2 *ind = elementOf(b.indicator, skipOr(b.indicatorSkip, sizeof(sb2)), e);
+    // A NULL takes no pieces: the element is bound as the NULL it is.
+    const bool pieces = b.piecewise && !(ind && *ind < 0);
+    ub2 *alen = elementOf(b.actualLength, skipOr(b.lengthSkip, sizeof(ub2)), e);
+    ub2 *rcode = elementOf(b.returnCode, skipOr(b.codeSkip, sizeof(ub2)), e);
+    if (rcode && b.maxElements == 0 && !b.piecewise)
+        *rcode = 0; // read as it stands; Oracle sets it for what it returns
+    const OciFunctions &oci = m_conn.oci();
+    m_conn.check(oci.bindByName(
         m_stmt, &slot.handle, m_conn.err(), reinterpret_cast<const OraText *>(name.data()),
-        static_cast<sb4>(name.size()), value, slot.length, static_cast<ub2>(slot.type), ind,
-        nullptr, nullptr, 0, nullptr, oci::kDefault));
+        static_cast<sb4>(name.size()), pieces ? nullptr : value, b.length,
+        static_cast<ub2>(b.externalType), pieces ? nullptr : ind, pieces ? nullptr : alen,
+        pieces ? nullptr : rcode, b.maxElements, b.maxElements > 0 ? b.currentElements : nullptr,
+        pieces ? oci::kDataAtExec : oci::kDefault));
+    if (b.maxElements > 0 && (b.valueSkip || b.indicatorSkip || b.lengthSkip || b.codeSkip))
+        m_conn.check(oci.bindArrayOfStruct(slot.handle, m_conn.err(),
+                                           static_cast<ub4>(skipOr(b.valueSkip, size)),
+                                           static_cast<ub4>(skipOr(b.indicatorSkip, sizeof(sb2))),
+                                           static_cast<ub4>(skipOr(b.lengthSkip, sizeof(ub2))),
+                                           static_cast<ub4>(skipOr(b.codeSkip, sizeof(ub2)))));
 }
 
-long Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
+bool Cursor::anyPiecewise() const {
+    for (const auto &[name, slot] : m_binds)
+        if (slot.spec.piecewise)
+            return true;
+    return false;
+}
+
+// Only a PL/SQL block takes a PL/SQL table; a SQL statement takes scalars.
+void Cursor::checkTables() const {
+    if (m_statementType == oci::kStmtBegin || m_statementType == oci::kStmtDeclare)
+        return;
+    for (const auto &[name, slot] : m_binds)
+        if (slot.spec.maxElements > 0)
+            throw BridgeError(kOraArraysNeedPlsql);
+}
+
+int Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
     statement();
-    m_rowsFetched = 0;
-    m_rowsProcessed = 0;
+    const bool resuming = m_progress.waiting == Waiting::BindPiece;
+    if (!resuming) {
+        checkTables();
+        m_rowsFetched = 0;
+        m_rowsProcessed = 0;
+        m_progress = Progress{};
+        m_progress.element = offset;
+    }
     if (m_ddlDone) {
         ft = functionCode();
         return 0;
     }
     // Each element is its own execution, its variables pointed at in turn.
-    const int last = isQuery() ? offset + 1 : iterations;
-    for (int e = offset; e < last; ++e) {
-        if (e != 0 || iterations != 1)
+    const int last = isQuery() ? m_progress.element + 1 : iterations;
+    const int resumed = resuming ? m_progress.element : -1; // its binds stand as they were
+    for (int &e = m_progress.element; e < last; ++e) {
+        if (e != resumed && (e != 0 || iterations != 1 || anyPiecewise()))
             for (auto &[name, slot] : m_binds)
                 bindElement(name, slot, e);
-        m_rowsProcessed += runOnce(commitOnSuccess);
+        long rows = 0;
+        if (!runOnce(commitOnSuccess, rows)) {
+            m_progress.waiting = Waiting::BindPiece;
+            return kOraNeedPiece;
+        }
+        m_progress.waiting = Waiting::Nothing;
+        m_rowsProcessed += rows;
         ft = functionCode();
     }
     if (offset != 0 || iterations != 1)
         for (auto &[name, slot] : m_binds)
             bindElement(name, slot, 0);
-    return m_rowsProcessed;
+    return 0;
 }
 
-long Cursor::runOnce(bool commitOnSuccess) {
+// One execution; false when Oracle asks for a bind's next piece.
+bool Cursor::runOnce(bool commitOnSuccess, long &rows) {
     oci::OCIStmt *stmt = statement();
     const bool query = isQuery();
     const ub4 mode = commitOnSuccess ? oci::kCommitOnSuccess : oci::kDefault;
-    m_conn.check(m_conn.oci().stmtExecute(m_conn.svc(), stmt, m_conn.err(), query ? 0 : 1, 0,
-                                          nullptr, nullptr, mode));
+    const sword status = m_conn.oci().stmtExecute(m_conn.svc(), stmt, m_conn.err(), query ? 0 : 1,
+                                                  0, nullptr, nullptr, mode);
+    if (status == oci::kNeedData)
+        return false;
+    m_conn.check(status);
     m_executed = true;
     if (query) {
         if (!m_described) {
             readColumns();
             m_described = true;
         }
-        return 0;
+        return true;
     }
-    ub4 rows = 0, size = sizeof rows;
-    m_conn.check(m_conn.oci().attrGet(stmt, oci::kHtypeStmt, &rows, &size, oci::kAttrRowCount,
+    ub4 count = 0, size = sizeof count;
+    m_conn.check(m_conn.oci().attrGet(stmt, oci::kHtypeStmt, &count, &size, oci::kAttrRowCount,
                                       m_conn.err()));
-    return static_cast<long>(rows);
+    rows = static_cast<long>(count);
+    return true;
 }
 
 void Cursor::cancel() {

@@ -1,7 +1,8 @@
 // Private to ocilite/oracle: one version-7 cursor over an OCI 8 statement handle: parse
 // (immediate or deferred), describe, defines with the version-7 indicator, length and
-// column-code rules, binds by name, execution once or once per element of the bind arrays,
-// and fetching one row or an array of rows.
+// column-code rules, binds by name (scalars, arrays of structures, PL/SQL tables, values in
+// pieces), execution once or once per element of the bind arrays, fetching one row or an
+// array of rows, values fetched in pieces, and parts of a LONG column of the current row.
 #pragma once
 
 #include "connection.h"
@@ -11,11 +12,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace ocilite::oracle {
 
-// Where a fetched column goes, as odefin gave it.
+// Where a fetched column goes, as odefin or odefinps gave it; for an array fetch, the
+// distance from one row's element to the next (0: the element's own size).
 struct Define {
     ub1 *buffer = nullptr;
     sword length = 0;
@@ -23,7 +26,48 @@ struct Define {
     sb2 *indicator = nullptr;
     ub2 *returnedLength = nullptr;
     ub2 *returnCode = nullptr;
+    long bufferSkip = 0, indicatorSkip = 0, lengthSkip = 0, codeSkip = 0;
+    // The value goes out in pieces, into the buffers osetpi gives; context is what ogetpi
+    // names it by.
+    bool piecewise = false;
+    void *context = nullptr;
 };
+
+// A program variable bound to a placeholder, as obndrv, obndra or obindps gave it.
+struct BindSpec {
+    ub1 *value = nullptr;
+    sword length = 0;
+    sword externalType = 5;
+    sb2 *indicator = nullptr;
+    ub2 *actualLength = nullptr; // each element's length, when given
+    ub2 *returnCode = nullptr;
+    long valueSkip = 0, indicatorSkip = 0, lengthSkip = 0, codeSkip = 0; // 0: the element size
+    ub4 maxElements = 0; // a PL/SQL table of at most this many elements
+    ub4 *currentElements = nullptr;
+    // The value comes in pieces osetpi gives; context is what ogetpi names it by.
+    bool piecewise = false;
+    void *context = nullptr;
+};
+
+// What ogetpi reports about the piece a piecewise bind or define waits for.
+struct PieceInfo {
+    ub1 piece = 0;
+    void *context = nullptr;
+    ub4 iteration = 0;
+    ub4 index = 0;
+};
+
+// Element i of a program array whose elements lie `skip` bytes apart; null stays null.
+template <typename T> T *elementOf(T *first, long skip, size_t i) {
+    using Byte = std::conditional_t<std::is_const_v<T>, const ub1, ub1>;
+    return first ? reinterpret_cast<T *>(reinterpret_cast<Byte *>(first) +
+                                         static_cast<size_t>(skip) * i)
+                 : nullptr;
+}
+// A skip parameter, or the element's own size when it is 0.
+inline long skipOr(long skip, size_t size) {
+    return skip > 0 ? skip : static_cast<long>(size);
+}
 
 class Cursor {
 public:
@@ -40,19 +84,23 @@ public:
     // The select-list column at a 1-based position; nothing past the last one.
     std::optional<Version7Column> describe(int position, std::string &name);
     void define(int position, const Define &define);
-    // An array bind's elements lie `length` bytes apart, its indicators one sb2 apart.
-    void bind(const std::string &placeholder, ub1 *value, sword length, sword type, sb2 *ind);
+    void bind(const std::string &placeholder, const BindSpec &spec);
     // Runs the statement for the bind elements offset .. iterations-1 (a query runs once, with
-    // the element at offset); returns the rows processed (0 for a query) and updates ft.
-    // rowsProcessed() counts the elements' rows, also after a failure part way.
-    long execute(bool commitOnSuccess, int &functionCode, int iterations = 1, int offset = 0);
+    // the element at offset) and updates ft; returns 0, or 3129 when a piecewise bind needs
+    // its next piece (the same call again, after osetpi, goes on from there). rowsProcessed()
+    // counts the elements' rows, also after a failure part way.
+    int execute(bool commitOnSuccess, int &functionCode, int iterations = 1, int offset = 0);
     long rowsProcessed() const { return m_rowsProcessed; }
     bool isQuery() const { return m_statementType == oci::kStmtSelect; }
-    // Fetches up to `rows` rows into elements 0.. of the defines (each element the define's
-    // length apart). 0, or 1405 / 1406 ending the batch at a row delivered with a NULL / cut
-    // value and no indicator; throws 1403 when the rows run out (rowsFetched() counts the
-    // rows delivered, those of this batch included).
+    // Fetches up to `rows` rows into elements 0.. of the defines. 0, or 1405 / 1406 ending
+    // the batch at a row delivered with a NULL / cut value and no indicator, or 3130 when a
+    // piecewise define needs the buffer for its next piece (the same call again, after osetpi,
+    // goes on); throws 1403 when the rows run out (rowsFetched() counts the rows delivered,
+    // those of this batch included).
     int fetch(int rows = 1);
+    // ogetpi and osetpi: the piece waited for, and the program's buffer for it.
+    PieceInfo pieceInfo();
+    void setPiece(ub1 piece, void *buffer, ub4 *length);
     // Whether the query has a row past those fetched; it is read into scratch buffers, so the
     // cursor is cancelled afterwards (oexfet's exact fetch).
     bool anotherRow();
@@ -79,15 +127,24 @@ private:
         ub2 returnCode = 0;
         std::vector<ub1> scratch;
         oci::OCIDefine *handle = nullptr;
-        int element = 0; // the element of the caller's arrays the define points at
+        int element = 0;     // the element of the caller's arrays the define points at
+        long pieceTotal = 0; // the bytes of the value fetched in pieces so far
     };
-    // A bind as the program gave it, pointed at one element at a time.
+    // A bind as the program gave it, pointed at one element at a time (a PL/SQL table, or a
+    // value in pieces, bound once).
     struct BindSlot {
-        ub1 *value = nullptr;
-        sword length = 0;
-        sword type = 0;
-        sb2 *indicator = nullptr;
+        BindSpec spec;
         oci::OCIBind *handle = nullptr;
+    };
+    // Where a call a piece interrupted stands, so the same call again goes on from there.
+    enum class Waiting { Nothing, BindPiece, DefinePiece };
+    struct Progress {
+        Waiting waiting = Waiting::Nothing;
+        int element = 0;           // the bind element being executed
+        int row = 0;               // the row of the fetch batch being delivered
+        int wanted = 0;            // the rows the interrupted fetch asked for
+        Slot *pieceSlot = nullptr; // the define the last piece's buffer went to
+        ub4 *pieceLength = nullptr;
     };
 
     oci::OCIStmt *statement() const;
@@ -101,7 +158,12 @@ private:
     void pointDefinesAt(int element);
     int deliverRow(int element);
     void bindElement(const std::string &name, BindSlot &slot, int element);
-    long runOnce(bool commitOnSuccess);
+    bool runOnce(bool commitOnSuccess, long &rows);
+    void checkTables() const;
+    bool anyPiecewise() const;
+    sword fetchOne();
+    BindSlot *bindWithHandle(const void *handle);
+    Slot *defineWithHandle(const void *handle);
 
     Connection &m_conn;
     oci::OCIStmt *m_stmt = nullptr;
@@ -115,6 +177,7 @@ private:
     std::map<std::string, BindSlot> m_binds;
     long m_rowsFetched = 0;
     long m_rowsProcessed = 0;
+    Progress m_progress;
 };
 
 } // namespace ocilite::oracle

@@ -10,6 +10,18 @@
 #include <optional>
 
 namespace ocilite::oracle {
+namespace {
+
+BindSpec scalar(ub1 *progv, sword progvl, sword ftype, sb2 *indp) {
+    BindSpec spec;
+    spec.value = progv;
+    spec.length = progvl;
+    spec.externalType = ftype;
+    spec.indicator = indp;
+    return spec;
+}
+
+} // namespace
 
 sword oopen(Cda_Def *cursor, Cda_Def *lda, OraText *dbn, sword dbnl, sword arsize, OraText *uid,
             sword uidl) {
@@ -82,7 +94,7 @@ sword obndrv(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword pr
              sword scale, sb2 *indp, OraText *fmt, sword fmtl, sword fmtt) {
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
     return cursorCall(cursor, OCIV7_FC_BNDRV, [&](Cursor &c) {
-        c.bind(text(sqlvar, sqlvl), progv, progvl, ftype, indp);
+        c.bind(text(sqlvar, sqlvl), scalar(progv, progvl, ftype, indp));
         return 0;
     });
 }
@@ -93,23 +105,25 @@ sword obndrn(Cda_Def *cursor, sword sqlvn, ub1 *progv, sword progvl, sword ftype
         // obndrn binds the placeholder written :n, not the n-th placeholder.
         if (sqlvn < 0)
             throw BridgeError(kOraIllegalVariable);
-        c.bind(":" + std::to_string(sqlvn), progv, progvl, ftype, indp);
+        c.bind(":" + std::to_string(sqlvn), scalar(progv, progvl, ftype, indp));
         return 0;
     });
 }
+// With maxsiz, a PL/SQL table: OCI 8 binds it whole, maxsiz as its maximum and cursiz as its
+// current number of elements, alen and arcode one per element.
 sword obndra(Cda_Def *cursor, OraText *sqlvar, sword sqlvl, ub1 *progv, sword progvl, sword ftype,
              sword scale, sb2 *indp, ub2 *alen, ub2 *arcode, ub4 maxsiz, ub4 *cursiz, OraText *fmt,
              sword fmtl, sword fmtt) {
     (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
     return cursorCall(cursor, OCIV7_FC_BNDRA, [&](Cursor &c) {
-        if (maxsiz > 0)
-            throw BridgeError(kOraUnimplemented);
-        const sword length = alen ? static_cast<sword>(*alen) : progvl;
-        c.bind(text(sqlvar, sqlvl), progv, length, ftype, indp);
-        if (arcode)
-            *arcode = 0;
-        if (cursiz)
-            *cursiz = 0;
+        BindSpec spec = scalar(progv, progvl, ftype, indp);
+        spec.actualLength = alen;
+        spec.returnCode = arcode;
+        spec.maxElements = maxsiz;
+        spec.currentElements = cursiz;
+        if (maxsiz > 0 && !cursiz)
+            throw BridgeError(kOraMissingParameter);
+        c.bind(text(sqlvar, sqlvl), spec);
         return 0;
     });
 }
@@ -126,8 +140,17 @@ sword ocan(Cda_Def *cursor) {
     });
 }
 sword ogetpi(Cda_Def *cursor, ub1 *piecep, void **ctxpp, ub4 *iterp, ub4 *indexp) {
-    (void)piecep, (void)ctxpp, (void)iterp, (void)indexp;
-    return cursorCall(cursor, OCIV7_FC_GETPI,
-                      [](Cursor &) -> int { throw BridgeError(kOraUnimplemented); });
+    return cursorCall(cursor, OCIV7_FC_GETPI, [&](Cursor &c) {
+        const PieceInfo info = c.pieceInfo();
+        if (piecep)
+            *piecep = info.piece;
+        if (ctxpp)
+            *ctxpp = info.context;
+        if (iterp)
+            *iterp = info.iteration;
+        if (indexp)
+            *indexp = info.index;
+        return 0;
+    });
 }
 } // namespace ocilite::oracle

@@ -5,8 +5,9 @@
 // no indicator to say so, else 1405 when a NULL came without one (the row is delivered in
 // both cases). Columns the caller did not define go into scratch buffers nobody reads. An
 // array fetch takes its rows one at a time, each define pointed at the row's element of the
-// caller's arrays (elements lie the define's length apart, indicators, lengths and codes one
-// of their own size apart).
+// caller's arrays (elements lie the define's length or skip apart, indicators, lengths and
+// codes one of their own size or their skip apart). A piecewise define is defined for dynamic
+// fetch: the fetch stops with 3130 at each piece, and the same call goes on after osetpi.
 #include "cursor.h"
 
 #include <algorithm>
@@ -16,12 +17,6 @@ namespace {
 
 bool isTerminatedText(sword type) {
     return type == OCIV7_EXT_STR || type == OCIV7_EXT_AVC;
-}
-
-template <typename T> T *elementOf(T *first, size_t size, int element) {
-    return first ? reinterpret_cast<T *>(reinterpret_cast<ub1 *>(first) +
-                                         size * static_cast<size_t>(element))
-                 : nullptr;
 }
 
 } // namespace
@@ -43,18 +38,22 @@ void Cursor::define(int position, const Define &define) {
 }
 
 void Cursor::defineSlot(int position, Slot &slot) {
-    sb4 length = slot.caller.length;
+    const Define &d = slot.caller;
+    sb4 length = d.length;
     void *buffer =
-        elementOf(slot.caller.buffer, static_cast<size_t>(length > 0 ? length : 0), slot.element);
-    ub2 type = static_cast<ub2>(slot.caller.externalType);
+        elementOf(d.buffer, skipOr(d.bufferSkip, static_cast<size_t>(std::max(length, 0))),
+                  static_cast<size_t>(std::max(slot.element, 0)));
+    ub2 type = static_cast<ub2>(d.externalType);
     if (!slot.callerDefined) {
         buffer = slot.scratch.data();
         length = static_cast<sb4>(slot.scratch.size());
         type = oci::kSqltChr;
     }
+    const bool pieces = slot.callerDefined && d.piecewise;
     m_conn.check(m_conn.oci().defineByPos(
-        m_stmt, &slot.handle, m_conn.err(), static_cast<ub4>(position), buffer, length, type,
-        &slot.indicator, &slot.returnedLength, &slot.returnCode, oci::kDefault));
+        m_stmt, &slot.handle, m_conn.err(), static_cast<ub4>(position), pieces ? nullptr : buffer,
+        length, type, pieces ? nullptr : &slot.indicator, pieces ? nullptr : &slot.returnedLength,
+        pieces ? nullptr : &slot.returnCode, pieces ? oci::kDynamicFetch : oci::kDefault));
     slot.applied = true;
 }
 
@@ -84,21 +83,48 @@ void Cursor::pointDefinesAt(int element) {
 }
 
 int Cursor::fetch(int rows) {
-    oci::OCIStmt *stmt = statement();
+    statement();
     if (!m_executed || !isQuery())
         throw BridgeError(kOraFetchOutOfSequence);
-    defineRemaining();
-    for (int row = 0; row < std::max(rows, 1); ++row) {
+    if (m_progress.waiting != Waiting::DefinePiece) {
+        defineRemaining();
+        m_progress = Progress{};
+        m_progress.wanted = std::max(rows, 1);
+    }
+    for (int &row = m_progress.row; row < m_progress.wanted; ++row) {
         pointDefinesAt(row);
-        const sword status =
-            m_conn.oci().stmtFetch2(stmt, m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);
+        if (m_progress.waiting == Waiting::Nothing)
+            for (const auto &slot : m_slots)
+                if (slot && slot->caller.piecewise)
+                    slot->indicator = 0, slot->returnCode = 0, slot->pieceTotal = 0;
+        const sword status = fetchOne();
+        if (status == oci::kNeedData) {
+            m_progress.waiting = Waiting::DefinePiece;
+            return kOraNeedBuffer;
+        }
+        m_progress.waiting = Waiting::Nothing;
         if (status == oci::kNoData)
             throw m_conn.lastError(status);
         m_conn.check(status);
-        if (const int result = deliverRow(row))
+        if (const int result = deliverRow(row)) {
+            m_progress = Progress{};
             return result;
+        }
     }
+    m_progress = Progress{};
     return 0;
+}
+
+// One row from the server; the piece the last osetpi gave a buffer for is counted.
+sword Cursor::fetchOne() {
+    const sword status =
+        m_conn.oci().stmtFetch2(m_stmt, m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);
+    if (m_progress.pieceSlot && m_progress.pieceLength &&
+        (status == oci::kSuccess || status == oci::kSuccessWithInfo || status == oci::kNeedData))
+        m_progress.pieceSlot->pieceTotal += *m_progress.pieceLength;
+    m_progress.pieceSlot = nullptr;
+    m_progress.pieceLength = nullptr;
+    return status;
 }
 
 bool Cursor::anotherRow() {
@@ -128,11 +154,14 @@ int Cursor::deliverRow(int element) {
         if (!slot || !slot->callerDefined)
             continue;
         const Define &d = slot->caller;
-        sb2 *indicator = elementOf(d.indicator, sizeof(sb2), element);
-        ub2 *returnedLength = elementOf(d.returnedLength, sizeof(ub2), element);
-        ub2 *returnCode = elementOf(d.returnCode, sizeof(ub2), element);
-        ub1 *buffer =
-            elementOf(d.buffer, static_cast<size_t>(d.length > 0 ? d.length : 0), element);
+        const size_t e = static_cast<size_t>(element);
+        sb2 *indicator = elementOf(d.indicator, skipOr(d.indicatorSkip, sizeof(sb2)), e);
+        ub2 *returnedLength = elementOf(d.returnedLength, skipOr(d.lengthSkip, sizeof(ub2)), e);
+        ub2 *returnCode = elementOf(d.returnCode, skipOr(d.codeSkip, sizeof(ub2)), e);
+        ub1 *buffer = elementOf(
+            d.buffer, skipOr(d.bufferSkip, static_cast<size_t>(std::max(d.length, 0))), e);
+        if (d.piecewise)
+            slot->returnedLength = static_cast<ub2>(std::min<long>(slot->pieceTotal, 65535));
         const bool isNull = slot->indicator == -1;
         const bool cut = !isNull && (slot->indicator > 0 || slot->indicator == -2 ||
                                      slot->returnCode == kOraTruncated);
@@ -143,7 +172,7 @@ int Cursor::deliverRow(int element) {
         if (returnCode)
             *returnCode = isNull ? static_cast<ub2>(kOraNullFetched)
                                  : (cut ? static_cast<ub2>(kOraTruncated) : slot->returnCode);
-        if (isNull && isTerminatedText(d.externalType) && buffer && d.length > 0)
+        if (isNull && isTerminatedText(d.externalType) && buffer && d.length > 0 && !d.piecewise)
             buffer[0] = '\0';
         nullWithoutIndicator = nullWithoutIndicator || (isNull && !indicator);
         cutWithoutIndicator = cutWithoutIndicator || (cut && !indicator);

@@ -1,6 +1,6 @@
-// The Oracle side's calls beyond the twenty: array fetch and execution (ofen, oexfet, oexn)
-// and the older logon, parse, describe and name calls are served; the others answer
-// ORA-03001 until they are mapped.
+// The Oracle side's calls beyond the twenty: array fetch and execution (ofen, oexfet, oexn),
+// binds and defines with skips or in pieces (obindps, odefinps, osetpi), and the older
+// logon, parse, describe and name calls; the others answer ORA-03001 until they are mapped.
 #include "oracle_side.h"
 
 #include "areas.h"
@@ -60,16 +60,59 @@ sword oexn(Cda_Def *cursor, sword iters, sword rowoff) {
 sword oflng(Cda_Def *cursor, sword, ub1 *, sb4, sword, ub4 *, sb4) {
     return notYet(cursor);
 }
-sword obindps(Cda_Def *cursor, ub1, OraText *, sword, ub1 *, sb4, sword, sword, sb2 *, ub2 *, ub2 *,
-              sb4, sb4, sb4, sb4, ub4, ub4 *, OraText *, sb4, sword) {
-    return notYet(cursor);
+// Opcode 0: the value comes in pieces (data at execution); opcode 1: arrays of structures,
+// each element `pv_skip` bytes from the last (a PL/SQL table with maxsiz, as obndra).
+sword obindps(Cda_Def *cursor, ub1 opcode, OraText *sqlvar, sword sqlvl, ub1 *pvctx, sb4 progvl,
+              sword ftype, sword scale, sb2 *indp, ub2 *alen, ub2 *arcode, sb4 pv_skip,
+              sb4 ind_skip, sb4 alen_skip, sb4 rc_skip, ub4 maxsiz, ub4 *cursiz, OraText *fmt,
+              sb4 fmtl, sword fmtt) {
+    (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
+    return cursorCall(cursor, OCIV7_FC_BINDPS, [&](Cursor &c) {
+        if (opcode > OCIV7_OP_STRUCTS)
+            throw BridgeError(kOraInvalidOperation);
+        const bool piecewise = opcode == OCIV7_OP_PIECEWISE;
+        BindSpec spec;
+        spec.value = piecewise ? nullptr : pvctx;
+        spec.context = piecewise ? pvctx : nullptr;
+        spec.piecewise = piecewise;
+        spec.length = progvl;
+        spec.externalType = ftype;
+        spec.indicator = indp;
+        spec.actualLength = alen;
+        spec.returnCode = arcode;
+        spec.valueSkip = pv_skip, spec.indicatorSkip = ind_skip;
+        spec.lengthSkip = alen_skip, spec.codeSkip = rc_skip;
+        spec.maxElements = maxsiz;
+        spec.currentElements = cursiz;
+        if (maxsiz > 0 && !cursiz)
+            throw BridgeError(kOraMissingParameter);
+        c.bind(text(sqlvar, sqlvl), spec);
+        return 0;
+    });
 }
-sword odefinps(Cda_Def *cursor, ub1, sword, ub1 *, sb4, sword, sword, sb2 *, OraText *, sb4, sword,
-               ub2 *, ub2 *, sb4, sb4, sb4, sb4) {
-    return notYet(cursor);
+// Opcode 0: the value goes out in pieces (dynamic fetch); opcode 1: arrays of structures.
+sword odefinps(Cda_Def *cursor, ub1 opcode, sword pos, ub1 *bufctx, sb4 bufl, sword ftype,
+               sword scale, sb2 *indp, OraText *fmt, sb4 fmtl, sword fmtt, ub2 *rlen, ub2 *rcode,
+               sb4 pv_skip, sb4 ind_skip, sb4 alen_skip, sb4 rc_skip) {
+    (void)scale, (void)fmt, (void)fmtl, (void)fmtt;
+    return cursorCall(cursor, OCIV7_FC_DEFINPS, [&](Cursor &c) {
+        if (opcode > OCIV7_OP_STRUCTS)
+            throw BridgeError(kOraInvalidOperation);
+        const bool piecewise = opcode == OCIV7_OP_PIECEWISE;
+        Define d{piecewise ? nullptr : bufctx, bufl, ftype, indp, rlen, rcode};
+        d.bufferSkip = pv_skip, d.indicatorSkip = ind_skip;
+        d.lengthSkip = alen_skip, d.codeSkip = rc_skip;
+        d.piecewise = piecewise;
+        d.context = piecewise ? bufctx : nullptr;
+        c.define(pos, d);
+        return 0;
+    });
 }
-sword osetpi(Cda_Def *cursor, ub1, void *, ub4 *) {
-    return notYet(cursor);
+sword osetpi(Cda_Def *cursor, ub1 piece, void *bufp, ub4 *lenp) {
+    return cursorCall(cursor, OCIV7_FC_SETPI, [&](Cursor &c) {
+        c.setPiece(piece, bufp, lenp);
+        return 0;
+    });
 }
 sword oopt(Cda_Def *cursor, sword, sword) {
     return notYet(cursor);

@@ -14,6 +14,7 @@
 // The client library's exported entry points: logons here name Oracle databases, so they and
 // their cursors are served by the Oracle side.
 namespace v7 {
+using ::obindps;
 using ::obndra;
 using ::obndrn;
 using ::obndrv;
@@ -23,6 +24,7 @@ using ::ocof;
 using ::ocom;
 using ::ocon;
 using ::odefin;
+using ::odefinps;
 using ::odescr;
 using ::odessp;
 using ::odsc;
@@ -32,13 +34,19 @@ using ::oexfet;
 using ::oexn;
 using ::ofen;
 using ::ofetch;
+using ::oflng;
 using ::ogetpi;
 using ::olog;
 using ::ologof;
 using ::oname;
+using ::onbclr;
+using ::onbset;
+using ::onbtst;
 using ::oopen;
+using ::oopt;
 using ::oparse;
 using ::orol;
+using ::osetpi;
 } // namespace v7
 
 namespace oracle_test {

@@ -189,7 +189,8 @@ template <typename T> T *elementOf(T *first, size_t skip, size_t i) {
 sword gatherPieces(Handle *stmt, bool resuming);
 // The dynamic defines of the current row go out piece by piece; OCI_SUCCESS at the row's end.
 sword deliverPieces(Handle *stmt, const std::vector<Value> &row);
-// After a PL/SQL block ran: the values it assigns to OUT binds, tables element by element.
-void writeOutputs(Handle *stmt);
+// After a PL/SQL block ran: the values it assigns to OUT binds, tables element by element;
+// false when a table holds more elements than its bind's maximum.
+bool writeOutputs(Handle *stmt);
 
 } // namespace scriptedoci::detail

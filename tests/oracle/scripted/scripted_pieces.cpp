@@ -6,7 +6,8 @@
 // answer OCI_NEED_DATA for each piece of the column's value: the buffer and length given
 // with OCIStmtSetPieceInfo are filled by the next OCIStmtFetch2 (the length becomes the
 // piece's), which asks again while the value goes on. A PL/SQL block's OUT binds receive the
-// programmed outputs; a table bind takes *curelep elements in and sets it to those written.
+// programmed outputs; a table bind takes *curelep elements in and sets it to those written,
+// and more elements than its maximum is ORA-06513.
 #include "scripted_internal.h"
 
 #include <algorithm>
@@ -119,19 +120,21 @@ sword deliverPieces(Handle *stmt, const std::vector<Value> &row) {
     return oci::kSuccess;
 }
 
-void writeOutputs(Handle *stmt) {
+bool writeOutputs(Handle *stmt) {
     for (const auto &[name, values] : stmt->script.outputs) {
         const auto found = stmt->binds.find(name);
         if (found == stmt->binds.end() || found->second.atExec)
             continue;
         Bind &b = found->second;
-        const size_t n = b.maxElements ? std::min<size_t>(values.size(), b.maxElements)
-                                       : std::min<size_t>(values.size(), 1);
+        if (b.maxElements && values.size() > b.maxElements)
+            return false;
+        const size_t n = b.maxElements ? values.size() : std::min<size_t>(values.size(), 1);
         for (size_t i = 0; i < n; ++i)
             writeElement(b, i, values[i]);
         if (b.maxElements && b.currentElements)
             *b.currentElements = static_cast<ub4>(n);
     }
+    return true;
 }
 
 sword stmtGetPieceInfo(oci::OCIStmt *stmtp, oci::OCIError *errp, void **handle, ub4 *handleType,

@@ -222,8 +222,11 @@ sword stmtExecute(oci::OCISvcCtx *svcp, oci::OCIStmt *stmtp, oci::OCIError *errp
     stmt->nextRow = 0;
     stmt->fetched = 0;
     stmt->wait = PieceWait{};
-    if (st.type == 8 || st.type == 9)
-        writeOutputs(stmt);
+    if ((st.type == 8 || st.type == 9) && !writeOutputs(stmt))
+        return raise(err, {6513,
+                           "ORA-06513: PL/SQL: index for PL/SQL table out of range for host "
+                           "language array\n",
+                           0});
     return oci::kSuccess;
 }
 
