@@ -1,7 +1,9 @@
 #include "ocilite/demo/schema_generator.h"
 
 #include "ocilite/engine/database.h"
+#include "ocilite/engine/sqlite_util.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <vector>
@@ -9,10 +11,6 @@
 namespace ocilite {
 namespace {
 
-// Filler statements read "    v_total := v_total + N;": the statement starts at column 5
-// and the undeclared identifier the compiler complains about at column 16.
-constexpr int kStatementColumn = 5;
-constexpr int kIdentifierColumn = 16;
 constexpr long kMaxObjects = 10'000'000;
 constexpr long kMaxLines = 10'000'000;
 
@@ -20,16 +18,17 @@ struct UnitKind {
     const char *type;
     const char *tag; // part of the generated name
     const char *headerTail;
+    const char *item; // packages: the prefix of their constants' names
     bool hasBegin;
 };
 
 // Round robin; a body comes first so that a single object is a package body, the usual
 // home of long code.
 constexpr UnitKind kKinds[] = {
-    {"PACKAGE BODY", "PKG", "AS", false},
-    {"PACKAGE", "PKG", "AS", false},
-    {"PROCEDURE", "PRC", "IS", true},
-    {"FUNCTION", "FNC", "RETURN NUMBER IS", true},
+    {"PACKAGE BODY", "PKG", "AS", "b_", false},
+    {"PACKAGE", "PKG", "AS", "c_", false},
+    {"PROCEDURE", "PRC", "IS", "", true},
+    {"FUNCTION", "FNC", "RETURN NUMBER IS", "", true},
 };
 
 std::string unitName(const std::string &prefix, const UnitKind &kind, long index) {
@@ -42,55 +41,53 @@ long firstFillerLine(const UnitKind &kind) {
     return kind.hasBegin ? 3 : 2;
 }
 
-// A unit that compiles: constants in packages, statements on a declared v_total in
-// procedures and functions (the declaration shares the heading's line).
-std::string validUnitText(const UnitKind &kind, const std::string &name, long lines) {
-    std::string text =
-        std::string("CREATE OR REPLACE ") + kind.type + ' ' + name + ' ' + kind.headerTail;
-    text += kind.hasBegin ? " v_total NUMBER := 0;\nBEGIN\n" : "\n";
-    for (long line = firstFillerLine(kind); line < lines; ++line) {
-        const std::string n = std::to_string(line);
-        text += kind.hasBegin ? "    v_total := v_total + " + n + ";\n"
-                              : "    c_" + n + " CONSTANT NUMBER := " + n + ";\n";
+// What a filler line holds: code that compiles, or broken code the compiler reports with two
+// rows (an undeclared name, then "PL/SQL: Statement ignored" or "PL/SQL: Item ignored") or with
+// one (a VARCHAR2 without its length, PLS-00215, which Oracle reports alone).
+enum class Fault : unsigned char { None, TwoRows, OneRow };
+
+// Procedures and functions hold statements on their declared v_total, packages constants.
+void appendFiller(std::string &text, const UnitKind &kind, long line, Fault fault) {
+    const std::string n = std::to_string(line);
+    if (kind.hasBegin) {
+        if (fault == Fault::OneRow)
+            text += "    DECLARE v_note VARCHAR2; BEGIN NULL; END;\n";
+        else
+            text += "    v_total := v_total + " + (fault == Fault::TwoRows ? "v_bonus" : n) + ";\n";
+        return;
     }
-    text += "END " + name + ';';
-    return text;
+    text += std::string("    ") + kind.item + n;
+    if (fault == Fault::OneRow)
+        text += " VARCHAR2;\n";
+    else
+        text += " CONSTANT NUMBER := " + (fault == Fault::TwoRows ? "v_bonus + " + n : n) + ";\n";
 }
 
-// The text of a unit that gets errors: statements on an undeclared v_total.
-std::string unitText(const UnitKind &kind, const std::string &name, long lines) {
+// The fault of each of `fillers` lines so that the unit gets `errors` rows: two-row faults
+// spread evenly, and for an odd count one one-row fault among them.
+std::vector<Fault> faultPlan(long fillers, long errors) {
+    std::vector<Fault> plan(static_cast<size_t>(fillers), Fault::None);
+    const long faults = errors / 2 + errors % 2;
+    for (long j = 0; j < faults; ++j)
+        plan[static_cast<size_t>(j * fillers / faults)] =
+            j == 0 && errors % 2 ? Fault::OneRow : Fault::TwoRows;
+    return plan;
+}
+
+// The unit's CREATE statement, broken so that its compile gives `errors` rows (0: none).
+std::string unitText(const UnitKind &kind, const std::string &name, long lines, long errors) {
     std::string text;
-    text.reserve(static_cast<size_t>(lines) * 32 + 64);
+    text.reserve(static_cast<size_t>(lines) * 36 + 64);
     text += "CREATE OR REPLACE ";
     text += kind.type;
-    text += ' ' + name + ' ' + kind.headerTail + '\n';
-    if (kind.hasBegin)
-        text += "BEGIN\n";
-    for (long line = firstFillerLine(kind); line < lines; ++line) {
-        text += "    v_total := v_total + ";
-        text += std::to_string(line);
-        text += ";\n";
-    }
+    text += ' ' + name + ' ' + kind.headerTail;
+    text += kind.hasBegin ? " v_total NUMBER := 0;\nBEGIN\n" : "\n";
+    const long first = firstFillerLine(kind);
+    const std::vector<Fault> plan = faultPlan(lines - first, errors);
+    for (long line = first; line < lines; ++line)
+        appendFiller(text, kind, line, plan[static_cast<size_t>(line - first)]);
     text += "END " + name + ';';
     return text;
-}
-
-// Spreads `count` errors evenly over the filler lines, two places per line (the statement
-// and the identifier), so the rows stay ordered by line and position.
-std::vector<CompileError> unitErrors(const UnitKind &kind, long lines, long count) {
-    const long first = firstFillerLine(kind);
-    const long slots = 2 * (lines - first);
-    std::vector<CompileError> errors;
-    errors.reserve(static_cast<size_t>(count));
-    for (long j = 0; j < count; ++j) {
-        const long slot = j * slots / count;
-        const bool identifier = slot % 2 == 1;
-        errors.push_back({static_cast<int>(first + slot / 2),
-                          identifier ? kIdentifierColumn : kStatementColumn,
-                          identifier ? "PLS-00201: identifier 'V_TOTAL' must be declared"
-                                     : "PL/SQL: Statement ignored"});
-    }
-    return errors;
 }
 
 bool validPrefix(const std::string &prefix) {
@@ -104,50 +101,78 @@ bool validPrefix(const std::string &prefix) {
 }
 
 // Units with index i get errors when the running share crosses a whole number, which
-// spreads exactly round-down(objects * share) invalid units evenly.
-bool isInvalid(long index, double share) {
-    return static_cast<long>((index + 1) * share) > static_cast<long>(index * share);
+// spreads round-down(objects * share) units with errors evenly.
+bool getsErrors(long index, const GeneratorOptions &o) {
+    return o.errors > 0 && static_cast<long>((index + 1) * o.invalidShare) >
+                               static_cast<long>(index * o.invalidShare);
 }
 
-// One unit: valid code, or code with errors whose rows are declared as the generator
-// promises them (--errors K rows at the statements and their v_total).
-// A specification whose body follows is stored with code that compiles, so that the body
-// compiles against it; its declared rows come after the body (deferErrors).
-bool generateUnit(Database &db, const std::string &schema, const std::string &prefix,
-                  const GeneratorOptions &options, long i, GeneratorResult &result,
-                  std::string &error, bool deferErrors = false) {
-    const UnitKind &kind = kKinds[i % 4];
-    const std::string name = unitName(prefix, kind, i);
-    const bool invalid = options.errors > 0 && isInvalid(i, options.invalidShare);
-    if (!deferErrors) {
-        const std::string text = invalid ? unitText(kind, name, options.lines)
-                                         : validUnitText(kind, name, options.lines);
-        if (!db.execute(schema, text, error))
-            return false;
-    }
-    if (invalid && deferErrors == false &&
-        !db.setCompileErrors(schema, kind.type, name,
-                             unitErrors(kind, options.lines, options.errors), error))
+// Creates one unit and counts what its compile left in the dictionary: its error rows, and
+// the unit as invalid when there are any.
+bool createUnit(Database &db, const std::string &schema, const UnitKind &kind,
+                const std::string &name, const std::string &text, GeneratorResult &result,
+                std::string &error) {
+    if (!db.execute(schema, text, error))
         return false;
-    if (deferErrors)
-        return db.execute(schema, validUnitText(kind, name, options.lines), error);
-    result.invalid += invalid ? 1 : 0;
-    result.errors += invalid ? options.errors : 0;
+    try {
+        Prepared q(db.handle(), "SELECT COUNT(*) FROM OCILITE_ERRORS WHERE OWNER = ?1 AND "
+                                "NAME = ?2 AND TYPE = ?3");
+        q.bind(1, foldName(schema)).bind(2, name).bind(3, kind.type);
+        const long rows = q.step() ? static_cast<long>(q.integer(0)) : 0;
+        result.invalid += rows > 0 ? 1 : 0;
+        result.errors += rows;
+    } catch (const std::exception &e) {
+        error = e.what();
+        return false;
+    }
+    ++result.objects;
+    result.lines += static_cast<long>(std::count(text.begin(), text.end(), '\n')) + 1;
     return true;
 }
 
-// The declared rows of a specification stored by generateUnit(..., deferErrors).
-bool applySpecErrors(Database &db, const std::string &schema, const std::string &prefix,
-                     const GeneratorOptions &options, long i, GeneratorResult &result,
+// A package body with its specification (unit i + 1). The body compiles against the
+// specification as it is then, so the specification is stored without errors first; when it
+// is to get errors it is stored again with them afterwards, which leaves the body INVALID as
+// Oracle does, so such a body gets errors of its own too (every invalid unit shows rows). A
+// body that is the last unit gets a specification of two lines, since Oracle compiles no body
+// without one.
+bool generatePackage(Database &db, const std::string &schema, const std::string &prefix,
+                     const GeneratorOptions &o, long i, GeneratorResult &result,
                      std::string &error) {
-    const UnitKind &kind = kKinds[i % 4];
-    if (!(options.errors > 0 && isInvalid(i, options.invalidShare)))
-        return true;
-    if (!db.setCompileErrors(schema, kind.type, unitName(prefix, kind, i),
-                             unitErrors(kind, options.lines, options.errors), error))
+    const UnitKind &body = kKinds[0], &spec = kKinds[1];
+    const bool hasSpec = i + 1 < o.objects;
+    const bool specBad = hasSpec && getsErrors(i + 1, o);
+    const std::string specName = unitName(prefix, spec, i + 1);
+    const std::string bodyName = unitName(prefix, body, i);
+    GeneratorResult first;
+    if (!createUnit(db, schema, spec, specName, unitText(spec, specName, hasSpec ? o.lines : 2, 0),
+                    specBad ? first : result, error))
         return false;
-    ++result.invalid;
-    result.errors += options.errors;
+    const long bodyErrors = getsErrors(i, o) || specBad ? o.errors : 0;
+    if (!createUnit(db, schema, body, bodyName, unitText(body, bodyName, o.lines, bodyErrors),
+                    result, error))
+        return false;
+    return !specBad || createUnit(db, schema, spec, specName,
+                                  unitText(spec, specName, o.lines, o.errors), result, error);
+}
+
+bool generateUnits(Database &db, const std::string &schema, const GeneratorOptions &o,
+                   GeneratorResult &result, std::string &error) {
+    const std::string prefix = foldName(o.prefix);
+    for (long i = 0; i < o.objects; ++i) {
+        const UnitKind &kind = kKinds[i % 4];
+        if (&kind == &kKinds[0]) {
+            if (!generatePackage(db, schema, prefix, o, i, result, error))
+                return false;
+            ++i; // its specification
+            continue;
+        }
+        const std::string name = unitName(prefix, kind, i);
+        const long errors = getsErrors(i, o) ? o.errors : 0;
+        if (!createUnit(db, schema, kind, name, unitText(kind, name, o.lines, errors), result,
+                        error))
+            return false;
+    }
     return true;
 }
 
@@ -179,30 +204,17 @@ bool generateSchema(Database &db, const std::string &schema, const GeneratorOpti
         error = "ORA-01918: user '" + foldName(schema) + "' does not exist";
         return false;
     }
-    const std::string prefix = foldName(options.prefix);
     ScopedTransaction transaction(db);
     if (!transaction.ok()) {
         error = transaction.error();
         return false;
     }
-    for (long i = 0; i < options.objects; ++i) {
-        // A body's specification (the next unit) is created first, as Oracle needs it.
-        const bool pair = i % 4 == 0 && i + 1 < options.objects;
-        if (pair && !generateUnit(db, schema, prefix, options, i + 1, result, error, true))
-            return false;
-        if (!generateUnit(db, schema, prefix, options, i, result, error))
-            return false;
-        if (pair && !applySpecErrors(db, schema, prefix, options, i + 1, result, error))
-            return false;
-        i += pair ? 1 : 0;
-    }
-    if (!transaction.commit()) {
-        error = transaction.error();
+    if (!generateUnits(db, schema, options, result, error) || !transaction.commit()) {
+        if (error.empty())
+            error = transaction.error();
         result = GeneratorResult();
         return false;
     }
-    result.objects = options.objects;
-    result.lines = options.objects * options.lines;
     return true;
 }
 
