@@ -1,10 +1,8 @@
 REM Demo schema SCOTT: the classic DEPT and EMP tables and a set of program units.
 REM Run as SCOTT:  ocilite run DB SCOTT demo.sql   (or let "ocilite demo DB" do it all)
 REM
-REM The embedded database compiles each program unit as it is created. The units that do
-REM not compile also declare, after their "/", the rows Oracle reports for them, as
-REM "--@error LINE:POS TEXT" lines ("--@+ TEXT" continues a message on a further line);
-REM declared rows replace the compiler's.
+REM The embedded database compiles each program unit as it is created; the units that do
+REM not compile get the errors Oracle reports for them.
 SET ECHO OFF
 SET FEEDBACK OFF
 WHENEVER SQLERROR CONTINUE

@@ -1,5 +1,7 @@
-REM Program units that do not compile. Each is followed by the errors the compiler reports
-REM for it, as "--@error LINE:POS TEXT" (LINE and POS in the stored source).
+REM Program units that do not compile: each is broken the way real code breaks (a name
+REM never declared, a missing ';', a table that does not exist, a misspelt member), and its
+REM errors are the rows the compiler gives for it, as Oracle gives them. ORDERS_PKG's
+REM specification uses a table that does not exist, so its body cannot be compiled.
 
 CREATE OR REPLACE PROCEDURE show_emp_bonus (p_empno IN emp.empno%TYPE) IS
 	-- ボーナス額を表示する（税引前）
@@ -12,8 +14,6 @@ BEGIN
 END show_emp_bonus;
 /
 SHOW ERRORS
---@error 7:3 PL/SQL: Statement ignored
---@error 7:22 PLS-00201: identifier 'BONUS_RATE' must be declared
 
 CREATE OR REPLACE PROCEDURE hire_employee (
     p_ename  IN VARCHAR2,
@@ -31,12 +31,6 @@ BEGIN
 END hire_employee;
 /
 SHOW ERRORS
---@error 12:5 PLS-00103: Encountered the symbol "INSERT" when expecting one of the following:
---@+
---@+    . ( * @ % & = - + ; < / > at in is mod remainder not rem
---@+    <an exponent (**)> <> or != or ~= >= <= <> and or like like2
---@+    like4 likec between || multiset member submultiset
---@+ The symbol ";" was substituted for "INSERT" to continue.
 
 CREATE OR REPLACE FUNCTION dept_headcount (p_deptno IN NUMBER) RETURN NUMBER IS
     v_count NUMBER;
@@ -49,8 +43,6 @@ BEGIN
 END dept_headcount;
 /
 SHOW ERRORS
---@error 4:5 PL/SQL: SQL Statement ignored
---@error 6:12 PL/SQL: ORA-00942: table or view does not exist
 
 CREATE OR REPLACE FUNCTION net_pay (p_empno IN NUMBER) RETURN NUMBER IS
     v_sal  NUMBER;
@@ -62,9 +54,6 @@ BEGIN
 END net_pay;
 /
 SHOW ERRORS
---@error 7:5 PL/SQL: Statement ignored
---@error 7:29 PLS-00201: identifier 'INCOME_TAX' must be declared
---@error 7:49 PLS-00201: identifier 'SOCIAL_INS' must be declared
 
 CREATE OR REPLACE PACKAGE BODY payroll_pkg AS
 
@@ -87,10 +76,6 @@ CREATE OR REPLACE PACKAGE BODY payroll_pkg AS
 END payroll_pkg;
 /
 SHOW ERRORS
---@error 7:9 PL/SQL: Statement ignored
---@error 7:21 PLS-00302: component 'PUT_LIN' must be declared
---@error 9:9 PL/SQL: Statement ignored
---@error 9:42 PLS-00302: component 'DEPT_NAME' must be declared
 
 CREATE OR REPLACE PACKAGE orders_pkg AS
     -- 受注処理パッケージ
@@ -101,8 +86,6 @@ CREATE OR REPLACE PACKAGE orders_pkg AS
 END orders_pkg;
 /
 SHOW ERRORS
---@error 3:5 PL/SQL: Item ignored
---@error 3:27 PLS-00201: identifier 'ORDERS.ORDER_ID' must be declared
 
 CREATE OR REPLACE PACKAGE BODY orders_pkg AS
 
@@ -123,7 +106,3 @@ CREATE OR REPLACE PACKAGE BODY orders_pkg AS
 END orders_pkg;
 /
 SHOW ERRORS
---@error 6:9 PL/SQL: SQL Statement ignored
---@error 6:42 PL/SQL: ORA-00942: table or view does not exist
---@error 13:9 PL/SQL: SQL Statement ignored
---@error 13:16 PL/SQL: ORA-00942: table or view does not exist
