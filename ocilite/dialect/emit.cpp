@@ -209,6 +209,8 @@ private:
             put("SYSDATE()");
         } else if (t.isWord("USER")) {
             put("OCILITE_SCHEMA()");
+        } else if (t.isWord("UID") && !(i + 1 < m_t.size() && m_t[i + 1].isOp("("))) {
+            put("(SELECT USER_ID FROM main.OCILITE_USERS WHERE USERNAME = OCILITE_SCHEMA())");
         } else if (t.isWord("SYSTIMESTAMP") || t.isWord("CURRENT_TIMESTAMP") ||
                    t.isWord("LOCALTIMESTAMP")) {
             put("SYSTIMESTAMP()");

@@ -2,12 +2,14 @@
 // result, and turning an OraError into the error SQLite reports (private header).
 #pragma once
 
+#include "ocilite/dialect/sql_functions.h"
 #include "ocilite/dialect/text_form.h"
 #include "ocilite/engine/errors.h"
 
 #include <sqlite3.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace ocilite {
@@ -62,6 +64,42 @@ inline long long argInteger(sqlite3_value *v, long long low, long long high) {
     if (d >= static_cast<double>(high))
         return high;
     return static_cast<long long>(d);
+}
+
+// The session a function was registered with.
+inline const SqlSession *session(sqlite3_context *ctx) {
+    return static_cast<const SqlSession *>(sqlite3_user_data(ctx));
+}
+
+// The session's NLS_DATE_FORMAT, Oracle's default without one.
+inline std::string sessionDateFormat(sqlite3_context *ctx) {
+    const SqlSession *s = session(ctx);
+    return s && s->dateFormat && !s->dateFormat->empty() ? *s->dateFormat : kDefaultDateFormat;
+}
+
+// A number result: an integer when it is whole and exact as one, else a double; beyond
+// NUMBER's range, ORA-01426.
+inline void resultNumber(sqlite3_context *ctx, double value) {
+    checkNumberRange(value);
+    if (value == std::floor(value) && std::fabs(value) < 9e15)
+        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(value));
+    else
+        sqlite3_result_double(ctx, value);
+}
+
+// A date argument: text in the engine's stored form; anything else is no date.
+inline std::optional<DateTime> argDate(sqlite3_value *v) {
+    if (sqlite3_value_type(v) != SQLITE_TEXT)
+        return std::nullopt;
+    return parseStoredDate(argText(v));
+}
+
+// A date argument that must be one: ORA-01861 otherwise.
+inline DateTime dateArgument(sqlite3_value *value) {
+    auto date = argDate(value);
+    if (!date)
+        throw OraError(kOraLiteralMismatch);
+    return *date;
 }
 
 } // namespace ocilite

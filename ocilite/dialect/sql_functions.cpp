@@ -1,5 +1,6 @@
 #include "ocilite/dialect/sql_functions.h"
 
+#include "ocilite/dialect/calendar.h"
 #include "ocilite/dialect/sql_function_args.h"
 #include "ocilite/dialect/text_form.h"
 #include "ocilite/engine/errors.h"
@@ -42,22 +43,8 @@ size_t byteOffset(const std::string &s, size_t k) {
     return std::min(i, s.size());
 }
 
-std::optional<DateTime> argDate(sqlite3_value *v) {
-    if (sqlite3_value_type(v) != SQLITE_TEXT)
-        return std::nullopt;
-    return parseStoredDate(argText(v));
-}
-
 // The longest text a SQL function returns, as VARCHAR2 in SQL: 4000 characters.
 constexpr long long kMaxTextCharacters = 4000;
-
-void resultNumber(sqlite3_context *ctx, double value) {
-    checkNumberRange(value);
-    if (value == std::floor(value) && std::fabs(value) < 9e15)
-        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(value));
-    else
-        sqlite3_result_double(ctx, value);
-}
 
 void fnLike(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     if (isNull(argv[0]) || isNull(argv[1]) || (argc == 3 && isNull(argv[2])))
@@ -72,47 +59,6 @@ void fnLike(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
     const std::string pattern = argText(argv[0]);
     const std::string text = argText(argv[1]);
     sqlite3_result_int(ctx, likeMatch(pattern.c_str(), text.c_str(), escape) ? 1 : 0);
-}
-
-const SqlSession *session(sqlite3_context *ctx) {
-    return static_cast<const SqlSession *>(sqlite3_user_data(ctx));
-}
-
-// The session's NLS_DATE_FORMAT, Oracle's default without one.
-std::string sessionDateFormat(sqlite3_context *ctx) {
-    const SqlSession *s = session(ctx);
-    return s && s->dateFormat && !s->dateFormat->empty() ? *s->dateFormat : kDefaultDateFormat;
-}
-
-void fnSchema(sqlite3_context *ctx, int, sqlite3_value **) {
-    sqlite3_result_text(ctx, session(ctx)->user->c_str(), -1, SQLITE_TRANSIENT);
-}
-
-// SYS_CONTEXT('USERENV', parameter): the parameters scripts ask for.
-void fnSysContext(sqlite3_context *ctx, int, sqlite3_value **argv) {
-    const SqlSession *s = session(ctx);
-    std::string ns = isNull(argv[0]) ? "" : argText(argv[0]);
-    std::string name = isNull(argv[1]) ? "" : argText(argv[1]);
-    for (std::string *t : {&ns, &name})
-        for (char &c : *t)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (ns != "USERENV")
-        return sqlite3_result_null(ctx);
-    std::string value;
-    if (name == "CURRENT_SCHEMA")
-        value = *s->currentSchema;
-    else if (name == "SESSION_USER" || name == "CURRENT_USER" || name == "AUTHENTICATED_IDENTITY")
-        value = *s->user;
-    else if (name == "DB_NAME" || name == "INSTANCE_NAME" || name == "SERVICE_NAME" ||
-             name == "CON_NAME")
-        value = "OCILITE";
-    else if (name == "LANGUAGE")
-        value = "AMERICAN_AMERICA.AL32UTF8";
-    else if (name == "NLS_DATE_FORMAT")
-        value = sessionDateFormat(ctx);
-    else
-        return sqlite3_result_null(ctx);
-    sqlite3_result_text(ctx, value.c_str(), -1, SQLITE_TRANSIENT);
 }
 
 void fnNvl(sqlite3_context *ctx, int, sqlite3_value **argv) {
@@ -399,22 +345,6 @@ void fnMod(sqlite3_context *ctx, int, sqlite3_value **argv) {
     });
 }
 
-void fnTrunc(sqlite3_context *ctx, int argc, sqlite3_value **argv) {
-    if (isNull(argv[0]))
-        return sqlite3_result_null(ctx);
-    guarded(ctx, [&] {
-        if (auto date = argDate(argv[0])) {
-            DateTime d = *date;
-            d.hour = d.minute = d.second = 0;
-            return resultText(ctx, storedDate(d));
-        }
-        const double v = argNumber(argv[0]);
-        const int places = argc > 1 ? static_cast<int>(argInteger(argv[1], -130, 130)) : 0;
-        const double scale = std::pow(10.0, places);
-        resultNumber(ctx, std::trunc(v * scale) / scale);
-    });
-}
-
 void fnInitcap(sqlite3_context *ctx, int, sqlite3_value **argv) {
     if (isNull(argv[0]))
         return sqlite3_result_null(ctx);
@@ -430,13 +360,6 @@ void fnInitcap(sqlite3_context *ctx, int, sqlite3_value **argv) {
         }
     }
     resultText(ctx, s);
-}
-
-DateTime dateArgument(sqlite3_value *value) {
-    auto date = argDate(value);
-    if (!date)
-        throw OraError(kOraLiteralMismatch);
-    return *date;
 }
 
 // The characters of a text, each as its UTF-8 bytes.
@@ -537,39 +460,6 @@ void fnMonthsBetween(sqlite3_context *ctx, int, sqlite3_value **argv) {
         };
         resultNumber(ctx, months + (seconds(a) - seconds(b)) / (31 * 86400.0));
     });
-}
-
-// Days since 1970-01-01 of a civil date (proleptic Gregorian), and back.
-long long daysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-DateTime civilFromSeconds(long long seconds) {
-    long long days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-    long long rest = seconds - days * 86400;
-    days += 719468;
-    const long long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long long doe = days - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    DateTime d;
-    d.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    d.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    d.year = static_cast<int>(yoe + era * 400 + (d.month <= 2));
-    d.hour = static_cast<int>(rest / 3600);
-    d.minute = static_cast<int>(rest / 60 % 60);
-    d.second = static_cast<int>(rest % 60);
-    return d;
-}
-
-long long secondsOf(const DateTime &d) {
-    return daysFromCivil(d.year, d.month, d.day) * 86400 + d.hour * 3600 + d.minute * 60 + d.second;
 }
 
 void fnDateAdd(sqlite3_context *ctx, int, sqlite3_value **argv) {
@@ -777,8 +667,6 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
         {"CONCAT", 2, fnConcat},
         {"CHR", 1, fnChr},
         {"MOD", 2, fnMod},
-        {"TRUNC", 1, fnTrunc},
-        {"TRUNC", 2, fnTrunc},
         {"INITCAP", 1, fnInitcap},
         {"ADD_MONTHS", 2, fnAddMonths},
         {"LAST_DAY", 1, fnLastDay},
@@ -796,8 +684,6 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
     for (const Function &f : kFunctions)
         sqlite3_create_function_v2(db, f.name, f.args, flags, data, f.fn, nullptr, nullptr,
                                    nullptr);
-    sqlite3_create_function_v2(db, "SYS_CONTEXT", 2, SQLITE_UTF8, data, fnSysContext, nullptr,
-                               nullptr, nullptr);
     sqlite3_create_function_v2(
         db, "SYS_GUID", 0, SQLITE_UTF8, nullptr,
         [](sqlite3_context *ctx, int, sqlite3_value **) {
@@ -815,9 +701,10 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
             resultText(ctx, storedDate(currentDate()) + ".000000");
         },
         nullptr, nullptr, nullptr);
-    sqlite3_create_function_v2(db, "OCILITE_SCHEMA", 0, SQLITE_UTF8, data, fnSchema, nullptr,
-                               nullptr, nullptr);
     registerRegexpFunctions(db);
+    registerRoundingFunctions(db);
+    registerSessionFunctions(db, session);
+    registerByteFunctions(db, session);
 }
 
 } // namespace ocilite

@@ -26,6 +26,12 @@ void registerRawFunctions(sqlite3 *db);
 // REGEXP_LIKE, REGEXP_SUBSTR, REGEXP_INSTR, REGEXP_REPLACE, REGEXP_COUNT (regexp_functions.cpp);
 // registered by registerSqlFunctions.
 void registerRegexpFunctions(sqlite3 *db);
+// ROUND, TRUNC (numbers and dates) and NEXT_DAY (rounding.cpp).
+void registerRoundingFunctions(sqlite3 *db);
+// USER (as OCILITE_SCHEMA()), SYS_CONTEXT('USERENV', ...) and USERENV (session_functions.cpp).
+void registerSessionFunctions(sqlite3 *db, const SqlSession *session);
+// LENGTHB, VSIZE and DUMP (byte_functions.cpp).
+void registerByteFunctions(sqlite3 *db, const SqlSession *session);
 
 // Oracle's LIKE: case-sensitive, '_' one character, '%' any run, optional escape.
 bool likeMatch(const char *pattern, const char *text, int escape);

@@ -24,6 +24,7 @@ const std::set<std::string, std::less<>> kNumberFunctions = {"COUNT",
                                                              "ASCII",
                                                              "STDDEV",
                                                              "LENGTHB",
+                                                             "VSIZE",
                                                              "EXP",
                                                              "LN",
                                                              "LOG",
@@ -138,7 +139,7 @@ private:
             return OraType::rowid();
         if (t.isWord("NULL"))
             return OraType::varchar2(0);
-        if (t.isWord("ROWNUM") || t.isWord("LEVEL"))
+        if (t.isWord("ROWNUM") || t.isWord("LEVEL") || t.isWord("UID"))
             return OraType::number();
         return columnType("", t.text);
     }

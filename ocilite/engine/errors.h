@@ -52,6 +52,7 @@ namespace ocilite {
     X(kOraAmbiguousSelectName, 960, "ambiguous column naming in select list")                      \
     X(kOraMissingOnKeyword, 969, "missing ON keyword")                                             \
     X(kOraIdentifierTooLong, 972, "identifier is too long")                                        \
+    X(kOraNotGroupByExpression, 979, "not a GROUP BY expression")                                  \
     X(kOraColumnNotAllowed, 984, "column not allowed here")                                        \
     X(kOraMissingOrInvalidPrivilege, 990, "missing or invalid privilege")                          \
     X(kOraInvalidCursor, 1001, "invalid cursor")                                                   \
@@ -93,6 +94,7 @@ namespace ocilite {
     X(kOraPublicSynonymNotFound, 1432, "public synonym to be dropped does not exist")              \
     X(kOraPrivateSynonymNotFound, 1434, "private synonym to be dropped does not exist")            \
     X(kOraUserDoesNotExist, 1435, "user does not exist")                                           \
+    X(kOraConnectByLoop, 1436, "CONNECT BY loop in user data")                                     \
     X(kOraPrecisionExceeded, 1438,                                                                 \
       "value larger than specified precision allowed for this column")                             \
     X(kOraModifyNotEmpty, 1439, "column to be modified must be empty to change datatype")          \
@@ -110,6 +112,7 @@ namespace ocilite {
     X(kOraSynonymSameName, 1471, "cannot create a synonym with same name as object")               \
     X(kOraDivisorZero, 1476, "divisor is equal to zero")                                           \
     X(kOraArraysNeedPlsql, 1484, "arrays can only be bound to PL/SQL statements")                  \
+    X(kOraConcatenationTooLong, 1489, "result of string concatenation is too long")                \
     X(kOraBlockCorrupted, 1578, "ORACLE data block corrupted (file # %s, block # %s)")             \
     X(kOraStringTooLong, 1704, "string literal too long")                                          \
     X(kOraOuterJoinOr, 1719, "outer join operator (+) not allowed in operand of OR or IN")         \
@@ -132,18 +135,24 @@ namespace ocilite {
     X(kOraMandatoryColumnNotEmpty, 1758, "table must be empty to add mandatory (NOT NULL) column") \
     X(kOraIllegalArgument, 1760, "illegal argument for function")                                  \
     X(kOraSynonymLoop, 1775, "looping chain of synonyms")                                          \
+    X(kOraOrderByPosition, 1785, "ORDER BY item must be the number of a SELECT-list expression")   \
+    X(kOraConnectByRequired, 1788, "CONNECT BY clause required in this query block")               \
     X(kOraTooManyColumns, 1792, "maximum number of columns in a table or view is 1000")            \
+    X(kOraListTooLong, 1795, "maximum number of expressions in a list is 1000")                    \
     X(kOraDateFormatNotRecognized, 1821, "date format not recognized")                             \
     X(kOraDateFormatEnds, 1830, "date format picture ends before converting entire input string")  \
     X(kOraDateNotLongEnough, 1840, "input value not long enough for date format")                  \
     X(kOraYearRange, 1841, "(full) year must be between -4713 and +9999, and not be 0")            \
     X(kOraInvalidMonth, 1843, "not a valid month")                                                 \
+    X(kOraNotDayOfWeek, 1846, "not a valid day of the week")                                       \
     X(kOraInvalidDay, 1847, "day of month must be between 1 and last day of month")                \
     X(kOraInvalidHour, 1850, "hour must be between 0 and 23")                                      \
     X(kOraInvalidMinute, 1851, "minutes must be between 0 and 59")                                 \
     X(kOraInvalidSecond, 1852, "seconds must be between 0 and 59")                                 \
     X(kOraNonNumeric, 1858, "a non-numeric character was found where a numeric was expected")      \
     X(kOraLiteralMismatch, 1861, "literal does not match format string")                           \
+    X(kOraTooManyPrecision, 1898, "too many precision specifiers")                                 \
+    X(kOraBadPrecision, 1899, "bad precision specifier")                                           \
     X(kOraUserOrRoleNotFound, 1917, "user or role '%s' does not exist")                            \
     X(kOraUserNotFound, 1918, "user '%s' does not exist")                                          \
     X(kOraRoleNotFound, 1919, "role '%s' does not exist")                                          \
@@ -152,6 +161,7 @@ namespace ocilite {
     X(kOraRevokeNotGranted, 1927, "cannot REVOKE privileges you did not grant")                    \
     X(kOraUserConnected, 1940, "cannot drop a user that is currently connected")                   \
     X(kOraMissingKeywordNamed, 2000, "missing %s keyword")                                         \
+    X(kOraUserenvParameter, 2003, "invalid USERENV parameter")                                     \
     X(kOraRemoteDatabaseNotFound, 2019, "connection description for remote database not found")    \
     X(kOraInvalidSessionOption, 2248, "invalid option for ALTER SESSION")                          \
     X(kOraOnePrimaryKey, 2260, "table can have only one primary key")                              \

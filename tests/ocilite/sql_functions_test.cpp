@@ -115,6 +115,112 @@ TEST_F(OciTest, DateFunctions) {
     expectValues(oci, std::begin(cases), std::end(cases));
 }
 
+// ROUND and TRUNC of a date go to the unit the format names, rounding up where Oracle's table
+// says (a year on 1 July, a month on the sixteenth, a day at noon ...); the result is a DATE.
+TEST_F(OciTest, DatesRoundAndTruncateToTheNamedUnit) {
+    const char *const kAt = "to_date('2024-05-17 13:47:31', 'YYYY-MM-DD HH24:MI:SS')";
+    const std::pair<const char *, const char *> cases[] = {
+        {"round(%, 'YYYY')", "2024-01-01 00:00"},
+        {"round(to_date('2024-07-01', 'YYYY-MM-DD'), 'year')", "2025-01-01 00:00"},
+        {"trunc(%, 'YEAR')", "2024-01-01 00:00"},
+        {"round(%, 'MM')", "2024-06-01 00:00"},
+        {"round(to_date('2024-05-15 23:59', 'YYYY-MM-DD HH24:MI'), 'MON')", "2024-05-01 00:00"},
+        {"trunc(%, 'MONTH')", "2024-05-01 00:00"},
+        {"round(%, 'Q')", "2024-07-01 00:00"},
+        {"round(to_date('2024-05-15 23:59', 'YYYY-MM-DD HH24:MI'), 'Q')", "2024-04-01 00:00"},
+        {"trunc(%, 'Q')", "2024-04-01 00:00"},
+        {"round(%)", "2024-05-18 00:00"},
+        {"round(%, 'DD')", "2024-05-18 00:00"},
+        {"round(to_date('2024-05-17 11:59', 'YYYY-MM-DD HH24:MI'), 'J')", "2024-05-17 00:00"},
+        {"round(%, 'HH')", "2024-05-17 14:00"},
+        {"trunc(%, 'HH24')", "2024-05-17 13:00"},
+        {"round(%, 'MI')", "2024-05-17 13:48"},
+        {"trunc(%, 'MI')", "2024-05-17 13:47"},
+        {"trunc(%, 'DAY')", "2024-05-12 00:00"}, // the Sunday before
+        {"round(%, 'D')", "2024-05-19 00:00"},   // past Wednesday noon: the next Sunday
+        {"trunc(%, 'IW')", "2024-05-13 00:00"},  // Monday
+        {"trunc(%, 'WW')", "2024-05-13 00:00"},  // 1 January 2024 was a Monday
+        {"trunc(%, 'W')", "2024-05-15 00:00"},   // the 1st, 8th, 15th ...
+        {"trunc(to_date('2021-01-02', 'YYYY-MM-DD'), 'IYYY')", "2019-12-30 00:00"},
+        {"trunc(%, 'CC')", "2001-01-01 00:00"},
+        {"trunc(to_date('2000-12-31', 'YYYY-MM-DD'), 'SCC')", "1901-01-01 00:00"},
+        {"round(to_date('2051-01-01', 'YYYY-MM-DD'), 'CC')", "2101-01-01 00:00"},
+        {"next_day(%, 'TUESDAY')", "2024-05-21 13:47"},
+        {"next_day(%, 'fri')", "2024-05-24 13:47"}, // the same day counts a week on
+        {"next_day(to_date('2001-02-02', 'YYYY-MM-DD'), 'TUEsday')", "2001-02-06 00:00"},
+    };
+    for (const auto &[pattern, value] : cases) {
+        std::string expression = pattern;
+        if (const size_t at = expression.find('%'); at != std::string::npos)
+            expression.replace(at, 1, kAt);
+        const std::string sql =
+            "select to_char(" + expression + ", 'YYYY-MM-DD HH24:MI') from dual";
+        const Result r = oci.query(sql);
+        ASSERT_EQ(0, r.rc) << sql << "\n" << oci.message(r.rc);
+        EXPECT_EQ(value, r.rows.at(0).at(0)) << sql;
+    }
+    // The SQL Reference's example: the default date format shows the rounded year.
+    EXPECT_EQ(Rows{{"01-JAN-01"}},
+              oci.rows("select round(to_date('27-OCT-00', 'DD-MON-RR'), 'YEAR') from dual"));
+}
+
+TEST_F(OciTest, NumbersRoundInDecimal) {
+    const Case cases[] = {
+        {"round(15.193, 1)", "15.2"},
+        {"round(15.193, -1)", "20"},
+        {"round(1.005, 2)", "1.01"},
+        {"round(-2.5)", "-3"},
+        {"round(2.4999)", "2"},
+        {"round(0.04)", "0"},
+        {"round(9.96, 1)", "10"},
+        {"round(-0.0051, 2)", "-.01"},
+        {"round(123456789012345678, -3)", "123456789012346000"},
+        {"round(7)", "7"},
+        {"trunc(15.79, 1)", "15.7"},
+        {"trunc(-15.79)", "-15"},
+        {"trunc(1999, -3)", "1000"},
+        {"round('2.5')", "3"},
+        {"round(null, 1)", ""},
+        {"round(2.5, null)", ""},
+    };
+    expectValues(oci, std::begin(cases), std::end(cases));
+}
+
+// LENGTHB, VSIZE and DUMP read the bytes of a value; USERENV and UID what the session is.
+TEST_F(OciTest, ByteAndSessionFunctions) {
+    const Case cases[] = {
+        {"lengthb('CANDIDE')", "7"},
+        {"lengthb('日本')", "6"},
+        {"lengthb(12.5)", "4"},
+        {"lengthb(to_date('2024-01-31', 'YYYY-MM-DD'))", "9"},
+        {"nvl(to_char(lengthb('')), 'null')", "null"},
+        {"vsize(100)", "2"},
+        {"vsize(-1)", "3"},
+        {"vsize('日本')", "6"},
+        {"vsize(sysdate)", "7"},
+        {"dump(1)", "Typ=2 Len=2: 193,2"},
+        {"dump(-1)", "Typ=2 Len=3: 62,100,102"},
+        {"dump(123)", "Typ=2 Len=3: 194,2,24"},
+        {"dump('abc', 16)", "Typ=1 Len=3: 61,62,63"},
+        {"dump('abc', 1017)", "Typ=1 Len=3 CharacterSet=AL32UTF8: a,b,c"},
+        {"dump('abc', 8, 2)", "Typ=1 Len=3: 142,143"},
+        {"dump('abcd', 10, 2, 2)", "Typ=1 Len=4: 98,99"},
+        {"dump(to_date('2024-02-29 10:11:12', 'YYYY-MM-DD HH24:MI:SS'))",
+         "Typ=12 Len=7: 120,124,2,29,11,12,13"},
+        {"dump(null)", "NULL"},
+        {"userenv('LANGUAGE')", "AMERICAN_AMERICA.AL32UTF8"},
+        {"userenv('isdba')", "FALSE"},
+        {"userenv('LANG')", "US"},
+        {"nvl(userenv('CLIENT_INFO'), 'none')", "none"},
+        {"userenv('SESSIONID') - userenv('SESSIONID')", "0"},
+        {"sys_context('USERENV', 'SESSION_USER')", "SCOTT"},
+    };
+    expectValues(oci, std::begin(cases), std::end(cases));
+    EXPECT_EQ(oci.rows("select user_id from all_users where username = 'SCOTT'"),
+              oci.rows("select uid from dual"));
+    EXPECT_EQ(Rows{{"1"}}, oci.rows("select count(*) from all_users where user_id = uid"));
+}
+
 TEST_F(OciTest, NullHandlingFunctions) {
     const Case cases[] = {
         {"nvl2(null, 'a', 'b')", "b"},
@@ -288,6 +394,17 @@ TEST_F(OciTest, BadArgumentsGetOraclesErrors) {
         {"substr('a')", 909},
         {"no_such_function(1)", 904},
         {"add_months('not a date', 1)", 1861},
+        {"trunc(sysdate, 'XX')", 1821},
+        {"round(sysdate, 'QQQ')", 1821},
+        {"trunc(sysdate, 'SS')", 1899},
+        {"round(sysdate, 'AM')", 1899},
+        {"trunc(sysdate, 'YYYYMM')", 1898},
+        {"round(sysdate, 'MM-DD')", 1898},
+        {"next_day(sysdate, 'XYZ')", 1846},
+        {"next_day(sysdate, 'SU')", 1846},
+        {"next_day('x', 'MONDAY')", 1861},
+        {"userenv('NO_SUCH_PARAMETER')", 2003},
+        {"round('abc')", 1722},
     };
     for (const auto &[expression, code] : cases) {
         const std::string sql = std::string("select ") + expression + " from dual";
