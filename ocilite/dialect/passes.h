@@ -122,6 +122,12 @@ void wrapConcatenations(StatementTokens &st);
 void rewriteDateArithmetic(StatementTokens &st, const std::string &schema,
                            const NameResolver &resolver);
 
+// An IN list of more than 1000 expressions: ORA-01795 (grouping.cpp).
+void checkInLists(const Tokens &tokens);
+// A lone number in GROUP BY is a constant to Oracle and a position to SQLite: it becomes a
+// text literal, a constant to both (grouping.cpp).
+void unpositionGroupBy(Tokens &tokens);
+
 // The right operand of each '/' becomes OCILITE_DIVISOR(operand), which refuses a zero
 // divisor with ORA-01476 (division.cpp).
 void wrapDivisors(StatementTokens &st);
@@ -141,6 +147,11 @@ Emitted emit(const std::string &sql, const Tokens &tokens, StatementKind kind,
 // (select_list.cpp).
 void typeSelectList(const StatementTokens &st, const FromTables &tables,
                     const NameResolver &resolver, std::vector<SelectItem> &items);
+
+// A grouped query whose select list names a column that is neither grouped nor inside an
+// aggregate: ORA-00979 (grouping.cpp). Reads the outermost query block.
+void checkGroupedSelectList(const StatementTokens &st, const FromTables &tables,
+                            const NameResolver &resolver);
 
 // The nesting of an expression (parentheses, CASE, prefix operators) is bounded, so that no
 // pass recurses without limit: ORA-03095 beyond kMaxExpressionDepth (expression_depth.cpp).

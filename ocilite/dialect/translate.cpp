@@ -67,6 +67,8 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     dropForUpdate(st.tokens);
     rewriteOuterJoins(st.tokens);
     checkSelectHasFrom(st.tokens);
+    checkInLists(st.tokens);
+    unpositionGroupBy(st.tokens);
     tr.items = nameSelectList(sql, st);
     rewriteSequences(st, schema, resolver);
     rewriteCasts(st);
@@ -77,6 +79,7 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     Emitted emitted = emit(sql, st.tokens, tr.kind, schema, resolver);
     tr.sql = std::move(emitted.sql);
     tr.binds = std::move(emitted.binds);
+    checkGroupedSelectList(st, emitted.fromTables, resolver);
     typeSelectList(st, emitted.fromTables, resolver, tr.items);
     return tr;
 }
@@ -97,6 +100,8 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
         throw OraError(kOraMissingInto);
     if (kind == StatementKind::Update)
         unqualifySetColumns(t);
+    checkInLists(t);
+    unpositionGroupBy(t);
     rewriteSequences(st, schema, resolver);
     rewriteCasts(st);
     wrapAggregateArguments(st);

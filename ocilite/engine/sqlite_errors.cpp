@@ -129,6 +129,8 @@ void throwStatementError(const std::string &message) {
         throw OraError(kOraUnimplemented,
                        "INSERT, UPDATE and DELETE on a view are not supported by the embedded "
                        "database");
+    if (contains(message, "ORDER BY term out of range"))
+        throw OraError(kOraOrderByPosition);
     if (startsWith(message, "ambiguous column name"))
         throw OraError(kOraColumnAmbiguous);
     if (startsWith(message, "no such function"))

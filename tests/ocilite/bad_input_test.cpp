@@ -53,6 +53,12 @@ TEST_F(OciTest, HugeStatements) {
         big += ", 'ABCDEFGHIJ'";
     big += ")";
     Result r = oci.query(big);
+    EXPECT_EQ(1795, r.rc) << oci.message(r.rc); // more than a list may hold
+    big = "select ename from emp where ename in ('X'";
+    for (int i = 1; big.size() < (1u << 20); ++i)
+        big += i % 1000 == 0 ? ") or ename in ('ABCDEFGHIJ'" : ", 'ABCDEFGHIJ'";
+    big += ")";
+    r = oci.query(big);
     EXPECT_EQ(0, r.rc) << oci.message(r.rc);
     EXPECT_TRUE(r.rows.empty());
     std::string literal = "select '" + std::string(1u << 20, 'x') + "' from dual";
