@@ -35,26 +35,6 @@ size_t groupListEnd(const Tokens &t, size_t from) {
     });
 }
 
-// The expressions of a comma list [from, to) at its own level, as token ranges.
-std::vector<TokenRange> listItems(const Tokens &t, size_t from, size_t to) {
-    std::vector<TokenRange> items;
-    size_t start = from;
-    int depth = 0;
-    for (size_t i = from; i < to; ++i) {
-        if (t[i].isOp("("))
-            ++depth;
-        else if (t[i].isOp(")"))
-            --depth;
-        else if (depth == 0 && t[i].isOp(",")) {
-            items.push_back({start, i});
-            start = i + 1;
-        }
-    }
-    if (start < to)
-        items.push_back({start, to});
-    return items;
-}
-
 bool sameTokens(const Tokens &t, TokenRange a, size_t at) {
     if (at + (a.to - a.from) > t.size())
         return false;
@@ -71,7 +51,7 @@ void checkInLists(const Tokens &t) {
         if (!t[i].isWord("IN") || !t[i + 1].isOp("(") || startsQuery(t, i + 2))
             continue;
         const size_t close = closingParen(t, i + 1);
-        if (listItems(t, i + 2, std::min(close, t.size())).size() > kMaxListExpressions)
+        if (commaItems(t, i + 2, std::min(close, t.size())).size() > kMaxListExpressions)
             throw OraError(kOraListTooLong);
     }
 }
@@ -82,7 +62,7 @@ void unpositionGroupBy(Tokens &t) {
             continue;
         // A lone number is a constant to Oracle, a column position to SQLite: as a text
         // literal it is a constant to both, and groups the rows alike.
-        for (const TokenRange &item : listItems(t, i + 2, groupListEnd(t, i + 2)))
+        for (const TokenRange &item : commaItems(t, i + 2, groupListEnd(t, i + 2)))
             if (item.to == item.from + 1 && t[item.from].kind == TokenKind::Number)
                 t[item.from].kind = TokenKind::String;
     }
@@ -160,7 +140,7 @@ void checkGroupedSelectList(const StatementTokens &st, const FromTables &tables,
     });
     if (group + 1 >= t.size() || !t[group + 1].isWord("BY") || compound < t.size())
         return;
-    Grouping g{t, listItems(t, group + 2, groupListEnd(t, group + 2)), {}};
+    Grouping g{t, commaItems(t, group + 2, groupListEnd(t, group + 2)), {}};
     for (const FromTable &table : tables)
         for (const auto &column : resolver.columnsOf(table.sqliteName))
             g.columns.push_back(column.first);

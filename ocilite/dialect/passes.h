@@ -189,6 +189,8 @@ Token number(const char *text);
 // The first token from `from` on, outside any parentheses opened after it, that `stop`
 // accepts; tokens.size() when there is none.
 size_t topLevel(const Tokens &tokens, size_t from, const std::function<bool(const Token &)> &stop);
+// The items of the comma list [from, to), commas inside parentheses not counted.
+std::vector<TokenRange> commaItems(const Tokens &tokens, size_t from, size_t to);
 // The tokens [from, to).
 Tokens slice(const Tokens &tokens, size_t from, size_t to);
 void append(Tokens &out, const Tokens &more);

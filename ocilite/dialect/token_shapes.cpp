@@ -68,6 +68,25 @@ size_t topLevel(const Tokens &tokens, size_t from, const std::function<bool(cons
     return tokens.size();
 }
 
+std::vector<TokenRange> commaItems(const Tokens &t, size_t from, size_t to) {
+    std::vector<TokenRange> items;
+    size_t start = from;
+    int depth = 0;
+    for (size_t i = from; i < to; ++i) {
+        if (t[i].isOp("("))
+            ++depth;
+        else if (t[i].isOp(")"))
+            --depth;
+        else if (depth == 0 && t[i].isOp(",")) {
+            items.push_back({start, i});
+            start = i + 1;
+        }
+    }
+    if (start < to)
+        items.push_back({start, to});
+    return items;
+}
+
 Tokens slice(const Tokens &tokens, size_t from, size_t to) {
     return Tokens(tokens.begin() + static_cast<long>(from), tokens.begin() + static_cast<long>(to));
 }

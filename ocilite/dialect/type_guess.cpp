@@ -159,23 +159,7 @@ private:
 
     // Arguments of the call whose name is at `from`.
     std::vector<TokenRange> arguments(size_t from) const {
-        std::vector<TokenRange> args;
-        const size_t close = closingParen(m_t, from + 1);
-        size_t start = from + 2;
-        int depth = 0;
-        for (size_t i = start; i < close; ++i) {
-            if (m_t[i].isOp("("))
-                ++depth;
-            else if (m_t[i].isOp(")"))
-                --depth;
-            else if (depth == 0 && m_t[i].isOp(",")) {
-                args.push_back({start, i});
-                start = i + 1;
-            }
-        }
-        if (start < close)
-            args.push_back({start, close});
-        return args;
+        return commaItems(m_t, from + 2, closingParen(m_t, from + 1));
     }
 
     OraType guessCall(size_t from, size_t to) const {
