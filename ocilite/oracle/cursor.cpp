@@ -35,6 +35,7 @@ void Cursor::freeStatement() {
     m_slots.clear();
     m_binds.clear();
     m_rowsFetched = 0;
+    m_onRow = false;
     m_progress = Progress{};
 }
 
@@ -218,6 +219,7 @@ int Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
     const bool resuming = m_progress.waiting == Waiting::BindPiece;
     if (!resuming) {
         checkTables();
+        m_onRow = false;
         m_rowsFetched = 0;
         m_rowsProcessed = 0;
         m_progress = Progress{};
@@ -275,6 +277,7 @@ bool Cursor::runOnce(bool commitOnSuccess, long &rows) {
 }
 
 void Cursor::cancel() {
+    m_onRow = false;
     if (m_stmt && m_executed && m_statementType == oci::kStmtSelect)
         m_conn.check(
             m_conn.oci().stmtFetch2(m_stmt, m_conn.err(), 0, oci::kFetchNext, 0, oci::kDefault));

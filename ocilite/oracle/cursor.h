@@ -98,6 +98,9 @@ public:
     // goes on); throws 1403 when the rows run out (rowsFetched() counts the rows delivered,
     // those of this batch included).
     int fetch(int rows = 1);
+    // Part of a LONG or LONG RAW column of the current row, from byte `offset`, in the
+    // external type's family (oflng); returns the bytes copied.
+    long longPart(int position, long offset, ub1 *buffer, long length, sword type);
     // ogetpi and osetpi: the piece waited for, and the program's buffer for it.
     PieceInfo pieceInfo();
     void setPiece(ub1 piece, void *buffer, ub4 *length);
@@ -129,6 +132,11 @@ private:
         oci::OCIDefine *handle = nullptr;
         int element = 0;     // the element of the caller's arrays the define points at
         long pieceTotal = 0; // the bytes of the value fetched in pieces so far
+        // A LONG or LONG RAW column the bridge fetches whole, in pieces of its own, for the
+        // program's buffer and for oflng.
+        bool gathersLong = false;
+        bool raw = false;
+        std::string longValue;
     };
     // A bind as the program gave it, pointed at one element at a time (a PL/SQL table, or a
     // value in pieces, bound once).
@@ -145,6 +153,7 @@ private:
         int wanted = 0;            // the rows the interrupted fetch asked for
         Slot *pieceSlot = nullptr; // the define the last piece's buffer went to
         ub4 *pieceLength = nullptr;
+        Slot *gathering = nullptr; // the LONG column our own buffer took a piece of
     };
 
     oci::OCIStmt *statement() const;
@@ -162,6 +171,9 @@ private:
     void checkTables() const;
     bool anyPiecewise() const;
     sword fetchOne();
+    bool gatherLongPiece();
+    void deliverLongColumn(Slot &slot, int element);
+    bool wantsWholeLong(size_t column, const Slot &slot) const;
     BindSlot *bindWithHandle(const void *handle);
     Slot *defineWithHandle(const void *handle);
 
@@ -178,6 +190,9 @@ private:
     long m_rowsFetched = 0;
     long m_rowsProcessed = 0;
     Progress m_progress;
+    bool m_onRow = false;     // a row was fetched and the rows have not run out
+    std::vector<ub1> m_chunk; // our buffer for a piece of a LONG value
+    ub4 m_chunkLength = 0;
 };
 
 } // namespace ocilite::oracle

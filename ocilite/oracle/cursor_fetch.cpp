@@ -49,12 +49,23 @@ void Cursor::defineSlot(int position, Slot &slot) {
         length = static_cast<sb4>(slot.scratch.size());
         type = oci::kSqltChr;
     }
-    const bool pieces = slot.callerDefined && d.piecewise;
+    if (slot.gathersLong) {
+        length = 0x7FFFFFFF;
+        type = slot.raw ? oci::kSqltLbi : oci::kSqltLng;
+    }
+    const bool pieces = slot.gathersLong || (slot.callerDefined && d.piecewise);
     m_conn.check(m_conn.oci().defineByPos(
         m_stmt, &slot.handle, m_conn.err(), static_cast<ub4>(position), pieces ? nullptr : buffer,
         length, type, pieces ? nullptr : &slot.indicator, pieces ? nullptr : &slot.returnedLength,
         pieces ? nullptr : &slot.returnCode, pieces ? oci::kDynamicFetch : oci::kDefault));
     slot.applied = true;
+}
+
+// A LONG or LONG RAW column the program does not take in pieces itself.
+bool Cursor::wantsWholeLong(size_t column, const Slot &slot) const {
+    const int type = column < m_columns.size() ? m_columns[column].dataType : 0;
+    return (type == oci::kSqltLng || type == oci::kSqltLbi) &&
+           !(slot.callerDefined && slot.caller.piecewise);
 }
 
 void Cursor::defineRemaining() {
@@ -64,8 +75,11 @@ void Cursor::defineRemaining() {
         auto &slot = m_slots[i];
         if (!slot)
             slot = std::make_unique<Slot>();
-        if (slot->applied)
+        const bool whole = wantsWholeLong(i, *slot);
+        if (slot->applied && slot->gathersLong == whole)
             continue;
+        slot->gathersLong = whole;
+        slot->raw = m_columns[i].dataType == oci::kSqltLbi;
         const int size = m_columns[i].dataSize;
         slot->scratch.assign(static_cast<size_t>(size > 0 ? size : 1), 0);
         defineSlot(static_cast<int>(i + 1), *slot);
@@ -95,14 +109,17 @@ int Cursor::fetch(int rows) {
         pointDefinesAt(row);
         if (m_progress.waiting == Waiting::Nothing)
             for (const auto &slot : m_slots)
-                if (slot && slot->caller.piecewise)
+                if (slot && (slot->caller.piecewise || slot->gathersLong)) {
                     slot->indicator = 0, slot->returnCode = 0, slot->pieceTotal = 0;
+                    slot->longValue.clear();
+                }
         const sword status = fetchOne();
         if (status == oci::kNeedData) {
             m_progress.waiting = Waiting::DefinePiece;
             return kOraNeedBuffer;
         }
         m_progress.waiting = Waiting::Nothing;
+        m_onRow = status != oci::kNoData;
         if (status == oci::kNoData)
             throw m_conn.lastError(status);
         m_conn.check(status);
@@ -115,16 +132,24 @@ int Cursor::fetch(int rows) {
     return 0;
 }
 
-// One row from the server; the piece the last osetpi gave a buffer for is counted.
+// One row from the server; the piece the last osetpi gave a buffer for is counted, and the
+// pieces of the LONG columns we fetch whole are taken here, into our own buffer.
 sword Cursor::fetchOne() {
-    const sword status =
-        m_conn.oci().stmtFetch2(m_stmt, m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);
-    if (m_progress.pieceSlot && m_progress.pieceLength &&
-        (status == oci::kSuccess || status == oci::kSuccessWithInfo || status == oci::kNeedData))
-        m_progress.pieceSlot->pieceTotal += *m_progress.pieceLength;
-    m_progress.pieceSlot = nullptr;
-    m_progress.pieceLength = nullptr;
-    return status;
+    for (;;) {
+        const sword status =
+            m_conn.oci().stmtFetch2(m_stmt, m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);
+        const bool delivered =
+            status == oci::kSuccess || status == oci::kSuccessWithInfo || status == oci::kNeedData;
+        if (m_progress.pieceSlot && m_progress.pieceLength && delivered)
+            m_progress.pieceSlot->pieceTotal += *m_progress.pieceLength;
+        if (m_progress.gathering && delivered)
+            m_progress.gathering->longValue.append(reinterpret_cast<const char *>(m_chunk.data()),
+                                                   m_chunkLength);
+        m_progress.pieceSlot = m_progress.gathering = nullptr;
+        m_progress.pieceLength = nullptr;
+        if (status != oci::kNeedData || !gatherLongPiece())
+            return status;
+    }
 }
 
 bool Cursor::anotherRow() {
@@ -162,6 +187,8 @@ int Cursor::deliverRow(int element) {
             d.buffer, skipOr(d.bufferSkip, static_cast<size_t>(std::max(d.length, 0))), e);
         if (d.piecewise)
             slot->returnedLength = static_cast<ub2>(std::min<long>(slot->pieceTotal, 65535));
+        if (slot->gathersLong && slot->indicator != -1)
+            deliverLongColumn(*slot, element);
         const bool isNull = slot->indicator == -1;
         const bool cut = !isNull && (slot->indicator > 0 || slot->indicator == -2 ||
                                      slot->returnCode == kOraTruncated);

@@ -42,6 +42,23 @@ Cursor::Slot *Cursor::defineWithHandle(const void *handle) {
     return nullptr;
 }
 
+// A piece of a LONG column we fetch whole: our own buffer takes it. False for a piece the
+// program's piecewise define waits for.
+bool Cursor::gatherLongPiece() {
+    constexpr ub4 kChunk = 64 * 1024;
+    const Waited w = waited(m_conn, m_stmt);
+    Slot *slot = w.type == oci::kHtypeDefine ? defineWithHandle(w.handle) : nullptr;
+    if (!slot || !slot->gathersLong)
+        return false;
+    m_chunk.resize(kChunk);
+    m_chunkLength = kChunk;
+    m_conn.check(m_conn.oci().stmtSetPieceInfo(w.handle, w.type, m_conn.err(), m_chunk.data(),
+                                               &m_chunkLength, w.piece, &slot->indicator,
+                                               &slot->returnCode));
+    m_progress.gathering = slot;
+    return true;
+}
+
 PieceInfo Cursor::pieceInfo() {
     if (!m_stmt || m_progress.waiting == Waiting::Nothing)
         throw BridgeError(kOraInvalidOperation);

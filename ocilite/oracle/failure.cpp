@@ -15,6 +15,7 @@ struct Message {
 constexpr Message kMessages[] = {
     {kOraInternal, "internal error code, arguments: [ocilite-oracle]"},
     {kOraInvalidSql, "invalid SQL statement"},
+    {kOraInconsistentTypes, "inconsistent datatypes"},
     {kOraInvalidCursor, "invalid cursor"},
     {kOraFetchOutOfSequence, "fetch out of sequence"},
     {kOraNoStatementParsed, "no statement parsed"},

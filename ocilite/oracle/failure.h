@@ -11,6 +11,7 @@ namespace ocilite::oracle {
 enum BridgeCode : int {
     kOraInternal = 600,
     kOraInvalidSql = 900,
+    kOraInconsistentTypes = 932,
     kOraInvalidCursor = 1001,
     kOraFetchOutOfSequence = 1002,
     kOraNoStatementParsed = 1003,

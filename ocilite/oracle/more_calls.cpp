@@ -57,8 +57,18 @@ sword oexn(Cda_Def *cursor, sword iters, sword rowoff) {
     return cursorCall(cursor, OCIV7_FC_EXEC,
                       [&](Cursor &c) { return execute(*cursor, c, iters, rowoff); });
 }
-sword oflng(Cda_Def *cursor, sword, ub1 *, sb4, sword, ub4 *, sb4) {
-    return notYet(cursor);
+// A part of a LONG or LONG RAW column of the current row, from byte `offset` (0 the first).
+sword oflng(Cda_Def *cursor, sword pos, ub1 *buf, sb4 bufl, sword dtype, ub4 *retl, sb4 offset) {
+    return cursorCall(cursor, OCIV7_FC_FLNG, [&](Cursor &c) {
+        if (retl)
+            *retl = 0;
+        if (!buf && bufl > 0)
+            throw BridgeError(kOraMissingParameter);
+        const long n = c.longPart(pos, offset, buf, bufl, dtype);
+        if (retl)
+            *retl = static_cast<ub4>(n);
+        return 0;
+    });
 }
 // Opcode 0: the value comes in pieces (data at execution); opcode 1: arrays of structures,
 // each element `pv_skip` bytes from the last (a PL/SQL table with maxsiz, as obndra).
