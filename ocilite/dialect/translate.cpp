@@ -6,11 +6,39 @@
 
 #include "oci/ociv7.h"
 #include "ocilite/engine/errors.h"
+#include "ocilite/plsql/lexer.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace ocilite {
 namespace {
 
 constexpr int kSavepointCommand = 56; // Oracle's command code for SAVEPOINT
+constexpr int kPlsqlCommand = 47;     // Oracle's command code for PL/SQL EXECUTE (a block)
+
+// An anonymous block is run by the interpreter of ocilite/plsql_run; its placeholders are
+// noted so a program may bind them (which the interpreter then refuses as not supported).
+Translation translateBlock(const std::string &sql) {
+    Translation tr;
+    tr.kind = StatementKind::Block;
+    tr.functionType = kPlsqlCommand;
+    tr.sql = sql;
+    const std::vector<plsql::Token> tokens = plsql::tokenize(sql);
+    for (const plsql::Token &t : tokens) {
+        if (t.kind != plsql::Tok::BindVar)
+            continue;
+        std::string name = std::string(plsql::tokenText(sql, t).substr(1));
+        if (name.size() > 1 && name.front() == '"' && name.back() == '"')
+            name = name.substr(1, name.size() - 2);
+        else
+            for (char &c : name)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (std::find(tr.binds.begin(), tr.binds.end(), name) == tr.binds.end())
+            tr.binds.push_back(name);
+    }
+    return tr;
+}
 
 // COMMIT [WORK] [COMMENT 'text'] [WRITE [WAIT | NOWAIT] [IMMEDIATE | BATCH]];
 // ROLLBACK [WORK] [TO [SAVEPOINT] name]; SAVEPOINT name. FORCE (an in-doubt distributed
@@ -123,8 +151,7 @@ Translation translate(const std::string &sql, const std::string &schema,
     if (head.empty())
         throw OraError(kOraInvalidSql);
     if (head[0].isWord("BEGIN") || head[0].isWord("DECLARE"))
-        throw OraError(kOraUnimplemented,
-                       "anonymous PL/SQL blocks are not supported by the embedded database");
+        return translateBlock(sql);
     if (head[0].isWord("CREATE"))
         return translateCreate(sql, head, schema);
     StatementTokens st{tokenize(sql), {}};

@@ -52,6 +52,7 @@ enum class StatementKind {
     Savepoint,  // SAVEPOINT name: Translation::objectName
     RollbackTo, // ROLLBACK TO [SAVEPOINT] name
     Several,    // MERGE, INSERT ALL / FIRST: Translation::sql, then each of Translation::parts
+    Block,      // an anonymous PL/SQL block: Translation::sql is its text, binds its placeholders
 };
 
 struct ColumnSpec {

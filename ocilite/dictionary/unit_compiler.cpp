@@ -196,6 +196,16 @@ void compileUnitSource(sqlite3 *db, Catalog &catalog, const std::string &owner,
     compileSource(db, catalog, owner, type, name, source, compiling);
 }
 
+std::vector<plsql::Diagnostic> compileAnonymousBlock(sqlite3 *db, Catalog &catalog,
+                                                     const std::string &owner,
+                                                     std::string_view source) {
+    Compiling compiling;
+    DictionarySchema schema(db, &catalog, &compiling);
+    plsql::CompileResult result;
+    runOnLargeStack([&] { result = plsql::compileAnonymousBlock(owner, source, schema); });
+    return std::move(result.errors);
+}
+
 void invalidateDependents(sqlite3 *db, const std::string &owner, const std::string &name,
                           const std::string &type) {
     Prepared q(db, "WITH RECURSIVE dep(OWNER, NAME, TYPE) AS ("

@@ -5,10 +5,13 @@
 // unit compiles that unit again first, as Oracle does.
 #pragma once
 
+#include "ocilite/plsql/diagnostics.h"
+
 #include <sqlite3.h>
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ocilite {
 
@@ -25,6 +28,11 @@ void compileStoredUnit(sqlite3 *db, Catalog &catalog, const std::string &owner,
 // The same for a unit just stored from `source` (its stored text), without reading it back.
 void compileUnitSource(sqlite3 *db, Catalog &catalog, const std::string &owner,
                        const std::string &type, const std::string &name, std::string_view source);
+
+// The compile errors of an anonymous block run as the schema's (nothing is stored).
+std::vector<plsql::Diagnostic> compileAnonymousBlock(sqlite3 *db, Catalog &catalog,
+                                                     const std::string &owner,
+                                                     std::string_view source);
 
 // Every unit that depends on the object, directly or through others, becomes INVALID.
 void invalidateDependents(sqlite3 *db, const std::string &owner, const std::string &name,

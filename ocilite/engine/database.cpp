@@ -9,6 +9,7 @@
 #include "ocilite/engine/database_file.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
+#include "ocilite/plsql_run/block_runner.h"
 
 #include <sodium.h>
 #include <sqlite3.h>
@@ -362,6 +363,12 @@ bool Database::executeOne(const std::string &oracleSql, long *rowsProcessed, boo
     if (!tr.binds.empty() || std::any_of(tr.parts.begin(), tr.parts.end(),
                                          [](const SqlPart &p) { return !p.binds.empty(); }))
         throw OraError(kOraNotAllBound);
+    if (tr.kind == StatementKind::Block) {
+        runAnonymousBlock(*this, oracleSql);
+        if (!inTransaction)
+            commitWork();
+        return true;
+    }
     if (inTransaction && tr.isDml())
         beginWork();
     long rows = 0;

@@ -6,7 +6,9 @@
 
 #include "ocilite/dialect/sql_functions.h"
 #include "ocilite/engine/open_queries.h"
+#include "ocilite/plsql_run/output_buffer.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,6 +97,11 @@ public:
     void rollbackTo(const std::string &name);
     // The session's queries part way through their rows, which DDL makes keep them.
     OpenQueries &openQueries() { return m_openQueries; }
+    // The session's DBMS_OUTPUT buffer, and the flag another thread sets to stop the
+    // anonymous block running (null when nothing can stop it).
+    OutputBuffer &output() { return m_output; }
+    const std::atomic<bool> *stopFlag() const { return m_stop; }
+    void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
 
 private:
     Database(sqlite3 *db, std::string path);
@@ -116,6 +123,8 @@ private:
     std::unique_ptr<Catalog> m_catalog;
     bool m_explicitTransaction = false;
     OpenQueries m_openQueries;
+    OutputBuffer m_output;
+    const std::atomic<bool> *m_stop = nullptr;
 };
 
 // Begins on construction, rolls back on destruction unless commit() succeeded.

@@ -209,8 +209,13 @@ namespace ocilite {
     X(kOraNotAView, 4045, "errors during recompilation/revalidation of %s")                        \
     X(kOraHasErrors, 4063, "%s has errors")                                                        \
     X(kOraTriggerNotFound, 4080, "trigger '%s' does not exist")                                    \
+    X(kOraValueError, 6502, "PL/SQL: numeric or value error%s")                                    \
+    X(kOraUnhandledUserException, 6510, "PL/SQL: unhandled user-defined exception")                \
+    X(kOraAtLine, 6512, "at %s")                                                                   \
     X(kOraHostArrayTooSmall, 6513,                                                                 \
       "PL/SQL: index for PL/SQL table out of range for host language array")                       \
+    X(kOraPlsqlCompileError, 6550, "line %s, column %s:\n%s")                                      \
+    X(kOraCaseNotFound, 6592, "CASE not found while executing CASE statement")                     \
     X(kOraCurrvalNotDefined, 8002, "sequence %s.CURRVAL is not yet defined in this session")       \
     X(kOraNextvalExceedsMax, 8004, "sequence %s")                                                  \
     X(kOraServiceNotResolved, 12154, "TNS:could not resolve service name")                         \
@@ -221,6 +226,8 @@ namespace ocilite {
     X(kOraCannotDropAllColumns, 12983, "cannot drop all columns in a table")                       \
     X(kOraTemporaryTableUnsupported, 14451, "unsupported feature with temporary table")            \
     X(kOraReadOnly, 16000, "database or pluggable database open for read-only access")             \
+    X(kOraRaiseOutOfRange, 21000,                                                                  \
+      "error number argument to raise_application_error of %s is out of range")                    \
     X(kOraDataOutOfRange, 25137, "Data value out of range")                                        \
     X(kOraOuterJoinWithAnsi, 25156, "old style outer join (+) cannot be used with ANSI joins")     \
     X(kOraPartialMultibyte, 29275, "partial multibyte character")                                  \

@@ -53,6 +53,18 @@ TriggerInfo triggerInfo(const std::string &owner, std::string_view heading,
     return info;
 }
 
+// The parse's errors, then the checks' (when the parse gave a tree).
+void checked(ParsedUnit &unit, const std::string &owner, const SchemaLookup &schema,
+             CompileResult &result, const TriggerInfo *trigger) {
+    std::vector<Diagnostic> early = unit.diags.take();
+    if (unit.root && !unit.syntaxError) {
+        Checker checker(unit, owner, schema, result, trigger);
+        checker.run();
+    }
+    early.insert(early.end(), result.errors.begin(), result.errors.end());
+    result.errors = std::move(early);
+}
+
 } // namespace
 
 CompileResult compileUnit(const std::string &owner, const std::string &type,
@@ -69,13 +81,15 @@ CompileResult compileUnit(const std::string &owner, const std::string &type,
     } else {
         unit = parseUnit(source);
     }
-    std::vector<Diagnostic> early = unit->diags.take();
-    if (unit->root && !unit->syntaxError) {
-        Checker checker(*unit, owner, schema, result, trigger ? &*trigger : nullptr);
-        checker.run();
-    }
-    early.insert(early.end(), result.errors.begin(), result.errors.end());
-    result.errors = std::move(early);
+    checked(*unit, owner, schema, result, trigger ? &*trigger : nullptr);
+    return result;
+}
+
+CompileResult compileAnonymousBlock(const std::string &owner, std::string_view source,
+                                    const SchemaLookup &schema) {
+    CompileResult result;
+    const std::unique_ptr<ParsedUnit> unit = parseTriggerBody(source); // the same grammar
+    checked(*unit, owner, schema, result, nullptr);
     return result;
 }
 

@@ -29,6 +29,11 @@ struct CompileResult {
 CompileResult compileUnit(const std::string &owner, const std::string &type,
                           std::string_view source, const SchemaLookup &schema);
 
+// An anonymous block (DECLARE ... END; or BEGIN ... END;) as a client sends it: its errors
+// with lines and columns counted from the block's first character, as ORA-06550 gives them.
+CompileResult compileAnonymousBlock(const std::string &owner, std::string_view source,
+                                    const SchemaLookup &schema);
+
 // Where a trigger's PL/SQL block starts in its source (errors count lines from there):
 // the byte offset, or npos when the source has no block.
 size_t triggerBlockOffset(std::string_view source);

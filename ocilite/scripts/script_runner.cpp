@@ -284,13 +284,15 @@ void ScriptRunner::runUnitWithErrors(Place at, const std::string &sql, const Scr
 bool ScriptRunner::executeStatement(Place at, const std::string &sql, ScriptItemKind kind) {
     if (kind == ScriptItemKind::Sql && isQueryText(sql))
         return runQuery(at, sql);
-    if (kind == ScriptItemKind::AnonymousBlock && runOutputCalls(sql)) {
-        feedback(statementFeedback(sql, 0, false));
-        return true;
-    }
+    const bool block = kind == ScriptItemKind::AnonymousBlock;
+    if (block)
+        m_db.output().enabled = m_settings.serveroutput;
     std::string error;
     long rows = 0;
-    if (!m_db.executeInTransaction(m_schema, sql, error, &rows)) {
+    const bool ok = m_db.executeInTransaction(m_schema, sql, error, &rows);
+    if (block)
+        showOutput();
+    if (!ok) {
         sqlError(at, error);
         return false;
     }
@@ -301,6 +303,14 @@ bool ScriptRunner::executeStatement(Place at, const std::string &sql, ScriptItem
         feedback("Commit complete.");
     }
     return true;
+}
+
+// The lines a block left in DBMS_OUTPUT's buffer, shown after it as SQL*Plus shows them
+// with SERVEROUTPUT ON (a PUT without its line end waits for the next block).
+void ScriptRunner::showOutput() {
+    for (const std::string &line : m_db.output().take())
+        if (m_settings.serveroutput)
+            m_output.line(line);
 }
 
 bool ScriptRunner::runQuery(Place at, const std::string &sql) {

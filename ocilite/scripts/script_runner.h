@@ -101,7 +101,7 @@ private:
     std::optional<std::string> substituteCommand(Place at, std::string_view text);
     bool executeStatement(Place at, const std::string &sql, ScriptItemKind kind);
     bool runQuery(Place at, const std::string &sql);
-    bool runOutputCalls(const std::string &block);
+    void showOutput();
     void storeNewValues(const QueryPrinter &printer);
     void runUnitWithErrors(Place at, const std::string &sql, const ScriptItem &item);
     void unitCreated(Place at, const std::string &sql, const ScriptItem &item);
@@ -139,7 +139,6 @@ private:
     std::optional<UnitName> m_lastUnit; // what SHOW ERRORS lists
     int m_lastErrorCode = 0;
     int m_executed = 0;
-    std::string m_pendingPut; // DBMS_OUTPUT.PUT's text waiting for its line end
     int m_failures = 0;
     int m_refused = 0;
     bool m_exitOnError = false;

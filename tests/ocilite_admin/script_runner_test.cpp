@@ -140,16 +140,19 @@ TEST_F(ScriptRunnerTest, DirectiveOutsideTheUnitIsReportedAtItsLine) {
     EXPECT_EQ(query("SELECT LINE, POSITION FROM USER_ERRORS"), (Rows{{"2", "3"}}));
 }
 
-TEST_F(ScriptRunnerTest, AnonymousBlocksAndUnterminatedStatementsFailClearly) {
+TEST_F(ScriptRunnerTest, FailingBlocksAndUnterminatedStatementsFailClearly) {
     ScriptRunner runner(*m_db, "dev", m_source, m_out, m_err);
     EXPECT_FALSE(runner.runText("b.sql", "begin\n  p;\nend;\n/\nexec p;\n"
                                          "create table t (a number)\n"));
-    EXPECT_EQ(runner.failures(), 1);
-    EXPECT_EQ(runner.refused(), 2);
+    EXPECT_EQ(runner.failures(), 3);
+    EXPECT_EQ(runner.refused(), 0);
     EXPECT_EQ(runner.exitStatus(), 1);
     const std::string err = m_err.str();
-    EXPECT_NE(err.find("b.sql:1: ORA-"), std::string::npos) << err;
-    EXPECT_NE(err.find("b.sql:5: ORA-"), std::string::npos) << err;
+    EXPECT_NE(err.find("b.sql:1: ORA-06550: line 2, column 3:\nPLS-00201: identifier 'P' must "
+                       "be declared"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find("b.sql:5: ORA-06550: line 1, column 7:"), std::string::npos) << err;
     EXPECT_NE(err.find("b.sql:6: end of script before the ';'"), std::string::npos) << err;
 }
 

@@ -135,11 +135,13 @@ sword finish(Cda_Def *area, Logon *logon, const CallError &outcome, ub1 fc) {
 RunningCall::RunningCall(Logon &logon, const Cursor *cursor) : m_logon(logon) {
     logon.breakRequested = false;
     logon.busy = true;
+    logon.db->setStopFlag(&logon.breakRequested); // an anonymous block stops at its next statement
     const bool wait = !logon.nonBlocking && !(cursor && cursor->noWait);
     sqlite3_busy_timeout(logon.db->handle(), wait ? kLockWaitMs : 0);
 }
 
 RunningCall::~RunningCall() {
+    m_logon.db->setStopFlag(nullptr);
     m_logon.busy = false;
 }
 

@@ -1,5 +1,7 @@
 #include "ocilite/api/embedded/cursor_work.h"
 
+#include "ocilite/plsql_run/block_runner.h"
+
 namespace ocilite::embedded {
 namespace {
 
@@ -49,6 +51,11 @@ int execute(Cursor &c, Cda_Def &area, int iterations, int offset) {
         return 0;
     case StatementKind::RollbackTo:
         db.rollbackTo(tr.objectName);
+        return 0;
+    case StatementKind::Block:
+        runAnonymousBlock(db, tr.sql);
+        if (c.logon->autoCommit)
+            db.commitWork();
         return 0;
     default:
         break;
