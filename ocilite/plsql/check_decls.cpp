@@ -322,27 +322,46 @@ void Checker::typeOf(const Scope &scope, const Node *n, Symbol &into) {
     if (last->kind == NK::Attr && first->next == last) {
         const std::string attr = text(last);
         if (attr == "ROWTYPE") {
-            if (auto cols = m_schema.columns(m_owner, id))
+            if (auto cols = m_schema.columns(m_owner, id)) {
                 into.fields = std::make_shared<std::vector<std::string>>(std::move(*cols));
+                into.tableRow = true;
+            }
         } else if (const Symbol *s = scope.find(id); attr == "TYPE" && s) {
             into.value = s->value;
             into.typeDecl = s->typeDecl;
             into.fields = s->fields;
+            into.tableRow = s->tableRow;
+            into.oneValue = s->oneValue;
         }
         return;
     }
-    if (last != first)
+    if (last != first) {
+        into.oneValue = last->kind == NK::Attr && text(last) == "TYPE" && columnType(first);
         return;
+    }
     if (const Symbol *s = scope.find(id)) {
         if (s->kind == SymKind::Type) {
             into.fields = s->fields;
             into.badFields = s->badFields;
             into.typeDecl = s->typeDecl;
             into.value = s->value;
+            into.oneValue = s->oneValue;
         }
         return;
     }
     into.value = builtinValue(id);
+    into.oneValue = into.value != ValueKind::Unknown;
+}
+
+// table.column%TYPE of one of the schema's tables or views (not a package's item, which may
+// be a record).
+bool Checker::columnType(const Node *first) {
+    const Node *column = first->next;
+    if (!column || column->kind != NK::Part || !column->next || column->next->kind != NK::Attr)
+        return false;
+    const std::string table = text(first);
+    const auto obj = m_schema.object(m_owner, table);
+    return obj && obj->owner == m_owner && (obj->type == "TABLE" || obj->type == "VIEW");
 }
 
 } // namespace ocilite::plsql

@@ -126,16 +126,10 @@ int Checker::selectInto(const Scope &scope, const Node *stmt) {
     return 1;
 }
 
-// PL/SQL: ORA-00913 at FROM when a SELECT list of named columns is shorter than the one
-// record it selects INTO (the record's fields are the values the query must give).
-int Checker::intoRecord(const Scope &scope, const Node *stmt) {
-    const Node *block = nullptr;
-    const Node *into = intoOf(stmt, &block);
-    const Node *target = into ? into->child : nullptr;
-    const Symbol *record = target && !target->next ? plainItem(scope, target) : nullptr;
-    const Node *from = into ? into->next : nullptr;
-    if (!record || !record->fields || record->fields->empty() || !from)
-        return 0;
+namespace {
+
+// The number of values a SELECT list gives; 0 when a * leaves it to the tables.
+size_t selectListSize(const Node *block) {
     size_t columns = 0;
     for (const Node *item = block->child; item && item->kind == NK::SelectItem;
          item = item->next, ++columns) {
@@ -144,11 +138,48 @@ int Checker::intoRecord(const Scope &scope, const Node *stmt) {
         while (last && last->next)
             last = last->next;
         if (!e || (last && last->kind == NK::Star))
-            return 0; // * gives every column of its table
+            return 0;
     }
-    if (columns >= record->fields->size())
+    return columns;
+}
+
+} // namespace
+
+// SELECT ... INTO whose list of values does not fit its targets, at the word after the INTO
+// list (Oracle checks the count there): PL/SQL: ORA-00913 when the targets take more values
+// than the query gives, ORA-00947 when they take fewer. A single record takes one value a
+// field; several targets count only when each certainly takes one value.
+int Checker::intoRecord(const Scope &scope, const Node *stmt) {
+    const Node *block = nullptr;
+    const Node *into = intoOf(stmt, &block);
+    const Node *target = into ? into->child : nullptr;
+    const Node *from = into ? into->next : nullptr;
+    const size_t columns = target && from ? selectListSize(block) : 0;
+    if (!columns)
         return 0;
-    add(Msg::TooManyValues, from);
+    const Symbol *record = !target->next ? plainItem(scope, target) : nullptr;
+    if (!record || !record->fields || record->fields->empty())
+        return intoCount(scope, into, columns);
+    const size_t fields = record->fields->size();
+    if (columns < fields)
+        add(Msg::TooManyValues, from);
+    else if (columns > fields && record->tableRow)
+        add(Msg::NotEnoughValues, from);
+    else
+        return 0;
+    return 1;
+}
+
+int Checker::intoCount(const Scope &scope, const Node *into, size_t columns) {
+    size_t targets = 0;
+    for (const Node *t = into->child; t; t = t->next, ++targets) {
+        const Symbol *s = t->kind == NK::BindVar ? nullptr : plainItem(scope, t);
+        if (t->kind != NK::BindVar && (!s || !s->oneValue || s->fields))
+            return 0;
+    }
+    if (targets == columns)
+        return 0;
+    add(targets > columns ? Msg::TooManyValues : Msg::NotEnoughValues, into->next);
     return 1;
 }
 

@@ -40,6 +40,8 @@ struct Symbol {
     bool malformed = false;   // its type did not resolve ("Item ignored"): PLS-00320 where used
     bool badIndex = false;    // a cursor FOR loop's record over a failed query: PLS-00364
     bool failedQuery = false; // a cursor whose query has errors
+    bool tableRow = false;    // a record of a table's %ROWTYPE: one field a column
+    bool oneValue = false;    // certainly one value (a scalar, a column's %TYPE)
 
     static Symbol of(SymKind k) {
         Symbol s;
@@ -160,6 +162,8 @@ private:
     int sql(const Scope &scope, const Node *root, const Node *stmt);
     int selectInto(const Scope &scope, const Node *stmt);
     int intoRecord(const Scope &scope, const Node *stmt);
+    int intoCount(const Scope &scope, const Node *into, size_t columns);
+    bool columnType(const Node *first);
     int insertColumns(const Node *insert);
     int tableRefs(const Node *n, std::vector<std::string> &ctes);
     int fromList(const Node *from, std::vector<std::string> &ctes);

@@ -262,6 +262,31 @@ TEST(PlsqlErrorKinds, FetchIntoAndSelectInto) {
          "\tselect e.* into r from emp e where empno = a;\n"
          "\tselect empno, ename, job, mgr, hiredate, sal, comm, deptno into r from emp;\nEND;",
          {{5, 2, "PL/SQL: ORA-00913: too many values"}, {4, 2, "PL/SQL: SQL Statement ignored"}}},
+        {"more columns than a table's %ROWTYPE has fields: not enough values at FROM",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  r dept%ROWTYPE;\nBEGIN\n"
+         "  SELECT deptno, dname, loc, deptno\n    INTO r\n    FROM dept;\nEND;",
+         {{6, 5, "PL/SQL: ORA-00947: not enough values"}, {4, 3, "PL/SQL: SQL Statement ignored"}}},
+        {"scalar targets counted against the values: fewer targets, then more",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  v_no emp.empno%TYPE;\n  v_name VARCHAR2(10);\n  n NUMBER;\nBEGIN\n"
+         "  SELECT empno, ename INTO v_no FROM emp;\n"
+         "  SELECT ename INTO v_name, n FROM emp;\n"
+         "  SELECT empno, ename, sal INTO v_no, v_name, n FROM emp;\nEND;",
+         {{6, 33, "PL/SQL: ORA-00947: not enough values"},
+          {6, 3, "PL/SQL: SQL Statement ignored"},
+          {7, 31, "PL/SQL: ORA-00913: too many values"},
+          {7, 3, "PL/SQL: SQL Statement ignored"}}},
+        {"a cursor's record, collections and a collection of records take what they are given",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  CURSOR c IS SELECT empno, ename FROM emp;\n  rc c%ROWTYPE;\n"
+         "  TYPE t_names IS TABLE OF VARCHAR2(10);\n  names t_names; nos t_names;\n"
+         "  TYPE t_pair IS RECORD (a NUMBER, b VARCHAR2(10));\n"
+         "  TYPE t_pairs IS TABLE OF t_pair;\n  pairs t_pairs;\nBEGIN\n"
+         "  SELECT empno, ename INTO rc FROM emp;\n"
+         "  SELECT ename, job BULK COLLECT INTO names, nos FROM emp;\n"
+         "  SELECT empno, ename BULK COLLECT INTO pairs FROM emp;\nEND;",
+         {}},
     });
 }
 

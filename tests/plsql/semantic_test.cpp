@@ -92,8 +92,8 @@ TEST(PlsqlSemantic, SqlChecks) {
         {"invalid identifiers in a query and an UPDATE; variables, functions and aliases are "
          "found",
          "PROCEDURE",
-         "PROCEDURE p (p_deptno NUMBER) IS\n  v NUMBER;\nBEGIN\n"
-         "  SELECT COUNT(*), MAX(e.sal) INTO v FROM emp e, dept d\n"
+         "PROCEDURE p (p_deptno NUMBER) IS\n  v NUMBER; w NUMBER;\nBEGIN\n"
+         "  SELECT COUNT(*), MAX(e.sal) INTO v, w FROM emp e, dept d\n"
          "   WHERE e.deptno = d.deptno AND d.dname = 'X' AND e.deptno = p_deptno AND ROWNUM < 2;\n"
          "  SELECT salary INTO v FROM emp WHERE empno = 1;\n"
          "  SELECT e.salary INTO v FROM emp e;\n"
