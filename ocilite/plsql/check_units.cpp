@@ -127,11 +127,15 @@ void Checker::packageBody(const Node *unit) {
 
 // A type body sees its type's attributes and methods, and those of every supertype,
 // without a prefix; until types are resolved through their whole hierarchy the body's
-// names are not checked, so a valid body never gets a false error.
+// names are not checked, so a valid body never gets a false error. Its methods are matched
+// with those its specification declares (check_objects.cpp).
 void Checker::typeBody(const Node *unit) {
     const std::string type = text(unit->tok);
-    if (const auto obj = m_schema.object(m_owner, type); obj && obj->type == "TYPE")
-        depend(m_owner, type, "TYPE");
+    const auto obj = m_schema.object(m_owner, type);
+    if (!obj || obj->type != "TYPE")
+        return;
+    depend(m_owner, type, "TYPE");
+    typeMethodsDefined(type, unit);
 }
 
 // heading, declarations, statements, handlers

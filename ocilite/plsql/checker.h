@@ -101,6 +101,7 @@ private:
     void packageBody(const Node *unit);
     void subprogramBody(Scope &outer, const Node *body);
     void typeBody(const Node *unit);
+    void typeMethodsDefined(const std::string &type, const Node *body);
     bool loadSpec(const std::string &name, Scope &scope, std::vector<const Node *> &subprograms);
     void definedInBody(const std::vector<const Node *> &specSubprograms, const Node *body);
     void forwardDeclarations(const Node *declList);

@@ -47,6 +47,12 @@ namespace ocilite::plsql {
     X(ForwardNoBody, 328,                                                                          \
       "PLS-00328: A subprogram body must be defined for the forward "                              \
       "declaration of %s.")                                                                        \
+    X(TypeMethodNoBody, 538,                                                                       \
+      "PLS-00538: subprogram or cursor '%s' is declared in an object type specification and "      \
+      "must be defined in the object type body")                                                   \
+    X(TypeMethodNotInSpec, 539,                                                                    \
+      "PLS-00539: subprogram '%s' is declared in an object type body and must be defined in the "  \
+      "object type specification")                                                                 \
     X(NotAssignable, 363, "PLS-00363: expression '%s' cannot be used as an assignment target")     \
     X(LoopIndexUse, 364, "PLS-00364: loop index variable '%s' use is invalid")                     \
     X(OneDeclaration, 371, "PLS-00371: at most one declaration for '%s' is permitted")             \

@@ -1,6 +1,6 @@
 // Shared by the compiler's table-driven tests: a demo schema (EMP, DEPT, two packages, a
-// standalone procedure and function), a case = a unit with an injected fault and the rows
-// Oracle stores for it in SEQUENCE order, and the runner comparing them.
+// standalone procedure and function, an object type), a case = a unit with an injected fault and
+// the rows Oracle stores for it in SEQUENCE order, and the runner comparing them.
 #pragma once
 
 #include "memory_schema.h"
@@ -35,6 +35,13 @@ inline MemorySchema demoSchema() {
     s.unit("RAISE_SAL", "PROCEDURE",
            "PROCEDURE raise_sal (p_empno NUMBER, p_pct NUMBER DEFAULT 10) IS\nBEGIN\n  NULL;\n"
            "END;");
+    s.unit("SHAPE_T", "TYPE",
+           "TYPE shape_t AS OBJECT (\n  name VARCHAR2(30),\n  MEMBER FUNCTION area RETURN NUMBER,\n"
+           "  NOT INSTANTIABLE MEMBER FUNCTION perimeter RETURN NUMBER,\n"
+           "  MEMBER PROCEDURE describe,\n  MEMBER PROCEDURE describe (p_prefix VARCHAR2),\n"
+           "  STATIC FUNCTION make (p_name VARCHAR2) RETURN shape_t,\n"
+           "  MEMBER FUNCTION native RETURN NUMBER AS LANGUAGE JAVA NAME 'Shape.native() return "
+           "int',\n  MAP MEMBER FUNCTION sort_key RETURN VARCHAR2\n) NOT FINAL NOT INSTANTIABLE;");
     s.unit("TAX_OF", "FUNCTION",
            "FUNCTION tax_of (p_amount NUMBER) RETURN NUMBER IS\nBEGIN\n  RETURN 0;\nEND;");
     return s;

@@ -178,6 +178,50 @@ TEST(PlsqlSemantic, PackageBodyAgainstItsSpecification) {
     });
 }
 
+TEST(PlsqlSemantic, ObjectTypeBodyAgainstItsSpecification) {
+    const std::string area = "  MEMBER FUNCTION area RETURN NUMBER IS BEGIN RETURN 0; END;\n";
+    const std::string describe = "  MEMBER PROCEDURE describe IS BEGIN NULL; END;\n";
+    const std::string make =
+        "  STATIC FUNCTION make (p_name VARCHAR2) RETURN shape_t IS BEGIN RETURN NULL; END;\n";
+    const std::string sortKey =
+        "  MAP MEMBER FUNCTION sort_key RETURN VARCHAR2 IS BEGIN RETURN name; END;\n";
+    const std::string all = "TYPE BODY shape_t AS\n" + area + describe + make + sortKey;
+    const std::string noMake = "TYPE BODY shape_t AS\n" + area + describe + sortKey;
+    const std::string extra = "TYPE BODY shape_t AS\n" + area + describe +
+                              "  MEMBER PROCEDURE draw IS BEGIN NULL; END;\n" + make + sortKey;
+    const std::string noDescribe = "TYPE BODY shape_t AS\n" + area + make + sortKey;
+    const std::string unknownType = "TYPE BODY circle_t AS\n" + area + "END;";
+    runCases({
+        {"every method with a body; NOT INSTANTIABLE and call specifications need none, one body "
+         "serves a name's overloads",
+         "TYPE BODY",
+         (all + "END;").c_str(),
+         {}},
+        {"a method without its body, at its place in the specification",
+         "TYPE BODY",
+         (noMake + "END;").c_str(),
+         {{7, 19,
+           "PLS-00538: subprogram or cursor 'MAKE' is declared in an object type specification "
+           "and must be defined in the object type body"}}},
+        {"a method the specification does not declare, at the method in the body",
+         "TYPE BODY",
+         (extra + "END;").c_str(),
+         {{4, 20,
+           "PLS-00539: subprogram 'DRAW' is declared in an object type body and must be defined "
+           "in the object type specification"}}},
+        {"an overloaded method without any body is reported once",
+         "TYPE BODY",
+         (noDescribe + "END;").c_str(),
+         {{5, 20,
+           "PLS-00538: subprogram or cursor 'DESCRIBE' is declared in an object type "
+           "specification and must be defined in the object type body"}}},
+        {"the body of a type the schema does not have is left alone",
+         "TYPE BODY",
+         unknownType.c_str(),
+         {}},
+    });
+}
+
 TEST(PlsqlSemantic, AssignmentTargetsAndDeclarations) {
     runCases({
         {"IN parameter, constant and loop index",
