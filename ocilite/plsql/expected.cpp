@@ -38,6 +38,8 @@ namespace {
 //  InnerStatement  EXCEPTION inside a LOOP (SQL Developer, 11g: without the json_* words)
 //  CallSpec        a function body in a package specification (SQL*Plus spool)
 //  ReturnType      RETURN VARCHAR2(10) in a standalone function (SQL*Plus spool)
+//  OpenParen       MAX declared as a variable, then read in "MAX + i" and "f(MAX)" (SQL
+//                  Developer), SUM before ';' (a published SQL Developer listing)
 //  Lists are sets printed in one fixed order of Oracle's symbols (";" and "then" take the
 //  same place in every list that has them), so a list seen in one situation gives the
 //  order of its symbols in every other.
@@ -148,6 +150,7 @@ constexpr ExpectList kLists[] = {
      ". @ % ; is authid as cluster order using external character deterministic "
      "parallel_enable pipelined aggregate result_cache"},
     {Expect::Semicolon, ";"},
+    {Expect::OpenParen, "("},
     {Expect::Into, "into from"},
     {Expect::Generic, ";"},
 };

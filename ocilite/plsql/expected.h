@@ -48,6 +48,7 @@ enum class Expect {
     CallSpec,           // IS in a package specification's subprogram: LANGUAGE must follow
     ReturnType,         // a function's RETURN type name: no length or precision may follow
     Semicolon,          // only ';' fits
+    OpenParen,          // MAX, SUM, MOD ... as an operand: only their '(' fits
     Into,               // SELECT list without INTO: INTO / FROM expected
     Generic,            // anything else: the symbols the parser was trying
 };

@@ -150,6 +150,7 @@ Node *Parser::handlers() {
         parts.add(statements(Expect::FirstStatement));
         h->child = parts.head;
         hs.add(finish(h));
+        listItemDone(list->first + 1);
     } while (isKw(Kw::WHEN));
     list->child = hs.head;
     return finish(list);

@@ -18,6 +18,7 @@ Node *Parser::declarations(bool package, bool body) {
         Node *d = declaration(package, body);
         afterBody = afterBody || (d && d->kind == NK::SubprogBody);
         items.add(d);
+        listItemDone(list->first);
     }
     if (atEof())
         fail(package && !body ? Expect::PackageItem : Expect::Declaration);

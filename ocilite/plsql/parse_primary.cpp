@@ -5,6 +5,8 @@
 
 #include "ocilite/plsql/lexer.h"
 
+#include <algorithm>
+
 namespace ocilite::plsql {
 
 // Symbols no parenthesised group holds: ';' and the words of PL/SQL statements (THEN,
@@ -120,10 +122,26 @@ Node *Parser::primary() {
         ++m_i;
         return parenthesised();
     }
+    if (functionWord()) { // MAX declared as a variable still reads as the function here
+        ++m_i;
+        fail(Expect::OpenParen);
+    }
     if (isReserved(Kw(cur().kw)) && cur().kind == Tok::Word && !isKw(Kw::SQL) && !sqlName() &&
         !isKw(Kw::PRIOR) && !isKw(Kw::DELETE) && !isKw(Kw::INSERT) && !isKw(Kw::UPDATE))
         fail(operandExpected());
     return name();
+}
+
+// A word Oracle's grammar keeps for a function (the expression lists name them beside
+// <an identifier>): in PL/SQL an operand it starts must go on with its '('. It may still
+// name a variable where a declaration or an assignment's target is read.
+bool Parser::functionWord() const {
+    if (m_sqlDepth > 0 || cur().kind != Tok::Word || peekOp(1, '('))
+        return false;
+    static constexpr std::string_view kWords[] = {"AVG", "COUNT",  "MAX", "MIN",
+                                                  "MOD", "STDDEV", "SUM", "VARIANCE"};
+    const std::string name = identName(m_src, cur());
+    return std::find(std::begin(kWords), std::end(kWords), name) != std::end(kWords);
 }
 
 // The list where an operand is missing: after an operator NOT and EXISTS cannot start it.

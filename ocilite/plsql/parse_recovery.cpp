@@ -5,7 +5,8 @@
 // only an operator, never a word: END LOOP for END IF is not repaired), named in the row's last
 // line (Oracle writes `"X" was substituted for "Y"` for a symbol put in before Y, and
 // `"X was inserted before "Y"` for one put in Y's place). With no such symbol the row has no
-// last line. A trial parse runs over a copy of the tokens with the repair made.
+// last line. A trial parse runs over a copy of the tokens with the repair made, meeting the
+// errors before it with the repairs they had.
 #include "ocilite/plsql/parser.h"
 
 #include "ocilite/plsql/lexer.h"
@@ -48,10 +49,6 @@ Parser::Repair Parser::findRepair(Expect e) {
 // Parses a copy of the tokens with `symbol` put in at the current one (or in its place)
 // and tells whether that parse reads kRepairReach tokens past it without an error.
 bool Parser::repairWorks(const std::string &symbol, bool replace) {
-    const size_t cost = m_i + kRepairReach + m_t.size() / 8 + 1;
-    if (cost > m_repairBudget)
-        return false;
-    m_repairBudget -= cost;
     std::string source(m_src);
     source += ' ';
     const auto base = static_cast<uint32_t>(source.size());
@@ -71,13 +68,25 @@ bool Parser::repairWorks(const std::string &symbol, bool replace) {
     Arena arena;
     Diagnostics diags;
     Parser trial(source, std::move(tokens), arena, diags);
+    trial.m_past = m_past;
+    return trialParse(trial, m_i, kRepairReach);
+}
+
+// Runs a trial parse that meets the errors before token `from` as this parse did and tells
+// whether it reads `reach` tokens from there without an error (or ends the unit sooner).
+bool Parser::trialParse(Parser &trial, size_t from, size_t reach) {
+    const size_t cost = from + reach + trial.m_t.size() / 8 + 1;
+    if (cost > m_repairBudget)
+        return false;
+    m_repairBudget -= cost;
     trial.m_trial = true;
     trial.m_entry = m_entry;
-    trial.m_trialStop = m_i + kRepairReach;
+    trial.m_trialStop = from + reach;
+    trial.m_quietBefore = from;
     try {
         trial.parseEntry();
     } catch (const SyntaxAbort &) {
-        return trial.m_failedAt != SIZE_MAX && trial.m_failedAt >= m_i + kRepairReach;
+        return trial.m_failedAt != SIZE_MAX && trial.m_failedAt >= from + reach;
     } catch (const TrialDone &) {
     }
     return true;
@@ -116,15 +125,29 @@ void Parser::report(Expect e, const Repair &r) {
 }
 
 void Parser::failExpecting(Expect e, std::string_view wanted) {
+    if (replaying()) {
+        replayRepair();
+        return;
+    }
     if (m_trial)
         fail(e);
     const Repair r = findRepair(e);
     report(e, r);
     m_syntaxError = true;
     if (!r.found || !sameSymbol(r.symbol, wanted))
-        throw SyntaxAbort{};
+        endAfter(r);
+    m_ownPast.push_back({cur().offset, r.replace});
     if (r.replace)
         ++m_i; // the symbol met stands for the one wanted
+}
+
+// The parse cannot go on from here: with no repair it resumes where Oracle's does (a new
+// pass), with a repair that is not the symbol wanted it ends.
+void Parser::endAfter(const Repair &r) {
+    if (!r.found)
+        findResumption();
+    m_failedAt = m_i;
+    throw SyntaxAbort{};
 }
 
 // Text after the unit's last END: Oracle names the symbol and lists nothing.

@@ -122,15 +122,17 @@ bool Parser::sqlEnded(uint32_t start) {
 
 // The SQL parser's error at the current token; the statement runs to its ';'.
 void Parser::sqlNotEnded(uint32_t startToken, Msg message) {
-    if (m_trial) { // a repair that leaves a SQL error does not let the parse read on
+    if (m_trial && !replaying()) { // a repair that leaves a SQL error does not read on
         m_failedAt = m_i;
         m_syntaxError = true;
         throw SyntaxAbort{};
     }
-    const Token &at = cur();
-    m_diags.add(message, at.line, at.col);
-    const Token &start = m_t[startToken];
-    m_diags.add(Msg::SqlStatementIgnored, start.line, start.col);
+    if (!replaying()) { // (an earlier pass reported it)
+        const Token &at = cur();
+        m_diags.add(message, at.line, at.col);
+        const Token &start = m_t[startToken];
+        m_diags.add(Msg::SqlStatementIgnored, start.line, start.col);
+    }
     m_syntaxError = true;
     while (!atEof() && !isOp(';'))
         ++m_i;

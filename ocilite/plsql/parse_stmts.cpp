@@ -32,6 +32,7 @@ Node *Parser::statements(Expect e) {
         if (!startsStatement())
             fail(Expect::StatementStart);
         stmts.add(statement());
+        listItemDone(list->first);
     }
     if (atEof())
         fail(Expect::StatementStart);

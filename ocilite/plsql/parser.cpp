@@ -114,11 +114,14 @@ void Parser::expectSemicolon(Expect e) {
 }
 
 void Parser::fail(Expect e) {
-    if (!m_trial)
-        report(e, findRepair(e));
-    m_failedAt = m_i;
     m_syntaxError = true;
-    throw SyntaxAbort{};
+    if (m_trial || replaying()) {
+        m_failedAt = m_i;
+        throw SyntaxAbort{};
+    }
+    const Repair r = findRepair(e);
+    report(e, r);
+    endAfter(r);
 }
 
 void Parser::tooDeep() {
@@ -206,20 +209,12 @@ bool Parser::endsStatementList() const {
 
 Node *Parser::parseUnit() {
     m_entry = Entry::Unit;
-    try {
-        return parseEntry();
-    } catch (const SyntaxAbort &) {
-        return nullptr;
-    }
+    return parseInPasses();
 }
 
 Node *Parser::parseTriggerBlock() {
     m_entry = Entry::TriggerBlock;
-    try {
-        return parseEntry();
-    } catch (const SyntaxAbort &) {
-        return nullptr;
-    }
+    return parseInPasses();
 }
 
 // The unit (or the trigger's block) and nothing after it.

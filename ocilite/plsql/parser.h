@@ -1,7 +1,7 @@
 // The recursive-descent parser of PL/SQL units and the SQL inside them (private to the
-// compiler). One Parser reads one unit's tokens into a tree in the given arena; the first
-// syntax error Oracle would not recover from ends the parse with its PLS-00103 row, and
-// the errors Oracle recovers from by substituting a symbol are reported and parsed past.
+// compiler). One Parser reads one unit's tokens into a tree in the given arena. Each syntax
+// error gets its PLS-00103 row; the parse goes on past a repaired one, resumes where Oracle's
+// parser resumes after one it cannot repair (parse_resume.cpp), or ends.
 // The rules live in one file per area: parse_units, parse_decls, parse_stmts, parse_sql,
 // parse_expr.
 #pragma once
@@ -14,6 +14,7 @@
 #include "ocilite/plsql/token.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,7 @@ public:
     // A trigger's PL/SQL block alone (the source starts at DECLARE, BEGIN or COMPOUND).
     Node *parseTriggerBlock();
     bool syntaxError() const { return m_syntaxError; }
+    // The tokens the last parse read: the unit's, less those an error made it give up.
     const std::vector<Token> &tokens() const { return m_t; }
     std::vector<Token> takeTokens() { return std::move(m_t); }
 
@@ -93,7 +95,8 @@ private:
     [[noreturn]] void fail(Expect e);
     // A symbol other than `wanted` (";", "then", "is" ...): reported with Oracle's repair;
     // when the repair puts `wanted` in (before the symbol, or in its place) the parse goes
-    // on as though it stood there, otherwise it ends.
+    // on as though it stood there; with no repair it resumes as Oracle's does (or ends),
+    // with another repair it ends.
     void failExpecting(Expect e, std::string_view wanted);
     [[noreturn]] void failAfterUnit();
     Node *mk(NK kind, uint32_t first);
@@ -221,6 +224,7 @@ private:
     Node *arguments();
     bool startsArgument(size_t open) const;
     Expect operandExpected() const;
+    bool functionWord() const;
     bool outsideParentheses(bool inCase) const;
     Node *caseExpression();
     Node *parenthesised();
@@ -239,12 +243,38 @@ private:
         std::string symbol;
     };
     enum class Entry : uint8_t { Unit, TriggerBlock };
+    // An error the parse went on from: the token it was met at (by source offset) and the
+    // repair that let the parse go on. A later pass over the same tokens meets it again.
+    struct PastError {
+        uint32_t offset;
+        bool replace;
+    };
+    // Where the parse resumes after an error it could not repair: the tokens with those
+    // given up taken out, and the index the symbol read on from has in them.
+    struct Resumption {
+        std::vector<Token> tokens;
+        size_t from = 0;
+        std::vector<PastError> past; // the repairs of the errors before `from`
+    };
     // Tokens all trial parses of one unit may read together (beyond it errors get no repair).
     static constexpr size_t kRepairBudget = 4'000'000;
     Node *parseEntry();
+    Node *parseInPasses();
     Repair findRepair(Expect e);
     bool repairWorks(const std::string &symbol, bool replace);
     void report(Expect e, const Repair &r);
+    [[noreturn]] void endAfter(const Repair &r);
+
+    // resuming after an error (parse_resume.cpp)
+    bool replaying() const;
+    void replayRepair();
+    void listItemDone(uint32_t listFirst);
+    std::vector<char> insideLists() const;
+    void findResumption();
+    bool resumeWorks(size_t from, size_t drop, bool carry);
+    std::vector<PastError> pastKept(size_t from, size_t drop, bool carry) const;
+    bool trialParse(Parser &trial, size_t from, size_t reach);
+    void startPass();
     // A trial parse (of the tokens with a repair made) ends once it has read this far.
     void trialPoint() {
         if (m_trial && m_i >= m_trialStop)
@@ -286,6 +316,15 @@ private:
     size_t m_trialStop = SIZE_MAX;
     size_t m_failedAt = SIZE_MAX; // where a trial parse met its error
     size_t m_repairBudget;        // tokens the trial parses may still read
+    // Resuming: errors before m_quietBefore were reported by an earlier pass and take the
+    // decisions listed in *m_past (in the order met); lists finished so far, as (first
+    // token, token after the last item).
+    size_t m_quietBefore = 0;
+    std::vector<PastError> m_ownPast;
+    const std::vector<PastError> *m_past = &m_ownPast;
+    size_t m_pastNext = 0;
+    std::vector<std::pair<uint32_t, uint32_t>> m_lists;
+    std::unique_ptr<Resumption> m_resume;
 };
 
 } // namespace ocilite::plsql

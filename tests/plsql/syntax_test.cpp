@@ -113,24 +113,17 @@ TEST(PlsqlSyntax, RepairsAsOracleMakesThem) {
         {"'=' for ':=' not repaired when the next statement has the same fault",
          "PROCEDURE p IS\n  x NUMBER;\nBEGIN\n  x = 1;\n  x = 2;\nEND;",
          {{4, 5, "PLS-00103: Encountered the symbol \"=\" " + name}}},
-        {"IS missing: put in, and the parse goes on to the next error",
-         "PROCEDURE p\nBEGIN\n  NULL;\n  x := ;\nEND;",
+        {"IS missing: put in, and the parse goes on to the next error, repaired too",
+         "PROCEDURE p\nBEGIN\n  NULL;\n  f(1)\nEND;",
          {{2, 1,
            "PLS-00103: Encountered the symbol \"BEGIN\" when expecting one of the following:\n\n"
            "   ( ; is with default authid as cluster compress order using\n"
            "   compiled wrapped external deterministic parallel_enable\n"
            "   pipelined result_cache accessible rewrite\n"
            "The symbol \"is\" was substituted for \"BEGIN\" to continue."},
-          {4, 8,
-           "PLS-00103: Encountered the symbol \";\" when expecting one of the following:\n\n"
-           "   ( - + case mod new not null <an identifier>\n"
-           "   <a double-quoted delimited-identifier> <a bind variable>\n"
-           "   continue avg count current exists max min prior sql stddev\n"
-           "   sum variance execute forall merge time timestamp interval\n"
-           "   date <a string literal with character set specification>\n"
-           "   <a number> <a single-quoted SQL string> pipe\n"
-           "   <an alternatively-quoted string literal with character set specification>\n"
-           "   <an alternatively-quoted SQL string>"}}},
+          {5, 1,
+           "PLS-00103: Encountered the symbol \"END\" " + call +
+               "\nThe symbol \";\" was substituted for \"END\" to continue."}}},
         {"a keyword is never put in another's place: END LOOP for END IF",
          "PROCEDURE p IS\nBEGIN\n  IF 1 = 1 THEN\n    NULL;\n  END LOOP;\nEND;",
          {{5, 7,
