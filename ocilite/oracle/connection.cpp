@@ -136,7 +136,23 @@ void Connection::rollback() {
 void Connection::check(sword status) const {
     if (status == oci::kSuccess || status == oci::kSuccessWithInfo)
         return;
+    if (status == oci::kStillExecuting)
+        throw BridgeError(kOraWouldBlock);
     throw lastError(status);
+}
+
+bool Connection::nonBlocking() const {
+    ub1 mode = 0;
+    check(m_oci.attrGet(m_server, oci::kHtypeServer, &mode, nullptr, oci::kAttrNonblockingMode,
+                        m_err));
+    return mode != 0;
+}
+
+// Setting the attribute toggles the mode, so it is set only when the mode is to change.
+void Connection::setNonBlocking(bool on) {
+    if (nonBlocking() != on)
+        check(m_oci.attrSet(m_server, oci::kHtypeServer, nullptr, 0, oci::kAttrNonblockingMode,
+                            m_err));
 }
 
 BridgeError Connection::lastError(sword status) const {

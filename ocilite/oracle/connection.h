@@ -36,8 +36,15 @@ public:
     void commit();
     void rollback();
 
+    // Non-blocking mode (OCI_ATTR_NONBLOCKING_MODE of the server handle): a round trip the
+    // server has not finished answers OCI_STILL_EXECUTING, which check() reports as ORA-03123,
+    // and the program makes the same call again.
+    bool nonBlocking() const;
+    void setNonBlocking(bool on);
+
     // Throws BridgeError for a status other than success (with or without information),
-    // carrying the code and text Oracle left in the error handle.
+    // carrying the code and text Oracle left in the error handle; ORA-03123 for a call a
+    // non-blocking server is still doing.
     void check(sword status) const;
     // The error of the last failed call as Oracle composed it.
     BridgeError lastError(sword status) const;

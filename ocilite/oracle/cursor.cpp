@@ -37,9 +37,26 @@ void Cursor::freeStatement() {
     m_rowsFetched = 0;
     m_onRow = false;
     m_progress = Progress{};
+    m_parsing.clear();
 }
 
 int Cursor::parse(const std::string &sql, bool deferred) {
+    if (m_parsing.empty() || m_parsing != sql || !m_stmt)
+        prepare(sql);
+    m_parsing.clear();
+    if (!deferred) {
+        try {
+            serverParse();
+        } catch (const BridgeError &e) {
+            if (e.code() == kOraWouldBlock) // the same parse again goes on from here
+                m_parsing = sql;
+            throw;
+        }
+    }
+    return functionCode();
+}
+
+void Cursor::prepare(const std::string &sql) {
     freeStatement();
     const OciFunctions &oci = m_conn.oci();
     if (oci.handleAlloc(m_conn.env(), reinterpret_cast<void **>(&m_stmt), oci::kHtypeStmt, 0,
@@ -59,9 +76,6 @@ int Cursor::parse(const std::string &sql, bool deferred) {
         oci.attrSet(m_stmt, oci::kHtypeStmt, &rows, sizeof rows, oci::kAttrPrefetchRows,
                     m_conn.err());
     }
-    if (!deferred)
-        serverParse();
-    return functionCode();
 }
 
 void Cursor::serverParse() {
@@ -216,7 +230,8 @@ void Cursor::checkTables() const {
 
 int Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
     statement();
-    const bool resuming = m_progress.waiting == Waiting::BindPiece;
+    const bool resuming =
+        m_progress.waiting == Waiting::BindPiece || m_progress.waiting == Waiting::Executing;
     if (!resuming) {
         checkTables();
         m_onRow = false;
@@ -237,9 +252,10 @@ int Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
             for (auto &[name, slot] : m_binds)
                 bindElement(name, slot, e);
         long rows = 0;
-        if (!runOnce(commitOnSuccess, rows)) {
-            m_progress.waiting = Waiting::BindPiece;
-            return kOraNeedPiece;
+        const sword status = runOnce(commitOnSuccess, rows);
+        if (status == oci::kNeedData || status == oci::kStillExecuting) {
+            m_progress.waiting = status == oci::kNeedData ? Waiting::BindPiece : Waiting::Executing;
+            return status == oci::kNeedData ? kOraNeedPiece : kOraWouldBlock;
         }
         m_progress.waiting = Waiting::Nothing;
         m_rowsProcessed += rows;
@@ -251,15 +267,16 @@ int Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
     return 0;
 }
 
-// One execution; false when Oracle asks for a bind's next piece.
-bool Cursor::runOnce(bool commitOnSuccess, long &rows) {
+// One execution: OCI_SUCCESS, or OCI_NEED_DATA when Oracle asks for a bind's next piece, or
+// OCI_STILL_EXECUTING from a non-blocking server; throws for an error.
+sword Cursor::runOnce(bool commitOnSuccess, long &rows) {
     oci::OCIStmt *stmt = statement();
     const bool query = isQuery();
     const ub4 mode = commitOnSuccess ? oci::kCommitOnSuccess : oci::kDefault;
     const sword status = m_conn.oci().stmtExecute(m_conn.svc(), stmt, m_conn.err(), query ? 0 : 1,
                                                   0, nullptr, nullptr, mode);
-    if (status == oci::kNeedData)
-        return false;
+    if (status == oci::kNeedData || status == oci::kStillExecuting)
+        return status;
     m_conn.check(status);
     m_executed = true;
     if (query) {
@@ -267,13 +284,13 @@ bool Cursor::runOnce(bool commitOnSuccess, long &rows) {
             readColumns();
             m_described = true;
         }
-        return true;
+        return oci::kSuccess;
     }
     ub4 count = 0, size = sizeof count;
     m_conn.check(m_conn.oci().attrGet(stmt, oci::kHtypeStmt, &count, &size, oci::kAttrRowCount,
                                       m_conn.err()));
     rows = static_cast<long>(count);
-    return true;
+    return oci::kSuccess;
 }
 
 void Cursor::cancel() {

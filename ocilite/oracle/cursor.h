@@ -145,7 +145,9 @@ private:
         oci::OCIBind *handle = nullptr;
     };
     // Where a call a piece interrupted stands, so the same call again goes on from there.
-    enum class Waiting { Nothing, BindPiece, DefinePiece };
+    // A call is interrupted by a piece the program is to give, or by a non-blocking server
+    // still doing the execution or the fetch.
+    enum class Waiting { Nothing, BindPiece, DefinePiece, Executing, Fetching };
     struct Progress {
         Waiting waiting = Waiting::Nothing;
         int element = 0;           // the bind element being executed
@@ -158,6 +160,7 @@ private:
 
     oci::OCIStmt *statement() const;
     void freeStatement();
+    void prepare(const std::string &sql);
     void serverParse();
     void ensureDescribed();
     void readColumns();
@@ -167,11 +170,12 @@ private:
     void pointDefinesAt(int element);
     int deliverRow(int element);
     void bindElement(const std::string &name, BindSlot &slot, int element);
-    bool runOnce(bool commitOnSuccess, long &rows);
+    sword runOnce(bool commitOnSuccess, long &rows);
     void checkTables() const;
     bool anyPiecewise() const;
     sword fetchOne();
     bool gatherLongPiece();
+    bool waitsForPiece() const;
     void deliverLongColumn(Slot &slot, int element);
     bool wantsWholeLong(size_t column, const Slot &slot) const;
     BindSlot *bindWithHandle(const void *handle);
@@ -191,6 +195,7 @@ private:
     long m_rowsProcessed = 0;
     Progress m_progress;
     bool m_onRow = false;     // a row was fetched and the rows have not run out
+    std::string m_parsing;    // a statement a non-blocking server is still parsing
     std::vector<ub1> m_chunk; // our buffer for a piece of a LONG value
     ub4 m_chunkLength = 0;
 };

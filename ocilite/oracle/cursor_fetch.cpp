@@ -100,7 +100,9 @@ int Cursor::fetch(int rows) {
     statement();
     if (!m_executed || !isQuery())
         throw BridgeError(kOraFetchOutOfSequence);
-    if (m_progress.waiting != Waiting::DefinePiece) {
+    const bool resuming =
+        m_progress.waiting == Waiting::DefinePiece || m_progress.waiting == Waiting::Fetching;
+    if (!resuming) {
         defineRemaining();
         m_progress = Progress{};
         m_progress.wanted = std::max(rows, 1);
@@ -114,9 +116,10 @@ int Cursor::fetch(int rows) {
                     slot->longValue.clear();
                 }
         const sword status = fetchOne();
-        if (status == oci::kNeedData) {
-            m_progress.waiting = Waiting::DefinePiece;
-            return kOraNeedBuffer;
+        if (status == oci::kNeedData || status == oci::kStillExecuting) {
+            m_progress.waiting =
+                status == oci::kNeedData ? Waiting::DefinePiece : Waiting::Fetching;
+            return status == oci::kNeedData ? kOraNeedBuffer : kOraWouldBlock;
         }
         m_progress.waiting = Waiting::Nothing;
         m_onRow = status != oci::kNoData;
@@ -138,6 +141,8 @@ sword Cursor::fetchOne() {
     for (;;) {
         const sword status =
             m_conn.oci().stmtFetch2(m_stmt, m_conn.err(), 1, oci::kFetchNext, 0, oci::kDefault);
+        if (status == oci::kStillExecuting) // the same fetch again delivers the piece
+            return status;
         const bool delivered =
             status == oci::kSuccess || status == oci::kSuccessWithInfo || status == oci::kNeedData;
         if (m_progress.pieceSlot && m_progress.pieceLength && delivered)

@@ -28,6 +28,10 @@ Waited waited(Connection &conn, oci::OCIStmt *stmt) {
 
 } // namespace
 
+bool Cursor::waitsForPiece() const {
+    return m_progress.waiting == Waiting::BindPiece || m_progress.waiting == Waiting::DefinePiece;
+}
+
 Cursor::BindSlot *Cursor::bindWithHandle(const void *handle) {
     for (auto &[name, slot] : m_binds)
         if (slot.handle == handle)
@@ -60,7 +64,7 @@ bool Cursor::gatherLongPiece() {
 }
 
 PieceInfo Cursor::pieceInfo() {
-    if (!m_stmt || m_progress.waiting == Waiting::Nothing)
+    if (!m_stmt || !waitsForPiece())
         throw BridgeError(kOraInvalidOperation);
     const Waited w = waited(m_conn, m_stmt);
     PieceInfo info;
@@ -77,7 +81,7 @@ PieceInfo Cursor::pieceInfo() {
 }
 
 void Cursor::setPiece(ub1 piece, void *buffer, ub4 *length) {
-    if (!m_stmt || m_progress.waiting == Waiting::Nothing || piece > OCIV7_LAST_PIECE)
+    if (!m_stmt || !waitsForPiece() || piece > OCIV7_LAST_PIECE)
         throw BridgeError(kOraInvalidOperation);
     const Waited w = waited(m_conn, m_stmt);
     const void *indicator = nullptr;

@@ -74,11 +74,13 @@ sword logon(Cda_Def *lda, const std::string &user, const std::string &password,
 sword olog(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl,
            OraText *conn, sword connl, ub4 mode) {
     (void)hda; // the host area is never written: all state lives behind rcsp
-    (void)mode;
     std::string user = text(uid, uidl), password = text(pswd, pswdl), connect = text(conn, connl);
     ociv7::splitLogonText(user, password, connect);
     const sword rc = logon(lda, user, password, connect);
     wipe(password);
+    // A non-blocking logon: the logon itself completes; the calls after it do not wait.
+    if (rc == 0 && mode == OCIV7_LM_NBL)
+        return oracle::onbset(lda);
     return rc;
 }
 sword ologof(Cda_Def *lda) {
@@ -93,6 +95,8 @@ sword ologof(Cda_Def *lda) {
         }
         return 0;
     });
+    if (rc == kOraWouldBlock) // a non-blocking server is still committing: call again
+        return rc;
     std::lock_guard<std::mutex> lock(areas().mutex);
     if (Logon *logon = logonOf(lda)) {
         closeLogon(logon);

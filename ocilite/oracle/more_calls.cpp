@@ -1,6 +1,6 @@
 // The Oracle side's calls beyond the twenty: array fetch and execution (ofen, oexfet, oexn),
-// binds and defines with skips or in pieces (obindps, odefinps, osetpi), and the older
-// logon, parse, describe and name calls; the others answer ORA-03001 until they are mapped.
+// long fetch (oflng), binds and defines with skips or in pieces (obindps, odefinps, osetpi),
+// the options and non-blocking calls, and the older logon, parse, describe and name calls.
 #include "oracle_side.h"
 
 #include "areas.h"
@@ -26,11 +26,6 @@ void nameInto(const std::string &name, sb1 *buf, sb2 *bufl) {
                         nullptr, nullptr, nullptr, nullptr);
     if (bufl)
         *bufl = shortSize(length);
-}
-
-sword notYet(Cda_Def *cursor) {
-    return cursorCall(cursor, OCIV7_FC_NONE,
-                      [](Cursor &) -> int { throw BridgeError(kOraUnimplemented); });
 }
 
 } // namespace
@@ -124,20 +119,35 @@ sword osetpi(Cda_Def *cursor, ub1 piece, void *bufp, ub4 *lenp) {
         return 0;
     });
 }
-sword oopt(Cda_Def *cursor, sword, sword) {
-    return notYet(cursor);
+// oopt's options have no counterpart in Oracle's current interface: a failing statement is
+// always rolled back alone (version 7's default; a program wanting the whole transaction
+// undone calls orol), and the server waits for locks (a program wanting NOWAIT writes it into
+// its SELECT ... FOR UPDATE or LOCK TABLE). The call checks the cursor and takes the options.
+sword oopt(Cda_Def *cursor, sword rbopt, sword waitopt) {
+    (void)rbopt, (void)waitopt;
+    return cursorCall(cursor, OCIV7_FC_OPT, [](Cursor &) { return 0; });
 }
 sword obreak(Cda_Def *) {
     return kOraNotLoggedOn;
 }
+// Non-blocking mode is the server handle's OCI_ATTR_NONBLOCKING_MODE: a call whose round trip
+// the server has not finished returns ORA-03123 at once and is made again by the program.
 sword onbset(Cda_Def *lda) {
-    return notYet(lda);
+    return logonCall(lda, [](Logon &logon) {
+        logon.connection->setNonBlocking(true);
+        return 0;
+    });
 }
 sword onbtst(Cda_Def *lda) {
-    return notYet(lda);
+    return logonCall(lda, [](Logon &logon) {
+        return logon.connection->nonBlocking() ? 0 : static_cast<int>(kOraBlockingMode);
+    });
 }
 sword onbclr(Cda_Def *lda) {
-    return notYet(lda);
+    return logonCall(lda, [](Logon &logon) {
+        logon.connection->setNonBlocking(false);
+        return 0;
+    });
 }
 sword orlon(Cda_Def *lda, ub1 *hda, OraText *uid, sword uidl, OraText *pswd, sword pswdl, sword) {
     return oracle::olog(lda, hda, uid, uidl, pswd, pswdl, nullptr, -1, 0);

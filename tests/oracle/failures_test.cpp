@@ -134,7 +134,6 @@ TEST_F(FailuresTest, CallsWithNoStatementOrNotServedSayWhy) {
     ASSERT_EQ(0, parse("SELECT V FROM T"));
     EXPECT_EQ(1010, v7::ogetpi(&cur, nullptr, nullptr, nullptr, nullptr)) << "no piece waited for";
     EXPECT_EQ("ORA-01010: invalid OCI operation", message(lda, 1010));
-    EXPECT_EQ(3001, v7::oopt(&cur, 0, 0));
     EXPECT_EQ("ORA-03001: unimplemented feature", message(lda, 3001));
 }
 

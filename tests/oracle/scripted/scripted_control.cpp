@@ -19,6 +19,8 @@ void reset() {
     s.failures.clear();
     s.loseAfter = -1;
     s.lost = false;
+    s.stillExecuting = 0;
+    s.busy.reset();
     s.calls.clear();
     s.prepared.clear();
 }
@@ -51,6 +53,12 @@ void loseConnection(int skip) {
     State &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     s.loseAfter = skip;
+}
+
+void stillExecuting(int times) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.stillExecuting = times;
 }
 
 std::vector<Call> calls() {

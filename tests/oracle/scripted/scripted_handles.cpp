@@ -11,7 +11,7 @@ namespace {
 bool isRoundTrip(const std::string &function) {
     static const std::set<std::string> kRoundTrips = {
         "OCIServerAttach", "OCISessionBegin",  "OCIStmtExecute", "OCIStmtFetch2",
-        "OCITransCommit",  "OCITransRollback", "OCISessionEnd"};
+        "OCITransCommit",  "OCITransRollback", "OCISessionEnd",  "OCIDescribeAny"};
     return kRoundTrips.count(function) > 0;
 }
 
@@ -101,9 +101,38 @@ std::string oraText(int code, const std::string &text) {
     return buf;
 }
 
-const Failure *roundTrip(State &s) {
+bool anyNonBlocking(const State &s) {
+    for (const Handle *h : s.handles)
+        if (h->type == oci::kHtypeServer && h->nonBlocking)
+            return true;
+    return false;
+}
+
+// A non-blocking server answers OCI_STILL_EXECUTING as programmed, and refuses any other
+// call until the same call comes again.
+const Failure *stillBusy(State &s, const std::string &call) {
+    static const Failure kStill{kStillExecutingCode, "", 0};
+    static const Failure kActive{
+        3127, "ORA-03127: no new operations allowed until the active operation ends\n", 0};
+    if (s.busy) {
+        if (*s.busy != call)
+            return &kActive;
+        s.busy.reset();
+        return nullptr;
+    }
+    if (s.stillExecuting > 0 && anyNonBlocking(s)) {
+        --s.stillExecuting;
+        s.busy = call;
+        return &kStill;
+    }
+    return nullptr;
+}
+
+const Failure *roundTrip(State &s, const std::string &call) {
     static const Failure kLost{3113, "ORA-03113: end-of-file on communication channel\n", 0};
     static const Failure kGone{3114, "ORA-03114: not connected to ORACLE\n", 0};
+    if (const Failure *f = stillBusy(s, call))
+        return f;
     if (s.lost)
         return &kGone;
     if (s.loseAfter < 0)
@@ -127,10 +156,12 @@ const Failure *record(State &s, Call call) {
         s.failures.erase(it);
         return &fired;
     }
-    return isRoundTrip(function) ? roundTrip(s) : nullptr;
+    return isRoundTrip(function) ? roundTrip(s, function + "|" + s.calls.back().text) : nullptr;
 }
 
 sword raise(Handle *err, const Failure &failure) {
+    if (failure.code == kStillExecutingCode)
+        return oci::kStillExecuting;
     if (err) {
         err->code = failure.code;
         err->text = oraText(failure.code, failure.text);
@@ -244,6 +275,8 @@ sword attrSet(void *target, ub4 targetType, void *value, ub4 size, ub4 attr, oci
         h->server = static_cast<Handle *>(value);
     else if (targetType == oci::kHtypeSvcCtx && attr == oci::kAttrSession)
         h->session = static_cast<Handle *>(value);
+    else if (targetType == oci::kHtypeServer && attr == oci::kAttrNonblockingMode)
+        h->nonBlocking = !h->nonBlocking; // setting it toggles the mode
     else if (targetType == oci::kHtypeStmt && attr == oci::kAttrPrefetchRows)
         call.iters = *static_cast<ub4 *>(value);
     if (attr == oci::kAttrUserName)
@@ -267,6 +300,10 @@ sword attrGet(const void *target, ub4 targetType, void *value, ub4 *size, ub4 at
         return raise(err, *f);
     if (targetType == oci::kHtypeError && attr == oci::kAttrParseErrorOffset) {
         put<ub2>(value, size, h->parseOffset);
+        return oci::kSuccess;
+    }
+    if (targetType == oci::kHtypeServer && attr == oci::kAttrNonblockingMode) {
+        put<ub1>(value, size, h->nonBlocking ? 1 : 0);
         return oci::kSuccess;
     }
     if (targetType == oci::kHtypeDescribe || h->node != Handle::Node::None)

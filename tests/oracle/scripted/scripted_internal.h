@@ -71,6 +71,7 @@ struct Handle {
     Handle *session = nullptr;
     std::string user, password;
     bool attached = false, begun = false;
+    bool nonBlocking = false; // server
     // statement
     std::string sql;
     Statement script;
@@ -117,6 +118,8 @@ struct State {
     std::vector<Planned> failures;
     int loseAfter = -1; // round trips left before the connection goes; -1: never
     bool lost = false;
+    int stillExecuting = 0;          // round trips that answer OCI_STILL_EXECUTING first
+    std::optional<std::string> busy; // the call a non-blocking server is still doing
     std::vector<Call> calls;
     std::set<Handle *> handles;
     std::vector<std::string> prepared;
@@ -127,7 +130,10 @@ State &state();
 // Records a call; returns the programmed failure for it, if any (state locked by caller).
 const Failure *record(State &s, Call call);
 // A round trip to the server: fails once the connection is lost.
-const Failure *roundTrip(State &s);
+const Failure *roundTrip(State &s, const std::string &call);
+// The failure record() gives for a call a non-blocking server has not finished: raise()
+// answers OCI_STILL_EXECUTING for it and leaves the error handle alone.
+inline constexpr int kStillExecutingCode = -3123;
 // Leaves a failure in the error handle and returns OCI_ERROR.
 sword raise(Handle *err, const Failure &failure);
 Handle *checked(void *handle, ub4 type);

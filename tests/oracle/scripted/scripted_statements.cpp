@@ -197,14 +197,13 @@ sword stmtExecute(oci::OCISvcCtx *svcp, oci::OCIStmt *stmtp, oci::OCIError *errp
     Handle *err = checked(errp, oci::kHtypeError);
     if (!svc || !stmt || !err || stmt->sql.empty() || !svc->session || !svc->session->begun)
         return oci::kInvalidHandle;
-    Call call{"OCIStmtExecute", stmt->sql, mode, iters};
+    if (const Failure *f = record(s, Call{"OCIStmtExecute", stmt->sql, mode, iters}))
+        return raise(err, *f);
     const bool parseOnly = mode & (oci::kParseOnly | oci::kDescribeOnly);
     const bool resuming = stmt->wait.pending && stmt->wait.inOut == oci::kParamIn;
     const sword pieces = parseOnly ? oci::kSuccess : gatherPieces(stmt, resuming);
     const Failure *bindFailure =
-        parseOnly || pieces != oci::kSuccess ? nullptr : readBinds(stmt, call);
-    if (const Failure *f = record(s, call))
-        return raise(err, *f);
+        parseOnly || pieces != oci::kSuccess ? nullptr : readBinds(stmt, s.calls.back());
     const Statement &st = stmt->script;
     if (st.parseError.code)
         return raise(err, st.parseError);

@@ -114,6 +114,11 @@ void failCall(const std::string &function, Failure failure, int skip = 0);
 // The connection is lost at the round trip after `skip` successful ones: that one fails with
 // ORA-03113, every later one with ORA-03114.
 void loseConnection(int skip = 0);
+// While a server is in non-blocking mode (OCI_ATTR_NONBLOCKING_MODE), the next `times` round
+// trips answer OCI_STILL_EXECUTING without doing anything; the call is done when the program
+// makes the same call again (same function, same statement), and until then any other round
+// trip fails with ORA-03127.
+void stillExecuting(int times);
 
 std::vector<Call> calls();
 std::vector<Call> callsOf(const std::string &function);
