@@ -221,7 +221,10 @@ private:
         } else if (t.isWord("WITHIN") && i + 1 < m_t.size() && m_t[i + 1].isWord("GROUP")) {
             throw OraError(kOraUnimplemented, "WITHIN GROUP (LISTAGG, PERCENTILE_CONT ...) is not "
                                               "supported by the embedded database");
-        } else if (t.isWord("ROWNUM") || t.isWord("LEVEL") || t.isWord("PRIOR")) {
+        } else if (t.isWord("ROWNUM")) {
+            // Left in the select list or ORDER BY: the row's number (rownum.cpp).
+            put("ROW_NUMBER() OVER ()");
+        } else if (t.isWord("LEVEL") || t.isWord("PRIOR")) {
             throw OraError(kOraUnimplemented, t.text);
         } else if (t.isWord("DATE") && i + 1 < m_t.size() && m_t[i + 1].kind == TokenKind::String &&
                    m_t[i + 1].length > 0) {

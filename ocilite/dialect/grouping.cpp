@@ -17,15 +17,6 @@ bool startsQuery(const Tokens &t, size_t i) {
     return i < t.size() && (t[i].isWord("SELECT") || t[i].isWord("WITH"));
 }
 
-bool isAggregate(const Token &t) {
-    for (const char *name : {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "LISTAGG",
-                             "OCILITE_LISTAGG", "MEDIAN", "COLLECT", "CORR", "COVAR_POP",
-                             "COVAR_SAMP", "STDDEV_POP", "STDDEV_SAMP", "VAR_POP", "VAR_SAMP"})
-        if (t.isWord(name))
-            return true;
-    return false;
-}
-
 // The position just past the GROUP BY list that starts at `from`.
 size_t groupListEnd(const Tokens &t, size_t from) {
     return topLevel(t, from, [](const Token &x) {
@@ -102,7 +93,7 @@ void checkItem(const Grouping &g, size_t from, size_t to) {
     for (size_t i = from; i < to; ++i) {
         if (const size_t past = g.groupedAt(i); past != i) {
             i = past - 1;
-        } else if ((isAggregate(t[i]) && i + 1 < to && t[i + 1].isOp("(")) ||
+        } else if ((isAggregateName(t[i]) && i + 1 < to && t[i + 1].isOp("(")) ||
                    (t[i].isOp("(") && startsQuery(t, i + 1))) {
             i = std::min(closingParen(t, t[i].isOp("(") ? i : i + 1), to);
         } else if (isNameToken(t[i]) && !(i + 1 < to && t[i + 1].isOp("("))) {

@@ -122,6 +122,15 @@ void wrapConcatenations(StatementTokens &st);
 void rewriteDateArithmetic(StatementTokens &st, const std::string &schema,
                            const NameResolver &resolver);
 
+// ROWNUM <= n among a query block's ANDed WHERE conditions becomes LIMIT n; other
+// conditions on ROWNUM are refused with ORA-03001 (rownum.cpp).
+void rewriteRownum(Tokens &tokens);
+// LISTAGG(x, d) WITHIN GROUP (ORDER BY k ...) as OCILITE_LISTAGG(distinct, x, d, k, order ...)
+// (listagg.cpp).
+void rewriteListagg(Tokens &tokens);
+// COUNT, SUM, AVG, MIN, MAX and Oracle's other aggregate functions (rownum.cpp).
+bool isAggregateName(const Token &t);
+
 // An IN list of more than 1000 expressions: ORA-01795 (grouping.cpp).
 void checkInLists(const Tokens &tokens);
 // A lone number in GROUP BY is a constant to Oracle and a position to SQLite: it becomes a

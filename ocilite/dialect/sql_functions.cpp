@@ -705,6 +705,7 @@ void registerSqlFunctions(sqlite3 *db, const SqlSession *session) {
     registerRoundingFunctions(db);
     registerSessionFunctions(db, session);
     registerByteFunctions(db, session);
+    registerRowFunctions(db, session);
 }
 
 } // namespace ocilite

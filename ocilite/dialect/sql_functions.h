@@ -30,6 +30,8 @@ void registerRegexpFunctions(sqlite3 *db);
 void registerRoundingFunctions(sqlite3 *db);
 // USER (as OCILITE_SCHEMA()), SYS_CONTEXT('USERENV', ...) and USERENV (session_functions.cpp).
 void registerSessionFunctions(sqlite3 *db, const SqlSession *session);
+// OCILITE_LISTAGG (LISTAGG's aggregate) and OCILITE_ROWNUM_LIMIT (row_functions.cpp).
+void registerRowFunctions(sqlite3 *db, const SqlSession *session);
 // LENGTHB, VSIZE and DUMP (byte_functions.cpp).
 void registerByteFunctions(sqlite3 *db, const SqlSession *session);
 

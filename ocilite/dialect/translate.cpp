@@ -97,6 +97,8 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     checkSelectHasFrom(st.tokens);
     checkInLists(st.tokens);
     unpositionGroupBy(st.tokens);
+    rewriteRownum(st.tokens);
+    rewriteListagg(st.tokens);
     tr.items = nameSelectList(sql, st);
     rewriteSequences(st, schema, resolver);
     rewriteCasts(st);
@@ -130,6 +132,8 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
         unqualifySetColumns(t);
     checkInLists(t);
     unpositionGroupBy(t);
+    rewriteRownum(t);
+    rewriteListagg(t);
     rewriteSequences(st, schema, resolver);
     rewriteCasts(st);
     wrapAggregateArguments(st);

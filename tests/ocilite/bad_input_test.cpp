@@ -27,7 +27,7 @@ TEST_F(OciTest, BadStatementsGetClearErrors) {
         {"BEGIN NULL END;", 6550},
         {"declare x number; begin x := 'abc'; end;", 6502},
         {"declare type t is table of number; begin null; end;", 3001},
-        {"select ename from emp where rownum < 2", 3001},
+        {"select ename from emp where rownum > 1", 3001},
         {"select nosuch from emp", 904},
         {"select * from nosuch", 942},
         {"select to_date('31-02-2024', 'DD-MM-YYYY') from dual", 1847},
