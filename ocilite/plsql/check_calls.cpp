@@ -1,7 +1,8 @@
 // Calls checked against the subprograms they name (PLS-00306): the unit's own and its
 // package's, the schema's standalone procedures and functions and its packages' members, and
-// the supplied packages the catalogue describes in full. Only the number of arguments and the
-// names of named ones are compared; types are left alone, so a call is reported only when no
+// the supplied packages the catalogue describes in full. The number of arguments and the
+// names of named ones are compared, and BOOLEAN against the other built-in types (which no
+// implicit conversion joins); other types are left alone, so a call is reported only when no
 // declaration under the name could take it.
 #include "ocilite/plsql/checker.h"
 
@@ -10,20 +11,28 @@
 #include "ocilite/plsql/lexer.h"
 
 namespace ocilite::plsql {
-namespace {
+namespace {} // namespace
 
-CallShape shapeOf(const ParsedUnit &unit, const Node *args) {
+// The call's arguments: positional ones, named ones, and what is known of their values.
+CallShape Checker::shapeOf(const Node *args) const {
     CallShape call;
+    std::vector<ValueKind> named;
     for (const Node *a = args ? args->child : nullptr; a; a = a->next) {
-        if (a->kind == NK::NamedArg)
-            call.named.push_back(identName(unit.source, unit.tokens[a->first]));
-        else
+        const bool isNamed = a->kind == NK::NamedArg;
+        const Node *value = isNamed ? a->child : a;
+        const ValueKind v =
+            m_nameScope && value ? valueOf(*m_nameScope, value) : ValueKind::Unknown;
+        if (isNamed) {
+            call.named.push_back(identName(m_unit.source, m_unit.tokens[a->first]));
+            named.push_back(v);
+        } else {
             ++call.positional;
+            call.values.push_back(v);
+        }
     }
+    call.values.insert(call.values.end(), named.begin(), named.end());
     return call;
 }
-
-} // namespace
 
 // `n` is the whole name (the error stands at its start), `named` the part naming the
 // subprogram, `args` its argument list or null. A call statement calls procedures, an
@@ -32,7 +41,7 @@ int Checker::call(const Node *n, const Node *named, const Node *args, const Over
     if (args && (args->kind != NK::Args || args->flags))
         return 0; // not a plain argument list
     const bool procedure = n == m_callTarget;
-    const CallShape shape = shapeOf(m_unit, args);
+    const CallShape shape = shapeOf(args);
     bool anyOfKind = false;
     for (const Signature &s : overloads) {
         if (s.function == procedure)

@@ -40,22 +40,6 @@ bool isSubprogram(const Node *d) {
     return d->kind == NK::SubprogDecl || d->kind == NK::SubprogBody;
 }
 
-// Built-in types whose values certainly are not BOOLEAN, and BOOLEAN itself.
-ValueKind builtinValue(const std::string &id) {
-    static const char *const kScalars[] = {
-        "NUMBER",        "INTEGER",  "INT",       "PLS_INTEGER", "BINARY_INTEGER", "NATURAL",
-        "POSITIVE",      "NATURALN", "POSITIVEN", "SIGNTYPE",    "SIMPLE_INTEGER", "FLOAT",
-        "REAL",          "DECIMAL",  "DEC",       "NUMERIC",     "SMALLINT",       "BINARY_FLOAT",
-        "BINARY_DOUBLE", "VARCHAR2", "VARCHAR",   "CHAR",        "NCHAR",          "NVARCHAR2",
-        "STRING",        "CLOB",     "NCLOB",     "DATE",        "TIMESTAMP",      "RAW"};
-    if (id == "BOOLEAN")
-        return ValueKind::Boolean;
-    for (const char *s : kScalars)
-        if (id == s)
-            return ValueKind::Scalar;
-    return ValueKind::Unknown;
-}
-
 // What declarationErrors found: an error followed by "PL/SQL: Item ignored", or one alone.
 constexpr int kItemIgnored = 1;
 constexpr int kErrorAlone = 2;

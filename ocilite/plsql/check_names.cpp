@@ -232,6 +232,7 @@ int Checker::name(const Scope &scope, const Node *n) {
     if (errors || !first || first->kind != NK::Part)
         return errors;
     const std::string id = text(first);
+    m_nameScope = &scope;
     if (const Symbol *s = scope.find(id))
         return scopedName(n, first, *s);
     const Catalogue &cat = Catalogue::instance();

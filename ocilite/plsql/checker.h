@@ -18,9 +18,6 @@ namespace ocilite::plsql {
 
 enum class SymKind { Item, Type, Exception, Subprogram, Cursor, Label, Unit };
 
-// What is known of a value's type where a wrong one is certain to be an error (PLS-00382).
-enum class ValueKind : uint8_t { Unknown, Boolean, Scalar };
-
 struct Symbol {
     SymKind kind = SymKind::Item;
     // For records: the field / column names; empty when the compiler cannot tell.
@@ -155,6 +152,7 @@ private:
     int bindVariable(const Node *bind, const Node *field);
     // calls (check_calls.cpp)
     int call(const Node *n, const Node *named, const Node *args, const Overloads &overloads);
+    CallShape shapeOf(const Node *args) const;
     int packageCall(const Node *n, const Node *memberPart, const PackageInfo &pkg);
     int standardCall(const Node *n, const Node *first);
     const Overloads *standaloneSubprogram(const SchemaObject &obj);
@@ -200,7 +198,9 @@ private:
     // Items already reported (PLS-00320, PLS-00364) in the statement being checked.
     std::vector<std::string> m_statementReported;
     const Node *m_callTarget = nullptr; // the name a call statement calls
-    bool m_intoTargets = false;         // resolving the INTO list of a SELECT
+    const Scope *m_nameScope =
+        nullptr;                // the scope of the name being resolved (its call's arguments)
+    bool m_intoTargets = false; // resolving the INTO list of a SELECT
 };
 
 } // namespace ocilite::plsql

@@ -148,6 +148,34 @@ TEST(PlsqlErrorKinds, WrongNumberOrTypesOfArguments) {
          "  raise_sal(7839, p_pct => 5);\n  DBMS_OUTPUT.PUT_LINE(a => 'x');\n"
          "  DBMS_OUTPUT.NEW_LINE;\n  v := f(1);\nEND;",
          {}},
+        {"a BOOLEAN where the parameter is of another built-in type, and the other way round: "
+         "positional, named, an expression, a function's argument",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  flag BOOLEAN := TRUE;\n  n NUMBER := 1;\n"
+         "  PROCEDURE only_bool (b IN BOOLEAN, k NUMBER DEFAULT 0) IS BEGIN NULL; END;\n"
+         "  FUNCTION f (x NUMBER) RETURN NUMBER IS BEGIN RETURN x; END;\nBEGIN\n"
+         "  DBMS_OUTPUT.PUT_LINE(flag);\n  DBMS_OUTPUT.PUT_LINE(n > 1);\n  only_bool(1);\n"
+         "  only_bool(b => n = 1, k => TRUE);\n  n := f(TRUE);\nEND;",
+         {{7, 3, "PLS-00306: wrong number or types of arguments in call to 'PUT_LINE'"},
+          {7, 3, "PL/SQL: Statement ignored"},
+          {8, 3, "PLS-00306: wrong number or types of arguments in call to 'PUT_LINE'"},
+          {8, 3, "PL/SQL: Statement ignored"},
+          {9, 3, "PLS-00306: wrong number or types of arguments in call to 'ONLY_BOOL'"},
+          {9, 3, "PL/SQL: Statement ignored"},
+          {10, 3, "PLS-00306: wrong number or types of arguments in call to 'ONLY_BOOL'"},
+          {10, 3, "PL/SQL: Statement ignored"},
+          {11, 8, "PLS-00306: wrong number or types of arguments in call to 'F'"},
+          {11, 3, "PL/SQL: Statement ignored"}}},
+        {"types that convert, types not known, and overloads told apart by type alone all fit",
+         "PROCEDURE",
+         "PROCEDURE p (p_sal emp.sal%TYPE) IS\n  flag BOOLEAN := TRUE;\n  n NUMBER := 1;\n"
+         "  d DATE;\n  PROCEDURE show (v BOOLEAN) IS BEGIN NULL; END;\n"
+         "  PROCEDURE show (v VARCHAR2) IS BEGIN NULL; END;\n"
+         "  PROCEDURE take (a VARCHAR2, b emp.sal%TYPE, c NUMBER) IS BEGIN NULL; END;\nBEGIN\n"
+         "  show(flag);\n  show('x');\n  show(n = 1);\n  take(d, 'x', n);\n"
+         "  take(NULL, p_sal, '1');\n  DBMS_OUTPUT.PUT_LINE(n || 'x');\n"
+         "  DBMS_OUTPUT.PUT_LINE(p_sal);\nEND;",
+         {}},
     });
 }
 
