@@ -17,7 +17,7 @@ bool isRoundTrip(const std::string &function) {
 
 void freeTree(State &s, Handle *h) {
     for (Handle *child : std::set<Handle *>(s.handles))
-        if (child != h && child->env == h)
+        if (child != h && s.handles.count(child) && child->env == h) // not freed meanwhile
             freeTree(s, child);
     s.handles.erase(h);
     delete h;
