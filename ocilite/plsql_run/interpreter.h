@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -36,13 +37,53 @@ struct Raised {
     int line = 0;                   // the line it was raised at
 };
 
+// A record type's fields and their types.
+struct RecordShape {
+    std::vector<std::pair<std::string, VarType>> fields;
+};
+
+struct Table;
+
 struct Variable {
     VarType type;
     Value value;
     bool constant = false;
     bool notNull = false;
-    bool record = false; // a cursor FOR loop's record: its fields
+    bool record = false; // a record (a cursor FOR loop's, or of a declared type): its fields
     std::vector<std::pair<std::string, Value>> fields;
+    std::shared_ptr<const RecordShape> shape; // a declared record's field types
+    std::shared_ptr<Table> table;             // an associative array (INDEX BY)
+};
+
+// A key of an associative array: an integer, or text for INDEX BY VARCHAR2.
+struct TableKey {
+    bool text = false;
+    long long i = 0;
+    std::string s;
+    bool operator<(const TableKey &o) const { return text ? s < o.s : i < o.i; }
+};
+
+struct Table {
+    bool textKeys = false;
+    VarType element;                                 // a scalar element's type
+    std::shared_ptr<const RecordShape> elementShape; // or a record element's
+    std::map<TableKey, Variable> items;
+};
+
+// TYPE name IS RECORD (...) / IS TABLE OF ... INDEX BY ...
+struct TypeDecl {
+    std::shared_ptr<const RecordShape> record;
+    bool table = false;
+    bool textKeys = false;
+    VarType element;
+    std::shared_ptr<const RecordShape> elementShape;
+};
+
+// Where a name leads: a variable or an element of a table (var), or a record's field (value).
+struct Place {
+    Variable *var = nullptr;
+    Value *value = nullptr;
+    VarType type; // the field's type
 };
 
 struct DeclaredException {
@@ -55,6 +96,7 @@ struct Scope {
     std::map<std::string, Variable> variables;
     std::map<std::string, DeclaredException> exceptions;
     std::map<std::string, const Node *> cursors; // a declared cursor's query
+    std::map<std::string, TypeDecl> types;
 };
 
 // Makes a scope the innermost one for as long as it lives.
@@ -95,6 +137,20 @@ private:
     std::optional<Flow> handle(const Node *handlers, const Raised &r);
     bool matches(const Node *handler, const Raised &r);
     DeclaredException exceptionNamed(const Node *name);
+    // records and associative arrays (run_collections.cpp)
+    void declareType(Scope &scope, const Node *d);
+    std::shared_ptr<const RecordShape> recordShape(const Node *fields);
+    std::optional<Variable> compositeOf(const Node *typeRef);
+    Variable recordOf(std::shared_ptr<const RecordShape> shape) const;
+    const TypeDecl *typeNamed(const std::string &name) const;
+    Place locate(const Node *name, bool forWrite);
+    Place element(Variable &table, const Node *args, bool forWrite);
+    Place field(Variable &record, const Node *part);
+    std::optional<Value> tableMethod(const Node *name);
+    bool tableCall(const Node *name);
+    TableKey keyOf(const Table &table, const Value &v);
+    bool copyRecord(const Node *target, const Node *source);
+    void fillRecord(Variable &record, const std::vector<Value> &row);
     // statements (run_statements.cpp)
     Flow statements(const Node *list);
     Flow statement(const Node *s);
@@ -127,7 +183,9 @@ private:
     void sqlStatement(const Node *s);
     void executeImmediate(const Node *s);
     std::string render(const Node *n, const Node *skip, Binds &binds);
-    bool renderName(size_t &i, size_t end, std::string &out, Binds &binds);
+    static void nameNodes(const Node *n, std::map<uint32_t, const Node *> &names);
+    bool renderName(size_t &i, size_t end, std::string &out, Binds &binds,
+                    const std::map<uint32_t, const Node *> &names);
     std::vector<std::string> columnsOfStatement(const Node *n);
     void into(const Node *targets, const SqlOutcome &out);
     void counted(const SqlOutcome &out);

@@ -39,6 +39,8 @@ const std::map<std::string, int> kPredefined = {
     {"ZERO_DIVIDE", 1476},
 };
 
+} // namespace
+
 VarType typeOfColumn(const OraType &t) {
     VarType v;
     if (t.isNumber())
@@ -51,8 +53,6 @@ VarType typeOfColumn(const OraType &t) {
         v.length = t.size;
     return v;
 }
-
-} // namespace
 
 Flow Interpreter::block(const Node *b) {
     Scope scope;
@@ -105,6 +105,10 @@ void Interpreter::declaration(Scope &scope, const Node *d) {
     case NK::Pragma:
         exceptionInit(scope, d);
         break;
+    case NK::RecordType:
+    case NK::CollType:
+        declareType(scope, d);
+        break;
     case NK::Cursor:
         for (const Node *c = d->child; c; c = c->next)
             if (c->kind == NK::Select)
@@ -116,6 +120,10 @@ void Interpreter::declaration(Scope &scope, const Node *d) {
 }
 
 void Interpreter::declareVariable(Scope &scope, const Node *d) {
+    if (std::optional<Variable> composite = compositeOf(d->child)) {
+        scope.variables[word(d->tok)] = std::move(*composite);
+        return;
+    }
     Variable v;
     v.type = typeOf(d->child);
     v.constant = d->flags & plsql::kFlagConstant;

@@ -22,6 +22,8 @@ const Node *argumentsOf(const Node *name) {
 
 void Interpreter::call(const Node *s) {
     const Node *name = s->child;
+    if (tableCall(name))
+        return;
     std::vector<std::string> parts;
     for (const Node *p = name->kind == NK::Name ? name->child : nullptr; p; p = p->next)
         if (p->kind == NK::Part)

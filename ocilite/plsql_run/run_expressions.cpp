@@ -68,13 +68,16 @@ Value Interpreter::name(const Node *e) {
     if (id == "SQL" && second && second->kind == NK::Attr && !second->next)
         return sqlAttribute(word(second->first));
     if (Variable *v = variable(id)) {
-        if (!second && !v->record)
+        if (!second && !v->record && !v->table)
             return v->value;
-        if (v->record && second && second->kind == NK::Part && !second->next)
-            for (const auto &[field, value] : v->fields)
-                if (field == word(second->first))
-                    return value;
-        unsupported("the use of " + text(first->first) + " here");
+        if (std::optional<Value> result = tableMethod(e))
+            return *result;
+        const Place at = locate(e, false);
+        if (at.value)
+            return *at.value;
+        if (at.var && !at.var->record && !at.var->table)
+            return at.var->value;
+        unsupported("the use of " + text(first->first) + " as a value");
     }
     if (!second && (id == "SQLCODE" || id == "SQLERRM")) {
         const Raised *r = m_handling.empty() ? nullptr : m_handling.back();

@@ -127,6 +127,11 @@ void Interpreter::into(const Node *targets, const SqlOutcome &out) {
     if (out.rows > 1)
         fail(kOraExactFetchTooMany);
     const std::vector<Value> &row = out.fetched.front();
+    if (!targets->child->next) {
+        const Place record = locate(targets->child, true);
+        if (record.var && !record.value && record.var->record)
+            return fillRecord(*record.var, row);
+    }
     size_t i = 0;
     for (const Node *t = targets->child; t; t = t->next, ++i) {
         if (i >= row.size())
@@ -179,6 +184,8 @@ std::string Interpreter::render(const Node *n, const Node *skip, Binds &binds) {
         --end;
     size_t gapFrom = m_unit.tokens[n->first].offset;
     const auto [columnsFrom, columnsTo] = insertColumns(m_unit, n);
+    std::map<uint32_t, const Node *> names;
+    nameNodes(n, names);
     for (size_t i = n->first; i < end;) {
         const plsql::Token &t = m_unit.tokens[i];
         out += m_unit.source.substr(gapFrom, t.offset > gapFrom ? t.offset - gapFrom : 0);
@@ -186,7 +193,7 @@ std::string Interpreter::render(const Node *n, const Node *skip, Binds &binds) {
         if (skip && i == skip->first) {
             i = skip->end;
             out += ' ';
-        } else if (column || !renderName(i, end, out, binds)) {
+        } else if (column || !renderName(i, end, out, binds, names)) {
             out += plsql::tokenText(m_unit.source, t);
             ++i;
         }
@@ -196,44 +203,50 @@ std::string Interpreter::render(const Node *n, const Node *skip, Binds &binds) {
     return out;
 }
 
-bool Interpreter::renderName(size_t &i, size_t end, std::string &out, Binds &binds) {
+void Interpreter::nameNodes(const Node *n, std::map<uint32_t, const Node *> &names) {
+    for (const Node *c = n->child; c; c = c->next) {
+        if (c->kind == NK::Name)
+            names.emplace(c->first, c);
+        nameNodes(c, names);
+    }
+}
+
+// A name of the block's (a variable, a record's field, a table's element or method,
+// SQL%attribute) becomes a placeholder bound to its value; a column of the same name wins.
+bool Interpreter::renderName(size_t &i, size_t end, std::string &out, Binds &binds,
+                             const std::map<uint32_t, const Node *> &names) {
     const std::vector<plsql::Token> &t = m_unit.tokens;
     if (!isName(t[i]) || (i > 0 && text(static_cast<uint32_t>(i - 1)) == "."))
         return false;
-    const bool dotted =
-        i + 2 < end && text(static_cast<uint32_t>(i + 1)) == "." && isName(t[i + 2]);
-    if (i + 1 < end && text(static_cast<uint32_t>(i + 1)) == "(")
-        return false;
     const std::string id = word(static_cast<uint32_t>(i));
-    if (id == "SQL" && i + 2 < end && text(static_cast<uint32_t>(i + 1)) == "%") {
-        const std::string bind = "B" + std::to_string(binds.size() + 1);
-        binds[bind] = sqlAttribute(word(static_cast<uint32_t>(i + 2)));
-        out += ":" + bind;
-        i += 3;
-        return true;
-    }
-    Variable *v = variable(id);
-    if (!v || (!dotted && std::find(m_columns.begin(), m_columns.end(), id) != m_columns.end()))
+    const bool attribute = id == "SQL" && i + 2 < end && text(static_cast<uint32_t>(i + 1)) == "%";
+    Variable *v = attribute ? nullptr : variable(id);
+    const auto node = names.find(static_cast<uint32_t>(i));
+    const bool whole = node != names.end() && node->second->end <= end;
+    const bool single = !whole || !node->second->child || !node->second->child->next;
+    if (!attribute &&
+        (!v || (single && std::find(m_columns.begin(), m_columns.end(), id) != m_columns.end())))
         return false;
-    Value value = v->value;
-    size_t used = 1;
-    if (v->record) {
-        if (!dotted)
-            unsupported("the use of the record " + id + " in SQL");
-        const std::string field = word(static_cast<uint32_t>(i + 2));
-        value = Value();
-        for (const auto &[name, fieldValue] : v->fields)
-            if (name == field)
-                value = fieldValue;
-        used = 3;
-    } else if (dotted) {
+    if (v && whole && !single && !v->record && !v->table)
+        return false; // an alias's column that a variable's name shadows not
+    Value value;
+    size_t next = i + 1;
+    if (attribute) {
+        value = sqlAttribute(word(static_cast<uint32_t>(i + 2)));
+        next = i + 3;
+    } else if (whole) {
+        value = eval(node->second);
+        next = node->second->end;
+    } else if (!v->record && !v->table) {
+        value = v->value;
+    } else {
         return false;
     }
     const std::string bind = "B" + std::to_string(binds.size() + 1);
     binds[bind] = value;
     out += value.kind == Value::Kind::Date ? "TO_DATE(:" + bind + ", 'YYYY-MM-DD HH24:MI:SS')"
                                            : ":" + bind;
-    i += used;
+    i = next;
     return true;
 }
 

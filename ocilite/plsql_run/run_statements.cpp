@@ -186,22 +186,20 @@ Flow Interpreter::exitOrContinue(const Node *s) {
 }
 
 void Interpreter::assign(const Node *s) {
+    if (copyRecord(s->child, s->child->next))
+        return;
     store(s->child, eval(s->child->next));
 }
 
 void Interpreter::store(const Node *target, const Value &v) {
-    const Node *first = target->kind == NK::Name ? target->child : nullptr;
-    Variable *var = first && first->kind == NK::Part ? variable(word(first->first)) : nullptr;
-    if (!var || var->constant)
-        unsupported("assigning to " + text(target->first));
-    if (first->next) {
-        if (!var->record || first->next->kind != NK::Part || first->next->next)
-            unsupported("assigning to " + text(target->first));
-        for (auto &[field, value] : var->fields)
-            if (field == word(first->next->first))
-                value = v;
+    const Place at = target->kind == NK::Name ? locate(target, true) : Place{};
+    if (at.value) {
+        *at.value = convertTo(at.type, v, m_conversions);
         return;
     }
+    Variable *var = at.var;
+    if (!var || var->constant || var->record || var->table)
+        unsupported("assigning to " + text(target->first));
     Value converted = convertTo(var->type, v, m_conversions);
     if (var->notNull && converted.isNull())
         fail(kOraValueError);

@@ -1,5 +1,6 @@
 #include "ocilite/plsql_run/support_check.h"
 
+#include "ocilite/dictionary/catalog.h"
 #include "ocilite/engine/database.h"
 #include "ocilite/engine/sqlite_util.h"
 #include "ocilite/plsql/keywords.h"
@@ -45,11 +46,16 @@ private:
     Database &m_db;
     const plsql::ParsedUnit &m_unit;
     std::set<std::string> m_declared; // every name the block declares, in any of its scopes
+    std::set<std::string> m_types;    // every record and table type it declares
 };
 
 void SupportCheck::collect(const Node *n) {
     for (; n; n = n->next) {
         switch (n->kind) {
+        case NK::RecordType:
+        case NK::CollType:
+            m_types.insert(word(n->tok));
+            break;
         case NK::Variable:
         case NK::Exception:
         case NK::Cursor:
@@ -116,7 +122,16 @@ bool SupportCheck::declarationKind(const Node *n) {
     case NK::SubprogBody:
         refuse(n, "a local subprogram");
     case NK::RecordType:
-    case NK::CollType:
+        for (const Node *f = n->child; f; f = f->next)
+            if (f->kind == NK::Field && f->child && f->child->next)
+                refuse(f, "a record field with a default");
+        return true;
+    case NK::CollType: {
+        const Node *element = n->child ? n->child->child : nullptr;
+        if (!element || !element->next)
+            refuse(n, "a nested table or VARRAY type");
+        return true;
+    }
     case NK::RefCursorType:
     case NK::ObjectType:
         refuse(n, "a TYPE declaration");
@@ -139,6 +154,11 @@ bool SupportCheck::declarationKind(const Node *n) {
 }
 
 void SupportCheck::typeRef(const Node *t) {
+    if (t->child && t->child->kind == NK::TypeRef) { // TABLE OF element [INDEX BY key]
+        for (const Node *c = t->child; c; c = c->next)
+            typeRef(c);
+        return;
+    }
     const Node *name = t->child;
     if (!name || name->kind != NK::Name)
         refuse(t, "this type");
@@ -146,10 +166,15 @@ void SupportCheck::typeRef(const Node *t) {
     while (last->next)
         last = last->next;
     if (last->kind == NK::Attr) {
-        if (word(last->first) != "TYPE")
+        const bool rowtype =
+            word(last->first) == "ROWTYPE" && name->child->next == last &&
+            m_db.catalog().tableFor(m_db.currentSchema(), word(name->child->first));
+        if (word(last->first) != "TYPE" && !rowtype)
             refuse(t, "%" + word(last->first));
         return;
     }
+    if (!name->child->next && m_types.count(word(name->child->first)))
+        return;
     if (name->child->next || baseOfTypeName(word(name->child->first)) == VarType::Base::Any)
         refuse(t, "a variable of type " +
                       std::string(plsql::tokenText(m_unit.source, m_unit.tokens[name->first])));
@@ -170,6 +195,7 @@ void SupportCheck::callStatement(const Node *s) {
                                                   "DISABLE"};
     const bool allowed =
         (parts.size() == 2 && parts[0] == "DBMS_OUTPUT" && kOutput.count(parts[1])) ||
+        (parts.size() == 2 && parts[1] == "DELETE" && m_declared.count(parts[0])) ||
         (parts.size() == 1 && parts[0] == "RAISE_APPLICATION_ERROR");
     if (!allowed) {
         std::string called;

@@ -6,6 +6,10 @@
 
 #include <string>
 
+namespace ocilite {
+struct OraType;
+}
+
 namespace ocilite::plsql_run {
 
 struct Value {
@@ -39,6 +43,9 @@ struct VarType {
 // The base of a built-in type's name (NUMBER, VARCHAR2, PLS_INTEGER, DATE, BOOLEAN ...); Any
 // for the names of other types.
 VarType::Base baseOfTypeName(const std::string &name);
+
+// The type of a variable declared as a column's %TYPE.
+VarType typeOfColumn(const OraType &column);
 
 // The session's date format, for dates printed and text read as dates.
 struct Conversions {

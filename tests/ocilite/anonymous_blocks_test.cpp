@@ -106,6 +106,31 @@ TEST_F(AnonymousBlocks, RunWhatTheyHold) {
          "insert into blk values (n, m); end;",
          {{"-6502", "ORA-06502: PL/SQL: numeric or value error: character string buffer too "
                     "small"}}},
+        {"records and associative arrays of records and of numbers",
+         "declare type r_t is record (id number, name varchar2(20)); "
+         "type tab_t is table of r_t index by pls_integer; "
+         "type idx_t is table of number index by varchar2(10); "
+         "r r_t; t tab_t; m idx_t; k varchar2(10); begin "
+         "r.id := 1; r.name := 'one'; t(5) := r; r.id := 2; r.name := 'two'; t(3) := r; "
+         "t(t.count + 10).name := 'new'; "
+         "for i in t.first .. t.last loop if t.exists(i) then "
+         "insert into blk values (i * 100 + nvl(t(i).id, 0), t(i).name); end if; end loop; "
+         "m('b') := 2; m('a') := 1; m('c') := 3; m.delete('b'); k := m.first; "
+         "while k is not null loop insert into blk values (m(k), k); k := m.next(k); "
+         "end loop; insert into blk values (t.count + m.count, 'counts'); end;",
+         {{"302", "two"},
+          {"501", "one"},
+          {"1200", "new"},
+          {"1", "a"},
+          {"3", "c"},
+          {"5", "counts"}}},
+        {"%ROWTYPE filled by SELECT INTO; a missing element is NO_DATA_FOUND",
+         "declare d dept%rowtype; type t is table of varchar2(10) index by pls_integer; "
+         "x t; s varchar2(10); begin select * into d from dept where deptno = 10; "
+         "insert into blk values (d.deptno, d.dname); "
+         "begin s := x(1); exception when no_data_found then "
+         "insert into blk values (-1, 'missing'); end; end;",
+         {{"10", "ACCOUNTING"}, {"-1", "missing"}}},
         {"a column takes precedence over a variable of the same name",
          "declare n number := 99; begin insert into blk values (1, 'a'); "
          "update blk set s = 'b' where n = 1; insert into blk values (n, 'var'); end;",
@@ -155,8 +180,10 @@ TEST_F(AnonymousBlocks, FailAsOracleReportsTheirErrors) {
 TEST_F(AnonymousBlocks, RefuseWhatTheyCannotRunBeforeRunningAnything) {
     const std::pair<const char *, const char *> cases[] = {
         {"declare type t is table of number; begin insert into blk values (1, 'x'); end;",
-         "a TYPE declaration (line 1)"},
-        {"declare r dept%rowtype; begin insert into blk values (1, 'x'); end;", "%ROWTYPE"},
+         "a nested table or VARRAY type (line 1)"},
+        {"declare cursor c is select * from dept; r c%rowtype; begin "
+         "insert into blk values (1, 'x'); end;",
+         "%ROWTYPE"},
         {"begin insert into blk values (1, 'x');\n dbms_lock.sleep(1); end;",
          "the call of DBMS_LOCK.SLEEP (line 2)"},
         {"declare cursor c is select 1 from dual; n number; begin "

@@ -141,7 +141,8 @@ RunningCall::RunningCall(Logon &logon, const Cursor *cursor) : m_logon(logon) {
 }
 
 RunningCall::~RunningCall() {
-    m_logon.db->setStopFlag(nullptr);
+    if (m_logon.db)
+        m_logon.db->setStopFlag(nullptr);
     m_logon.busy = false;
 }
 
