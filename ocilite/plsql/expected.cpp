@@ -34,6 +34,8 @@ namespace {
 //  IndexBy         INDEX PLS_INTEGER without BY (SQL Developer)
 //  Argument        "*" as a call's argument (SQL Developer; published up to "date", the
 //                  rest as in Expression)
+//  AfterArgument   a quote ending a literal argument early, the word after it met
+//                  (SQL*Plus spool)
 //  Operand         "|| ||" (SQL Developer; published up to "sum", the rest as in Expression)
 //  InnerStatement  EXCEPTION inside a LOOP (SQL Developer, 11g: without the json_* words)
 //  CallSpec        a function body in a package specification (SQL*Plus spool)
@@ -149,6 +151,10 @@ constexpr ExpectList kLists[] = {
     {Expect::ReturnType,
      ". @ % ; is authid as cluster order using external character deterministic "
      "parallel_enable pipelined aggregate result_cache"},
+    {Expect::AfterArgument,
+     ") , * & = - + < / > at in is mod remainder not rem => <an exponent (**)> <> or != "
+     "or ~= >= <= <> and or like like2 like4 likec as between from using || multiset "
+     "member submultiset"},
     {Expect::Semicolon, ";"},
     {Expect::OpenParen, "("},
     {Expect::Into, "into from"},

@@ -43,6 +43,7 @@ enum class Expect {
     Identifier,         // an identifier is required
     Expression,         // an expression is required
     Argument,           // an argument list's first argument is required
+    AfterArgument,      // after an argument: ')' ',' an operator, AS / FROM / USING ...
     Operand,            // an operand after an operator (NOT and EXISTS cannot start one)
     InnerStatement,     // END of IF / LOOP / CASE expected, or another statement
     CallSpec,           // IS in a package specification's subprogram: LANGUAGE must follow

@@ -233,6 +233,16 @@ bool Parser::startsArgument(size_t open) const {
            isKw(Kw::DEFAULT);
 }
 
+// A call of a name qualified by a package or schema (pkg.f, a.b.f): its arguments are plain
+// expressions. Only built-in functions take other forms (CAST(x AS t), TRIM(LEADING ...)),
+// and they are called unqualified.
+bool Parser::qualifiedCall(size_t open) const {
+    if (m_sqlDepth > 0 || open < 3 || m_t[open - 2].kind != Tok::Op)
+        return false;
+    const Token &dot = m_t[open - 2];
+    return dot.length == 1 && m_src[dot.offset] == '.';
+}
+
 Node *Parser::arguments() {
     Node *args = mk(NK::Args, static_cast<uint32_t>(m_i));
     const size_t open = m_i;
@@ -259,6 +269,8 @@ Node *Parser::arguments() {
             continue;
         if (acceptOp(')'))
             break;
+        if (qualifiedCall(open) && m_t[m_i - 1].kind != Tok::Op) // (after an argument)
+            fail(Expect::AfterArgument);
         // Not a plain argument list: pass over the group as written.
         m_i = open;
         skipBalanced();

@@ -223,6 +223,7 @@ private:
     Node *nameTail(Node *n);
     Node *arguments();
     bool startsArgument(size_t open) const;
+    bool qualifiedCall(size_t open) const;
     Expect operandExpected() const;
     bool functionWord() const;
     bool outsideParentheses(bool inCase) const;

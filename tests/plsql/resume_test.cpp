@@ -3,7 +3,7 @@
 // of statements or declarations only as a whole), dropping that symbol when none can, and
 // reports the errors after it; where the parse cannot get seven tokens past the error that
 // way, the error is the last row. Words Oracle keeps for functions (MAX, SUM ...) need their
-// '(' as operands.
+// '(' as operands, and a qualified call's arguments are plain expressions.
 #include "ocilite/plsql/syntax.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +104,52 @@ TEST(PlsqlResume, EarlierRowsAreNotRepeated) {
     EXPECT_EQ(rows[3].line, 6);
     EXPECT_EQ(rows[4].line, 9);
     EXPECT_EQ(rows[4].position, 4);
+}
+
+} // namespace
+
+namespace {
+
+// A call qualified by its package takes plain arguments: a word after one is an error with
+// Oracle's after-argument list (a quote inside a literal ends it early); the built-in forms
+// called unqualified keep their words.
+TEST(PlsqlResume, ArgumentsOfAQualifiedCall) {
+    const std::string afterArgument =
+        " when expecting one of the following:\n\n"
+        "   ) , * & = - + < / > at in is mod remainder not rem =>\n"
+        "   <an exponent (**)> <> or != or ~= >= <= <> and or like like2\n"
+        "   like4 likec as between from using || multiset member\n"
+        "   submultiset";
+    struct Case {
+        const char *name;
+        const char *source;
+        std::vector<Row> rows;
+    };
+    const Case cases[] = {
+        {"a quote inside a literal",
+         "PROCEDURE p IS\nBEGIN\n  dbms_output.put_line('You've done it');\nEND;",
+         {{3, 29, kEncountered + "\"VE\"" + afterArgument}}},
+        {"two names for one argument: a ',' between them",
+         "PROCEDURE p IS\nBEGIN\n  k.f(a b);\nEND;",
+         {{3, 9,
+           kEncountered + "\"B\"" + afterArgument +
+               "\nThe symbol \",\" was substituted for \"B\" to continue."}}},
+        {"built-in forms",
+         "PROCEDURE p(s VARCHAR2, d DATE) IS\n  n NUMBER;\nBEGIN\n"
+         "  n := LENGTH(TRIM(LEADING '0' FROM s)) + CAST(s AS NUMBER) + EXTRACT(YEAR FROM d);\n"
+         "  k.f(a => TRIM(BOTH ' ' FROM s), b => 1);\nEND;",
+         {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Row> rows = rowsOf(c.source);
+        ASSERT_EQ(rows.size(), c.rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].line, c.rows[i].line) << i;
+            EXPECT_EQ(rows[i].position, c.rows[i].position) << i;
+            EXPECT_EQ(rows[i].text, c.rows[i].text) << i;
+        }
+    }
 }
 
 } // namespace
