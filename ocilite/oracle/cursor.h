@@ -101,6 +101,11 @@ public:
     // Part of a LONG or LONG RAW column of the current row, from byte `offset`, in the
     // external type's family (oflng); returns the bytes copied.
     long longPart(int position, long offset, ub1 *buffer, long length, sword type);
+    // Whether a fetch call stopped for a piece or an unfinished round trip.
+    bool fetchInterrupted() const {
+        return m_progress.waiting == Waiting::DefinePiece ||
+               m_progress.waiting == Waiting::Fetching;
+    }
     // ogetpi and osetpi: the piece waited for, and the program's buffer for it.
     PieceInfo pieceInfo();
     void setPiece(ub1 piece, void *buffer, ub4 *length);

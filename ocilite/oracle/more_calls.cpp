@@ -35,10 +35,16 @@ sword ofen(Cda_Def *cursor, sword nrows) {
 }
 sword oexfet(Cda_Def *cursor, ub4 nrows, sword cancel, sword exact) {
     return cursorCall(cursor, OCIV7_FC_EXFET, [&](Cursor &c) {
-        execute(*cursor, c, 1, 0);
-        if (!c.isQuery())
-            return 0;
+        // Made again after a piece or an unfinished round trip: it goes on where it stopped.
+        if (!c.fetchInterrupted()) {
+            if (const int rc = execute(*cursor, c, 1, 0))
+                return rc;
+            if (!c.isQuery())
+                return 0;
+        }
         const int rc = fetch(*cursor, c, static_cast<int>(std::min<ub4>(nrows, 0x7FFFFFFF)));
+        if (rc == kOraNeedBuffer || rc == kOraWouldBlock)
+            return rc;
         // Exact: more rows than asked for is an error; the rows asked for are delivered.
         const bool tooMany = exact && rc == 0 && c.anotherRow();
         if (cancel || tooMany)

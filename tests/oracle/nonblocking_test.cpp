@@ -102,6 +102,26 @@ TEST_F(NonBlockingTest, AnUnfinishedFetchGoesOnAtItsRow) {
     EXPECT_EQ(3u, cur.rpc);
 }
 
+TEST_F(NonBlockingTest, ExecuteAndFetchInOneCallGoesOnWhereItStopped) {
+    query();
+    char texts[3][4] = {};
+    ASSERT_EQ(0, v7::odefin(&cur, 1, reinterpret_cast<ub1 *>(texts), 4, OCIV7_EXT_STR, -1, nullptr,
+                            nullptr, -1, -1, nullptr, nullptr));
+    ASSERT_EQ(0, v7::onbset(&lda));
+    scriptedoci::stillExecuting(1);
+    EXPECT_EQ(3123, v7::oexfet(&cur, 3, 0, 0)) << "the execution";
+    scriptedoci::stillExecuting(1);
+    EXPECT_EQ(3123, v7::oexfet(&cur, 3, 0, 0)) << "the first row";
+    EXPECT_EQ(0, v7::oexfet(&cur, 3, 0, 0));
+    EXPECT_EQ((std::vector<std::string>{"a", "b", "c"}),
+              (std::vector<std::string>{texts[0], texts[1], texts[2]}));
+    EXPECT_EQ(3u, cur.rpc);
+    int executions = 0;
+    for (const auto &call : callsOf("OCIStmtExecute"))
+        executions += call.mode == 0;
+    EXPECT_EQ(2, executions) << "the unfinished one made again, never a new one";
+}
+
 TEST_F(NonBlockingTest, AnUnfinishedParseOrLogoffIsMadeAgain) {
     insert();
     ASSERT_EQ(0, v7::onbset(&lda));
