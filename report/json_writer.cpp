@@ -29,7 +29,7 @@ void writeJsonString(std::ostream &out, std::string_view text) {
             break;
         default:
             if (c < 0x20) {
-                char code[8];
+                char code[16];
                 std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
                 escaped += code;
             } else {

@@ -3,18 +3,16 @@
 // valid UTF-8, for the writers that must emit valid UTF-8 (JSON, SARIF, XML) and for the
 // column arithmetic of the SQL*Plus listing.
 
+#include "base/utf8.h"
+
 #include <string>
 #include <string_view>
 
 namespace velmora::report::utf8 {
 
-inline constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes the character at text[pos] and moves pos past it. An invalid or cut sequence
-// yields kReplacement and moves pos by one byte.
-char32_t next(std::string_view text, std::size_t &pos);
-
-void append(std::string &out, char32_t c);
+using velmora::utf8::append;
+using velmora::utf8::kReplacement;
+using velmora::utf8::next;
 
 // Columns a terminal gives the character: 2 for East Asian wide and full-width characters,
 // 0 for combining marks, 1 otherwise.

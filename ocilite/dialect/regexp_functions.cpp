@@ -3,6 +3,7 @@
 // subexpressions and match parameters ('i', 'c', 'n', 'm', 'x'). Positions count characters;
 // the text is matched as UTF-32 so that '.' is one character. Texts longer than a VARCHAR2
 // in SQL are refused as not supported rather than matched with unbounded recursion.
+#include "base/utf8.h"
 #include "ocilite/dialect/sql_function_args.h"
 #include "ocilite/dialect/sql_functions.h"
 
@@ -16,38 +17,15 @@ constexpr size_t kMaxTextCharacters = 4000; // longer texts are refused
 
 std::wstring wide(const std::string &s) {
     std::wstring out;
-    for (size_t i = 0; i < s.size();) {
-        const auto lead = static_cast<unsigned char>(s[i]);
-        const int n = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : 4;
-        wchar_t c = n == 1 ? lead : n == 2 ? lead & 0x1F : n == 3 ? lead & 0x0F : lead & 0x07;
-        for (int k = 1; k < n && i + static_cast<size_t>(k) < s.size(); ++k)
-            c = static_cast<wchar_t>((c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F));
-        out += c;
-        i += static_cast<size_t>(n);
-    }
+    for (size_t i = 0; i < s.size();)
+        out += static_cast<wchar_t>(velmora::utf8::next(s, i));
     return out;
 }
 
 std::string narrow(const std::wstring &w) {
     std::string out;
-    for (const wchar_t wc : w) {
-        const auto c = static_cast<unsigned long>(wc);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    for (const wchar_t c : w)
+        velmora::utf8::append(out, static_cast<char32_t>(c));
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "ocilite/dialect/sql_functions.h"
 
+#include "base/utf8.h"
+
 #include "ocilite/dialect/calendar.h"
 #include "ocilite/dialect/sql_function_args.h"
 #include "ocilite/dialect/text_form.h"
@@ -17,15 +19,7 @@ namespace ocilite {
 namespace {
 
 int utf8Length(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return 4;
-    return 1;
+    return velmora::utf8::sequenceLength(lead);
 }
 
 size_t charCount(const std::string &s) {
@@ -322,16 +316,7 @@ void fnChr(sqlite3_context *ctx, int, sqlite3_value **argv) {
         return sqlite3_result_null(ctx);
     const auto c = static_cast<unsigned>(sqlite3_value_int64(argv[0]));
     std::string s;
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xE0 | ((c >> 12) & 0x0F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    velmora::utf8::append(s, c <= 0x10FFFF ? c : velmora::utf8::kReplacement);
     sqlite3_result_text(ctx, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
 }
 

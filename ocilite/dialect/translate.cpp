@@ -86,6 +86,26 @@ Translation translateTransaction(const Tokens &t) {
     return tr;
 }
 
+// IN lists, GROUP BY constants, ROWNUM and LISTAGG: the passes that read whole clauses, run
+// before the select list is named.
+void rewriteRowForms(Tokens &t) {
+    checkInLists(t);
+    unpositionGroupBy(t);
+    rewriteRownum(t);
+    rewriteListagg(t);
+}
+
+// The passes over expressions, once the select list is named.
+void rewriteExpressions(StatementTokens &st, const std::string &schema,
+                        const NameResolver &resolver) {
+    rewriteSequences(st, schema, resolver);
+    rewriteCasts(st);
+    wrapAggregateArguments(st);
+    wrapConcatenations(st);
+    rewriteDateArithmetic(st, schema, resolver);
+    wrapDivisors(st);
+}
+
 Translation translateQuery(const std::string &sql, StatementTokens st, const std::string &schema,
                            const NameResolver &resolver) {
     Translation tr;
@@ -95,17 +115,9 @@ Translation translateQuery(const std::string &sql, StatementTokens st, const std
     dropForUpdate(st.tokens);
     rewriteOuterJoins(st.tokens);
     checkSelectHasFrom(st.tokens);
-    checkInLists(st.tokens);
-    unpositionGroupBy(st.tokens);
-    rewriteRownum(st.tokens);
-    rewriteListagg(st.tokens);
+    rewriteRowForms(st.tokens);
     tr.items = nameSelectList(sql, st);
-    rewriteSequences(st, schema, resolver);
-    rewriteCasts(st);
-    wrapAggregateArguments(st);
-    wrapConcatenations(st);
-    rewriteDateArithmetic(st, schema, resolver);
-    wrapDivisors(st);
+    rewriteExpressions(st, schema, resolver);
     Emitted emitted = emit(sql, st.tokens, tr.kind, schema, resolver);
     tr.sql = std::move(emitted.sql);
     tr.binds = std::move(emitted.binds);
@@ -130,16 +142,8 @@ Translation translateDml(const std::string &sql, StatementTokens st, StatementKi
         throw OraError(kOraMissingInto);
     if (kind == StatementKind::Update)
         unqualifySetColumns(t);
-    checkInLists(t);
-    unpositionGroupBy(t);
-    rewriteRownum(t);
-    rewriteListagg(t);
-    rewriteSequences(st, schema, resolver);
-    rewriteCasts(st);
-    wrapAggregateArguments(st);
-    wrapConcatenations(st);
-    rewriteDateArithmetic(st, schema, resolver);
-    wrapDivisors(st);
+    rewriteRowForms(t);
+    rewriteExpressions(st, schema, resolver);
     Emitted emitted = emit(sql, t, kind, schema, resolver);
     tr.sql = std::move(emitted.sql);
     tr.binds = std::move(emitted.binds);

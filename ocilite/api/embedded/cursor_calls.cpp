@@ -162,18 +162,30 @@ sword oname(Cda_Def *cursor, sword pos, sb1 *tbuf, sb2 *tbufl, sb1 *buf, sb2 *bu
     });
 }
 
+namespace {
+
+// What odefin and odefinps both give of a define: the buffer and its length, the external type
+// and scale, and where the indicator, returned length and column return code go.
+DefineSpec defineSpec(ub1 *buffer, sb4 length, sword type, sword scale, sb2 *indicator,
+                      ub2 *returnedLength, ub2 *returnCode) {
+    DefineSpec spec;
+    spec.buffer = buffer;
+    spec.length = static_cast<int>(length);
+    spec.externalType = type;
+    spec.scale = scale;
+    spec.indicator = indicator;
+    spec.returnedLength = returnedLength;
+    spec.returnCode = returnCode;
+    return spec;
+}
+
+} // namespace
+
 sword odefin(Cda_Def *cursor, sword pos, ub1 *buf, sword bufl, sword ftype, sword scale, sb2 *indp,
              OraText *fmt, sword fmtl, sword fmtt, ub2 *rlen, ub2 *rcode) {
     (void)fmt, (void)fmtl, (void)fmtt; // packed decimal takes its scale, as in C programs
     return cursorCall(cursor, OCIV7_FC_DEFIN, [&](Cursor &c) {
-        DefineSpec spec;
-        spec.buffer = buf;
-        spec.length = bufl;
-        spec.externalType = ftype;
-        spec.scale = scale;
-        spec.indicator = indp;
-        spec.returnedLength = rlen;
-        spec.returnCode = rcode;
+        const DefineSpec spec = defineSpec(buf, bufl, ftype, scale, indp, rlen, rcode);
         return deferrable(c, [&](Statement &s) { s.define(pos, spec); });
     });
 }
@@ -183,16 +195,11 @@ sword odefinps(Cda_Def *cursor, ub1 opcode, sword pos, ub1 *bufctx, sb4 bufl, sw
                sb4 pv_skip, sb4 ind_skip, sb4 alen_skip, sb4 rc_skip) {
     (void)fmt, (void)fmtl, (void)fmtt;
     return cursorCall(cursor, OCIV7_FC_DEFINPS, [&](Cursor &c) {
-        DefineSpec spec;
-        spec.piecewise = opcode == OCIV7_OP_PIECEWISE;
-        spec.buffer = spec.piecewise ? nullptr : bufctx;
-        spec.context = spec.piecewise ? bufctx : nullptr;
-        spec.length = bufl;
-        spec.externalType = ftype;
-        spec.scale = scale;
-        spec.indicator = indp;
-        spec.returnedLength = rlen;
-        spec.returnCode = rcode;
+        const bool piecewise = opcode == OCIV7_OP_PIECEWISE;
+        DefineSpec spec =
+            defineSpec(piecewise ? nullptr : bufctx, bufl, ftype, scale, indp, rlen, rcode);
+        spec.piecewise = piecewise;
+        spec.context = piecewise ? bufctx : nullptr;
         spec.bufferSkip = pv_skip;
         spec.indicatorSkip = ind_skip;
         spec.lengthSkip = alen_skip;

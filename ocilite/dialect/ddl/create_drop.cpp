@@ -81,14 +81,6 @@ CreateModifiers modifiers(const Tokens &head, size_t &i) {
     return m;
 }
 
-Translation schemaDdl(ddl::Statement statement, int functionType) {
-    Translation tr;
-    tr.kind = StatementKind::SchemaDdl;
-    tr.functionType = functionType;
-    tr.ddl = std::make_shared<const ddl::Statement>(std::move(statement));
-    return tr;
-}
-
 // CREATE kinds Oracle has that the embedded database does not keep.
 bool isOtherCreate(const Token &what) {
     static const std::set<std::string, std::less<>> kOther = {
@@ -118,19 +110,19 @@ Translation translateCreate(const std::string &sql, const Tokens &head, const st
     ddl::DdlCursor c(sql, tokens, schema);
     c.seek(i + 1);
     if (what.isWord("TABLE") && !m.orReplace)
-        return schemaDdl(ddl::createTable(c, m.temporary), OCIV7_FT_CREATE_TABLE);
+        return schemaStatement(ddl::createTable(c, m.temporary), OCIV7_FT_CREATE_TABLE);
     if (what.isWord("VIEW"))
-        return schemaDdl(ddl::createView(c, m.orReplace, m.force), 21);
+        return schemaStatement(ddl::createView(c, m.orReplace, m.force), 21);
     if (what.isWord("INDEX") && !m.orReplace)
-        return schemaDdl(ddl::createIndex(c, m.unique, m.bitmap), 9);
+        return schemaStatement(ddl::createIndex(c, m.unique, m.bitmap), 9);
     if (what.isWord("SEQUENCE") && !m.orReplace)
-        return schemaDdl(ddl::createSequence(c), 13);
+        return schemaStatement(ddl::createSequence(c), 13);
     if (what.isWord("SYNONYM"))
-        return schemaDdl(ddl::createSynonym(c, m.orReplace, m.isPublic), 19);
+        return schemaStatement(ddl::createSynonym(c, m.orReplace, m.isPublic), 19);
     if (what.isWord("CONTEXT"))
-        return schemaDdl(ddl::createContext(c, m.orReplace), 177);
+        return schemaStatement(ddl::createContext(c, m.orReplace), 177);
     if (what.isWord("USER") && !m.orReplace)
-        return schemaDdl(ddl::userStatement(c, ddl::UserStatement::Kind::Create), 51);
+        return schemaStatement(ddl::userStatement(c, ddl::UserStatement::Kind::Create), 51);
     if (isOtherCreate(what))
         ddl::notSupported("CREATE " + what.text);
     throw OraError(kOraInvalidCreate);
@@ -173,7 +165,15 @@ Translation translateDrop(const Tokens &t, const std::string &schema) {
     std::string sql; // DROP's text is not needed past its tokens
     ddl::DdlCursor c(sql, t, schema);
     c.seek(i);
-    return schemaDdl(ddl::dropObject(c), 0);
+    return schemaStatement(ddl::dropObject(c), 0);
+}
+
+Translation schemaStatement(ddl::Statement statement, int functionType) {
+    Translation tr;
+    tr.kind = StatementKind::SchemaDdl;
+    tr.functionType = functionType;
+    tr.ddl = std::make_shared<const ddl::Statement>(std::move(statement));
+    return tr;
 }
 
 } // namespace ocilite

@@ -27,6 +27,9 @@ Translation translateAlter(const std::string &sql, const Tokens &tokens, const s
 // (ANALYZE, PURGE, ...) (misc.cpp).
 Translation translateOther(const std::string &sql, const Tokens &tokens, const std::string &schema);
 
+// A statement the catalog carries out, with its function type (create_drop.cpp).
+Translation schemaStatement(ddl::Statement statement, int functionType);
+
 namespace ddl {
 
 class DdlCursor;

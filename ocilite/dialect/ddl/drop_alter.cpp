@@ -56,14 +56,6 @@ Statement dropObject(DdlCursor &c) {
 
 namespace {
 
-Translation schemaStatement(ddl::Statement statement, int functionType) {
-    Translation tr;
-    tr.kind = StatementKind::SchemaDdl;
-    tr.functionType = functionType;
-    tr.ddl = std::make_shared<const ddl::Statement>(std::move(statement));
-    return tr;
-}
-
 // ALTER SESSION SET name = value [name = value ...]; the other ALTER SESSION forms
 // (ENABLE PARALLEL DML, CLOSE DATABASE LINK ...) change nothing here.
 Translation alterSession(ddl::DdlCursor &c) {

@@ -162,14 +162,6 @@ Statement userStatement(DdlCursor &c, UserStatement::Kind kind) {
 
 namespace {
 
-Translation schemaStatement(ddl::Statement statement, int functionType) {
-    Translation tr;
-    tr.kind = StatementKind::SchemaDdl;
-    tr.functionType = functionType;
-    tr.ddl = std::make_shared<const ddl::Statement>(std::move(statement));
-    return tr;
-}
-
 // Statements Oracle accepts that change nothing the embedded database keeps.
 bool isAcceptedOnly(const Token &t) {
     for (const char *w :
