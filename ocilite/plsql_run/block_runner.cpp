@@ -15,8 +15,6 @@ namespace ocilite {
 namespace plsql_run {
 namespace {
 
-constexpr const char *kSavepoint = "\"ocilite block\"";
-
 // Oracle hands a client each compile error as ORA-06550 with its place, then the message.
 void failCompiled(const std::vector<plsql::Diagnostic> &diagnostics) {
     std::string text;
@@ -41,32 +39,22 @@ OraError unhandled(const Raised &r) {
                     OraError::FullText{});
 }
 
-// What the block changed is undone when it fails (a COMMIT or DDL in it already ended the
-// savepoint, and what they made stays).
-void undo(Database &db) {
-    const std::string sql = std::string("ROLLBACK TO ") + kSavepoint + "; RELEASE " + kSavepoint;
-    if (sqlite3_exec(db.handle(), sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK)
-        db.catalog().invalidate();
-}
-
 void runParsed(Database &db, const plsql::ParsedUnit &unit, OutputBuffer &output,
                const Limits &limits) {
     if (const std::optional<Unsupported> u = findUnsupported(db, unit))
         throw OraError(kOraUnimplemented, unsupportedText(u->what, u->line));
-    db.beginWork();
-    exec(db.handle(), std::string("SAVEPOINT ") + kSavepoint);
+    markBlockStart(db);
     try {
         Interpreter interpreter(db, unit, output, limits);
         runOnLargeStack([&] { interpreter.run(); });
     } catch (const Raised &r) {
-        undo(db);
+        undoBlock(db);
         throw unhandled(r);
     } catch (...) {
-        undo(db);
+        undoBlock(db);
         throw;
     }
-    sqlite3_exec(db.handle(), (std::string("RELEASE ") + kSavepoint).c_str(), nullptr, nullptr,
-                 nullptr);
+    releaseBlock(db);
 }
 
 } // namespace

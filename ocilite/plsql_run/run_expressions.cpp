@@ -7,6 +7,8 @@
 #include "ocilite/plsql/keywords.h"
 #include "ocilite/plsql/lexer.h"
 
+#include <cmath>
+
 namespace ocilite::plsql_run {
 namespace {
 
@@ -81,8 +83,9 @@ Value Interpreter::name(const Node *e) {
     }
     if (!second && (id == "SQLCODE" || id == "SQLERRM")) {
         const Raised *r = m_handling.empty() ? nullptr : m_handling.back();
-        if (id == "SQLERRM")
-            return Value::text(r ? r->message : "ORA-0000: normal, successful completion");
+        if (id == "SQLERRM") // the error's own message, without the stack under it
+            return Value::text(r ? r->message.substr(0, r->message.find('\n'))
+                                 : "ORA-0000: normal, successful completion");
         const int code = r ? r->code : 0;
         return Value::integer(!r ? 0 : r->declared ? 1 : code == kOraNoDataFound ? 100 : -code);
     }
@@ -124,13 +127,17 @@ Value Interpreter::binary(const Node *e) {
         return viaSql(e, true);
     if (op == '=' || op == '<' || op == '>')
         return comparison(e, text(left->end));
-    if (op != '|' && op != '+' && op != '-' && op != '*' && op != '/')
+    if (op != '|' && op != '+' && op != '-' && op != '*' && op != '/' && op != '^')
         return viaSql(e, false);
     const Value a = eval(left), b = eval(left->next);
     if (op == '|')
         return Value::text(asText(a, m_conversions) + asText(b, m_conversions));
     if (a.kind == Value::Kind::Date || b.kind == Value::Kind::Date)
         return viaSql(e, false);
+    if (op == '^') { // ** is PL/SQL's alone
+        const Value x = asNumber(a), y = asNumber(b);
+        return x.isNull() || y.isNull() ? Value() : Value::real(std::pow(x.number(), y.number()));
+    }
     return arithmetic(static_cast<char>(op), a, b);
 }
 

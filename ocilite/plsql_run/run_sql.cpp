@@ -224,7 +224,8 @@ bool Interpreter::renderName(size_t &i, size_t end, std::string &out, Binds &bin
     const auto node = names.find(static_cast<uint32_t>(i));
     const bool whole = node != names.end() && node->second->end <= end;
     const bool single = !whole || !node->second->child || !node->second->child->next;
-    if (!attribute &&
+    const bool error = !v && whole && single && (id == "SQLCODE" || id == "SQLERRM");
+    if (!attribute && !error &&
         (!v || (single && std::find(m_columns.begin(), m_columns.end(), id) != m_columns.end())))
         return false;
     if (v && whole && !single && !v->record && !v->table)
@@ -237,7 +238,7 @@ bool Interpreter::renderName(size_t &i, size_t end, std::string &out, Binds &bin
     } else if (whole) {
         value = eval(node->second);
         next = node->second->end;
-    } else if (!v->record && !v->table) {
+    } else if (v && !v->record && !v->table) {
         value = v->value;
     } else {
         return false;

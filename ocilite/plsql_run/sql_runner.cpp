@@ -65,7 +65,26 @@ long step(sqlite3 *db, sqlite3_stmt *stmt) {
     return sqlite3_changes(db);
 }
 
+constexpr const char *kSavepoint = "\"ocilite block\"";
+
 } // namespace
+
+void markBlockStart(Database &db) {
+    db.beginWork();
+    exec(db.handle(), std::string("SAVEPOINT ") + kSavepoint);
+}
+
+void releaseBlock(Database &db) {
+    sqlite3_exec(db.handle(), (std::string("RELEASE ") + kSavepoint).c_str(), nullptr, nullptr,
+                 nullptr);
+}
+
+// A COMMIT in the block since its last mark leaves nothing to undo (the savepoint went with it).
+void undoBlock(Database &db) {
+    const std::string sql = std::string("ROLLBACK TO ") + kSavepoint + "; RELEASE " + kSavepoint;
+    if (sqlite3_exec(db.handle(), sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK)
+        db.catalog().invalidate();
+}
 
 std::vector<std::string> SqlRunner::placeholders(const std::string &sql) {
     const Translation tr = translate(sql, m_db.currentSchema(), m_db.catalog());
@@ -91,8 +110,12 @@ SqlOutcome SqlRunner::run(const std::string &sql, const Binds &binds, size_t kee
         m_nested(sql);
         return out;
     }
-    if (tr.isDdl()) {
-        m_db.runDdl(tr);
+    if (tr.isDdl() || tr.kind == StatementKind::Commit || tr.kind == StatementKind::Rollback) {
+        if (tr.isDdl())
+            m_db.runDdl(tr);
+        else
+            transactionControl(tr);
+        markBlockStart(m_db); // what follows is undone alone when the block fails
         return out;
     }
     if (transactionControl(tr))

@@ -28,6 +28,12 @@ struct SqlOutcome {
     std::vector<std::vector<Value>> fetched; // at most the rows asked for
 };
 
+// The savepoint a block's work is undone to when it fails: set when the block starts and
+// again after each COMMIT, ROLLBACK or DDL in it; released when the block ends.
+void markBlockStart(Database &db);
+void releaseBlock(Database &db);
+void undoBlock(Database &db);
+
 class SqlRunner {
 public:
     // nested: runs an anonymous block handed over as dynamic SQL.
