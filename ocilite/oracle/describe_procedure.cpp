@@ -4,7 +4,8 @@
 // (position 0), then each argument, a record's fields after it one level down; a procedure
 // without arguments gives one row of datatype 0. A name "package.procedure" that does not
 // name an object is looked up among the package's subprograms, one set of rows per overload.
-// A package alone, or a package without the procedure, is refused as DBMS_DESCRIBE refuses it.
+// A synonym, private or public, is followed to what it names. A package alone, or a package
+// without the procedure, is refused as DBMS_DESCRIBE refuses it.
 #include "oracle_side.h"
 
 #include "areas.h"
@@ -18,6 +19,7 @@ namespace ocilite::oracle {
 namespace {
 
 constexpr size_t kNameCapacity = 30; // each argnam buffer holds an identifier
+constexpr int kSynonymHops = 8;      // a longer chain of synonyms names nothing
 
 struct ArgumentRow {
     ub2 overload = 0, position = 0, level = 0;
@@ -58,12 +60,15 @@ public:
                                 nullptr) != oci::kSuccess ||
             !m_dsc)
             throw BridgeError(kOraOutOfMemory);
+        sb4 lookUpPublic = 1; // a name not in the schema may be a public synonym
+        c.oci().attrSet(m_dsc, oci::kHtypeDescribe, &lookUpPublic, sizeof lookUpPublic,
+                        oci::kAttrDescPublic, c.err());
     }
     ~Describer() { m_conn.oci().handleFree(m_dsc, oci::kHtypeDescribe); }
     Describer(const Describer &) = delete;
     Describer &operator=(const Describer &) = delete;
 
-    std::vector<ArgumentRow> rowsOf(const std::string &name);
+    std::vector<ArgumentRow> rowsOf(const std::string &name, int hops = 0);
 
 private:
     template <typename T> T get(void *param, ub4 attr) {
@@ -74,6 +79,7 @@ private:
     }
     std::string textOf(void *param, ub4 attr);
     void *describe(const std::string &name);
+    std::string synonymTarget(void *synonym);
     void subprogramRows(void *param, bool function, ub2 overload, std::vector<ArgumentRow> &rows);
     void argumentRows(void *list, ub4 first, ub2 overload, std::vector<ArgumentRow> &rows);
     void packageRows(void *package, const std::string &packageName, const std::string &wanted,
@@ -88,6 +94,13 @@ std::string Describer::textOf(void *param, ub4 attr) {
     ub4 length = 0;
     m_conn.check(m_conn.oci().attrGet(param, oci::kDtypeParam, &text, &length, attr, m_conn.err()));
     return text ? std::string(reinterpret_cast<const char *>(text), length) : std::string();
+}
+
+// What a synonym names: "schema"."object"[@link].
+std::string Describer::synonymTarget(void *synonym) {
+    const std::string link = textOf(synonym, oci::kAttrLink);
+    return "\"" + textOf(synonym, oci::kAttrSchemaName) + "\".\"" +
+           textOf(synonym, oci::kAttrName) + "\"" + (link.empty() ? "" : "@" + link);
 }
 
 // The object's parameter, or null when no object has that name (ORA-04043).
@@ -165,10 +178,12 @@ void Describer::packageRows(void *package, const std::string &packageName,
                                      "' within package '" + packageName + "' does not exist");
 }
 
-std::vector<ArgumentRow> Describer::rowsOf(const std::string &name) {
+std::vector<ArgumentRow> Describer::rowsOf(const std::string &name, int hops) {
     std::vector<ArgumentRow> rows;
     if (void *param = describe(name)) {
         const ub1 type = get<ub1>(param, oci::kAttrPtype);
+        if (type == oci::kPtypeSynonym && hops < kSynonymHops)
+            return rowsOf(synonymTarget(param), hops + 1);
         if (type == oci::kPtypePackage)
             throw BridgeError(20000, "ORA-20000: ORU-10035: cannot describe a package ('" + name +
                                          "') only a procedure within a package");

@@ -55,6 +55,7 @@ enum : ub4 {
     kAttrPrecision = 5,
     kAttrScale = 6,
     kAttrIsNull = 7,
+    kAttrSchemaName = 9,
     kAttrPosition = 11,
     kAttrNonblockingMode = 3,
     kAttrServer = 6,
@@ -68,6 +69,7 @@ enum : ub4 {
     kAttrStmtType = 24,
     kAttrListArguments = 108,
     kAttrListSubprograms = 109,
+    kAttrLink = 111,
     kAttrNumParams = 121,
     kAttrPtype = 123,
     kAttrParam = 124,
@@ -77,6 +79,7 @@ enum : ub4 {
     kAttrHasDefault = 212,
     kAttrIoMode = 213,
     kAttrRadix = 214,
+    kAttrDescPublic = 250,
 };
 
 // What a describe handle describes (OCI_ATTR_PTYPE), and how OCIDescribeAny names it.

@@ -73,6 +73,14 @@ protected:
                            Subprogram{"PAY", false, 2, {record}},
                            Subprogram{"CLOSE_MONTH", false, 0, {}}};
         scriptedoci::addObject(pkg);
+        StoredObject synonym;
+        synonym.name = "RAISE";
+        synonym.synonymFor = "SCOTT.RAISE_SALARY";
+        scriptedoci::addObject(synonym);
+        synonym.schema = "PUBLIC";
+        synonym.name = "PUB_TICK";
+        synonym.synonymFor = "SCOTT.RAISE";
+        scriptedoci::addObject(synonym);
     }
 
     int describe(const std::string &name, ub4 room = kRoom) {
@@ -123,6 +131,18 @@ TEST_F(DescribeTest, ArgumentsOfProceduresAndFunctions) {
         ASSERT_EQ(0, describe(c.name)) << c.name << ": " << message(lda, lda.rc);
         EXPECT_EQ(c.rows, rows()) << c.name;
     }
+}
+
+TEST_F(DescribeTest, SynonymsAreFollowedToWhatTheyName) {
+    ASSERT_EQ(0, describe("RAISE_SALARY"));
+    const std::vector<Row> direct = rows();
+    for (const char *name : {"raise", "SCOTT.RAISE", "PUB_TICK"}) {
+        ASSERT_EQ(0, describe(name)) << name << ": " << message(lda, lda.rc);
+        EXPECT_EQ(direct, rows()) << name;
+    }
+    const auto calls = scriptedoci::callsOf("OCIDescribeAny");
+    EXPECT_EQ("\"SCOTT\".\"RAISE\"", calls[calls.size() - 2].text) << "the public synonym's target";
+    EXPECT_EQ(4043, describe("PUBLIC.NOPE"));
 }
 
 TEST_F(DescribeTest, NamesOracleDoesNotDescribe) {

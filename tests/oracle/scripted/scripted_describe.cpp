@@ -28,7 +28,8 @@ std::vector<std::string> nameParts(const std::string &text) {
     return parts;
 }
 
-const StoredObject *findObject(const State &s, const std::string &text, const std::string &user) {
+const StoredObject *findObject(const State &s, const std::string &text, const std::string &user,
+                               bool lookUpPublic) {
     const std::vector<std::string> parts = nameParts(text);
     if (parts.size() > 2)
         return nullptr;
@@ -36,6 +37,10 @@ const StoredObject *findObject(const State &s, const std::string &text, const st
     for (const StoredObject &o : s.objects)
         if (o.schema == schema && o.name == parts.back())
             return &o;
+    if (parts.size() == 1 && lookUpPublic)
+        for (const StoredObject &o : s.objects)
+            if (o.schema == "PUBLIC" && o.name == parts.back())
+                return &o;
     return nullptr;
 }
 
@@ -83,6 +88,18 @@ sword putText(void *value, ub4 *size, const std::string &text) {
 sword objectAttr(Handle *h, void *value, ub4 *size, ub4 attr) {
     const StoredObject &o = h->object;
     const bool function = !o.package && !o.subprograms.empty() && o.subprograms[0].function;
+    if (!o.synonymFor.empty()) { // a synonym's name and schema are those it translates to
+        const std::vector<std::string> target = nameParts(o.synonymFor);
+        if (attr == oci::kAttrPtype)
+            return put<ub1>(value, size, oci::kPtypeSynonym);
+        if (attr == oci::kAttrSchemaName)
+            return putText(value, size, h->texts.emplace_back(target.front()));
+        if (attr == oci::kAttrName)
+            return putText(value, size, h->texts.emplace_back(target.back()));
+        if (attr == oci::kAttrLink)
+            return putText(value, size, h->texts.emplace_back());
+        return oci::kError;
+    }
     switch (attr) {
     case oci::kAttrPtype:
         return put<ub1>(value, size,
@@ -174,7 +191,7 @@ sword describeAny(oci::OCISvcCtx *svcp, oci::OCIError *errp, void *object, ub4 l
     std::string user;
     for (char ch : svc->session->user)
         user += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    const StoredObject *found = findObject(s, name, user);
+    const StoredObject *found = findObject(s, name, user, dsc->descPublic);
     if (!found)
         return raise(err, {4043, "ORA-04043: object " + name + " does not exist\n", 0});
     dropChildren(s, dsc); // a new describe replaces the parameters of the last

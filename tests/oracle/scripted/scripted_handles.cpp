@@ -275,6 +275,8 @@ sword attrSet(void *target, ub4 targetType, void *value, ub4 size, ub4 attr, oci
         h->server = static_cast<Handle *>(value);
     else if (targetType == oci::kHtypeSvcCtx && attr == oci::kAttrSession)
         h->session = static_cast<Handle *>(value);
+    else if (targetType == oci::kHtypeDescribe && attr == oci::kAttrDescPublic)
+        h->descPublic = value && *static_cast<const sb4 *>(value) != 0;
     else if (targetType == oci::kHtypeServer && attr == oci::kAttrNonblockingMode)
         h->nonBlocking = !h->nonBlocking; // setting it toggles the mode
     else if (targetType == oci::kHtypeStmt && attr == oci::kAttrPrefetchRows)

@@ -6,6 +6,7 @@
 
 #include "ocilite/oracle/oci8.h"
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -71,7 +72,9 @@ struct Handle {
     Handle *session = nullptr;
     std::string user, password;
     bool attached = false, begun = false;
-    bool nonBlocking = false; // server
+    bool nonBlocking = false;      // server
+    bool descPublic = false;       // describe handle: public synonyms are looked up
+    std::deque<std::string> texts; // text attributes handed out, kept as long as the handle
     // statement
     std::string sql;
     Statement script;

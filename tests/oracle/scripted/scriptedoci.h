@@ -95,17 +95,20 @@ struct Subprogram {
     std::vector<Argument> arguments;
 };
 
-// A stored procedure or function (one subprogram) or package (its subprograms) of a schema.
+// A stored procedure or function (one subprogram) or package (its subprograms) of a schema,
+// or a synonym for "SCHEMA.OBJECT" (in schema PUBLIC for a public one).
 struct StoredObject {
     std::string schema = "SCOTT";
     std::string name;
     bool package = false;
     std::vector<Subprogram> subprograms;
+    std::string synonymFor;
 };
 
 void reset();
 void addStatement(Statement statement);
-// An object OCIDescribeAny finds by [schema.]name (unquoted names in any case).
+// An object OCIDescribeAny finds by [schema.]name (unquoted names in any case); a public
+// synonym only when the describe handle's OCI_ATTR_DESC_PUBLIC is set.
 void addObject(StoredObject object);
 // Only this user and password log on (otherwise any do).
 void setAccount(const std::string &user, const std::string &password);
