@@ -203,7 +203,9 @@ Node *Parser::subprogramRest(Node *heading, bool method, bool assumeIs) {
         if (isKw(Kw::EXCEPTION))
             parts.add(handlers());
         expectKw(Kw::END, Expect::StatementStart);
-        if (isIdentifier())
+        // Oracle reads FUNCTION and PROCEDURE as a subprogram's END name too: "end function
+        // f1" lacks its ';' at F1
+        if (isIdentifier() || isKw(Kw::FUNCTION) || isKw(Kw::PROCEDURE))
             ++m_i;
     }
     body->child = parts.head;

@@ -68,6 +68,10 @@ TEST(PlsqlResume, RowsAfterAnUnrepairedError) {
          "PROCEDURE p IS\nBEGIN\n  IF 1 = 1 THEN NULL; END IF;\n"
          "  ELSE NULL; NULL; NULL;\nEND;",
          {{4, 3, kEncountered + "\"ELSE\"" + kExpecting + kStatementStart}}},
+        {"FUNCTION read as a subprogram's END name: the next heading's name wants ';'",
+         "PACKAGE BODY k IS\n  FUNCTION f RETURN NUMBER IS BEGIN RETURN 1; END\n"
+         "  FUNCTION g RETURN NUMBER IS BEGIN RETURN 2; END;\nEND k;",
+         {{3, 12, kEncountered + "\"G\"" + kExpecting + ";"}}},
         {"MAX declared as a variable: each read of it wants its '('",
          "PROCEDURE p IS\n  MAX NUMBER := 0;\nBEGIN\n  MAX := MAX + 1;\n  NULL;\n  f(MAX);\nEND;",
          {{4, 14, kEncountered + "\"+\"" + kExpecting + "("},
