@@ -93,7 +93,7 @@ void Parser::findResumption() {
             if (inside[from])
                 continue;
             if (resumeWorks(from, drop, true) || resumeWorks(from, drop, false)) {
-                m_repairBudget -= m_t.size(); // the new pass
+                m_repairBudget -= std::min(m_repairBudget, m_t.size()); // the new pass
                 return;
             }
         }
