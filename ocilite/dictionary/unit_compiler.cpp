@@ -33,6 +33,7 @@ CREATE TEMP VIEW IF NOT EXISTS USER_DEPENDENCIES AS SELECT NAME, TYPE, REFERENCE
 // too long.
 struct Compiling {
     std::vector<std::string> units;
+    std::string_view warnings; // the PLSQL_WARNINGS value every compile of the chain uses
 };
 constexpr size_t kMaxCompileChain = 8;
 
@@ -163,12 +164,13 @@ void compileSource(sqlite3 *db, Catalog &catalog, const std::string &owner, cons
     compiling.units.push_back(owner + '.' + name + '.' + type);
     DictionarySchema schema(db, &catalog, &compiling);
     plsql::CompileResult result;
-    runOnLargeStack([&] { result = plsql::compileUnit(owner, type, source, schema); });
+    runOnLargeStack(
+        [&] { result = plsql::compileUnit(owner, type, source, schema, compiling.warnings); });
     compiling.units.pop_back();
     std::vector<CompileError> errors;
     errors.reserve(result.errors.size());
     for (const plsql::Diagnostic &d : result.errors)
-        errors.push_back({d.line, d.position, d.text});
+        errors.push_back({d.line, d.position, d.text, d.warning});
     catalog.setErrors(owner, type, name, errors);
     storeDependencies(db, owner, type, name, result.dependencies);
 }
@@ -184,15 +186,18 @@ void createDependencyView(sqlite3 *db) {
 }
 
 void compileStoredUnit(sqlite3 *db, Catalog &catalog, const std::string &owner,
-                       const std::string &type, const std::string &name) {
+                       const std::string &type, const std::string &name,
+                       std::string_view warnings) {
     const std::optional<std::string> source = DictionarySchema(db).source(owner, name, type);
     if (source)
-        compileUnitSource(db, catalog, owner, type, name, *source);
+        compileUnitSource(db, catalog, owner, type, name, *source, warnings);
 }
 
 void compileUnitSource(sqlite3 *db, Catalog &catalog, const std::string &owner,
-                       const std::string &type, const std::string &name, std::string_view source) {
+                       const std::string &type, const std::string &name, std::string_view source,
+                       std::string_view warnings) {
     Compiling compiling;
+    compiling.warnings = warnings;
     compileSource(db, catalog, owner, type, name, source, compiling);
 }
 

@@ -21,13 +21,16 @@ class Catalog;
 void createDependencyTable(sqlite3 *db);
 void createDependencyView(sqlite3 *db);
 
-// Compiles the stored unit and records its errors, status and dependencies.
+// Compiles the stored unit and records its errors, status and dependencies; warnings is the
+// session's PLSQL_WARNINGS value (empty: none reported).
 void compileStoredUnit(sqlite3 *db, Catalog &catalog, const std::string &owner,
-                       const std::string &type, const std::string &name);
+                       const std::string &type, const std::string &name,
+                       std::string_view warnings = {});
 
 // The same for a unit just stored from `source` (its stored text), without reading it back.
 void compileUnitSource(sqlite3 *db, Catalog &catalog, const std::string &owner,
-                       const std::string &type, const std::string &name, std::string_view source);
+                       const std::string &type, const std::string &name, std::string_view source,
+                       std::string_view warnings = {});
 
 // The compile errors of an anonymous block run as the schema's (nothing is stored).
 std::vector<plsql::Diagnostic> compileAnonymousBlock(sqlite3 *db, Catalog &catalog,

@@ -37,7 +37,7 @@ void storeSource(sqlite3 *db, const std::string &owner, const Translation &tr) {
 
 // "PLS-00201: ...", "PL/SQL: ORA-00942: ..." -> 201, 942; other texts -> 0.
 long long messageNumber(const std::string &text) {
-    for (const char *prefix : {"PLS-", "ORA-"}) {
+    for (const char *prefix : {"PLS-", "ORA-", "PLW-"}) {
         const auto at = text.find(prefix);
         if (at == 0 || (at != std::string::npos && text.rfind("PL/SQL: ", 0) == 0 && at == 8))
             return std::atoll(text.c_str() + at + 4);
@@ -106,16 +106,19 @@ void Catalog::setErrors(const std::string &owner, const std::string &type, const
     deleteRows(m_db, "OCILITE_ERRORS", owner, name, type);
     Prepared add(m_db, "INSERT INTO main.OCILITE_ERRORS(OWNER, NAME, TYPE, SEQUENCE, LINE, "
                        "POSITION, TEXT, ATTRIBUTE, MESSAGE_NUMBER) "
-                       "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, 'ERROR', ?8)");
+                       "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?9, ?8)");
+    bool invalid = false;
     for (size_t i = 0; i < errors.size(); ++i) {
         const CompileError &e = errors[i];
         add.bind(1, owner).bind(2, name).bind(3, type).bind(4, static_cast<long long>(i + 1));
         add.bind(5, static_cast<long long>(e.line)).bind(6, static_cast<long long>(e.position));
         add.bind(7, e.text).bind(8, messageNumber(e.text));
+        add.bind(9, e.warning ? "WARNING" : "ERROR");
         add.run();
         sqlite3_reset(add.get());
+        invalid = invalid || !e.warning;
     }
-    setObjectStatus(m_db, owner, name, type, errors.empty() ? "VALID" : "INVALID");
+    setObjectStatus(m_db, owner, name, type, invalid ? "INVALID" : "VALID");
 }
 
 } // namespace ocilite

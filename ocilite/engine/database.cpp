@@ -236,7 +236,7 @@ void Database::carryOutDdl(const Translation &tr) {
     case StatementKind::CreateUnit:
         m_catalog->storeUnit(ctx, owner, tr);
         compileUnitSource(m_db, *m_catalog, owner, tr.objectType, tr.objectName,
-                          storedText(tr.sourceLines));
+                          storedText(tr.sourceLines), m_plsqlWarnings);
         invalidateDependents(m_db, owner, tr.objectName, tr.objectType);
         break;
     case StatementKind::DropUnit:
@@ -267,7 +267,7 @@ void Database::alterCompile(const Translation &tr) {
         if (!q.step())
             continue;
         any = true;
-        compileStoredUnit(m_db, *m_catalog, m_currentSchema, type, tr.objectName);
+        compileStoredUnit(m_db, *m_catalog, m_currentSchema, type, tr.objectName, m_plsqlWarnings);
     }
     if (!any)
         throw OraError(kOraObjectNotFound, tr.objectName);

@@ -29,6 +29,7 @@ struct CompileError {
     int line = 0;
     int position = 0;
     std::string text; // "PLS-00201: identifier 'X' must be declared", "PL/SQL: Statement ignored"
+    bool warning = false; // a PLW- warning: ATTRIBUTE 'WARNING', leaves the unit VALID
 };
 
 class Database {
@@ -119,6 +120,7 @@ private:
     std::string m_schema;
     std::string m_currentSchema;
     std::string m_dateFormat;
+    std::string m_plsqlWarnings; // ALTER SESSION SET PLSQL_WARNINGS (empty: DISABLE:ALL)
     SqlSession m_session;
     std::unique_ptr<Catalog> m_catalog;
     bool m_explicitTransaction = false;

@@ -8,6 +8,7 @@
 #include "ocilite/dictionary/catalog.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
+#include "ocilite/plsql/warnings.h"
 
 namespace ocilite {
 namespace {
@@ -66,6 +67,10 @@ void Database::alterSession(const std::vector<ddl::SessionSetting> &settings) {
         } else if (s.name == "NLS_DATE_FORMAT") {
             formatDate(currentDate(), s.value); // ORA-01821 for a format Oracle does not know
             m_dateFormat = s.value;
+        } else if (s.name == "PLSQL_WARNINGS") {
+            if (!plsql::WarningSettings::parse(s.value))
+                throw OraError(kOraInvalidSessionOption);
+            m_plsqlWarnings = s.value;
         }
     }
 }

@@ -133,6 +133,8 @@ int Checker::variableErrors(Scope &scope, const Node *d, Symbol &sym) {
     }
     if (init && (expressions(scope, init) || wrongType(scope, sym, init)))
         return kItemIgnored;
+    if (init && sym.readOnly && init->kind == NK::Literal)
+        sym.truth = isWord(tok(init), Kw::TRUE_) ? 1 : isWord(tok(init), Kw::FALSE_) ? 0 : -1;
     return 0;
 }
 
@@ -209,6 +211,7 @@ void Checker::declaration(Scope &scope, const Node *d) {
     if (!declaresName(d->kind))
         return;
     m_statementReported.clear();
+    shadowsBuiltin(d);
     Symbol sym;
     if (declarationErrors(scope, d, sym) == kItemIgnored)
         addAt(Msg::ItemIgnored, d->kind == NK::Variable && d->first + 1 < m_unit.tokens.size()

@@ -14,10 +14,6 @@
 namespace ocilite::plsql {
 namespace {
 
-bool isWordToken(const Token &t, Kw k) {
-    return t.kind == Tok::Word && t.kw == uint16_t(k);
-}
-
 bool isOpToken(const ParsedUnit &unit, const Token &t, char c) {
     return t.kind == Tok::Op && tokenText(unit.source, t) == std::string_view(&c, 1);
 }
@@ -30,13 +26,13 @@ bool needsBody(const ParsedUnit &unit, const Node *decl) {
         const Token &before = t[i - 1];
         if (isOpToken(unit, before, ',') || isOpToken(unit, before, '('))
             break;
-        if (isWordToken(before, Kw::INSTANTIABLE) && i >= 2 && isWordToken(t[i - 2], Kw::NOT))
+        if (isWord(before, Kw::INSTANTIABLE) && i >= 2 && isWord(t[i - 2], Kw::NOT))
             return false;
     }
     for (uint32_t i = decl->end; i < t.size(); ++i) {
         if (isOpToken(unit, t[i], ',') || isOpToken(unit, t[i], ')'))
             break;
-        if (isWordToken(t[i], Kw::IS) || isWordToken(t[i], Kw::AS))
+        if (isWord(t[i], Kw::IS) || isWord(t[i], Kw::AS))
             return false;
     }
     return true;

@@ -105,6 +105,8 @@ bool Checker::branchCondition(Scope &scope, const Node *s, const Node *cond) {
 }
 
 void Checker::conditional(Scope &scope, const Node *s) {
+    if (s->kind == NK::If)
+        unreachableBranch(scope, s);
     for (const Node *c = s->child; c; c = c->next) {
         if (c->kind == NK::StmtList) {
             statements(scope, c);

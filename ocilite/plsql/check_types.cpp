@@ -9,10 +9,6 @@
 namespace ocilite::plsql {
 namespace {
 
-bool isWord(const Token &t, Kw k) {
-    return t.kind == Tok::Word && t.kw == uint16_t(k);
-}
-
 ValueKind binaryValue(uint16_t op) {
     switch (op) {
     case '=':

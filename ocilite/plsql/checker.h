@@ -4,8 +4,10 @@
 #pragma once
 
 #include "ocilite/plsql/compiler.h"
+#include "ocilite/plsql/keywords.h"
 #include "ocilite/plsql/signature.h"
 #include "ocilite/plsql/syntax.h"
+#include "ocilite/plsql/warnings.h"
 
 #include <deque>
 #include <memory>
@@ -38,6 +40,7 @@ struct Symbol {
     bool badIndex = false;    // a cursor FOR loop's record over a failed query: PLS-00364
     bool failedQuery = false; // a cursor whose query has errors
     bool tableRow = false;    // a record of a table's %ROWTYPE: one field a column
+    int8_t truth = -1;        // a BOOLEAN constant of TRUE (1) or FALSE (0)
     bool oneValue = false;    // certainly one value (a scalar, a column's %TYPE)
 
     static Symbol of(SymKind k) {
@@ -74,6 +77,11 @@ struct SqlTable {
     std::vector<std::string> columns;
 };
 
+// A token that is the keyword k.
+inline bool isWord(const Token &t, Kw k) {
+    return t.kind == Tok::Word && t.kw == uint16_t(k);
+}
+
 // Built-ins written as syntax rather than declared in STANDARD (check_names.cpp).
 bool isSyntaxFunction(const std::string &id);
 
@@ -91,6 +99,7 @@ public:
     Checker(const ParsedUnit &unit, std::string owner, const SchemaLookup &schema,
             CompileResult &result, const TriggerInfo *trigger = nullptr);
     void run();
+    void setWarnings(const WarningSettings *warnings) { m_warnings = warnings; }
 
 private:
     // units (check_units.cpp)
@@ -174,6 +183,12 @@ private:
     int columnName(const Scope &scope, const Node *n, const std::vector<SqlTable> &tables);
     bool columnTable(const Node *ref, SqlTable &table);
 
+    // warnings (check_warnings.cpp)
+    void warn(Msg m, const Token &at, const std::vector<std::string_view> &params = {});
+    void shadowsBuiltin(const Node *decl);
+    void unreachableBranch(const Scope &scope, const Node *ifStatement);
+    int staticTruth(const Scope &scope, const Node *cond) const;
+
     std::string text(const Node *n) const;
     std::string text(uint32_t tok) const;
     const Token &tok(const Node *n) const { return m_unit.tokens[n->first]; }
@@ -194,6 +209,7 @@ private:
     std::unordered_map<std::string, PackageInfo> m_packages;
     std::unordered_map<std::string, std::optional<Overloads>> m_standalone;
     const TriggerInfo *m_trigger;
+    const WarningSettings *m_warnings = nullptr; // null: every warning disabled
     std::vector<std::string> m_badBinds;
     // Items already reported (PLS-00320, PLS-00364) in the statement being checked.
     std::vector<std::string> m_statementReported;

@@ -3,6 +3,7 @@
 #include "ocilite/plsql/checker.h"
 #include "ocilite/plsql/keywords.h"
 #include "ocilite/plsql/lexer.h"
+#include "ocilite/plsql/warnings.h"
 
 namespace ocilite::plsql {
 
@@ -55,10 +56,12 @@ TriggerInfo triggerInfo(const std::string &owner, std::string_view heading,
 
 // The parse's errors, then the checks' (when the parse gave a tree).
 void checked(ParsedUnit &unit, const std::string &owner, const SchemaLookup &schema,
-             CompileResult &result, const TriggerInfo *trigger) {
+             CompileResult &result, const TriggerInfo *trigger,
+             const WarningSettings *warnings = nullptr) {
     std::vector<Diagnostic> early = unit.diags.take();
     if (unit.root && !unit.syntaxError) {
         Checker checker(unit, owner, schema, result, trigger);
+        checker.setWarnings(warnings);
         checker.run();
     }
     early.insert(early.end(), result.errors.begin(), result.errors.end());
@@ -68,7 +71,8 @@ void checked(ParsedUnit &unit, const std::string &owner, const SchemaLookup &sch
 } // namespace
 
 CompileResult compileUnit(const std::string &owner, const std::string &type,
-                          std::string_view source, const SchemaLookup &schema) {
+                          std::string_view source, const SchemaLookup &schema,
+                          std::string_view warnings) {
     CompileResult result;
     std::unique_ptr<ParsedUnit> unit;
     std::optional<TriggerInfo> trigger;
@@ -81,7 +85,10 @@ CompileResult compileUnit(const std::string &owner, const std::string &type,
     } else {
         unit = parseUnit(source);
     }
-    checked(*unit, owner, schema, result, trigger ? &*trigger : nullptr);
+    const std::optional<WarningSettings> settings =
+        warnings.empty() ? std::nullopt : WarningSettings::parse(warnings);
+    checked(*unit, owner, schema, result, trigger ? &*trigger : nullptr,
+            settings && settings->anyEnabled() ? &*settings : nullptr);
     return result;
 }
 

@@ -26,8 +26,10 @@ struct CompileResult {
 
 // owner: the schema the unit belongs to; type: PACKAGE, PACKAGE BODY, PROCEDURE, FUNCTION,
 // TYPE, TYPE BODY or TRIGGER; source: as USER_SOURCE stores it (from the unit keyword on).
+// warnings: the PLSQL_WARNINGS value the unit is compiled with (empty: DISABLE:ALL).
 CompileResult compileUnit(const std::string &owner, const std::string &type,
-                          std::string_view source, const SchemaLookup &schema);
+                          std::string_view source, const SchemaLookup &schema,
+                          std::string_view warnings = {});
 
 // An anonymous block (DECLARE ... END; or BEGIN ... END;) as a client sends it: its errors
 // with lines and columns counted from the block's first character, as ORA-06550 gives them.

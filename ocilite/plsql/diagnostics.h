@@ -71,7 +71,10 @@ namespace ocilite::plsql {
     X(NotEnoughValues, 947, "PL/SQL: ORA-00947: not enough values")                                \
     X(SequenceMissing, 2289, "PL/SQL: ORA-02289: sequence does not exist")                         \
     X(MissingInto, 925, "PL/SQL: ORA-00925: missing INTO keyword")                                 \
-    X(NotProperlyEnded, 933, "PL/SQL: ORA-00933: SQL command not properly ended")
+    X(NotProperlyEnded, 933, "PL/SQL: ORA-00933: SQL command not properly ended")                  \
+    X(ShadowsBuiltin, 5004,                                                                        \
+      "PLW-05004: identifier %s is also declared in STANDARD or is a SQL builtin")                 \
+    X(Unreachable, 6002, "PLW-06002: Unreachable code")
 
 enum class Msg {
 #define OCILITE_MSG_ENUM(name, number, text) name,
@@ -97,6 +100,11 @@ class Diagnostics {
 public:
     void add(Msg m, int line, int position, const std::vector<std::string_view> &params = {});
     void addText(int line, int position, int number, std::string text);
+    // The last row is a warning (ATTRIBUTE 'WARNING'), not an error.
+    void markLastAsWarning() {
+        if (!m_rows.empty())
+            m_rows.back().warning = true;
+    }
     const std::vector<Diagnostic> &rows() const { return m_rows; }
     std::vector<Diagnostic> take() { return std::move(m_rows); }
     bool empty() const { return m_rows.empty(); }

@@ -199,3 +199,42 @@ TEST_F(EngineCompile, ScriptsPrintSqlPlusFeedback) {
 }
 
 } // namespace
+
+namespace {
+
+// PLSQL_WARNINGS of the session decides what a compile reports: nothing by default, WARNING
+// rows that leave the unit VALID when enabled, ERROR rows that make it INVALID under ERROR:.
+TEST_F(EngineCompile, SessionWarningSettingsDecideTheRows) {
+    const std::string unit =
+        "CREATE OR REPLACE PROCEDURE p IS\nBEGIN\n  IF 1 = 2 THEN NULL; END IF;\nEND;";
+    struct Case {
+        const char *alterSession; // nullptr: the session's default
+        const char *status;
+        Rows rows;
+    };
+    const Case cases[] = {
+        {nullptr, "VALID", {}},
+        {"ENABLE:INFORMATIONAL",
+         "VALID",
+         {{"3", "17", "WARNING", "6002", "PLW-06002: Unreachable code"}}},
+        {"DISABLE:ALL", "VALID", {}},
+        {"ERROR:06002", "INVALID", {{"3", "17", "ERROR", "6002", "PLW-06002: Unreachable code"}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.alterSession ? c.alterSession : "default");
+        if (c.alterSession)
+            run(std::string("ALTER SESSION SET PLSQL_WARNINGS = '") + c.alterSession + "'");
+        run(unit);
+        EXPECT_EQ(status("P", "PROCEDURE"), c.status);
+        EXPECT_EQ(
+            query("SELECT LINE, POSITION, ATTRIBUTE, MESSAGE_NUMBER, TEXT FROM OCILITE_ERRORS "
+                  "WHERE NAME = 'P' ORDER BY SEQUENCE"),
+            c.rows);
+    }
+    std::string error;
+    EXPECT_FALSE(
+        m_db->execute("SCOTT", "ALTER SESSION SET PLSQL_WARNINGS = 'ENABLE:NOTHING'", error));
+    EXPECT_NE(error.find("ORA-02248"), std::string::npos) << error;
+}
+
+} // namespace
