@@ -41,7 +41,10 @@ OraError unhandled(const Raised &r) {
 
 void runParsed(Database &db, const plsql::ParsedUnit &unit, OutputBuffer &output,
                const Limits &limits) {
-    if (const std::optional<Unsupported> u = findUnsupported(db, unit))
+    // The walks over the tree recurse as deep as its longest operator chain.
+    std::optional<Unsupported> u;
+    runOnLargeStack([&] { u = findUnsupported(db, unit); });
+    if (u)
         throw OraError(kOraUnimplemented, unsupportedText(u->what, u->line));
     markBlockStart(db);
     try {

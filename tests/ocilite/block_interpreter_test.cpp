@@ -197,6 +197,21 @@ TEST_F(BlockInterpreter, DynamicBlocksRunAndRaiseIntoTheCaller) {
               run("begin execute immediate 'insert into t values (:a, :b)' using 1; end;"));
 }
 
+// A long operator chain (each link a level of the tree) is compiled, checked and run on a
+// stack deep enough for it.
+TEST_F(BlockInterpreter, LongOperatorChainsRun) {
+    constexpr int kLinks = 30000;
+    std::string sum = "1";
+    for (int i = 0; i < kLinks; ++i)
+        sum += " + 1";
+    EXPECT_EQ(
+        std::vector<std::string>{std::to_string(kLinks + 1)},
+        printed("declare n number := 0; begin n := " + sum + "; dbms_output.put_line(n); end;"));
+    EXPECT_EQ("", run("begin if " + sum + " > " + std::to_string(kLinks) +
+                      " then insert into t values (1, 'deep'); end if; end;"));
+    EXPECT_EQ(1, count("s = 'deep'"));
+}
+
 // A statement that goes to the database spends more of the budget than one run here.
 TEST_F(BlockInterpreter, SqlStatementsSpendMoreOfTheBudget) {
     plsql_run::Limits limits;
