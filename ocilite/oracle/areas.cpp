@@ -47,6 +47,10 @@ void closeCursor(Cursor *cursor) {
 }
 
 void closeLogon(Logon *logon) {
+    {
+        std::lock_guard<std::mutex> lock(areas().breakMutex);
+        areas().breakable.erase(logon);
+    }
     for (Cursor *cursor : std::set<Cursor *>(logon->cursors))
         closeCursor(cursor);
     areas().logons.erase(logon);

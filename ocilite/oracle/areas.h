@@ -30,6 +30,10 @@ struct Areas {
     std::map<const Cursor *, Logon *> cursorLogon;
     int logonFailureCode = 0;
     std::string logonFailureText;
+    // obreak's own registry of the logons, under a lock of its own: it must answer while
+    // another thread's call holds the one above.
+    std::mutex breakMutex;
+    std::set<const void *> breakable;
 };
 
 Areas &areas();

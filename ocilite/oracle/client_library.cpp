@@ -133,6 +133,8 @@ void bindAll(void *h, OciFunctions &f, std::string &missing) {
     bind(h, "OCIStmtGetPieceInfo", f.stmtGetPieceInfo, missing);
     bind(h, "OCIStmtSetPieceInfo", f.stmtSetPieceInfo, missing);
     bind(h, "OCIBindArrayOfStruct", f.bindArrayOfStruct, missing);
+    bind(h, "OCIBreak", f.breakCall, missing);
+    bind(h, "OCIReset", f.reset, missing);
 }
 
 std::string notFoundMessage(const SearchPlan &plan) {

@@ -36,6 +36,8 @@ struct OciFunctions {
     oci::StmtGetPieceInfoFn stmtGetPieceInfo = nullptr;
     oci::StmtSetPieceInfoFn stmtSetPieceInfo = nullptr;
     oci::BindArrayOfStructFn bindArrayOfStruct = nullptr;
+    oci::BreakFn breakCall = nullptr;
+    oci::ResetFn reset = nullptr;
 };
 
 // Where to look, in order: bare file names go through the system loader's own search (the

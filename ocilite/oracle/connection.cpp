@@ -65,6 +65,7 @@ Connection::Connection(const ClientLibrary &library, const Credentials &credenti
     }
     try {
         allocate(reinterpret_cast<void **>(&m_err), oci::kHtypeError);
+        allocate(reinterpret_cast<void **>(&m_breakErr), oci::kHtypeError);
         attach(credentials.connect);
         beginSession(credentials);
     } catch (...) {
@@ -120,6 +121,7 @@ void Connection::release() {
         m_oci.handleFree(m_env, oci::kHtypeEnv);
     m_env = nullptr;
     m_err = nullptr;
+    m_breakErr = nullptr;
     m_server = nullptr;
     m_svc = nullptr;
     m_session = nullptr;
@@ -153,6 +155,15 @@ void Connection::setNonBlocking(bool on) {
     if (nonBlocking() != on)
         check(m_oci.attrSet(m_server, oci::kHtypeServer, nullptr, 0, oci::kAttrNonblockingMode,
                             m_err));
+    m_nonBlocking = on;
+}
+
+sword Connection::interrupt() {
+    ++m_breaks;
+    sword status = m_oci.breakCall(m_svc, m_breakErr);
+    if (status == oci::kSuccess && m_nonBlocking)
+        status = m_oci.reset(m_svc, m_breakErr);
+    return status == oci::kSuccess || status == oci::kSuccessWithInfo ? 0 : kOraNotConnected;
 }
 
 BridgeError Connection::lastError(sword status) const {

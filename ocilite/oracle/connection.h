@@ -6,6 +6,7 @@
 #include "client_library.h"
 #include "failure.h"
 
+#include <atomic>
 #include <deque>
 #include <string>
 
@@ -42,6 +43,12 @@ public:
     bool nonBlocking() const;
     void setNonBlocking(bool on);
 
+    // obreak: OCIBreak on the service context, from any thread, with an error handle of its
+    // own; in non-blocking mode OCIReset after it, as Oracle requires. breaks() counts them, so
+    // a call the break interrupted ends with ORA-01013 when it is made again.
+    sword interrupt();
+    unsigned breaks() const { return m_breaks.load(); }
+
     // Throws BridgeError for a status other than success (with or without information),
     // carrying the code and text Oracle left in the error handle; ORA-03123 for a call a
     // non-blocking server is still doing.
@@ -64,6 +71,9 @@ private:
     OciFunctions m_oci;
     oci::OCIEnv *m_env = nullptr;
     oci::OCIError *m_err = nullptr;
+    oci::OCIError *m_breakErr = nullptr;
+    std::atomic<unsigned> m_breaks{0};
+    std::atomic<bool> m_nonBlocking{false};
     oci::OCIServer *m_server = nullptr;
     oci::OCISvcCtx *m_svc = nullptr;
     oci::OCISession *m_session = nullptr;

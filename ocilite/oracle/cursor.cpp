@@ -40,7 +40,17 @@ void Cursor::freeStatement() {
     m_parsing.clear();
 }
 
+// A call obreak interrupted is not gone on with: made again, it ends with ORA-01013.
+void Cursor::endIfBroken(bool resuming, unsigned breaksThen) {
+    if (!resuming || breaksThen == m_conn.breaks())
+        return;
+    m_progress = Progress{};
+    m_parsing.clear();
+    throw BridgeError(kOraUserCancel);
+}
+
 int Cursor::parse(const std::string &sql, bool deferred) {
+    endIfBroken(!m_parsing.empty() && m_parsing == sql, m_parsingBreaks);
     if (m_parsing.empty() || m_parsing != sql || !m_stmt)
         prepare(sql);
     m_parsing.clear();
@@ -48,8 +58,10 @@ int Cursor::parse(const std::string &sql, bool deferred) {
         try {
             serverParse();
         } catch (const BridgeError &e) {
-            if (e.code() == kOraWouldBlock) // the same parse again goes on from here
+            if (e.code() == kOraWouldBlock) { // the same parse again goes on from here
                 m_parsing = sql;
+                m_parsingBreaks = m_conn.breaks();
+            }
             throw;
         }
     }
@@ -232,6 +244,7 @@ int Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
     statement();
     const bool resuming =
         m_progress.waiting == Waiting::BindPiece || m_progress.waiting == Waiting::Executing;
+    endIfBroken(resuming, m_progress.breaks);
     if (!resuming) {
         checkTables();
         m_onRow = false;
@@ -255,6 +268,7 @@ int Cursor::execute(bool commitOnSuccess, int &ft, int iterations, int offset) {
         const sword status = runOnce(commitOnSuccess, rows);
         if (status == oci::kNeedData || status == oci::kStillExecuting) {
             m_progress.waiting = status == oci::kNeedData ? Waiting::BindPiece : Waiting::Executing;
+            m_progress.breaks = m_conn.breaks();
             return status == oci::kNeedData ? kOraNeedPiece : kOraWouldBlock;
         }
         m_progress.waiting = Waiting::Nothing;

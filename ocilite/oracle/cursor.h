@@ -161,6 +161,7 @@ private:
         Slot *pieceSlot = nullptr; // the define the last piece's buffer went to
         ub4 *pieceLength = nullptr;
         Slot *gathering = nullptr; // the LONG column our own buffer took a piece of
+        unsigned breaks = 0;       // the logon's breaks when the call stopped
     };
 
     oci::OCIStmt *statement() const;
@@ -181,6 +182,7 @@ private:
     sword fetchOne();
     bool gatherLongPiece();
     bool waitsForPiece() const;
+    void endIfBroken(bool resuming, unsigned breaksThen);
     void deliverLongColumn(Slot &slot, int element);
     bool wantsWholeLong(size_t column, const Slot &slot) const;
     BindSlot *bindWithHandle(const void *handle);
@@ -199,8 +201,9 @@ private:
     long m_rowsFetched = 0;
     long m_rowsProcessed = 0;
     Progress m_progress;
-    bool m_onRow = false;     // a row was fetched and the rows have not run out
-    std::string m_parsing;    // a statement a non-blocking server is still parsing
+    bool m_onRow = false;  // a row was fetched and the rows have not run out
+    std::string m_parsing; // a statement a non-blocking server is still parsing
+    unsigned m_parsingBreaks = 0;
     std::vector<ub1> m_chunk; // our buffer for a piece of a LONG value
     ub4 m_chunkLength = 0;
 };

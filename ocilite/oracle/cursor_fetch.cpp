@@ -102,6 +102,7 @@ int Cursor::fetch(int rows) {
         throw BridgeError(kOraFetchOutOfSequence);
     const bool resuming =
         m_progress.waiting == Waiting::DefinePiece || m_progress.waiting == Waiting::Fetching;
+    endIfBroken(resuming, m_progress.breaks);
     if (!resuming) {
         defineRemaining();
         m_progress = Progress{};
@@ -119,6 +120,7 @@ int Cursor::fetch(int rows) {
         if (status == oci::kNeedData || status == oci::kStillExecuting) {
             m_progress.waiting =
                 status == oci::kNeedData ? Waiting::DefinePiece : Waiting::Fetching;
+            m_progress.breaks = m_conn.breaks();
             return status == oci::kNeedData ? kOraNeedBuffer : kOraWouldBlock;
         }
         m_progress.waiting = Waiting::Nothing;

@@ -23,6 +23,7 @@ constexpr Message kMessages[] = {
     {kOraMissingParameter, "missing mandatory parameter"},
     {kOraInvalidOperation, "invalid OCI operation"},
     {kOraNotLoggedOn, "not logged on"},
+    {kOraUserCancel, "user requested cancel of current operation"},
     {kOraIllegalVariable, "illegal variable name/number"},
     {kOraNoDataFound, "no data found"},
     {kOraNullFetched, "fetched column value is NULL"},

@@ -19,6 +19,7 @@ enum BridgeCode : int {
     kOraMissingParameter = 1009,
     kOraInvalidOperation = 1010,
     kOraNotLoggedOn = 1012,
+    kOraUserCancel = 1013,
     // The Oracle client cannot be used on this machine (Oracle is not available to us).
     kOraClientUnavailable = 1034,
     kOraIllegalVariable = 1036,

@@ -68,6 +68,10 @@ sword logon(Cda_Def *lda, const std::string &user, const std::string &password,
         return finish(lda, nullptr, o, OCIV7_FC_NONE);
     }
     lda->rcsp = opened.get();
+    {
+        std::lock_guard<std::mutex> breakLock(areas().breakMutex);
+        areas().breakable.insert(opened.get());
+    }
     areas().logons.insert(opened.release());
     return finish(lda, nullptr, Outcome{}, OCIV7_FC_NONE);
 }

@@ -133,8 +133,15 @@ sword oopt(Cda_Def *cursor, sword rbopt, sword waitopt) {
     (void)rbopt, (void)waitopt;
     return cursorCall(cursor, OCIV7_FC_OPT, [](Cursor &) { return 0; });
 }
-sword obreak(Cda_Def *) {
-    return kOraNotLoggedOn;
+// obreak may come from another thread while a call of the logon runs (or, in non-blocking
+// mode, between the calls that answered ORA-03123): it takes only the break registry's lock.
+sword obreak(Cda_Def *lda) {
+    if (!lda)
+        return kOraNotLoggedOn;
+    std::lock_guard<std::mutex> lock(areas().breakMutex);
+    if (!areas().breakable.count(lda->rcsp))
+        return kOraNotLoggedOn;
+    return static_cast<Logon *>(lda->rcsp)->connection->interrupt();
 }
 // Non-blocking mode is the server handle's OCI_ATTR_NONBLOCKING_MODE: a call whose round trip
 // the server has not finished returns ORA-03123 at once and is made again by the program.

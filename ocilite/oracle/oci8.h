@@ -203,6 +203,8 @@ using StmtSetPieceInfoFn = sword (*)(void *handle, ub4 handleType, OCIError *err
                                      const void *indicator, ub2 *rcode);
 using BindArrayOfStructFn = sword (*)(OCIBind *bind, OCIError *err, ub4 valueSkip,
                                       ub4 indicatorSkip, ub4 lengthSkip, ub4 codeSkip);
+using BreakFn = sword (*)(void *handle, OCIError *err);
+using ResetFn = sword (*)(void *handle, OCIError *err);
 using TransRollbackFn = sword (*)(OCISvcCtx *svc, OCIError *err, ub4 flags);
 
 } // namespace ocilite::oracle::oci

@@ -3,7 +3,8 @@
 // the server has not finished returns ORA-03123 with nothing lost, the program makes the same
 // call again and it goes on (an execution at its element, a fetch at its row, a parse without
 // preparing again, a logoff without dropping the logon); another call meanwhile gets Oracle's
-// ORA-03127. oopt takes its options on an open cursor.
+// ORA-03127. obreak aborts the unfinished call (OCIBreak, then OCIReset in non-blocking
+// mode), which ends with ORA-01013 when made again. oopt takes its options on an open cursor.
 #include "v7.h"
 
 namespace oracle_test {
@@ -120,6 +121,27 @@ TEST_F(NonBlockingTest, ExecuteAndFetchInOneCallGoesOnWhereItStopped) {
     for (const auto &call : callsOf("OCIStmtExecute"))
         executions += call.mode == 0;
     EXPECT_EQ(2, executions) << "the unfinished one made again, never a new one";
+}
+
+TEST_F(NonBlockingTest, ABreakEndsTheUnfinishedCall) {
+    EXPECT_EQ(0, v7::obreak(&lda)) << "nothing running";
+    EXPECT_EQ(1u, callsOf("OCIBreak").size());
+    EXPECT_TRUE(callsOf("OCIReset").empty()) << "blocking mode needs no reset";
+    Cda_Def stranger{};
+    EXPECT_EQ(1012, v7::obreak(&stranger));
+    insert();
+    ASSERT_EQ(0, parse("INSERT INTO T SELECT * FROM S"));
+    ASSERT_EQ(0, v7::onbset(&lda));
+    scriptedoci::stillExecuting(1);
+    ASSERT_EQ(3123, v7::oexec(&cur));
+    EXPECT_EQ(3127, v7::ocom(&lda)) << "still busy";
+    ASSERT_EQ(0, v7::obreak(&lda));
+    EXPECT_EQ(1u, callsOf("OCIReset").size());
+    EXPECT_EQ(1013, v7::oexec(&cur)) << "the interrupted execution, made again";
+    EXPECT_EQ("ORA-01013: user requested cancel of current operation", message(lda, 1013));
+    EXPECT_EQ(0, v7::ocom(&lda)) << "the server is free again";
+    EXPECT_EQ(0, v7::oexec(&cur)) << "a new execution";
+    EXPECT_EQ(3u, cur.rpc);
 }
 
 TEST_F(NonBlockingTest, AnUnfinishedParseOrLogoffIsMadeAgain) {

@@ -18,6 +18,7 @@ using ::obindps;
 using ::obndra;
 using ::obndrn;
 using ::obndrv;
+using ::obreak;
 using ::ocan;
 using ::oclose;
 using ::ocof;

@@ -21,6 +21,7 @@ void reset() {
     s.lost = false;
     s.stillExecuting = 0;
     s.busy.reset();
+    s.broken = false;
     s.calls.clear();
     s.prepared.clear();
 }

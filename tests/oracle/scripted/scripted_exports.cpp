@@ -110,5 +110,11 @@ SCRIPTED_EXPORT sword OCIBindArrayOfStruct(OCIBind *bind, OCIError *err, ub4 val
                                            ub4 indicatorSkip, ub4 lengthSkip, ub4 codeSkip) {
     return d::bindArrayOfStruct(bind, err, valueSkip, indicatorSkip, lengthSkip, codeSkip);
 }
+SCRIPTED_EXPORT sword OCIBreak(void *handle, OCIError *err) {
+    return d::breakCall(handle, err);
+}
+SCRIPTED_EXPORT sword OCIReset(void *handle, OCIError *err) {
+    return d::reset(handle, err);
+}
 
 } // extern "C"

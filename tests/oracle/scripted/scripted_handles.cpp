@@ -401,3 +401,33 @@ sword transRollback(oci::OCISvcCtx *svc, oci::OCIError *err) {
 }
 
 } // namespace scriptedoci::detail
+
+namespace scriptedoci::detail {
+
+sword breakCall(void *handle, oci::OCIError *errp) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    if (!checked(handle, oci::kHtypeSvcCtx) && !checked(handle, oci::kHtypeServer))
+        return oci::kInvalidHandle;
+    if (!checked(errp, oci::kHtypeError))
+        return oci::kInvalidHandle;
+    s.calls.push_back(Call{"OCIBreak"});
+    s.broken = s.busy.has_value();
+    return oci::kSuccess;
+}
+
+sword reset(void *handle, oci::OCIError *errp) {
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    if (!checked(handle, oci::kHtypeSvcCtx) && !checked(handle, oci::kHtypeServer))
+        return oci::kInvalidHandle;
+    if (!checked(errp, oci::kHtypeError))
+        return oci::kInvalidHandle;
+    s.calls.push_back(Call{"OCIReset"});
+    if (s.broken)
+        s.busy.reset();
+    s.broken = false;
+    return oci::kSuccess;
+}
+
+} // namespace scriptedoci::detail

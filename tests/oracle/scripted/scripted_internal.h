@@ -123,6 +123,7 @@ struct State {
     bool lost = false;
     int stillExecuting = 0;          // round trips that answer OCI_STILL_EXECUTING first
     std::optional<std::string> busy; // the call a non-blocking server is still doing
+    bool broken = false;             // OCIBreak came while it was
     std::vector<Call> calls;
     std::set<Handle *> handles;
     std::vector<std::string> prepared;
@@ -166,6 +167,10 @@ sword stmtSetPieceInfo(void *handle, ub4 handleType, oci::OCIError *err, const v
                        ub4 *length, ub1 piece, const void *indicator, ub2 *rcode);
 sword bindArrayOfStruct(oci::OCIBind *bind, oci::OCIError *err, ub4 valueSkip, ub4 indicatorSkip,
                         ub4 lengthSkip, ub4 codeSkip);
+// OCIBreak aborts the call a non-blocking server is still doing; OCIReset, which Oracle
+// requires after it in non-blocking mode, forgets it. Until then the server stays busy.
+sword breakCall(void *handle, oci::OCIError *err);
+sword reset(void *handle, oci::OCIError *err);
 sword describeAny(oci::OCISvcCtx *svc, oci::OCIError *err, void *object, ub4 length,
                   ub1 pointerType, oci::OCIDescribe *describe);
 // Attributes of a describe handle and of the parameters under it.
