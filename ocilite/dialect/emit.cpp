@@ -5,6 +5,7 @@
 
 #include "ocilite/dialect/text_form.h"
 #include "ocilite/engine/errors.h"
+#include "ocilite/engine/oracle_number.h"
 #include "ocilite/engine/sqlite_util.h"
 
 #include <cstdint>
@@ -30,6 +31,24 @@ bool continuesJoin(const Token &t) {
         if (t.isWord(w))
             return true;
     return false;
+}
+
+// A number literal SQLite carries exactly: an integer of 64 bits, or a number whose digits a
+// double keeps. One beyond NUMBER's range is refused as Oracle refuses it (ORA-01426); one
+// with more digits than SQLite can carry is refused rather than rounded.
+void checkLiteral(const std::string &text) {
+    const double value = std::strtod(text.c_str(), nullptr);
+    checkNumberRange(value);
+    const Decimal exact = decimalOfText(text);
+    long long integer = 0;
+    if (asInteger(exact, integer))
+        return;
+    const Decimal carried = decimalOf(value);
+    if (carried.digits != exact.digits || carried.exponent != exact.exponent)
+        throw OraError(kOraUnimplemented, "the number " + text +
+                                              " has more digits than the embedded database "
+                                              "keeps (an integer up to 9223372036854775807, or "
+                                              "15 significant digits)");
 }
 
 class Emitter {
@@ -103,8 +122,7 @@ private:
             // Oracle treats the empty string as NULL.
             return put(t.text.empty() ? "NULL" : quoteText(t.text));
         case TokenKind::Number:
-            // A literal beyond NUMBER's range is refused as Oracle refuses it.
-            checkNumberRange(std::strtod(t.text.c_str(), nullptr));
+            checkLiteral(t.text);
             return put(t.text);
         case TokenKind::QuotedIdentifier:
             return put(quoteName(t.text));
@@ -224,8 +242,10 @@ private:
         } else if (t.isWord("ROWNUM")) {
             // Left in the select list or ORDER BY: the row's number (rownum.cpp).
             put("ROW_NUMBER() OVER ()");
-        } else if (t.isWord("LEVEL") || t.isWord("PRIOR")) {
-            throw OraError(kOraUnimplemented, t.text);
+        } else if (t.isWord("LEVEL") || t.isWord("PRIOR") || t.isWord("SYS_CONNECT_BY_PATH") ||
+                   (i + 1 < m_t.size() && m_t[i + 1].isWord("BY") && t.isWord("CONNECT"))) {
+            throw OraError(kOraUnimplemented, "hierarchical queries (CONNECT BY, " + t.text +
+                                                  ") are not supported by the embedded database");
         } else if (t.isWord("DATE") && i + 1 < m_t.size() && m_t[i + 1].kind == TokenKind::String &&
                    m_t[i + 1].length > 0) {
             // ANSI date literal: DATE '2024-01-31'.

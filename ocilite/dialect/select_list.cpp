@@ -104,6 +104,22 @@ void insertAliases(StatementTokens &st, const std::vector<std::pair<size_t, Toke
     insertions.apply(st, false);
 }
 
+// The type of a column of a table or view in scope, as the catalog knows it (a view's
+// column written as a CAST has the CAST's type); nothing when the column is none of theirs.
+std::optional<OraType> knownColumn(const Tokens &t, TokenRange r, const FromTables &tables,
+                                   const NameResolver &resolver) {
+    const std::string &name = t[r.to - 1].text;
+    const std::string qualifier = r.to - r.from == 3 ? t[r.from].text : std::string();
+    for (const FromTable &table : tables) {
+        if (!qualifier.empty() && table.key != qualifier)
+            continue;
+        for (const auto &[column, type] : resolver.columnsOf(table.sqliteName))
+            if (column == name)
+                return type;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void dropOuterParentheses(Tokens &tokens) {
@@ -171,10 +187,13 @@ void typeSelectList(const StatementTokens &st, const FromTables &tables,
         const auto [from, to] = st.items[k];
         const bool column =
             (to - from == 1 && isNameToken(t[from])) || (to - from == 3 && t[from + 1].isOp("."));
-        const bool pseudoColumn =
-            t[to - 1].isWord("ROWID") || t[to - 1].isWord("SYSDATE") || t[to - 1].isWord("USER");
+        const bool pseudoColumn = t[to - 1].isWord("ROWID") || t[to - 1].isWord("SYSDATE") ||
+                                  t[to - 1].isWord("USER") || t[to - 1].isWord("ROWNUM") ||
+                                  t[to - 1].isWord("UID");
         if (!column || pseudoColumn)
             items[k].type = guessType(t, st.items[k], tables, resolver);
+        else
+            items[k].type = knownColumn(t, st.items[k], tables, resolver);
     }
 }
 

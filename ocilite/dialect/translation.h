@@ -66,7 +66,7 @@ struct ColumnSpec {
 
 struct SelectItem {
     std::string name;            // column name as describe reports it
-    std::optional<OraType> type; // inferred for expressions; columns use the declared type
+    std::optional<OraType> type; // inferred for expressions, the catalog's for columns in scope
 };
 
 // One more SQLite statement of a statement that needs several (MERGE), with its binds.

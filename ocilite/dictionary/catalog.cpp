@@ -10,11 +10,21 @@
 #include "ocilite/dictionary/schema_objects.h"
 #include "ocilite/dictionary/table_sql.h"
 #include "ocilite/dictionary/unit_compiler.h"
+#include "ocilite/dictionary/view_column_types.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/engine/sqlite_util.h"
 
 namespace ocilite {
 namespace {
+
+// The text of a view SQLite keeps under the name, or "" for anything else.
+std::string viewText(sqlite3 *db, const std::string &name) {
+    Prepared q(db, "SELECT sql FROM sqlite_temp_master WHERE type = 'view' AND name = ?1 "
+                   "UNION ALL SELECT sql FROM main.sqlite_master WHERE type = 'view' AND "
+                   "name = ?1");
+    q.bind(1, name);
+    return q.step() ? q.text(0) : std::string();
+}
 
 // Oracle stops following synonyms after this many links (ORA-01775 past it).
 constexpr int kMaxSynonymDepth = 32;
@@ -225,12 +235,15 @@ Catalog::columnsOf(const std::string &sqliteName) const {
         return found->second;
     std::vector<std::pair<std::string, OraType>> columns;
     Prepared probe(m_db, "SELECT * FROM " + quoteName(sqliteName) + " LIMIT 0");
+    const std::map<std::string, OraType> casts = castColumnTypes(viewText(m_db, sqliteName));
     const int n = sqlite3_column_count(probe.get());
     for (int i = 0; i < n; ++i) {
         const char *decl = sqlite3_column_decltype(probe.get(), i);
-        const auto type = decl ? parseDeclaredType(decl) : std::nullopt;
-        columns.emplace_back(sqlite3_column_name(probe.get(), i),
-                             type ? *type : OraType::varchar2(4000));
+        const std::string name = sqlite3_column_name(probe.get(), i);
+        auto type = decl ? parseDeclaredType(decl) : std::nullopt;
+        if (const auto cast = casts.find(name); !type && cast != casts.end())
+            type = cast->second;
+        columns.emplace_back(name, type ? *type : OraType::varchar2(4000));
     }
     m_columns[sqliteName] = columns;
     return columns;

@@ -66,6 +66,13 @@ TEST_F(OciTest, RownumFormsNotCarriedAreRefused) {
         EXPECT_EQ(3001, r.rc) << sql;
         EXPECT_NE(std::string::npos, oci.message(r.rc).find("ROWNUM")) << sql;
     }
+    for (const char *sql : {"select ename, level from emp start with deptno = 10 connect by "
+                            "prior empno = deptno",
+                            "select ename from emp connect by empno = deptno"}) {
+        const Result r = oci.query(sql);
+        EXPECT_EQ(3001, r.rc) << sql;
+        EXPECT_NE(std::string::npos, oci.message(r.rc).find("CONNECT BY")) << sql;
+    }
 }
 
 TEST_F(OciTest, ListaggJoinsTheGroupsValuesInItsOrder) {

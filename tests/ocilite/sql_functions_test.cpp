@@ -186,6 +186,29 @@ TEST_F(OciTest, NumbersRoundInDecimal) {
     expectValues(oci, std::begin(cases), std::end(cases));
 }
 
+// Integers keep every digit SQLite's 64-bit integers carry, stored, computed and shown; a
+// literal with more digits than the engine keeps is refused, never rounded.
+TEST_F(OciTest, IntegersKeepEveryDigitOrAreRefused) {
+    const Case cases[] = {
+        {"9007199254740993", "9007199254740993"},
+        {"9007199254740993 + 1", "9007199254740994"},
+        {"123456789012345678 * 10", "1234567890123456780"},
+        {"to_char(9223372036854775807)", "9223372036854775807"},
+        {"-9223372036854775807 - 1", "-9223372036854775808"},
+        {"0.1 + 0.2", ".3"},
+    };
+    expectValues(oci, std::begin(cases), std::end(cases));
+    ASSERT_EQ(0, oci.run("CREATE TABLE BIG_NUMBERS (N NUMBER)"));
+    ASSERT_EQ(0, oci.run("INSERT INTO BIG_NUMBERS VALUES (9223372036854775806)"));
+    EXPECT_EQ(Rows{{"9223372036854775807"}}, oci.rows("select n + 1 from big_numbers"));
+    for (const char *literal :
+         {"12345678901234567890123", "0.12345678901234567890123", "99999999999999999999"}) {
+        const Result r = oci.query(std::string("select ") + literal + " from dual");
+        EXPECT_EQ(3001, r.rc) << literal;
+        EXPECT_NE(std::string::npos, oci.message(r.rc).find(literal)) << literal;
+    }
+}
+
 // LENGTHB, VSIZE and DUMP read the bytes of a value; USERENV and UID what the session is.
 TEST_F(OciTest, ByteAndSessionFunctions) {
     const Case cases[] = {

@@ -65,6 +65,41 @@ TEST_F(TypesTest, ExpressionsAreTypedSensibly) {
               r.rows.at(0));
 }
 
+// The dictionary views describe their columns with the types and widths Oracle's Database
+// Reference documents, also where the view writes a constant.
+TEST_F(TypesTest, DictionaryViewsDescribeOraclesDocumentedColumns) {
+    const struct {
+        const char *view;
+        const char *column;
+        int dbtype;
+        int dbsize;
+    } cases[] = {
+        {"USER_OBJECTS", "OBJECT_NAME", 1, 128},
+        {"USER_OBJECTS", "SHARING", 1, 18},
+        {"USER_OBJECTS", "ORACLE_MAINTAINED", 1, 1},
+        {"USER_OBJECTS", "DEFAULT_COLLATION", 1, 100},
+        {"USER_OBJECTS", "IMPORTED_OBJECT", 1, 3},
+        {"USER_OBJECTS", "CREATED_APPID", 2, 22},
+        {"ALL_OBJECTS", "SHARDED", 1, 1},
+        {"ALL_USERS", "COMMON", 1, 3},
+        {"ALL_USERS", "INHERITED", 1, 3},
+        {"ALL_USERS", "IMPLICIT", 1, 3},
+        {"USER_USERS", "ALL_SHARD", 1, 3},
+        {"USER_TAB_PRIVS", "COMMON", 1, 3},
+        {"USER_TABLES", "NUM_ROWS", 2, 22},
+        {"USER_TABLES", "CLUSTER_NAME", 1, 128},
+        {"USER_TABLES", "LAST_ANALYZED", 12, 7},
+    };
+    for (const auto &c : cases) {
+        const std::string sql = std::string("SELECT ") + c.column + " FROM " + c.view;
+        const Result r = oci.query(sql);
+        ASSERT_EQ(0, r.rc) << sql << "\n" << oci.message(r.rc);
+        ASSERT_EQ(1u, r.columns.size()) << sql;
+        EXPECT_EQ(c.dbtype, r.columns[0].dbtype) << sql;
+        EXPECT_EQ(c.dbsize, r.columns[0].dbsize) << sql;
+    }
+}
+
 TEST_F(TypesTest, TextFormsFollowOracle) {
     ASSERT_EQ(0, oci.run("DELETE FROM ALLTYPES"));
     const std::pair<const char *, const char *> numbers[] = {
