@@ -285,6 +285,9 @@ bool Checker::typeRef(const Scope &scope, const Node *type, Symbol *into) {
     const Node *n = typeName(type);
     if (!n || !n->child || n->child->kind != NK::Part)
         return true;
+    // INTERVAL YEAR TO MONTH and INTERVAL DAY TO SECOND are named by keywords, not by STANDARD.
+    if (!n->child->next && isWord(tok(n->child), Kw::INTERVAL))
+        return true;
     // Of a type that is itself malformed: the item is, without a row of its own.
     const Symbol *s = scope.find(text(n->child));
     if (s && s->kind == SymKind::Type && s->malformed && !n->child->next) {

@@ -46,6 +46,14 @@ TEST(PlsqlSemantic, IdentifierMustBeDeclared) {
          "  DBMS_OUTPUT.PUT_LINE(SQLERRM || TO_CHAR(SYSDATE) || USER);\n"
          "  IF inserting THEN raise_application_error(-20001, 'x'); END IF;\nEND;",
          {}},
+        {"the datetime and interval types are built in",
+         "PROCEDURE",
+         "PROCEDURE p IS\n  a INTERVAL DAY TO SECOND; b INTERVAL YEAR(2) TO MONTH;\n"
+         "  c INTERVAL DAY(3) TO SECOND(6); d TIMESTAMP(3) WITH LOCAL TIME ZONE;\n"
+         "  n NUMBER;\nBEGIN\n  a := LOCALTIMESTAMP - SYSTIMESTAMP;\n"
+         "  n := EXTRACT(DAY FROM a) * 86400 + EXTRACT(SECOND FROM a);\n"
+         "  b := NUMTOYMINTERVAL(3, 'MONTH');\nEND;",
+         {}},
     });
 }
 
