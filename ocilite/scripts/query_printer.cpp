@@ -1,6 +1,9 @@
 #include "ocilite/scripts/query_printer.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace ocilite {
 namespace {
@@ -49,6 +52,59 @@ std::vector<std::string> wrapped(const std::string &value, int width) {
         start = end + 1;
     }
     return lines;
+}
+
+// Decimal places that fit beside a number's integer part in `width`, or -1 when that part
+// itself does not fit.
+int placesThatFit(double v, int width) {
+    const double whole = std::floor(std::fabs(v));
+    const int intChars = (whole < 1 ? 0 : static_cast<int>(std::log10(whole)) + 1) + (v < 0);
+    if (intChars > width)
+        return -1;
+    return std::max(0, width - intChars - 1);
+}
+
+// A number in fixed notation rounded to `places`, without trailing zeros and without the
+// zero before the point (".5"), as SQL*Plus writes it.
+std::string fixedForm(double v, int places) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%.*f", places, v);
+    std::string t = buffer;
+    if (t.find('.') != std::string::npos) {
+        t.erase(t.find_last_not_of('0') + 1);
+        if (t.back() == '.')
+            t.pop_back();
+    }
+    if (t.rfind("0.", 0) == 0)
+        t.erase(0, 1);
+    else if (t.rfind("-0.", 0) == 0)
+        t.erase(1, 1);
+    return t == "-0" ? "0" : t;
+}
+
+// A number too wide for its column, as SQL*Plus shows it under NUMWIDTH: rounded to the
+// decimal places that fit, else in scientific notation with as many digits as fit, else
+// '#' across the column.
+std::string fittedNumber(const std::string &text, int width) {
+    char *end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || *end != '\0' || !std::isfinite(v))
+        return std::string(static_cast<size_t>(width), '#');
+    if (const int places = placesThatFit(v, width); places >= 0) {
+        const std::string fixed = fixedForm(v, places);
+        if (displayWidth(fixed) <= width && (fixed != "0" || v == 0))
+            return fixed;
+    }
+    const int exponent = v == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    const int exponentChars = std::abs(exponent) >= 100 ? 5 : 4;
+    const int digits = width - (v < 0) - 2 - exponentChars;
+    if (digits < 0)
+        return std::string(static_cast<size_t>(width), '#');
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*E", digits, v);
+    const std::string scientific = buffer;
+    return displayWidth(scientific) <= width ? scientific
+                                             : std::string(static_cast<size_t>(width), '#');
 }
 
 } // namespace
@@ -110,8 +166,10 @@ void QueryPrinter::row(const PrintedRow &values) {
     for (const Layout &l : m_layout) {
         const std::optional<std::string> &v = values[l.index];
         const std::string text = v ? *v : m_settings.nullText;
-        if (l.right)
-            cells.push_back({displayWidth(text) > l.width ? std::string(l.width, '#') : text});
+        if (l.right && displayWidth(text) > l.width)
+            cells.push_back({v ? fittedNumber(text, l.width) : std::string(l.width, '#')});
+        else if (l.right)
+            cells.push_back({text});
         else
             cells.push_back(wrapped(text, l.width));
         height = std::max(height, static_cast<int>(cells.back().size()));

@@ -317,6 +317,20 @@ TEST_F(SqlPlusTest, QueriesPrintInSqlPlusLayout) {
         << r.out;
 }
 
+// A number wider than NUMWIDTH is rounded to the places that fit, else shown in scientific
+// notation with the digits that fit; '#' only when not even that fits.
+TEST_F(SqlPlusTest, NumbersWiderThanNumwidthAreRoundedToFit) {
+    const Outcome r = run("select 1e30 a, 12345678901 b, -12345678901 c, 1/3 d, 2/3 e,\n"
+                          "       123456789.6 f, 0.000000000012345 g from dual;\n"
+                          "set numwidth 4\n"
+                          "select 12345678901 h, 2/3 i from dual;\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.out, "\n1.0000E+30 1.2346E+10 -1.235E+10 .333333333 .666666667  "
+                                "123456790 1.2345E-11\n"))
+        << r.out;
+    EXPECT_TRUE(contains(r.out, "\n#### .667\n")) << r.out;
+}
+
 // EXECUTE and blocks run; DBMS_OUTPUT's lines show after each with SERVEROUTPUT ON.
 TEST_F(SqlPlusTest, DbmsOutputLinesPrintWithServerOutputOn) {
     const Outcome r = run("exec dbms_output.put_line('hidden')\n"
