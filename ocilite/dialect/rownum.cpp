@@ -56,6 +56,21 @@ size_t blockEnd(const Tokens &t, size_t select) {
     return t.size();
 }
 
+// The block's own WHERE: at its top level before its end (never searched past it, so a
+// chain of many blocks is read once, not once a block).
+size_t whereOf(const Tokens &t, size_t from, size_t end) {
+    int depth = 0;
+    for (size_t i = from; i < end; ++i) {
+        if (t[i].isOp("("))
+            ++depth;
+        else if (t[i].isOp(")"))
+            --depth;
+        else if (depth == 0 && t[i].isWord("WHERE"))
+            return i;
+    }
+    return end;
+}
+
 Block blockAt(const Tokens &t, size_t select) {
     Block b;
     b.select = select;
@@ -63,7 +78,7 @@ Block blockAt(const Tokens &t, size_t select) {
     b.compound = (b.end < t.size() && endsBlock(t[b.end])) ||
                  (select > 0 && endsBlock(t[select - 1])) ||
                  (select > 1 && t[select - 1].isOp("(") && endsBlock(t[select - 2]));
-    const size_t where = topLevel(t, select + 1, [](const Token &x) { return x.isWord("WHERE"); });
+    const size_t where = whereOf(t, select + 1, b.end);
     if (where < b.end) {
         b.where = where;
         b.whereTo = std::min(b.end, topLevel(t, where + 1, endsWhere));

@@ -1,6 +1,8 @@
 #include "ocilite/scripts/feedback.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <set>
 #include <vector>
 
@@ -73,12 +75,40 @@ std::string rowCount(long rows, const char *verb) {
     return std::to_string(rows) + (rows == 1 ? " row " : " rows ") + verb + ".";
 }
 
-std::string ddlFeedback(const std::vector<std::string> &w, const char *verb, bool withErrors) {
-    const std::string kind = objectKind(w, 1);
+// SQL*Plus's message number for a unit created (or, one more, altered) with compilation
+// warnings; 0 for kinds it has none for.
+int warningMessageNumber(const std::string &kind, bool altered) {
+    static const char *const kKinds[] = {"PROCEDURE", "FUNCTION", "PACKAGE", "PACKAGE BODY",
+                                         "VIEW",      "TRIGGER",  "TYPE",    "TYPE BODY"};
+    for (int i = 0; i < static_cast<int>(std::size(kKinds)); ++i)
+        if (kind == kKinds[i])
+            return 804 + 2 * i + (altered ? 1 : 0);
+    return 0;
+}
+
+// ALTER PACKAGE|TYPE name COMPILE [DEBUG] BODY: SQL*Plus names the body.
+bool compilesBody(const std::vector<std::string> &w) {
+    auto at = std::find(w.begin(), w.end(), "COMPILE");
+    if (at != w.end() && ++at != w.end() && *at == "DEBUG")
+        ++at;
+    return at != w.end() && *at == "BODY";
+}
+
+std::string ddlFeedback(const std::vector<std::string> &w, const char *verb, Compiled compiled) {
+    std::string kind = objectKind(w, 1);
     if (kind.empty())
         return std::string();
-    if (withErrors)
+    if ((kind == "PACKAGE" || kind == "TYPE") && std::string_view(verb) == "altered" &&
+        compilesBody(w))
+        kind += " BODY";
+    if (compiled == Compiled::WithErrors)
         return "Warning: " + capitalised(kind, true) + " " + verb + " with compilation errors.";
+    const int number = warningMessageNumber(kind, std::string_view(verb) == "altered");
+    if (compiled == Compiled::WithWarnings && number > 0) {
+        const std::string digits = std::to_string(number);
+        return "SP2-" + std::string(4 - digits.size(), '0') + digits + ": " +
+               capitalised(kind, true) + " " + verb + " with compilation warnings";
+    }
     return capitalised(kind, false) + " " + verb + ".";
 }
 
@@ -89,17 +119,17 @@ bool isQueryText(std::string_view sql) {
     return !w.empty() && (w[0] == "SELECT" || w[0] == "WITH" || w[0] == "(");
 }
 
-std::string statementFeedback(std::string_view sql, long rows, bool withErrors) {
+std::string statementFeedback(std::string_view sql, long rows, Compiled compiled) {
     const std::vector<std::string> w = leading(sql, 12);
     if (w.empty())
         return std::string();
     const std::string &first = w[0];
     if (first == "CREATE")
-        return ddlFeedback(w, "created", withErrors);
+        return ddlFeedback(w, "created", compiled);
     if (first == "ALTER")
-        return ddlFeedback(w, "altered", withErrors);
+        return ddlFeedback(w, "altered", compiled);
     if (first == "DROP")
-        return ddlFeedback(w, "dropped", false);
+        return ddlFeedback(w, "dropped", Compiled::Clean);
     if (first == "INSERT")
         return rowCount(rows, "created");
     if (first == "UPDATE")

@@ -1,5 +1,6 @@
 #include "ocilite/scripts/script_runner.h"
 
+#include "ocilite/dialect/tokenizer.h"
 #include "ocilite/engine/database.h"
 #include "ocilite/engine/errors.h"
 #include "ocilite/scripts/feedback.h"
@@ -7,6 +8,8 @@
 #include "ocilite/scripts/query_printer.h"
 #include "ocilite/scripts/query_rows.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -297,7 +300,7 @@ bool ScriptRunner::executeStatement(Place at, const std::string &sql, ScriptItem
         return false;
     }
     if (kind != ScriptItemKind::PlsqlUnit)
-        feedback(statementFeedback(sql, rows, false));
+        feedback(statementFeedback(sql, rows, howAlterCompiled(sql)));
     if (m_settings.autocommit && m_db.inTransaction()) {
         endTransaction(TransactionEnd::Commit);
         feedback("Commit complete.");
@@ -362,7 +365,7 @@ void ScriptRunner::unitFeedback(const std::string &sql) {
     if (!parseUnitHeader(sql, header))
         return;
     m_lastUnit = UnitName{header.type, header.name};
-    feedback(statementFeedback(sql, 0, unitIsInvalid(*m_lastUnit)));
+    feedback(statementFeedback(sql, 0, howCompiled(*m_lastUnit)));
 }
 
 // Stores the unit's declared compile errors (or none, which leaves it as the database
@@ -390,16 +393,59 @@ bool ScriptRunner::applyErrors(Place at, const std::string &sql, const ScriptIte
     return true;
 }
 
-bool ScriptRunner::unitIsInvalid(const UnitName &unit) {
-    bool invalid = false;
+// ALTER PROCEDURE|FUNCTION|PACKAGE|TYPE|TRIGGER|VIEW [schema.]name COMPILE [DEBUG]
+// [BODY|SPECIFICATION] ...: how the units it compiled came out, the worse of a specification
+// and its body. Clean for every other statement.
+Compiled ScriptRunner::howAlterCompiled(const std::string &sql) {
+    const std::string_view head = std::string_view(sql).substr(skipBlanksAndComments(sql, 0));
+    const auto sameLetter = [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == b;
+    };
+    if (head.size() < 5 || !std::equal(head.begin(), head.begin() + 5, "ALTER", sameLetter))
+        return Compiled::Clean;
+    std::vector<Token> t;
+    try {
+        t = tokenize(sql);
+    } catch (const OraError &) {
+        return Compiled::Clean;
+    }
+    size_t i = 2;
+    if (t.size() < 4 || !t[0].isWord("ALTER") || t[i].kind == TokenKind::Operator)
+        return Compiled::Clean;
+    if (i + 2 < t.size() && t[i + 1].isOp("."))
+        i += 2;
+    const std::string type = t[1].text, name = t[i].text;
+    if (++i >= t.size() || !t[i].isWord("COMPILE"))
+        return Compiled::Clean;
+    if (++i < t.size() && t[i].isWord("DEBUG"))
+        ++i;
+    const bool twoParts = type == "PACKAGE" || type == "TYPE";
+    const bool body = twoParts && i < t.size() && t[i].isWord("BODY");
+    const bool specOnly = i < t.size() && t[i].isWord("SPECIFICATION");
+    Compiled worst = howCompiled(UnitName{body ? type + " BODY" : type, name});
+    if (twoParts && !body && !specOnly)
+        worst = std::max(worst, howCompiled(UnitName{type + " BODY", name}));
+    return worst;
+}
+
+// INVALID: with errors; VALID with rows in USER_ERRORS: with warnings (PLSQL_WARNINGS).
+Compiled ScriptRunner::howCompiled(const UnitName &unit) {
+    Compiled compiled = Compiled::Clean;
     std::string error;
     fetchRows(
         m_db, m_schema,
-        "SELECT STATUS FROM USER_OBJECTS WHERE OBJECT_NAME = '" + unit.name +
-            "' AND OBJECT_TYPE = '" + unit.type + "'",
+        "SELECT O.STATUS, (SELECT COUNT(*) FROM USER_ERRORS E WHERE E.NAME = O.OBJECT_NAME AND "
+        "E.TYPE = O.OBJECT_TYPE) FROM USER_OBJECTS O WHERE O.OBJECT_NAME = '" +
+            unit.name + "' AND O.OBJECT_TYPE = '" + unit.type + "'",
         [](const std::vector<PrintedColumn> &) {},
-        [&](const PrintedRow &row) { invalid = row[0] && *row[0] == "INVALID"; }, error);
-    return invalid;
+        [&](const PrintedRow &row) {
+            if (row[0] && *row[0] == "INVALID")
+                compiled = Compiled::WithErrors;
+            else if (row[1] && *row[1] != "0")
+                compiled = Compiled::WithWarnings;
+        },
+        error);
+    return compiled;
 }
 
 void ScriptRunner::include(const std::string &path, const ScriptItem &item, int depth) {

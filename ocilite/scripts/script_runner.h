@@ -8,6 +8,7 @@
 #pragma once
 
 #include "ocilite/scripts/column_settings.h"
+#include "ocilite/scripts/feedback.h"
 #include "ocilite/scripts/script_output.h"
 #include "ocilite/scripts/script_splitter.h"
 #include "ocilite/scripts/sqlplus_settings.h"
@@ -107,7 +108,8 @@ private:
     void unitCreated(Place at, const std::string &sql, const ScriptItem &item);
     void unitFeedback(const std::string &sql);
     bool applyErrors(Place at, const std::string &sql, const ScriptItem &item);
-    bool unitIsInvalid(const UnitName &unit);
+    Compiled howCompiled(const UnitName &unit);
+    Compiled howAlterCompiled(const std::string &sql);
     void include(const std::string &path, const ScriptItem &item, int depth);
     void sqlError(Place at, const std::string &message);
     void fail(Place at, const std::string &message);

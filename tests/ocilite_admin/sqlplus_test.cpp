@@ -207,6 +207,33 @@ TEST_F(SqlPlusTest, ShowErrorsListsTheLastUnitOrTheNamedOne) {
         << r.out;
 }
 
+// The line after CREATE and ALTER ... COMPILE says how the compile went: errors, warnings
+// (with SQL*Plus's message numbers) or neither; COMPILE BODY names the body.
+TEST_F(SqlPlusTest, CompileFeedbackSaysErrorsAndWarnings) {
+    const Outcome r = run("alter session set plsql_warnings = 'ENABLE:ALL';\n"
+                          "create or replace procedure p is begin if false then null; end if; "
+                          "end;\n/\n"
+                          "alter procedure p compile;\n"
+                          "create or replace function f return number is begin return 1; end;\n/\n"
+                          "create or replace package k is procedure q; end;\n/\n"
+                          "create or replace package body k is procedure q is begin x := 1; end; "
+                          "end;\n/\n"
+                          "alter package k compile body;\n"
+                          "alter package k compile specification;\n"
+                          "alter package k compile;\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.out, "SP2-0804: Procedure created with compilation warnings\n"
+                                "SP2-0805: Procedure altered with compilation warnings\n"))
+        << r.out;
+    EXPECT_TRUE(contains(r.out, "Function created.\n")) << r.out;
+    EXPECT_TRUE(contains(r.out, "Warning: Package Body created with compilation errors.\n"))
+        << r.out;
+    EXPECT_TRUE(contains(r.out, "Warning: Package Body altered with compilation errors.\n"
+                                "Package altered.\n"
+                                "Warning: Package altered with compilation errors.\n"))
+        << r.out;
+}
+
 TEST_F(SqlPlusTest, WheneverSqlErrorExitAndContinue) {
     const Outcome stop = run("create table t (a number);\n"
                              "whenever sqlerror exit 3\n"
