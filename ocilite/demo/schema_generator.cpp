@@ -130,12 +130,12 @@ bool createUnit(Database &db, const std::string &schema, const UnitKind &kind,
     return true;
 }
 
-// A package body with its specification (unit i + 1). The body compiles against the
-// specification as it is then, so the specification is stored without errors first; when it
-// is to get errors it is stored again with them afterwards, which leaves the body INVALID as
+// A package body with its package specification (unit i + 1). The body compiles against the
+// package specification as it is then, so that is stored without errors first; when it is to
+// get errors it is stored again with them afterwards, which leaves the body INVALID as
 // Oracle does, so such a body gets errors of its own too (every invalid unit shows rows). A
-// body that is the last unit gets a specification of two lines, since Oracle compiles no body
-// without one.
+// body that is the last unit gets a package specification of two lines, since Oracle compiles no
+// body without one.
 bool generatePackage(Database &db, const std::string &schema, const std::string &prefix,
                      const GeneratorOptions &o, long i, GeneratorResult &result,
                      std::string &error) {

@@ -1,7 +1,7 @@
-// An object type body against its type's specification: a method the body defines that the
-// specification does not declare is PLS-00539 (at the method in the body); one the
-// specification declares that the body does not define is PLS-00538 (at its declaration in
-// the specification), unless it needs no body (NOT INSTANTIABLE, or a call specification).
+// An object type body against its object type specification: a method the body defines that
+// the type specification does not declare is PLS-00539 (at the method in the body); one the
+// type specification declares that the body does not define is PLS-00538 (at its declaration
+// there), unless it needs no body (NOT INSTANTIABLE, or a call specification).
 // Methods are matched by name alone, so that headings written differently never give a false
 // error.
 #include "ocilite/plsql/checker.h"
